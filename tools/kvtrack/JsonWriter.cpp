@@ -1,0 +1,123 @@
+#include "JsonWriter.h"
+
+#include <charconv>
+#include <cmath>
+
+void JsonWriter::Separate() {
+    if (needComma_)
+        out_.put(',');
+    needComma_ = true;
+}
+
+void JsonWriter::BeginObject() {
+    Separate();
+    out_.put('{');
+    needComma_ = false;
+}
+
+void JsonWriter::EndObject() {
+    out_.put('}');
+    needComma_ = true;
+}
+
+void JsonWriter::BeginArray() {
+    Separate();
+    out_.put('[');
+    needComma_ = false;
+}
+
+void JsonWriter::EndArray() {
+    out_.put(']');
+    needComma_ = true;
+}
+
+void JsonWriter::Key(std::string_view name) {
+    Separate();
+    WriteString(name);
+    out_.put(':');
+    needComma_ = false;
+}
+
+void JsonWriter::Value(bool v) {
+    Separate();
+    out_ << (v ? "true" : "false");
+}
+
+void JsonWriter::Value(int32_t v) { Value(static_cast<int64_t>(v)); }
+
+void JsonWriter::Value(uint32_t v) { Value(static_cast<int64_t>(v)); }
+
+void JsonWriter::Value(int64_t v) {
+    Separate();
+    out_ << v;
+}
+
+namespace {
+
+template <typename F> void WriteNumber(std::ostream& out, F v) {
+    char buf[64];
+    // std::to_chars without a format gives the shortest text that reads back exactly.
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    out.write(buf, res.ptr - buf);
+}
+
+} // namespace
+
+void JsonWriter::Value(float v) {
+    if (!std::isfinite(v)) {
+        Value(std::isnan(v) ? "nan" : (v > 0 ? "inf" : "-inf"));
+        return;
+    }
+    Separate();
+    WriteNumber(out_, v);
+}
+
+void JsonWriter::Value(double v) {
+    if (!std::isfinite(v)) {
+        Value(std::isnan(v) ? "nan" : (v > 0 ? "inf" : "-inf"));
+        return;
+    }
+    Separate();
+    WriteNumber(out_, v);
+}
+
+void JsonWriter::Value(std::string_view bytes) {
+    Separate();
+    WriteString(bytes);
+}
+
+void JsonWriter::WriteString(std::string_view bytes) {
+    static const char hex[] = "0123456789abcdef";
+    out_.put('"');
+    for (char ch : bytes) {
+        auto b = static_cast<unsigned char>(ch);
+        switch (b) {
+        case '"':
+            out_ << "\\\"";
+            break;
+        case '\\':
+            out_ << "\\\\";
+            break;
+        case '\n':
+            out_ << "\\n";
+            break;
+        case '\r':
+            out_ << "\\r";
+            break;
+        case '\t':
+            out_ << "\\t";
+            break;
+        default:
+            if (b < 0x20 || b == 0x7F) {
+                out_ << "\\u00" << hex[b >> 4] << hex[b & 15];
+            } else if (b < 0x80) {
+                out_.put(ch);
+            } else {
+                // Latin-1 byte as the UTF-8 form of the same code point.
+                out_.put(static_cast<char>(0xC0 | (b >> 6)));
+                out_.put(static_cast<char>(0x80 | (b & 0x3F)));
+            }
+        }
+    }
+    out_.put('"');
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+// A small streaming JSON writer that keeps the output valid whatever bytes its texts hold.
+// Singles print in the shortest form that parses back to the same binary32 value, and as
+// the strings "nan", "inf" and "-inf" where they are not finite. Text bytes map to the
+// code points of the same value (Latin-1).
+class JsonWriter {
+public:
+    explicit JsonWriter(std::ostream& out) : out_(out) {}
+
+    void BeginObject();
+    void EndObject();
+    void BeginArray();
+    void EndArray();
+    void Key(std::string_view name);
+
+    void Value(bool v);
+    void Value(int32_t v);
+    void Value(uint32_t v);
+    void Value(int64_t v);
+    void Value(float v);
+    void Value(double v);
+    void Value(std::string_view bytes);
+    void Value(const char* bytes) { Value(std::string_view(bytes)); }
+
+    // Key followed by its value, the common case.
+    template <typename T> void Field(std::string_view name, const T& v) {
+        Key(name);
+        Value(v);
+    }
+
+private:
+    void Separate();
+    void WriteString(std::string_view bytes);
+
+    std::ostream& out_;
+    bool needComma_ = false;
+};
