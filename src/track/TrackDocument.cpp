@@ -2,6 +2,8 @@
 
 namespace mKavrano_TrackIO_1_3 {
 
-void ClearTrack(TrackDocument& doc) { doc = TrackDocument{}; }
+void ClearTrack(TrackDocument& doc) {
+    doc = TrackDocument{};
+}
 
 } // namespace mKavrano_TrackIO_1_3

@@ -1,0 +1,69 @@
+#pragma once
+
+// Test-side oracle for the file layout: bytes assembled by hand, big-endian, independent of
+// the writer under test.
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class ByteBuilder {
+public:
+    ByteBuilder& Byte(uint8_t b) {
+        bytes_.push_back(b);
+        return *this;
+    }
+    ByteBuilder& Long(int32_t v) {
+        const auto u = static_cast<uint32_t>(v);
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes_.push_back(static_cast<uint8_t>(u >> shift));
+        return *this;
+    }
+    ByteBuilder& Single(float v) { return Long(std::bit_cast<int32_t>(v)); }
+    ByteBuilder& Zeros(size_t n) {
+        bytes_.insert(bytes_.end(), n, 0);
+        return *this;
+    }
+    ByteBuilder& Fill(size_t n, uint8_t b) {
+        bytes_.insert(bytes_.end(), n, b);
+        return *this;
+    }
+    ByteBuilder& Raw(const std::string& s) {
+        bytes_.insert(bytes_.end(), s.begin(), s.end());
+        return *this;
+    }
+    ByteBuilder& Text(const std::string& s) { return Long(static_cast<int32_t>(s.size())).Raw(s); }
+    ByteBuilder& Append(const std::vector<uint8_t>& more) {
+        bytes_.insert(bytes_.end(), more.begin(), more.end());
+        return *this;
+    }
+    const std::vector<uint8_t>& Bytes() const { return bytes_; }
+    size_t Size() const { return bytes_.size(); }
+
+private:
+    std::vector<uint8_t> bytes_;
+};
+
+// A chunk: tag, length, own fields, child count; the length covers own fields, the child
+// count and the children that follow (passed in `children`).
+inline std::vector<uint8_t> Chunk(const std::string& tag, const std::vector<uint8_t>& own,
+                                  int32_t childCount, const std::vector<uint8_t>& children = {}) {
+    ByteBuilder b;
+    b.Raw(tag).Long(static_cast<int32_t>(own.size() + 4 + children.size()));
+    b.Append(own).Long(childCount).Append(children);
+    return b.Bytes();
+}
+
+// A whole file: the KAVR header announcing `children` chunks, then `body`.
+inline std::vector<uint8_t> TrackFile(int32_t children, const std::vector<uint8_t>& body) {
+    ByteBuilder own;
+    own.Byte(1).Byte(3).Byte(0).Byte(0).Zeros(16);
+    return Chunk("KAVR", own.Bytes(), children, body);
+}
+
+// The own fields (without the child count) of a record chunk holding `records`.
+inline std::vector<uint8_t> RecordChunkFields(int32_t count, const std::vector<uint8_t>& records) {
+    ByteBuilder b;
+    b.Zeros(16).Long(count).Append(records).Zeros(16);
+    return b.Bytes();
+}

@@ -1,0 +1,346 @@
+#include "TrackReader.h"
+#include "TempFolder.h"
+#include "TrackFileBytes.h"
+
+#include <gtest/gtest.h>
+
+using namespace mKavrano_TrackIO_1_3;
+
+namespace {
+
+bool Load(TrackDocument& doc, const std::vector<uint8_t>& bytes) {
+    return LoadTrackData(doc, bytes);
+}
+
+std::vector<uint8_t> TrckChunk(int32_t children, const std::vector<uint8_t>& descendants) {
+    ByteBuilder own;
+    own.Long(5).Long(2).Long(77);            // style, entries, extra
+    own.Byte(3).Fill(7, 0xEE).Text("Alpha"); // entry 0
+    own.Long(0x11).Long(0x22).Long(0x33).Long(0x44);
+    own.Byte(0).Fill(7, 0).Long(0).Long(1).Long(2).Long(3).Long(4); // entry 1, empty name
+    for (int32_t c = 0; c < 8; ++c)
+        own.Long(0x7F000000 | (c + 1)); // colours, top byte junk
+    own.Fill(16, 0xEE);
+    return Chunk("TRCK", own.Bytes(), children, descendants);
+}
+
+std::vector<uint8_t> SupportChunks() {
+    ByteBuilder fund;
+    fund.Byte(1).Single(5).Byte(0).Single(7).Fill(6, 0xEE).Single(1).Single(2).Single(3);
+    fund.Fill(64, 0xEE);
+    ByteBuilder rasc;
+    rasc.Long(2).Long(9).Single(1.5f).Zeros(16).Long(-4).Single(2.5f).Zeros(16);
+    rasc.Long(0).Long(-1);
+    ByteBuilder fren;
+    fren.Single(1).Single(2).Single(3).Zeros(16);
+    ByteBuilder tube;
+    tube.Long(1).Long(3).Long(2).Zeros(4).Long(4).Long(6).Long(5).Zeros(4);
+    tube.Long(7).Long(8).Single(9.5f).Zeros(4);
+    ByteBuilder catw;
+    catw.Long(1).Long(2).Long(3).Long(4).Long(5).Long(6).Long(10).Fill(10, 0xCC);
+    catw.Long(11).Long(12).Long(13).Long(14).Long(15).Long(16).Long(0);
+    return Concat({Chunk("FUND", RecordChunkFields(1, fund.Bytes()), 0),
+                   Chunk("RASC", RecordChunkFields(3, rasc.Bytes()), 0),
+                   Chunk("FREN", RecordChunkFields(1, fren.Bytes()), 0),
+                   Chunk("TUBE", RecordChunkFields(1, tube.Bytes()), 0),
+                   Chunk("CATW", RecordChunkFields(2, catw.Bytes()), 0)});
+}
+
+std::vector<uint8_t> SceneryChunks() {
+    ByteBuilder scen;
+    scen.Single(1).Single(2).Single(3).Long(5).Single(4).Zeros(44);
+    ByteBuilder scob;
+    scob.Text("second").Text("first");
+    // File order of the values: 1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12, 13, 14, 15.
+    for (int v : {1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12, 13, 14, 15})
+        scob.Single(float(v));
+    scob.Zeros(20);
+    const auto scobChunk = Chunk("SCOB", RecordChunkFields(1, scob.Bytes()), 0);
+    return Chunk("SCEN", RecordChunkFields(1, scen.Bytes()), 1, scobChunk);
+}
+
+std::vector<uint8_t> TeraChunk() {
+    ByteBuilder own;
+    own.Long(2).Long(3).Single(1).Single(2).Text("t1").Single(3).Text("").Single(4);
+    own.Byte(1).Zeros(4).Text("t3").Single(5).Byte(42).Zeros(15);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 2; ++x)
+            own.Single(float(10 * y + x));
+    own.Zeros(16);
+    return Chunk("TERA", own.Bytes(), 0);
+}
+
+std::vector<uint8_t> FullFile() {
+    ByteBuilder info;
+    info.Zeros(16).Text("hello");
+    const auto segments =
+        Concat({SegmentCommon(1, 1, 0x010203, 0x040506, 0x070809, 0).Bytes(), StationBlock()});
+    const auto track = TrckChunk(
+        4, Concat({Chunk("INFO", info.Bytes(), 0), BezrChunk(2), SegmChunk(1, 1, segments),
+                   Chunk("SUPP", ByteBuilder().Zeros(32).Bytes(), 5, SupportChunks())}));
+    return TrackFile(4, Concat({track, SceneryChunks(), TeraChunk(), EnvcChunk("sky", "")}));
+}
+
+} // namespace
+
+TEST(TrackReader, ReadsEveryChunkLayout) {
+    TrackDocument doc;
+    ASSERT_TRUE(Load(doc, FullFile()));
+
+    EXPECT_EQ(doc.FormatVersion, (std::array<uint8_t, 4>{1, 3, 0, 0}));
+    EXPECT_EQ(doc.HeaderChildren, 4);
+    EXPECT_EQ(doc.TrackStyle, 5);
+    EXPECT_EQ(doc.TrackExtra, 77);
+    ASSERT_EQ(doc.TrackEntryCount, 2);
+    EXPECT_TRUE(doc.TrackEntries[0].Flag);
+    EXPECT_EQ(doc.TrackEntries[0].Name, "Alpha");
+    EXPECT_EQ(doc.TrackEntries[0].Colour4, 0x44u);
+    EXPECT_EQ(doc.TrackEntries[1].Name, "");
+    EXPECT_EQ(doc.TrackEntries[1].Colour1, 1u);
+    EXPECT_EQ(doc.TrackEntries[1].Colour4, 4u);
+    for (int c = 0; c < 8; ++c)
+        EXPECT_EQ(doc.TrackColours[c], Colour(c + 1)) << c;
+    EXPECT_EQ(doc.InfoText, "hello");
+
+    ASSERT_EQ(doc.BezierCount, 2);
+    EXPECT_EQ(doc.BezierNodes[1].Position, (Vector3D{1, 2, -3}));
+    EXPECT_EQ(doc.BezierNodes[1].ControlIn, (Vector3D{0, 2, -3}));
+    EXPECT_EQ(doc.BezierNodes[1].ControlOut, (Vector3D{2, 2, -3}));
+    EXPECT_EQ(doc.BezierNodes[1].Roll, 0.5f);
+    EXPECT_TRUE(doc.BezierNodes[1].NodeFlagA);
+    EXPECT_FALSE(doc.BezierNodes[1].NodeFlagC);
+    EXPECT_TRUE(doc.BezierNodes[1].RelativeRoll); // the third flag byte
+    EXPECT_FALSE(doc.BezierNodes[0].RelativeRoll);
+
+    EXPECT_TRUE(doc.TrackClosed);
+    ASSERT_EQ(doc.SegmentCount, 1);
+    EXPECT_EQ(doc.Segments[0].RailsColour, 0x040506u);
+
+    ASSERT_EQ(doc.FundCount, 1);
+    const FundRecord& f = doc.FundRecords[0];
+    EXPECT_EQ((std::vector<float>{f.Value1, f.Value2, f.Value3, f.Value5, f.Value7}),
+              (std::vector<float>{1, 2, 3, 5, 7}));
+    EXPECT_TRUE(f.Value4);
+    EXPECT_FALSE(f.Value6);
+
+    ASSERT_EQ(doc.RascCount, 3);
+    ASSERT_EQ(doc.RascRecords[0].Items.size(), 2u);
+    EXPECT_EQ(doc.RascRecords[0].Items[1].Value1, -4);
+    EXPECT_EQ(doc.RascRecords[0].Items[1].Value2, 2.5f);
+    EXPECT_TRUE(doc.RascRecords[1].Items.empty());
+    EXPECT_EQ(doc.RascRecords[2].ItemCount, -1); // kept, with no items
+    EXPECT_TRUE(doc.RascRecords[2].Items.empty());
+
+    EXPECT_EQ(doc.FrenRecords.at(0).Value3, 3.0f);
+    const TubeRecord& t = doc.TubeRecords.at(0);
+    EXPECT_EQ((std::vector<int32_t>{t.Value1, t.Value2, t.Value3, t.Value4, t.Value5, t.Value6,
+                                    t.Value7, t.Value8}),
+              (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(t.Value9, 9.5f);
+    ASSERT_EQ(doc.CatwCount, 2);
+    EXPECT_EQ(doc.CatwRecords[0].TailLength, 10); // the 10 tail bytes are skipped
+    EXPECT_EQ(doc.CatwRecords[1].Value1, 11);
+    EXPECT_EQ(doc.CatwRecords[1].Value6, 16);
+
+    const ScenRecord& sc = doc.ScenRecords.at(0);
+    EXPECT_EQ((std::vector<float>{sc.Value1, sc.Value2, sc.Value3, sc.Value4}),
+              (std::vector<float>{1, 2, 3, 4}));
+    EXPECT_EQ(sc.Value5, 5);
+    const ScobRecord& so = doc.ScobRecords.at(0);
+    EXPECT_EQ(so.Text1, "first");
+    EXPECT_EQ(so.Text2, "second");
+    EXPECT_EQ((std::vector<float>{so.Value1, so.Value2, so.Value3, so.Value4, so.Value5, so.Value6,
+                                  so.Value7, so.Value8, so.Value9, so.Value10, so.Value11,
+                                  so.Value12, so.Value13, so.Value14, so.Value15}),
+              (std::vector<float>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+
+    EXPECT_TRUE(doc.TeraPresent);
+    EXPECT_EQ(doc.TeraCountX, 2);
+    EXPECT_EQ(doc.TeraCountY, 3);
+    EXPECT_EQ(doc.TeraGrid, (std::vector<float>{0, 1, 10, 11, 20, 21})); // x runs fastest
+    EXPECT_EQ(doc.TeraText1, "t1");
+    EXPECT_EQ(doc.TeraText2, "");
+    EXPECT_EQ(doc.TeraText3, "t3");
+    EXPECT_EQ(doc.TeraValue5, 5.0f);
+    EXPECT_EQ(doc.TeraByte, 42);
+    EXPECT_TRUE(doc.TeraFlag);
+    EXPECT_EQ(doc.EnvcText1, "sky");
+    EXPECT_EQ(doc.EnvcText2, "");
+}
+
+TEST(TrackReader, SegmentRecordsByType) {
+    // Sizes of the records in the file: 37, 163, 73, 65, 87 and 33 for an unknown type.
+    const auto plain =
+        Concat({SegmentCommon(0, 0, 1, 2, 3, 1, 0xEE).Bytes(), ByteBuilder().Long(0).Bytes()});
+    const auto station = Concat({SegmentCommon(1, 1, 4, 5, 6, 0).Bytes(), StationBlock(0xEE)});
+    const auto lift = Concat({SegmentCommon(2, 0, 0, 0, 0, 0).Bytes(), LiftBlock(0xEE)});
+    const auto transport = Concat({SegmentCommon(3, 0, 0, 0, 0, 0).Bytes(), TransportBlock(0xEE)});
+    const auto brake = Concat({SegmentCommon(4, 0, 0, 0, 0, 0).Bytes(), BrakeBlock(0xEE)});
+    const auto unknown = SegmentCommon(9, 1, 7, 8, 9, 1).Bytes();
+    ASSERT_EQ(plain.size(), 37u);
+    ASSERT_EQ(station.size(), 163u);
+    ASSERT_EQ(lift.size(), 73u);
+    ASSERT_EQ(transport.size(), 65u);
+    ASSERT_EQ(brake.size(), 87u);
+    ASSERT_EQ(unknown.size(), 33u);
+
+    const auto records = Concat({plain, station, lift, transport, brake, unknown, plain});
+    TrackDocument doc;
+    ASSERT_TRUE(Load(doc, TrackFile(3, Concat({BezrChunk(7), SegmChunk(7, 0, records),
+                                               EnvcChunk("after", "segments")}))));
+    ASSERT_EQ(doc.SegmentCount, 7);
+    const auto& s = doc.Segments;
+
+    EXPECT_EQ(s[0].SpineColour, 1u);
+    EXPECT_EQ(s[0].RailsColour, 2u);
+    EXPECT_EQ(s[0].CrosstieColour, 3u);
+    EXPECT_TRUE(s[0].Tunnel);
+    EXPECT_FALSE(s[0].CustomColours);
+
+    EXPECT_TRUE(s[1].CustomColours);
+    EXPECT_EQ((std::vector<float>{s[1].StationWaitAverage, s[1].StationWaitMinimum,
+                                  s[1].StationWaitMaximum, s[1].StationWaitDeviation,
+                                  s[1].StationMainBrakeDecel, s[1].StationPreBrakeSpeedLimit,
+                                  s[1].StationPreBrakeDecel, s[1].StationPreBrakeHysteresis,
+                                  s[1].StationWheelsSpeed, s[1].StationWheelsAccel,
+                                  s[1].StationWheelsDecel}),
+              (std::vector<float>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(s[1].StationEntrance, 1);
+    EXPECT_EQ(s[1].StationBaseOnly, 1);
+    EXPECT_TRUE(s[1].StationWaitSync); // any non-zero byte
+    EXPECT_EQ(s[1].StationNoBuilding, 1);
+    EXPECT_TRUE(s[1].StationPreBrake);
+    EXPECT_TRUE(s[1].StationWheels);
+    // Groups of other types are not in the record and stay zero.
+    EXPECT_EQ(s[1].LiftMotorSpeed, 0.0f);
+    EXPECT_EQ(s[1].BrakeSpeedLimit, 0.0f);
+
+    EXPECT_EQ(s[2].LiftStyle, 1);
+    EXPECT_EQ((std::vector<float>{s[2].LiftMotorSpeed, s[2].LiftMotorAccel, s[2].LiftMotorDecel}),
+              (std::vector<float>{21, 22, 23}));
+    EXPECT_FALSE(s[2].LiftLeftRailing);
+    EXPECT_TRUE(s[2].LiftRightRailing);
+
+    EXPECT_EQ((std::vector<float>{s[3].TransportMotorSpeed, s[3].TransportMotorAccel,
+                                  s[3].TransportMotorDecel}),
+              (std::vector<float>{31, 32, 33}));
+    EXPECT_EQ(s[3].TransportStyle, 1);
+    EXPECT_TRUE(s[3].TransportLeftRailing);
+    EXPECT_FALSE(s[3].TransportRightRailing);
+
+    EXPECT_EQ((std::vector<float>{s[4].BrakeSpeedLimit, s[4].BrakeDecel, s[4].BrakeHysteresis,
+                                  s[4].BrakeTriggerPos, s[4].BrakeWheelsSpeed,
+                                  s[4].BrakeWheelsAccel, s[4].BrakeWheelsDecel}),
+              (std::vector<float>{41, 42, 43, 0.25f, 44, 45, 46}));
+    EXPECT_TRUE(s[4].BrakeBlock);
+    EXPECT_FALSE(s[4].BrakeWheels);
+    EXPECT_FALSE(s[4].BrakeLeftRailing);
+    EXPECT_TRUE(s[4].BrakeRightRailing);
+    EXPECT_TRUE(s[4].BrakeCompleteStop);
+
+    EXPECT_EQ(s[5].SegmentType, 9);
+    EXPECT_EQ(s[5].CrosstieColour, 9u);
+    EXPECT_EQ(s[6].SegmentType, 0);
+    EXPECT_EQ(s[6].SpineColour, 1u);
+    EXPECT_EQ(doc.EnvcText1, "after");
+    EXPECT_EQ(doc.EnvcText2, "segments");
+}
+
+TEST(TrackReader, WalkDispatchesByTagWherever) {
+    const auto seg =
+        Concat({SegmentCommon(0, 0, 5, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
+    const auto seg2 =
+        Concat({SegmentCommon(0, 0, 6, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
+    // A lower-case tag, an unknown chunk with children-like bytes inside it, a SEGM directly
+    // under the root and a second SEGM that replaces the first.
+    auto lower = EnvcChunk("first", "");
+    std::copy_n("envc", 4, lower.begin());
+    const auto unknown = Chunk("XTRA", ByteBuilder().Fill(13, 0xAB).Bytes(), 0);
+    const auto body = Concat({lower, unknown, BezrChunk(2), SegmChunk(1, 0, seg),
+                              SegmChunk(2, 1, Concat({seg2, seg2}))});
+    TrackDocument doc;
+    ASSERT_TRUE(Load(doc, TrackFile(5, body)));
+    EXPECT_EQ(doc.EnvcText1, "first");
+    ASSERT_EQ(doc.SegmentCount, 2);
+    EXPECT_EQ(doc.Segments[0].SpineColour, 6u);
+    EXPECT_TRUE(doc.TrackClosed);
+    EXPECT_FALSE(doc.TeraPresent);
+
+    // Chunks beyond the announced children are not read.
+    ASSERT_TRUE(Load(doc, TrackFile(1, body)));
+    EXPECT_EQ(doc.EnvcText1, "first");
+    EXPECT_EQ(doc.SegmentCount, 0);
+
+    // A header with no children is an empty track.
+    ASSERT_TRUE(Load(doc, TrackFile(0, {})));
+    TrackDocument empty;
+    empty.FormatVersion = {1, 3, 0, 0};
+    empty.HeaderLength = 24;
+    EXPECT_EQ(doc, empty);
+
+    // The magic matches in any letter case; anything else is refused and clears.
+    auto lowerMagic = TrackFile(0, {});
+    std::copy_n("kavr", 4, lowerMagic.begin());
+    EXPECT_TRUE(Load(doc, lowerMagic));
+    ASSERT_TRUE(Load(doc, FullFile()));
+    auto badMagic = FullFile();
+    badMagic[0] = 'X';
+    EXPECT_FALSE(Load(doc, badMagic));
+    EXPECT_EQ(doc, TrackDocument{});
+}
+
+TEST(TrackReader, RefusesUntraceableAndHostileCounts) {
+    const auto seg =
+        Concat({SegmentCommon(0, 0, 0, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
+    TrackDocument doc;
+    // Three segments need three nodes.
+    EXPECT_FALSE(
+        Load(doc, TrackFile(2, Concat({BezrChunk(2), SegmChunk(3, 0, Concat({seg, seg, seg}))}))));
+    EXPECT_TRUE(
+        Load(doc, TrackFile(2, Concat({BezrChunk(3), SegmChunk(3, 0, Concat({seg, seg, seg}))}))));
+
+    // Counts that claim more records than the file holds are refused before allocating.
+    EXPECT_FALSE(Load(doc, TrackFile(1, SegmChunk(2147483647, 0, seg))));
+    EXPECT_FALSE(Load(doc, TrackFile(1, SegmChunk(-1, 0, {}))));
+    ByteBuilder tera;
+    tera.Long(100000).Long(100000).Single(0).Single(0).Text("").Single(0).Text("").Single(0);
+    tera.Byte(0).Zeros(4).Text("").Single(0).Byte(0).Zeros(15).Zeros(64);
+    EXPECT_FALSE(Load(doc, TrackFile(1, Chunk("TERA", tera.Bytes(), 0))));
+    ByteBuilder negTera;
+    negTera.Long(-2).Long(-3).Zeros(200);
+    EXPECT_FALSE(Load(doc, TrackFile(1, Chunk("TERA", negTera.Bytes(), 0))));
+    // Negative text lengths, in the guarded texts and in SCOB alike.
+    EXPECT_FALSE(Load(
+        doc, TrackFile(1, Chunk("ENVC", ByteBuilder().Zeros(16).Long(-1).Zeros(20).Bytes(), 0))));
+    ByteBuilder scob;
+    scob.Long(-8).Zeros(120);
+    EXPECT_FALSE(Load(doc, TrackFile(1, Chunk("SCOB", RecordChunkFields(1, scob.Bytes()), 0))));
+    // A negative CATW tail and a negative unknown-chunk length.
+    ByteBuilder catw;
+    catw.Zeros(24).Long(-5).Zeros(40);
+    EXPECT_FALSE(Load(doc, TrackFile(1, Chunk("CATW", RecordChunkFields(1, catw.Bytes()), 0))));
+    EXPECT_FALSE(Load(doc, TrackFile(1, ByteBuilder().Raw("XTRA").Long(-12).Zeros(16).Bytes())));
+    // Children announced but missing.
+    EXPECT_FALSE(Load(doc, TrackFile(2, EnvcChunk("", ""))));
+    EXPECT_EQ(doc, TrackDocument{});
+}
+
+TEST(TrackReader, PathRules) {
+    TempFolder folder;
+    const auto bytes = TrackFile(1, EnvcChunk("loaded", ""));
+    const std::string upper = folder.Write("Loop.KVTRACK", bytes);
+    const std::string wrong = folder.Write("loop.kvtrak", bytes);
+
+    TrackDocument doc;
+    ASSERT_TRUE(LoadTrackFile(doc, upper));
+    EXPECT_EQ(doc.EnvcText1, "loaded");
+    // A refused name leaves the document as it was.
+    EXPECT_FALSE(LoadTrackFile(doc, wrong));
+    EXPECT_FALSE(LoadTrackFile(doc, ""));
+    EXPECT_FALSE(LoadTrackFile(doc, folder.Path("missing.kvtrack")));
+    EXPECT_FALSE(LoadTrackFile(doc, folder.MakeFolder("dir.kvtrack")));
+    EXPECT_EQ(doc.EnvcText1, "loaded");
+    // A second file replaces everything of the first.
+    ASSERT_TRUE(LoadTrackFile(doc, folder.Write("b.kvtrack", TrackFile(0, {}))));
+    EXPECT_EQ(doc.EnvcText1, "");
+}

@@ -1,0 +1,218 @@
+#include "TrackWriter.h"
+#include "TempFolder.h"
+#include "TrackFileBytes.h"
+#include "TrackReader.h"
+
+#include <gtest/gtest.h>
+
+using namespace mKavrano_TrackIO_1_3;
+
+namespace {
+
+std::vector<uint8_t> EmptyRecordChunk(const std::string& tag) {
+    return Chunk(tag, RecordChunkFields(0, {}), 0);
+}
+
+// The canonical file of an empty document, assembled by hand.
+std::vector<uint8_t> EmptyFile() {
+    ByteBuilder trck;
+    trck.Long(0).Long(0).Long(0).Zeros(32).Zeros(16);
+    const auto supp =
+        Chunk("SUPP", ByteBuilder().Zeros(32).Bytes(), 5,
+              Concat({EmptyRecordChunk("FUND"), EmptyRecordChunk("RASC"), EmptyRecordChunk("FREN"),
+                      EmptyRecordChunk("TUBE"), EmptyRecordChunk("CATW")}));
+    const auto track =
+        Chunk("TRCK", trck.Bytes(), 4,
+              Concat({Chunk("INFO", ByteBuilder().Zeros(16).Long(0).Bytes(), 0),
+                      Chunk("BEZR", ByteBuilder().Zeros(16).Long(0).Zeros(16).Bytes(), 0),
+                      Chunk("SEGM", ByteBuilder().Long(0).Byte(0).Zeros(32).Bytes(), 0), supp}));
+    const auto scen = Chunk("SCEN", RecordChunkFields(0, {}), 1, EmptyRecordChunk("SCOB"));
+    return TrackFile(3, Concat({track, scen, EnvcChunk("", "")}));
+}
+
+int32_t LongAt(const std::vector<uint8_t>& b, size_t at) {
+    return int32_t(uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 |
+                   b[at + 3]);
+}
+
+// Offsets of each four-letter tag in a canonical file, in the order they occur.
+std::vector<std::string> TagsInOrder(const std::vector<uint8_t>& b) {
+    static const std::vector<std::string> known = {"KAVR", "TRCK", "INFO", "BEZR", "SEGM",
+                                                   "SUPP", "FUND", "RASC", "FREN", "TUBE",
+                                                   "CATW", "SCEN", "SCOB", "TERA", "ENVC"};
+    std::vector<std::string> found;
+    for (size_t i = 0; i + 4 <= b.size(); ++i) {
+        const std::string s(b.begin() + i, b.begin() + i + 4);
+        if (std::find(known.begin(), known.end(), s) != known.end())
+            found.push_back(s);
+    }
+    return found;
+}
+
+TrackDocument StationWithForeignGroups() {
+    TrackDocument doc;
+    doc.BezierCount = 2;
+    doc.BezierNodes.resize(2);
+    doc.BezierNodes[0].NodeFlagA = true;
+    doc.SegmentCount = 2;
+    doc.Segments.resize(2);
+    doc.Segments[0].SegmentType = SegStation;
+    doc.Segments[0].StationWaitSync = true;
+    doc.Segments[0].LiftMotorSpeed = 9.0f; // not the station's group: never written
+    doc.Segments[0].BrakeBlock = true;
+    doc.Segments[1].SegmentType = 12; // no settings group
+    doc.Segments[1].Tunnel = true;
+    doc.Segments[1].StationWaitAverage = 3.0f;
+    return doc;
+}
+
+} // namespace
+
+TEST(TrackWriter, EmptyDocumentIsTheCanonical665Bytes) {
+    TrackDocument doc;
+    doc.FormatVersion = {9, 9, 9, 9}; // not used by the writer
+    const std::vector<uint8_t> bytes = BuildTrackData(doc);
+    EXPECT_EQ(bytes.size(), 665u);
+    EXPECT_EQ(bytes, EmptyFile());
+    EXPECT_EQ(doc.HeaderLength, 657);
+    EXPECT_EQ(doc.TrckLength, 477);
+    EXPECT_EQ(doc.SuppLength, 276);
+    EXPECT_EQ(doc.ScenLength, 88);
+    EXPECT_EQ(doc.EnvcLength, 44);
+    EXPECT_EQ(doc.HeaderChildren, 3);
+    EXPECT_EQ(doc.TrckChildren, 4);
+    EXPECT_EQ(doc.SuppChildren, 5);
+    EXPECT_EQ(doc.ScenChildren, 1);
+    EXPECT_EQ(doc.FormatVersion, (std::array<uint8_t, 4>{9, 9, 9, 9}));
+}
+
+TEST(TrackWriter, WritesOnlyEachSegmentsOwnGroup) {
+    TrackDocument doc = StationWithForeignGroups();
+    const std::vector<uint8_t> bytes = BuildTrackData(doc);
+    EXPECT_EQ(doc.SegmLength, 41 + 163 + 33);
+
+    TrackDocument back;
+    ASSERT_TRUE(LoadTrackData(back, bytes));
+    EXPECT_TRUE(back.Segments[0].StationWaitSync);
+    EXPECT_EQ(back.Segments[0].LiftMotorSpeed, 0.0f);
+    EXPECT_FALSE(back.Segments[0].BrakeBlock);
+    EXPECT_EQ(back.Segments[1].SegmentType, 12);
+    EXPECT_TRUE(back.Segments[1].Tunnel);
+    EXPECT_EQ(back.Segments[1].StationWaitAverage, 0.0f);
+    EXPECT_TRUE(back.BezierNodes[0].NodeFlagA);
+}
+
+TEST(TrackWriter, RebuildsTheStandardTreeFromAnyFile) {
+    // A file with reserved junk, Booleans stored as 1, an unknown chunk, a kind twice and
+    // chunks out of place.
+    const auto seg = Concat({SegmentCommon(4, 1, 1, 2, 3, 1, 0xEE).Bytes(), BrakeBlock(0xEE)});
+    auto info = Chunk("INFO", ByteBuilder().Fill(16, 0xEE).Text("x").Bytes(), 0);
+    const auto body = Concat({EnvcChunk("e", "f"), Chunk("XTRA", ByteBuilder().Zeros(8).Bytes(), 0),
+                              BezrChunk(1), info, SegmChunk(1, 1, seg), info});
+    const auto odd = TrackFile(6, body);
+
+    TrackDocument doc;
+    ASSERT_TRUE(LoadTrackData(doc, odd));
+    const TrackDocument read = doc;
+    const std::vector<uint8_t> bytes = BuildTrackData(doc);
+
+    EXPECT_EQ(TagsInOrder(bytes),
+              (std::vector<std::string>{"KAVR", "TRCK", "INFO", "BEZR", "SEGM", "SUPP", "FUND",
+                                        "RASC", "FREN", "TUBE", "CATW", "SCEN", "SCOB", "ENVC"}));
+    EXPECT_EQ(bytes.size(), size_t(8 + doc.HeaderLength));
+    EXPECT_EQ(LongAt(bytes, 4), doc.HeaderLength);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 8, bytes.begin() + 12),
+              (std::vector<uint8_t>{1, 3, 0, 0}));
+
+    // The segment record: its Booleans come back as 255, its reserved bytes as zeros.
+    const size_t segm = 8 + 24 + 8 + 64 + 8 + 24 + 1 + 8 + 100; // header, TRCK, INFO, BEZR
+    ASSERT_EQ(std::string(bytes.begin() + segm, bytes.begin() + segm + 4), "SEGM");
+    const size_t record = segm + 8 + 21;
+    EXPECT_EQ(LongAt(bytes, record), 4);
+    EXPECT_EQ(bytes[record + 4], 0xFF);  // custom colours
+    EXPECT_EQ(bytes[record + 17], 0xFF); // tunnel
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + record + 18, bytes.begin() + record + 33),
+              std::vector<uint8_t>(15, 0));
+    EXPECT_EQ(LongAt(bytes, record + 33), 50);
+    EXPECT_EQ(bytes[record + 33 + 24], 0xFF); // brake block, stored as 1
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + record + 33 + 41, bytes.begin() + record + 87),
+              std::vector<uint8_t>(13, 0));
+
+    // Reading the written file gives the same document, bookkeeping aside, and writing it
+    // again gives the same bytes.
+    TrackDocument again;
+    ASSERT_TRUE(LoadTrackData(again, bytes));
+    EXPECT_EQ(again.Segments, read.Segments);
+    EXPECT_EQ(again.BezierNodes, read.BezierNodes);
+    EXPECT_EQ(again.InfoText, "x");
+    EXPECT_EQ(again.EnvcText2, "f");
+    EXPECT_EQ(BuildTrackData(again), bytes);
+}
+
+TEST(TrackWriter, TerrainOnlyWhenPresent) {
+    TrackDocument doc;
+    doc.TeraPresent = true;
+    doc.TeraCountX = 3;
+    doc.TeraCountY = 2;
+    doc.TeraGrid = {0, 1, 2, 10, 11, 12};
+    doc.TeraText2 = "ab";
+    doc.CatwCount = 1;
+    doc.CatwRecords.resize(1);
+    doc.CatwRecords[0].TailLength = 10;
+    const std::vector<uint8_t> bytes = BuildTrackData(doc);
+    EXPECT_EQ(doc.HeaderChildren, 4);
+    EXPECT_EQ(doc.TeraLength, 81 + 2 + 4 * 6);
+    EXPECT_EQ(doc.CatwLength, 40 + 38);
+    EXPECT_EQ(bytes.size(), size_t(665 + 8 + doc.TeraLength + 38));
+    const auto tags = TagsInOrder(bytes);
+    ASSERT_GE(tags.size(), 3u);
+    EXPECT_EQ((std::vector<std::string>(tags.end() - 3, tags.end())),
+              (std::vector<std::string>{"SCOB", "TERA", "ENVC"}));
+
+    TrackDocument back;
+    ASSERT_TRUE(LoadTrackData(back, bytes));
+    EXPECT_TRUE(back.TeraPresent);
+    EXPECT_EQ(back.TeraGrid, doc.TeraGrid);
+    EXPECT_EQ(back.CatwRecords[0].TailLength, 10);
+
+    doc.TeraPresent = false;
+    const std::vector<uint8_t> without = BuildTrackData(doc);
+    EXPECT_EQ(TagsInOrder(without).size(), 14u);
+    EXPECT_EQ(doc.HeaderChildren, 3);
+}
+
+TEST(TrackWriter, SavePathsAndFailures) {
+    TempFolder folder;
+    TrackDocument doc = StationWithForeignGroups();
+
+    const SaveResult appended = SaveTrackFile(doc, folder.Path("ride"));
+    ASSERT_TRUE(appended.Saved) << appended.Error;
+    EXPECT_EQ(appended.Path, folder.Path("ride.kvtrack"));
+    EXPECT_EQ(TempFolder::Read(appended.Path), BuildTrackData(doc));
+
+    const SaveResult kept = SaveTrackFile(doc, folder.Path("Loop.KVTRACK"));
+    EXPECT_EQ(kept.Path, folder.Path("Loop.KVTRACK"));
+
+    // Overwriting replaces the old content.
+    const std::string old = folder.Write("old.kvtrack", {1, 2, 3});
+    ASSERT_TRUE(SaveTrackFile(doc, old).Saved);
+    EXPECT_EQ(TempFolder::Read(old), BuildTrackData(doc));
+
+    // A target that cannot be replaced is reported, survives, and leaves no temporary file.
+    const std::string dir = folder.MakeFolder("taken.kvtrack");
+    folder.Write("taken.kvtrack/inside", {7});
+    const auto before = folder.Entries();
+    const SaveResult blocked = SaveTrackFile(doc, dir);
+    EXPECT_FALSE(blocked.Saved);
+    EXPECT_FALSE(blocked.Error.empty());
+    EXPECT_EQ(TempFolder::Read(dir + "/inside"), (std::vector<uint8_t>{7}));
+    auto after = folder.Entries();
+    std::sort(after.begin(), after.end());
+    auto expected = before;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(after, expected);
+
+    const SaveResult missing = SaveTrackFile(doc, folder.Path("no/such/folder/x.kvtrack"));
+    EXPECT_FALSE(missing.Saved);
+    EXPECT_FALSE(missing.Error.empty());
+}
