@@ -15,6 +15,14 @@ float FineStep(float length) {
     return static_cast<float>(1.0 / (10.0 * length));
 }
 
+bool AdvanceFineParam(float& t, float step) {
+    const float next = t + step;
+    if (next == t)
+        return false;
+    t = next;
+    return true;
+}
+
 double FineStepBound(float step) {
     if (!(step > 0.0f) || step > 1.0f)
         return 0.0;
@@ -41,6 +49,10 @@ double SampleBound(const SegmentCurve& curve, float step) {
     const double chordSum = (polygon + fineSteps * roundingPerStep) * 1.001;
     // std::min keeps the step count when the chord bound is not a number.
     return 1.0 + std::min(fineSteps, std::floor(chordSum / 0.5) + 1.0);
+}
+
+bool SegmentWithinBounds(const SegmentCurve& curve, float step) {
+    return SampleBound(curve, step) <= MaxSpinePoints && FineStepBound(step) <= MaxFineSteps;
 }
 
 bool MeasureTrack(const TrackDocument& doc, std::vector<float>& lengths) {

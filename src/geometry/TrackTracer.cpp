@@ -63,8 +63,8 @@ void SampleCurve(TracedSegment& seg, const SegmentCurve& curve, Matrix3D frame, 
             Vector3D cur;
             mMath3D::BezierPoint(cur, curve.P0, curve.C1, curve.P3, curve.C2, t);
             const double s = DistanceBetween(prev, cur);
-            acc += s;
-            total += s;
+            acc = static_cast<float>(acc + s); // 32-bit accumulators
+            total = static_cast<float>(total + s);
             if (acc >= 0.5f) {
                 acc = 0.0f;
                 Vector3D d;
@@ -77,10 +77,9 @@ void SampleCurve(TracedSegment& seg, const SegmentCurve& curve, Matrix3D frame, 
                 seg.Samples.push_back(SampleAt(frame, cur, t, total));
             }
             prev = cur;
-            const float next = t + step;
-            if (next == t)
-                break; // the step no longer advances t
-            t = next;
+            // Within the bounds every step advances t; the check keeps the loop finite anyway.
+            if (!AdvanceFineParam(t, step))
+                break;
         }
     }
     seg.Length = length;
@@ -108,15 +107,18 @@ float BezierLength(const Vector3D& p0, const Vector3D& c1, const Vector3D& p3, c
     return static_cast<float>(sum);
 }
 
-void TraceSegment(TraceState& state, const TrackDocument& doc, int32_t segIndex) {
+bool TraceSegment(TraceState& state, const TrackDocument& doc, int32_t segIndex) {
     if (segIndex < 0 || segIndex >= doc.SegmentCount ||
         static_cast<size_t>(segIndex) >= state.TracedSegments.size() || !HasNodesForSegments(doc))
-        return;
+        return false;
     if (segIndex > 0 && state.TracedSegments[segIndex - 1].Samples.empty())
-        return; // no frame to start from
+        return false; // no frame to start from
     const SegmentCurve curve = CurveOfSegment(doc, segIndex);
-    TraceSegmentOfLength(state, doc, segIndex,
-                         BezierLength(curve.P0, curve.C1, curve.P3, curve.C2));
+    const float length = BezierLength(curve.P0, curve.C1, curve.P3, curve.C2);
+    if (!SegmentWithinBounds(curve, FineStep(length)))
+        return false;
+    TraceSegmentOfLength(state, doc, segIndex, length);
+    return true;
 }
 
 bool TraceTrack(TraceState& state, const TrackDocument& doc) {

@@ -50,8 +50,9 @@ struct TraceState {
 };
 
 // The most spine points a document may need before it is refused. A real track has a few
-// thousand; the bound counts one point for every fine step the tracer could take.
-inline constexpr double MaxSpinePoints = 2'000'000.0;
+// thousand; the bound a document is measured against is an upper estimate that also
+// covers float rounding.
+inline constexpr double MaxSpinePoints = 1'000'000.0;
 
 // Samples every segment of doc in order, each starting from the frame the previous one
 // ended with. False with nothing else changed when doc has no segments. False with
@@ -60,8 +61,9 @@ inline constexpr double MaxSpinePoints = 2'000'000.0;
 bool TraceTrack(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc);
 
 // Traces segment segIndex of doc into TracedSegments[segIndex]; segment segIndex - 1 must
-// be traced already when segIndex > 0.
-void TraceSegment(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc,
+// be traced already when segIndex > 0. False, with nothing changed, when segIndex has no
+// entry or nodes, or when the segment alone would exceed the bounds of TraceTrack.
+bool TraceSegment(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc,
                   int32_t segIndex);
 
 // Estimated arc length of the cubic Bezier from p0 (control c1) to p3 (control c2).
