@@ -1,0 +1,145 @@
+#include "TrackDrawing.h"
+
+#include <array>
+#include <cstddef>
+
+namespace mOGL3D {
+
+void DrawGround() {
+    glColor3f(0.0f, 0.3f, 0.0f);
+    glLoadName(GroundPickName);
+    glBegin(GL_QUADS);
+    glVertex3f(-220.0f, 0.0f, -220.0f);
+    glVertex3f(-220.0f, 0.0f, 220.0f);
+    glVertex3f(220.0f, 0.0f, 220.0f);
+    glVertex3f(220.0f, 0.0f, -220.0f);
+    glEnd();
+}
+
+} // namespace mOGL3D
+
+namespace mKV_TraceTrack {
+
+namespace {
+
+struct Colour {
+    float r;
+    float g;
+    float b;
+};
+
+// Rails by segment type 0 to 4; any other type is white. Cross-ties are the rails at half.
+constexpr std::array<Colour, 5> RailColours{{
+    {0.0f, 0.75f, 1.0f}, // plain track
+    {1.0f, 0.5f, 0.0f},  // station
+    {0.0f, 1.0f, 0.0f},  // lift
+    {1.0f, 1.0f, 0.0f},  // transport
+    {1.0f, 0.0f, 0.0f},  // brake
+}};
+constexpr Colour White{1.0f, 1.0f, 1.0f};
+
+Colour RailColour(int32_t segType) {
+    if (segType < 0 || segType >= static_cast<int32_t>(RailColours.size())) {
+        return White;
+    }
+    return RailColours[static_cast<std::size_t>(segType)];
+}
+
+Colour Scaled(Colour c, float f) {
+    return {c.r * f, c.g * f, c.b * f};
+}
+
+void SetColour(Colour c) {
+    glColor3f(c.r, c.g, c.b);
+}
+
+bool IsSelected(const TraceState& state, int32_t segIndex) {
+    return segIndex >= 0 && static_cast<std::size_t>(segIndex) < state.SegmentSelected.size() &&
+           state.SegmentSelected[static_cast<std::size_t>(segIndex)];
+}
+
+void Line(const Vector3D& a, const Vector3D& b) {
+    glVertex3f(a.x, a.y, a.z);
+    glVertex3f(b.x, b.y, b.z);
+}
+
+// Each pass walks points 1 to count - 1 and starts a new named run of lines whenever the
+// segment changes; the colour set there stays current until the next change.
+template <typename DrawAtPoint>
+void DrawPass(const TraceState& state, float shade, DrawAtPoint drawAtPoint) {
+    int32_t current = -1;
+    for (int32_t k = 1; k < state.SpinePointCount; ++k) {
+        const SpinePoint& point = state.SpinePoints[static_cast<std::size_t>(k)];
+        if (point.SegIndex != current) {
+            SetColour(Scaled(RailColour(point.SegType), shade));
+            current = point.SegIndex;
+            glEnd();
+            glLoadName(static_cast<GLuint>(point.SegIndex));
+            glBegin(GL_LINES);
+            if (IsSelected(state, point.SegIndex)) {
+                SetColour(Scaled(White, shade));
+            }
+        }
+        drawAtPoint(k, point);
+    }
+}
+
+void DrawCrossTie(int32_t trackStyle, const SpinePoint& p) {
+    switch (trackStyle) {
+    case 0:
+        Line(p.RailRight, p.Center);
+        Line(p.RailLeft, p.Center);
+        break;
+    case 5:
+        Line(p.RailRight, p.Center);
+        Line(p.RailLeft, p.Center);
+        Line(p.RailRight, p.RailLeft);
+        break;
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 6:
+    case 7:
+    case 8:
+        Line(p.RailRight, p.BraceRight);
+        Line(p.BraceRight, p.BraceLeft);
+        Line(p.BraceLeft, p.RailLeft);
+        break;
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+        Line(p.OuterRight, p.RailRight);
+        Line(p.RailRight, p.BraceRight);
+        Line(p.BraceRight, p.BraceLeft);
+        Line(p.BraceLeft, p.RailLeft);
+        Line(p.RailLeft, p.OuterLeft);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void DrawTrack(const TraceState& state, int32_t trackStyle) {
+    if (state.SpinePointCount < 1) {
+        return;
+    }
+    glBegin(GL_LINES);
+    DrawPass(state, 1.0f, [&](int32_t k, const SpinePoint& p) {
+        const SpinePoint& prev = state.SpinePoints[static_cast<std::size_t>(k - 1)];
+        Line(prev.Center, p.Center);
+        Line(prev.RailRight, p.RailRight);
+        Line(prev.RailLeft, p.RailLeft);
+    });
+    if (state.SpinePointCount - 1 < 1) {
+        glEnd();
+        return;
+    }
+    DrawPass(state, 0.5f, [&](int32_t, const SpinePoint& p) { DrawCrossTie(trackStyle, p); });
+    glEnd();
+}
+
+} // namespace mKV_TraceTrack

@@ -1,0 +1,29 @@
+#pragma once
+
+// The scene in OpenGL immediate mode: the ground square and the spine as a wire model of
+// rails and cross-ties, every segment's lines named by its index for picking.
+
+#include "TrackTracer.h"
+
+#include <GL/gl.h>
+#include <cstdint>
+
+namespace mOGL3D {
+
+// The ground's pick name: above every segment index a document can hold, so that no segment
+// is ever taken for the ground.
+inline constexpr GLuint GroundPickName = 0x7FFFFFFF;
+
+// A dark green 440 x 440 square in the plane y = 0, facing up.
+void DrawGround();
+
+} // namespace mOGL3D
+
+namespace mKV_TraceTrack {
+
+// Rails first, then cross-ties laid out by trackStyle (the style the spine was built with),
+// coloured by segment type, selected segments white with grey cross-ties. Needs one entry on
+// the name stack when picking.
+void DrawTrack(const TraceState& state, int32_t trackStyle);
+
+} // namespace mKV_TraceTrack
