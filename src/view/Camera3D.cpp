@@ -1,0 +1,173 @@
+#include "Camera3D.h"
+
+#include "Math3D.h"
+#include "Matrix3D.h"
+
+namespace mCamera3D {
+
+namespace {
+
+bool IsKeyCode(int32_t code) {
+    return code >= 0 && code < KeyCodeCount;
+}
+
+// The step of one update: Shift wins over Ctrl.
+float StepSize(const CameraState& cam) {
+    if (cam.KeyState[KeyShift]) {
+        return 1.0f;
+    }
+    if (cam.KeyState[KeyCtrl]) {
+        return 0.1f;
+    }
+    return 0.5f;
+}
+
+void ClampAxis(float& value, float low, float high) {
+    if (value < low) {
+        value = low;
+    }
+    if (value > high) {
+        value = high;
+    }
+}
+
+void MoveIf(CameraState& cam, bool condition, float x, float y, float z) {
+    if (!condition) {
+        return;
+    }
+    MoveCamera(cam, Vector3D{x, y, z});
+    cam.CameraMoved = true;
+}
+
+} // namespace
+
+void ResetCamera(CameraState& cam) {
+    cam.CamPos = Vector3D{0.0f, 5.0f, 0.0f};
+    cam.CamRot = Vector3D{0.0f, 0.0f, 0.0f};
+}
+
+void Camera_KeyDown(CameraState& cam, CameraHost& host, int32_t code) {
+    if (!IsKeyCode(code)) {
+        return;
+    }
+    cam.KeyState[code] = true;
+    UpdateCamera(cam, host);
+}
+
+void Camera_KeyUp(CameraState& cam, int32_t code) {
+    if (IsKeyCode(code)) {
+        cam.KeyState[code] = false;
+    }
+}
+
+void ReleaseAllKeys(CameraState& cam) {
+    cam.KeyState.fill(false);
+}
+
+bool Camera_MouseDown(CameraState& cam, CameraHost& host, int16_t button, float x, float y) {
+    cam.LastMouseX = x;
+    cam.LastMouseY = y;
+    cam.MouseButton = button;
+    if (button == ButtonRight) {
+        if (cam.LookMode != LookOff) {
+            cam.LookMode = LookOff;
+            ShowMouseCursor(cam, host);
+        } else {
+            cam.LookMode = LookAwaitingReference;
+            HideMouseCursor(cam, host);
+        }
+        return true;
+    }
+    if (cam.LookMode < LookActive) {
+        return false;
+    }
+    UpdateCamera(cam, host);
+    return true;
+}
+
+void Camera_MouseUp(CameraState& cam) {
+    if (cam.LookMode > LookOff) {
+        cam.MouseButton = 0;
+    }
+}
+
+void Camera_MouseMove(CameraState& cam, CameraHost& host, float x, float y) {
+    if (cam.LookMode < LookActive) {
+        return;
+    }
+    if (cam.LookMode == LookAwaitingReference) {
+        cam.LastMouseX = x;
+        cam.LastMouseY = y;
+        cam.LookMode = LookActive;
+        return;
+    }
+    if (x != cam.LastMouseX) {
+        cam.CamRot.y += (cam.LastMouseX - x) * DegreesPerPixel;
+        cam.CameraMoved = true;
+    }
+    if (y != cam.LastMouseY) {
+        cam.CamRot.x += (cam.LastMouseY - y) * DegreesPerPixel;
+        cam.CameraMoved = true;
+    }
+    if (cam.CameraMoved) {
+        // The cursor goes back to the centre; its next position there is the new reference.
+        cam.LookMode = LookAwaitingReference;
+        host.CentreCursor();
+    }
+    UpdateCamera(cam, host);
+}
+
+void HideMouseCursor(CameraState& cam, CameraHost& host) {
+    if (!cam.CursorHidden) {
+        host.SetCursorHidden(true);
+        cam.CursorHidden = true;
+    }
+}
+
+void ShowMouseCursor(CameraState& cam, CameraHost& host) {
+    if (cam.CursorHidden) {
+        host.SetCursorHidden(false);
+        cam.CursorHidden = false;
+    }
+}
+
+void MoveCamera(CameraState& cam, const Vector3D& delta) {
+    Matrix3D yaw;
+    Matrix3D pitch;
+    Matrix3D orientation;
+    mMatrix3D::RotationY(yaw, mMath3D::DegToRad(cam.CamRot.y));
+    mMatrix3D::RotationX(pitch, mMath3D::DegToRad(cam.CamRot.x));
+    mMatrix3D::MatrixMultiply(orientation, yaw, pitch);
+    Vector3D d;
+    mMatrix3D::TransformPoint(d, orientation, delta);
+    cam.CamPos.x += d.x;
+    cam.CamPos.y += d.y;
+    cam.CamPos.z += d.z;
+    ClampAxis(cam.CamPos.x, -CamLimitXZ, CamLimitXZ);
+    ClampAxis(cam.CamPos.y, CamMinY, CamMaxY);
+    ClampAxis(cam.CamPos.z, -CamLimitXZ, CamLimitXZ);
+}
+
+void UpdateCamera(CameraState& cam, CameraHost& host) {
+    if (cam.LookMode < LookActive) {
+        return;
+    }
+    const float s = StepSize(cam);
+    MoveIf(cam, cam.MouseButton == ButtonLeft, 0.0f, 0.0f, -s);
+    MoveIf(cam, cam.MouseButton == ButtonMiddle, 0.0f, 0.0f, s);
+    MoveIf(cam, cam.KeyState[KeyW], 0.0f, 0.0f, -s);
+    MoveIf(cam, cam.KeyState[KeyS], 0.0f, 0.0f, s);
+    MoveIf(cam, cam.KeyState[KeyA], -s, 0.0f, 0.0f);
+    MoveIf(cam, cam.KeyState[KeyD], s, 0.0f, 0.0f);
+    MoveIf(cam, cam.KeyState[KeyPageUp], 0.0f, s, 0.0f);
+    MoveIf(cam, cam.KeyState[KeyPageDown], 0.0f, -s, 0.0f);
+    if (cam.CameraMoved) {
+        host.RenderFrame();
+        host.SetMotionTimer(true);
+    } else {
+        host.SetMotionTimer(false);
+    }
+    cam.CameraMoved = false;
+}
+
+} // namespace mCamera3D

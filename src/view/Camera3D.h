@@ -1,0 +1,89 @@
+#pragma once
+
+// The free-flying camera and its navigation: look mode, held keys and buttons, timer-driven
+// motion inside the clamped camera box. Free of Qt, so the logic runs without a window.
+
+#include "Vector3D.h"
+
+#include <array>
+#include <cstdint>
+
+namespace mCamera3D {
+
+// Virtual-key codes of the keys that move the camera.
+inline constexpr int32_t KeyShift = 16;
+inline constexpr int32_t KeyCtrl = 17;
+inline constexpr int32_t KeyPageUp = 33;
+inline constexpr int32_t KeyPageDown = 34;
+inline constexpr int32_t KeyA = 65;
+inline constexpr int32_t KeyD = 68;
+inline constexpr int32_t KeyS = 83;
+inline constexpr int32_t KeyW = 87;
+inline constexpr int32_t KeyCodeCount = 257; // codes 0 to 256
+
+// Mouse buttons as the view reports them.
+inline constexpr int16_t ButtonLeft = 1;
+inline constexpr int16_t ButtonRight = 2;
+inline constexpr int16_t ButtonMiddle = 4;
+
+// Look mode.
+inline constexpr int16_t LookOff = 0;
+inline constexpr int16_t LookActive = 1;
+inline constexpr int16_t LookAwaitingReference = 2; // the next mouse position is the reference
+
+// The camera box: the ground square in x and z, a height band above it.
+inline constexpr float CamLimitXZ = 220.0f;
+inline constexpr float CamMinY = 0.1f;
+inline constexpr float CamMaxY = 150.0f;
+
+inline constexpr float DegreesPerPixel = 0.2f;
+
+struct CameraState {
+    Vector3D CamPos;
+    Vector3D CamRot; // x pitch (positive looks up), y yaw (positive turns left), degrees; z is 0
+    std::array<bool, KeyCodeCount> KeyState{};
+    int16_t MouseButton = 0; // button of the last mouse-down in the view
+    int16_t LookMode = LookOff;
+    float LastMouseX = 0.0f;
+    float LastMouseY = 0.0f;
+    bool CameraMoved = false;
+    bool CursorHidden = false;
+};
+
+// What the camera asks of the window that hosts it.
+class CameraHost {
+public:
+    virtual void RenderFrame() = 0;
+    virtual void SetMotionTimer(bool enabled) = 0;
+    virtual void SetCursorHidden(bool hidden) = 0;
+    // Puts the mouse cursor at the centre of the main window.
+    virtual void CentreCursor() = 0;
+
+protected:
+    ~CameraHost() = default;
+};
+
+void ResetCamera(CameraState& cam);
+
+// Key codes outside 0 to 256 are ignored.
+void Camera_KeyDown(CameraState& cam, CameraHost& host, int32_t code);
+void Camera_KeyUp(CameraState& cam, int32_t code);
+// Lets go of every held key, as when the view loses the keyboard and will not see the releases.
+void ReleaseAllKeys(CameraState& cam);
+
+// True when the camera consumed the click (right clicks, every click in look mode).
+bool Camera_MouseDown(CameraState& cam, CameraHost& host, int16_t button, float x, float y);
+void Camera_MouseUp(CameraState& cam);
+void Camera_MouseMove(CameraState& cam, CameraHost& host, float x, float y);
+
+void HideMouseCursor(CameraState& cam, CameraHost& host);
+void ShowMouseCursor(CameraState& cam, CameraHost& host);
+
+// Moves by delta given in the camera's own frame, then clamps to the camera box.
+void MoveCamera(CameraState& cam, const Vector3D& delta);
+
+// One motion step for every held key and button; redraws and keeps the timer running while
+// something moved, and stops the timer otherwise.
+void UpdateCamera(CameraState& cam, CameraHost& host);
+
+} // namespace mCamera3D

@@ -1,0 +1,218 @@
+// The camera's navigation without a window: a recording host stands in for the view.
+#include "Camera3D.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace mCamera3D;
+
+struct RecordingHost : CameraHost {
+    int frames = 0;
+    bool timerOn = false;
+    int cursorChanges = 0;
+    bool cursorHidden = false;
+    int centrings = 0;
+
+    void RenderFrame() override { ++frames; }
+    void SetMotionTimer(bool enabled) override { timerOn = enabled; }
+    void SetCursorHidden(bool hidden) override {
+        ++cursorChanges;
+        cursorHidden = hidden;
+    }
+    void CentreCursor() override { ++centrings; }
+};
+
+struct CameraTest : ::testing::Test {
+    CameraState cam;
+    RecordingHost host;
+
+    CameraTest() { ResetCamera(cam); }
+
+    // Right click, then the first mouse position: look mode is active.
+    void EnterLookMode() {
+        ASSERT_TRUE(Camera_MouseDown(cam, host, ButtonRight, 100.0f, 100.0f));
+        Camera_MouseUp(cam);
+        Camera_MouseMove(cam, host, 100.0f, 100.0f);
+        ASSERT_EQ(cam.LookMode, LookActive);
+    }
+
+    void Tick(int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            UpdateCamera(cam, host);
+        }
+    }
+};
+
+TEST_F(CameraTest, KeysMoveOnlyInLookModeAndTheTimerRunsWhileHeld) {
+    Camera_KeyDown(cam, host, KeyW);
+    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, 0.0f}));
+    EXPECT_EQ(host.frames, 0);
+    EXPECT_FALSE(host.timerOn);
+    Camera_KeyUp(cam, KeyW);
+
+    EnterLookMode();
+    Camera_KeyDown(cam, host, KeyW);
+    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
+    EXPECT_EQ(host.frames, 1);
+    EXPECT_TRUE(host.timerOn);
+
+    Tick(2);
+    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -1.5f}));
+    EXPECT_EQ(host.frames, 3);
+
+    Camera_KeyUp(cam, KeyW);
+    Tick();
+    EXPECT_EQ(cam.CamPos.z, -1.5f);
+    EXPECT_FALSE(host.timerOn); // off on the first tick with nothing to do
+    EXPECT_EQ(host.frames, 3);
+}
+
+TEST_F(CameraTest, StepSizeFollowsShiftAndCtrl) {
+    EnterLookMode();
+    cam.KeyState[KeyCtrl] = true;
+    Camera_KeyDown(cam, host, KeyS);
+    EXPECT_FLOAT_EQ(cam.CamPos.z, 0.1f);
+    cam.KeyState[KeyShift] = true; // Shift wins over Ctrl
+    Tick();
+    EXPECT_FLOAT_EQ(cam.CamPos.z, 1.1f);
+    Camera_KeyUp(cam, KeyS);
+
+    // Turned 90 degrees left, forward is -X and D (right) is -Z.
+    cam.KeyState[KeyShift] = cam.KeyState[KeyCtrl] = false;
+    cam.CamPos = Vector3D{0.0f, 5.0f, 0.0f};
+    cam.CamRot.y = 90.0f;
+    cam.KeyState[KeyW] = true;
+    cam.KeyState[KeyD] = true;
+    Tick();
+    EXPECT_NEAR(cam.CamPos.x, -0.5f, 1e-6f);
+    EXPECT_NEAR(cam.CamPos.z, -0.5f, 1e-6f);
+    EXPECT_FLOAT_EQ(cam.CamPos.y, 5.0f);
+}
+
+TEST_F(CameraTest, PitchUpFliesStraightUpAndTheBoxHoldsTheCamera) {
+    EnterLookMode();
+    cam.CamRot.x = 90.0f;
+    Camera_KeyDown(cam, host, KeyW);
+    EXPECT_FLOAT_EQ(cam.CamPos.y, 5.5f);
+    Tick(400);
+    EXPECT_EQ(cam.CamPos.y, 150.0f);
+    EXPECT_NEAR(cam.CamPos.x, 0.0f, 1e-4f);
+    EXPECT_NEAR(cam.CamPos.z, 0.0f, 1e-4f);
+    Camera_KeyUp(cam, KeyW);
+
+    cam.CamRot.x = 0.0f;
+    cam.KeyState[KeyShift] = true;
+    Camera_KeyDown(cam, host, KeyPageDown);
+    Tick(200);
+    EXPECT_EQ(cam.CamPos.y, 0.1f);
+    Camera_KeyUp(cam, KeyPageDown);
+
+    Camera_KeyDown(cam, host, KeyD);
+    Tick(300);
+    EXPECT_EQ(cam.CamPos.x, 220.0f);
+    Camera_KeyUp(cam, KeyD);
+    Camera_KeyDown(cam, host, KeyA);
+    Tick(500);
+    EXPECT_EQ(cam.CamPos.x, -220.0f);
+    Camera_KeyUp(cam, KeyA);
+
+    Camera_KeyDown(cam, host, KeyS);
+    Tick(300);
+    EXPECT_EQ(cam.CamPos.z, 220.0f);
+    EXPECT_EQ(cam.CamPos.y, 0.1f);
+}
+
+TEST_F(CameraTest, MouseLookTurnsByAFifthOfADegreePerPixelAndRecentres) {
+    ASSERT_TRUE(Camera_MouseDown(cam, host, ButtonRight, 50.0f, 60.0f));
+    EXPECT_EQ(cam.LookMode, LookAwaitingReference);
+    EXPECT_TRUE(host.cursorHidden);
+
+    Camera_MouseMove(cam, host, 200.0f, 150.0f); // the reference, not a turn
+    EXPECT_EQ(cam.LookMode, LookActive);
+    EXPECT_EQ(cam.CamRot, (Vector3D{}));
+
+    Camera_MouseMove(cam, host, 210.0f, 150.0f); // 10 pixels right: turn right
+    EXPECT_FLOAT_EQ(cam.CamRot.y, -2.0f);
+    EXPECT_FLOAT_EQ(cam.CamRot.x, 0.0f);
+    EXPECT_EQ(cam.LookMode, LookAwaitingReference);
+    EXPECT_EQ(host.centrings, 1);
+    EXPECT_EQ(host.frames, 1);
+    EXPECT_TRUE(host.timerOn);
+
+    Camera_MouseMove(cam, host, 320.0f, 240.0f); // the cursor arriving at the centre
+    Camera_MouseMove(cam, host, 320.0f, 235.0f); // 5 pixels up: look up
+    EXPECT_FLOAT_EQ(cam.CamRot.x, 1.0f);
+    EXPECT_FLOAT_EQ(cam.CamRot.y, -2.0f);
+    EXPECT_EQ(host.centrings, 2);
+
+    Camera_MouseMove(cam, host, 320.0f, 240.0f);
+    Camera_MouseMove(cam, host, 320.0f, 240.0f); // no motion: no turn, no re-centring
+    EXPECT_EQ(host.centrings, 2);
+    EXPECT_EQ(cam.LookMode, LookActive);
+    EXPECT_FALSE(host.timerOn);
+}
+
+TEST_F(CameraTest, RightClickTogglesLookModeAndTheCursorChangesOncePerSwitch) {
+    EnterLookMode();
+    EXPECT_EQ(host.cursorChanges, 1);
+    EXPECT_TRUE(Camera_MouseDown(cam, host, ButtonRight, 0.0f, 0.0f));
+    EXPECT_EQ(cam.LookMode, LookOff);
+    EXPECT_FALSE(host.cursorHidden);
+    EXPECT_FALSE(cam.CursorHidden);
+    ShowMouseCursor(cam, host); // already shown: no second change
+    EXPECT_EQ(host.cursorChanges, 2);
+
+    Camera_MouseMove(cam, host, 30.0f, 30.0f); // ignored outside look mode
+    EXPECT_EQ(cam.CamRot, (Vector3D{}));
+
+    EXPECT_TRUE(Camera_MouseDown(cam, host, ButtonRight, 0.0f, 0.0f));
+    EXPECT_EQ(cam.LookMode, LookAwaitingReference);
+    EXPECT_TRUE(host.cursorHidden);
+    HideMouseCursor(cam, host);
+    EXPECT_EQ(host.cursorChanges, 3);
+}
+
+TEST_F(CameraTest, ButtonsMoveInLookModeAndOtherwiseLeaveTheClickToPicking) {
+    EXPECT_FALSE(Camera_MouseDown(cam, host, ButtonLeft, 10.0f, 10.0f));
+    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, 0.0f}));
+    Camera_MouseUp(cam);
+    EXPECT_EQ(cam.MouseButton, ButtonLeft); // cleared only in look mode
+
+    EnterLookMode();
+    EXPECT_TRUE(Camera_MouseDown(cam, host, ButtonLeft, 10.0f, 10.0f));
+    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
+    Tick();
+    EXPECT_EQ(cam.CamPos.z, -1.0f);
+    Camera_MouseUp(cam);
+    EXPECT_EQ(cam.MouseButton, 0);
+    Tick();
+    EXPECT_EQ(cam.CamPos.z, -1.0f);
+
+    EXPECT_TRUE(Camera_MouseDown(cam, host, ButtonMiddle, 10.0f, 10.0f));
+    EXPECT_EQ(cam.CamPos.z, -0.5f);
+}
+
+TEST_F(CameraTest, ResetAndKeyBookkeeping) {
+    cam.CamPos = Vector3D{7.0f, 8.0f, 9.0f};
+    cam.CamRot = Vector3D{10.0f, 20.0f, 0.0f};
+    ResetCamera(cam);
+    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, 0.0f}));
+    EXPECT_EQ(cam.CamRot, (Vector3D{}));
+
+    EnterLookMode();
+    Camera_KeyDown(cam, host, -1); // outside 0 to 256: ignored
+    Camera_KeyDown(cam, host, KeyCodeCount);
+    Camera_KeyUp(cam, 1000);
+    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, 0.0f}));
+
+    Camera_KeyDown(cam, host, 256);
+    EXPECT_TRUE(cam.KeyState[256]);
+    Camera_KeyDown(cam, host, KeyW);
+    ReleaseAllKeys(cam);
+    Tick();
+    EXPECT_FALSE(host.timerOn);
+    EXPECT_FALSE(cam.KeyState[256]);
+}
+
+} // namespace
