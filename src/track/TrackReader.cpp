@@ -459,12 +459,10 @@ bool WalkChunks(ChunkInput& in, TrackDocument& doc) {
 bool LoadTrackData(TrackDocument& doc, std::span<const uint8_t> data) {
     ClearTrack(doc);
     ChunkInput in{data};
-    // Filled apart so that a failed load leaves doc cleared, never half filled.
-    TrackDocument loaded;
-    if (!WalkChunks(in, loaded))
-        return false;
-    doc = std::move(loaded);
-    return true;
+    if (WalkChunks(in, doc))
+        return true;
+    ClearTrack(doc); // a failed load leaves the document cleared, never half filled
+    return false;
 }
 
 bool LoadTrackFile(TrackDocument& doc, const std::string& path) {
