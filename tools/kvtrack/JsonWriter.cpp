@@ -43,9 +43,13 @@ void JsonWriter::Value(bool v) {
     out_ << (v ? "true" : "false");
 }
 
-void JsonWriter::Value(int32_t v) { Value(static_cast<int64_t>(v)); }
+void JsonWriter::Value(int32_t v) {
+    Value(static_cast<int64_t>(v));
+}
 
-void JsonWriter::Value(uint32_t v) { Value(static_cast<int64_t>(v)); }
+void JsonWriter::Value(uint32_t v) {
+    Value(static_cast<int64_t>(v));
+}
 
 void JsonWriter::Value(int64_t v) {
     Separate();
