@@ -30,6 +30,6 @@ bool SegmentWithinBounds(const SegmentCurve& curve, float step);
 bool MeasureTrack(const mKavrano_TrackIO_1_3::TrackDocument& doc, std::vector<float>& lengths);
 
 // Bounds the time of a trace, as MaxSpinePoints bounds its memory.
-inline constexpr double MaxFineSteps = 10'000'000.0;
+inline constexpr double MaxFineSteps = 5'000'000.0;
 
 } // namespace mKV_TraceTrack

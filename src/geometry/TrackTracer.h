@@ -52,7 +52,7 @@ struct TraceState {
 // The most spine points a document may need before it is refused. A real track has a few
 // thousand; the bound a document is measured against is an upper estimate that also
 // covers float rounding.
-inline constexpr double MaxSpinePoints = 1'000'000.0;
+inline constexpr double MaxSpinePoints = 500'000.0;
 
 // Samples every segment of doc in order, each starting from the frame the previous one
 // ended with. False with nothing else changed when doc has no segments. False with

@@ -1,0 +1,125 @@
+#include "TestTracks.h"
+#include "TraceBudget.h"
+#include "TrackTracer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using mKV_TraceTrack::TraceState;
+using test_tracks::Node;
+using test_tracks::TrackOf;
+
+// A state left over from an earlier track, to see that a refusal empties it.
+TraceState TracedState() {
+    TraceState state;
+    EXPECT_TRUE(mKV_TraceTrack::TraceTrack(state, TrackOf(test_tracks::StraightNodes(3, 4.0f))));
+    return state;
+}
+
+void ExpectRefused(const mKavrano_TrackIO_1_3::TrackDocument& doc) {
+    TraceState state = TracedState();
+    EXPECT_FALSE(mKV_TraceTrack::TraceTrack(state, doc));
+    EXPECT_EQ(state.TracedSegmentCount, 0);
+    EXPECT_TRUE(state.TracedSegments.empty());
+    mKV_TraceTrack::BuildSpine(state, doc);
+    EXPECT_EQ(state.SpinePointCount, 0);
+}
+
+TEST(HostileTrack, CountsTheNodesAndArraysDoNotBackAreRefused) {
+    auto doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    doc.BezierCount = 2; // three segments, two nodes
+    ExpectRefused(doc);
+
+    doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    doc.BezierNodes.resize(2);
+    ExpectRefused(doc);
+
+    doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    doc.Segments.resize(1);
+    ExpectRefused(doc);
+
+    // Fewer segments than nodes is fine: the roll still comes from node i + 1.
+    doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    doc.SegmentCount = 2;
+    doc.BezierNodes[2].Roll = 0.5f;
+    TraceState state;
+    EXPECT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    EXPECT_NEAR(state.TracedSegments[1].Samples.back().Bank, 0.5, 1e-6);
+}
+
+TEST(HostileTrack, HugeCoordinatesAndLongCurvesAreRefusedBeforeTracing) {
+    ExpectRefused(TrackOf({Node({0, 0, 0}, {0, 0, 0}, {1e30f, 0, 0}),
+                           Node({-1e30f, 1e30f, 0}, {0, -1e30f, 1e30f}, {0, 0, 0})}));
+    ExpectRefused(TrackOf({Node({0, 0, 0}, {0, 0, 0}, {0, 0, -1e5f}),
+                           Node({0, 0, -3e5f}, {0, 0, -2e5f}, {0, 0, -3e5f})}));
+    // A million tiny segments: the points alone exceed the bound.
+    ExpectRefused(TrackOf(std::vector<mKavrano_TrackIO_1_3::BezierNode>(1'000'000)));
+}
+
+TEST(HostileTrack, ALongTrackWithinTheBoundIsTraced) {
+    // 50,000 units there and back: samples 0.5 to 0.6 units apart (five or six fine steps
+    // of about 0.1), far more than a real track and still within the bound.
+    auto doc = TrackOf({Node({0, 0, 0}, {0, 0, 0}, {0, 0, -16'000}),
+                        Node({0, 0, -50'000}, {0, 0, -33'000}, {0, 0, -50'000})});
+    TraceState state;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    const auto& seg = state.TracedSegments[0];
+    EXPECT_GE(seg.SampleCount, 50'000 / 0.6);
+    EXPECT_LE(seg.SampleCount, 50'000 / 0.5 + 1);
+    EXPECT_NEAR(seg.Samples.back().Distance, 50'000, 1);
+}
+
+TEST(HostileTrack, NotANumberGivesSegmentsOfOneSample) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    auto doc =
+        TrackOf({Node({0, 0, 0}, {0, 0, 1}, {0, 0, -1}), Node({0, nan, -5}, {0, 0, -4}, {0, 0, -6}),
+                 Node({0, 0, -10}, {0, 0, -9}, {inf, 0, -11})});
+    TraceState state;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    for (int32_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(state.TracedSegments[i].SampleCount, 1) << i;
+        EXPECT_EQ(state.TracedSegments[i].Samples.size(), 1u) << i;
+    }
+    mKV_TraceTrack::BuildSpine(state, doc);
+    EXPECT_EQ(state.SpinePointCount, 3);
+
+    // A NaN start direction spreads through every frame but ends nothing early.
+    doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    doc.BezierNodes[0].ControlOut.x = nan;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    EXPECT_GT(state.TracedSegments[1].SampleCount, 5);
+}
+
+TEST(HostileTrack, FineStepsEndWhenTheStepNoLongerAdvances) {
+    float t = 1.0f;
+    EXPECT_FALSE(mKV_TraceTrack::AdvanceFineParam(t, 1e-9f));
+    EXPECT_EQ(t, 1.0f);
+    t = 0.25f;
+    EXPECT_TRUE(mKV_TraceTrack::AdvanceFineParam(t, 0.5f));
+    EXPECT_EQ(t, 0.75f);
+
+    // The step bound covers every step a loop takes, rounding included.
+    for (const float step : {0.3f, 0.01f, 1e-4f, 3.3e-7f, 1e-7f}) {
+        double steps = 0;
+        for (float s = step; s <= 1.0f;) {
+            ++steps;
+            if (!mKV_TraceTrack::AdvanceFineParam(s, step))
+                break;
+        }
+        EXPECT_LE(steps, mKV_TraceTrack::FineStepBound(step)) << step;
+        if (step >= 1e-4f) { // tight where real tracks step
+            EXPECT_GT(steps, 0.999 * mKV_TraceTrack::FineStepBound(step) - 2) << step;
+        }
+    }
+    EXPECT_EQ(mKV_TraceTrack::FineStepBound(1.5f), 0.0);
+    EXPECT_EQ(mKV_TraceTrack::FineStep(0.0f), 0.0f);
+    EXPECT_EQ(mKV_TraceTrack::FineStep(std::numeric_limits<float>::infinity()), 0.0f);
+    EXPECT_EQ(mKV_TraceTrack::FineStep(std::nanf("")), 0.0f);
+}
+
+} // namespace

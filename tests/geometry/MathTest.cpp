@@ -1,0 +1,135 @@
+#include "Math3D.h"
+#include "Matrix3D.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+TEST(Math3D, Atan2CoversEveryQuadrantAxisAndZero) {
+    EXPECT_FLOAT_EQ(mMath3D::Atan2(0.0, -1.0), float(kPi));
+    EXPECT_EQ(mMath3D::Atan2(0.0, 0.0), 0.0f);
+    EXPECT_EQ(mMath3D::Atan2(-0.0, -0.0), 0.0f);
+    EXPECT_FLOAT_EQ(mMath3D::Atan2(1.0, 0.0), float(kPi / 2));
+    EXPECT_FLOAT_EQ(mMath3D::Atan2(-2.0, 0.0), float(-kPi / 2));
+    EXPECT_FLOAT_EQ(mMath3D::Atan2(1.0, 1.0), float(kPi / 4));
+    EXPECT_FLOAT_EQ(mMath3D::Atan2(1.0, -1.0), float(3 * kPi / 4));
+    EXPECT_FLOAT_EQ(mMath3D::Atan2(-1.0, -1.0), float(-3 * kPi / 4));
+    EXPECT_FLOAT_EQ(mMath3D::Atan2(-1.0, 1.0), float(-kPi / 4));
+    EXPECT_TRUE(std::isnan(mMath3D::Atan2(std::nan(""), 1.0)));
+    EXPECT_TRUE(std::isnan(mMath3D::Atan2(1.0, std::nan(""))));
+}
+
+TEST(Math3D, DegreesVectorsAndBezierPoints) {
+    EXPECT_DOUBLE_EQ(mMath3D::DegToRad(180.0), 3.14159265358979);
+    EXPECT_DOUBLE_EQ(mMath3D::DegToRad(-90.0), -3.14159265358979 / 2);
+
+    Vector3D v;
+    mMath3D::MakeVector(v, 1, 2, 3);
+    EXPECT_EQ(v, (Vector3D{1, 2, 3}));
+    mMath3D::VectorFromTo(v, {1, 2, 3}, {4, 0, -3});
+    EXPECT_EQ(v, (Vector3D{3, -2, -6})); // b - a
+
+    const Vector3D p0{1, 2, 3}, c1{4, 6, 3}, p3{10, -2, 7}, c2{8, 0, 5};
+    mMath3D::BezierPoint(v, p0, c1, p3, c2, 0.0);
+    EXPECT_EQ(v, p0);
+    mMath3D::BezierPoint(v, p0, c1, p3, c2, 1.0);
+    EXPECT_EQ(v, p3);
+    // At t = 1/2 the weights are 1/8, 3/8, 3/8, 1/8 (c1 beside p0, c2 beside p3).
+    mMath3D::BezierPoint(v, p0, c1, p3, c2, 0.5);
+    EXPECT_FLOAT_EQ(v.x, (1 + 3 * 4 + 3 * 8 + 10) / 8.0f);
+    EXPECT_FLOAT_EQ(v.y, (2 + 3 * 6 + 3 * 0 - 2) / 8.0f);
+    EXPECT_FLOAT_EQ(v.z, (3 + 3 * 3 + 3 * 5 + 7) / 8.0f);
+}
+
+TEST(Matrix3D, RotationsFollowTheColumnVectorConvention) {
+    Matrix3D m;
+    Vector3D p;
+    mMatrix3D::RotationY(m, kPi / 2);
+    mMatrix3D::TransformPoint(p, m, {0, 0, -1});
+    EXPECT_NEAR(p.x, -1, 1e-6);
+    EXPECT_NEAR(p.y, 0, 1e-6);
+    EXPECT_NEAR(p.z, 0, 1e-6);
+
+    // X turns +Y towards +Z, Z turns +X towards +Y.
+    mMatrix3D::RotationX(m, kPi / 2);
+    mMatrix3D::TransformPoint(p, m, {0, 1, 0});
+    EXPECT_NEAR(p.z, 1, 1e-6);
+    mMatrix3D::RotationZ(m, kPi / 2);
+    mMatrix3D::TransformPoint(p, m, {1, 0, 0});
+    EXPECT_NEAR(p.y, 1, 1e-6);
+
+    mMatrix3D::RotationZ(m, 0.3);
+    EXPECT_EQ(m[0], float(std::cos(0.3)));
+    EXPECT_EQ(m[1], -float(std::sin(0.3)));
+    EXPECT_EQ(m[4], float(std::sin(0.3)));
+    EXPECT_EQ(m[15], 1.0f);
+    EXPECT_EQ(m[3], 0.0f);
+    EXPECT_EQ(m[12], 0.0f);
+
+    mMatrix3D::TranslationMatrix(m, 5, 6, 7);
+    mMatrix3D::TransformPoint(p, m, {1, 2, 3});
+    EXPECT_EQ(p, (Vector3D{6, 8, 10}));
+
+    // The fourth row is ignored: no homogeneous divide.
+    m[15] = 2;
+    m[12] = 9;
+    mMatrix3D::TransformPoint(p, m, {1, 2, 3});
+    EXPECT_EQ(p, (Vector3D{6, 8, 10}));
+}
+
+TEST(Matrix3D, MultiplyAndTransposeMayWriteOverTheirInput) {
+    Matrix3D a, b;
+    for (int i = 0; i < 16; ++i) {
+        a[i] = float(i + 1);
+        b[i] = float(i % 3) - 1.0f;
+    }
+    // Expected a * b by the row-major rule out[4r+c] = sum a[4r+k] b[4k+c], worked in double.
+    Matrix3D expected;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            double sum = 0;
+            for (int k = 0; k < 4; ++k)
+                sum += double(a[4 * r + k]) * b[4 * k + c];
+            expected[4 * r + c] = float(sum);
+        }
+    Matrix3D out;
+    mMatrix3D::MatrixMultiply(out, a, b);
+    EXPECT_EQ(out, expected);
+    Matrix3D same = a;
+    mMatrix3D::MatrixMultiply(same, same, b);
+    EXPECT_EQ(same, expected);
+    same = b;
+    mMatrix3D::MatrixMultiply(same, a, same);
+    EXPECT_EQ(same, expected);
+
+    // Translation then rotation: T * R places the rotated frame at the translation.
+    Matrix3D t, r, tr;
+    mMatrix3D::TranslationMatrix(t, 1, 2, 3);
+    mMatrix3D::RotationY(r, kPi);
+    mMatrix3D::MatrixMultiply(tr, t, r);
+    Vector3D p;
+    mMatrix3D::TransformPoint(p, tr, {1, 0, 0});
+    EXPECT_NEAR(p.x, 0, 1e-6);
+    EXPECT_NEAR(p.y, 2, 1e-6);
+    EXPECT_NEAR(p.z, 3, 1e-6);
+
+    mMatrix3D::MatrixTranspose(out, a);
+    EXPECT_EQ(out[1], 5.0f);
+    EXPECT_EQ(out[4], 2.0f);
+    EXPECT_EQ(out[3], 13.0f);
+    EXPECT_EQ(out[15], 16.0f);
+    same = a;
+    mMatrix3D::MatrixTranspose(same, same);
+    EXPECT_EQ(same, out);
+
+    mMatrix3D::IdentityMatrix(out);
+    mMatrix3D::MatrixMultiply(same, a, out);
+    EXPECT_EQ(same, a);
+}
+
+} // namespace

@@ -1,0 +1,244 @@
+#include "TestTracks.h"
+#include "TrackTracer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using mKV_TraceTrack::TraceState;
+using mKV_TraceTrack::TrackSample;
+using test_tracks::Node;
+using test_tracks::TrackOf;
+
+// The parameters BezierLength visits: 0.005 added up in float while at most 1.
+float LastLengthParam() {
+    float last = 0;
+    for (float t = 0.005f; t <= 1.0f; t += 0.005f)
+        last = t;
+    return last;
+}
+
+// A straight curve along -Z from 0 to -7 with controls at -1 and -5, so that its speed
+// varies; z(t) worked out in double.
+double StraightZ(double t) {
+    const double u = 1 - t;
+    return -(3 * t * u * u * 1 + 3 * t * t * u * 5 + t * t * t * 7);
+}
+
+mKavrano_TrackIO_1_3::TrackDocument StraightTrack() {
+    return TrackOf({Node({0, 0, 0}, {0, 0, 1}, {0, 0, -1}),
+                    Node({0, 0, -7}, {0, 0, -5}, {0, 0, -8}),
+                    Node({0, 0, -10}, {0, 0, -9.5f}, {0, 0, -11})});
+}
+
+struct ExpectedSample {
+    float param;
+    double z;
+    double distance;
+};
+
+// The samples of the straight curve at 0.5 units of summed fine steps, in double.
+std::vector<ExpectedSample> ExpectedStraightSamples(float step) {
+    std::vector<ExpectedSample> samples{{0, 0, 0}};
+    double prev = 0, acc = 0, total = 0;
+    for (float t = step; t <= 1.0f; t += step) {
+        const double z = StraightZ(t);
+        acc += std::fabs(z - prev);
+        total += std::fabs(z - prev);
+        EXPECT_GT(std::fabs(acc - 0.5), 1e-4) << "reference too close to call at t = " << t;
+        if (acc >= 0.5) {
+            samples.push_back({t, z, total});
+            acc = 0;
+        }
+        prev = z;
+    }
+    return samples;
+}
+
+void ExpectIdentity(const Matrix3D& m) {
+    for (int i = 0; i < 16; ++i)
+        EXPECT_FLOAT_EQ(m[i], i % 5 == 0 ? 1.0f : 0.0f) << "element " << i;
+}
+
+TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
+    const auto doc = StraightTrack();
+    TraceState state;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    ASSERT_EQ(state.TracedSegmentCount, 3);
+    const auto& seg = state.TracedSegments[0];
+
+    const double expectedLength = -StraightZ(LastLengthParam());
+    EXPECT_NEAR(seg.Length, expectedLength, 1e-5);
+    const float step = float(1.0 / (10.0 * float(expectedLength)));
+    const auto expected = ExpectedStraightSamples(step);
+    ASSERT_EQ(seg.SampleCount, int32_t(expected.size()));
+    ASSERT_EQ(seg.Samples.size(), expected.size());
+    ASSERT_GT(expected.size(), 10u);
+
+    for (size_t j = 0; j < expected.size(); ++j) {
+        const TrackSample& s = seg.Samples[j];
+        SCOPED_TRACE(j);
+        EXPECT_NEAR(s.Param, expected[j].param, 1e-6);
+        EXPECT_NEAR(s.Distance, expected[j].distance, 1e-4);
+        EXPECT_NEAR(s.World[11], expected[j].z, 1e-5);
+        EXPECT_EQ(s.World[3], 0.0f);
+        EXPECT_EQ(s.World[7], 0.0f);
+        ExpectIdentity(s.Orientation);
+        EXPECT_EQ(s.Bank, 0.0f);
+        if (j > 0) {
+            const double gap = s.World[11] - seg.Samples[j - 1].World[11];
+            EXPECT_LE(gap, -0.5 + 1e-5);
+            EXPECT_GT(gap, -0.5 - 0.15); // at most one fine step past 0.5
+        }
+    }
+}
+
+TEST(TraceSegment, ConsecutiveSegmentsMeetOnTheNode) {
+    const auto doc = StraightTrack();
+    TraceState state;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    const auto& first = state.TracedSegments[0];
+    const auto& second = state.TracedSegments[1];
+
+    const TrackSample& last = first.Samples.back();
+    const double leftOver = last.World[11] - (-7.0);
+    EXPECT_GT(leftOver, 0.0);
+    EXPECT_LT(leftOver, 0.5 + 0.15);
+    EXPECT_LE(last.Distance, first.Length + 1e-4f);
+
+    const TrackSample& start = second.Samples[0];
+    EXPECT_EQ(start.World[3], doc.BezierNodes[1].Position.x);
+    EXPECT_EQ(start.World[7], doc.BezierNodes[1].Position.y);
+    EXPECT_EQ(start.World[11], doc.BezierNodes[1].Position.z);
+    EXPECT_EQ(start.Orientation, last.Orientation);
+    EXPECT_EQ(start.Param, 0.0f);
+    EXPECT_EQ(start.Distance, 0.0f);
+}
+
+TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
+    // 0.4 units from node 0 to node 1, then 0.4 back; the third curve has all points equal.
+    auto doc = TrackOf({Node({0, 0, 0}, {0, 0, 0.1f}, {0, 0, -0.1f}),
+                        Node({0, 0, -0.4f}, {0, 0, -0.3f}, {0, 0, -0.4f}),
+                        Node({0, 0, -0.4f}, {0, 0, -0.4f}, {0, 0, -0.3f})});
+    TraceState state;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    const auto& shortSeg = state.TracedSegments[0];
+    EXPECT_EQ(shortSeg.SampleCount, 1);
+    EXPECT_NEAR(shortSeg.Length, 0.4, 0.01);
+    EXPECT_EQ(shortSeg.Samples[0].World[11], 0.0f);
+    EXPECT_EQ(shortSeg.Samples[0].Param, 0.0f);
+
+    const auto& point = state.TracedSegments[1];
+    EXPECT_EQ(point.Length, 0.0f);
+    ASSERT_EQ(point.SampleCount, 1);
+    EXPECT_EQ(point.Samples[0].World[11], -0.4f);
+}
+
+TEST(TraceSegment, FirstFrameFacesNodeZerosControlAndFramesFollowTheCurve) {
+    // Starts up and to the left at 45 degrees, then curves round to the right and down.
+    const Vector3D p0{0, 0, 0}, c1{-3, 3, 0}, c2{-6, 4, -8}, p3{-2, 1, -12};
+    auto doc = TrackOf({Node(p0, {0, 0, 5}, c1), Node(p3, c2, {0, 0, -13})});
+    TraceState state;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    const auto& seg = state.TracedSegments[0];
+
+    const Matrix3D& o = seg.Samples[0].Orientation;
+    const double r = 1 / std::sqrt(2.0);
+    EXPECT_NEAR(-o[2], -r, 1e-6); // -Z axis along (-1, 1, 0) / sqrt 2
+    EXPECT_NEAR(-o[6], r, 1e-6);
+    EXPECT_NEAR(-o[10], 0, 1e-6);
+    EXPECT_NEAR(o[4], 0, 1e-6); // right axis level: no bank
+    EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
+
+    ASSERT_GT(seg.SampleCount, 20);
+    for (const TrackSample& s : seg.Samples) {
+        const double t = s.Param, u = 1 - t;
+        const auto tangent = [&](float a0, float a1, float a2, float a3) {
+            return 3 * (u * u * (a1 - a0) + 2 * t * u * (a2 - a1) + t * t * (a3 - a2));
+        };
+        const double tx = tangent(p0.x, c1.x, c2.x, p3.x), ty = tangent(p0.y, c1.y, c2.y, p3.y),
+                     tz = tangent(p0.z, c1.z, c2.z, p3.z);
+        const double norm = std::sqrt(tx * tx + ty * ty + tz * tz);
+        SCOPED_TRACE(t);
+        EXPECT_NEAR(-s.Orientation[2], tx / norm, 0.03);
+        EXPECT_NEAR(-s.Orientation[6], ty / norm, 0.03);
+        EXPECT_NEAR(-s.Orientation[10], tz / norm, 0.03);
+        // The frame stays a rotation.
+        for (int a = 0; a < 3; ++a)
+            for (int b = 0; b < 3; ++b) {
+                double dot = 0;
+                for (int k = 0; k < 3; ++k)
+                    dot += double(s.Orientation[4 * k + a]) * s.Orientation[4 * k + b];
+                EXPECT_NEAR(dot, a == b ? 1 : 0, 1e-4);
+            }
+    }
+}
+
+TEST(TraceSegment, BezierLengthOfLinesAndOfACurve) {
+    const float last = LastLengthParam();
+    // Constant speed: the length is the distance reached at the last parameter.
+    EXPECT_NEAR(mKV_TraceTrack::BezierLength({0, 0, 0}, {0, 0, -10.0f / 3}, {0, 0, -10},
+                                             {0, 0, -20.0f / 3}),
+                10.0 * last, 1e-4);
+    EXPECT_NEAR(mKV_TraceTrack::BezierLength({1, 2, 3}, {1, 2, 3}, {4, 6, 3}, {4, 6, 3}),
+                5.0 * (3.0 * last * last - 2.0 * last * last * last), 1e-5);
+    EXPECT_EQ(mKV_TraceTrack::BezierLength({1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}), 0.0f);
+
+    // A curve: its arc length by Simpson's rule over |B'(t)|, in double.
+    const double a[4] = {0, 4, 8, 8}, b[4] = {0, 0, 4, 8}; // x and z of p0, c1, c2, p3
+    const auto speed = [&](double t) {
+        const double u = 1 - t;
+        const double dx =
+            3 * (u * u * (a[1] - a[0]) + 2 * t * u * (a[2] - a[1]) + t * t * (a[3] - a[2]));
+        const double dz =
+            3 * (u * u * (b[1] - b[0]) + 2 * t * u * (b[2] - b[1]) + t * t * (b[3] - b[2]));
+        return std::sqrt(dx * dx + dz * dz);
+    };
+    const int n = 2000;
+    double arc = speed(0) + speed(last);
+    for (int i = 1; i < n; ++i)
+        arc += (i % 2 ? 4 : 2) * speed(last * i / n);
+    arc *= last / n / 3;
+    EXPECT_NEAR(mKV_TraceTrack::BezierLength({0, 0, 0}, {4, 0, 0}, {8, 0, 8}, {8, 0, 4}), arc,
+                arc * 1e-4);
+}
+
+TEST(TraceTrack, NoSegmentsTracesNothingAndKeepsThePreviousTrace) {
+    TraceState state;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, StraightTrack()));
+    const auto before = state.TracedSegments.size();
+
+    mKavrano_TrackIO_1_3::TrackDocument empty;
+    EXPECT_FALSE(mKV_TraceTrack::TraceTrack(state, empty));
+    EXPECT_EQ(state.TracedSegmentCount, 0);
+    EXPECT_EQ(state.TracedSegments.size(), before);
+    mKV_TraceTrack::BuildSpine(state, empty);
+    EXPECT_EQ(state.SpinePointCount, 0);
+    EXPECT_TRUE(state.SpinePoints.empty());
+    EXPECT_TRUE(state.SegmentSelected.empty());
+}
+
+TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTrace) {
+    const auto doc = StraightTrack();
+    TraceState whole;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(whole, doc));
+
+    TraceState single;
+    single.TracedSegmentCount = 3;
+    single.TracedSegments.resize(3);
+    EXPECT_FALSE(mKV_TraceTrack::TraceSegment(single, doc, 1)); // segment 0 has no frame yet
+    EXPECT_FALSE(mKV_TraceTrack::TraceSegment(single, doc, 3));
+    EXPECT_FALSE(mKV_TraceTrack::TraceSegment(single, doc, -1));
+    for (int32_t i = 0; i < 3; ++i)
+        ASSERT_TRUE(mKV_TraceTrack::TraceSegment(single, doc, i));
+    for (int32_t i = 0; i < 3; ++i) {
+        ASSERT_EQ(single.TracedSegments[i].SampleCount, whole.TracedSegments[i].SampleCount);
+        EXPECT_EQ(single.TracedSegments[i].Samples.back().World,
+                  whole.TracedSegments[i].Samples.back().World);
+    }
+}
+
+} // namespace

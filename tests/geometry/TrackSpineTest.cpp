@@ -1,0 +1,153 @@
+#include "TestTracks.h"
+#include "TrackTracer.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using mKV_TraceTrack::SpinePoint;
+using mKV_TraceTrack::TraceState;
+
+// One traced segment with one sample whose frame is turned a quarter turn about Y (right
+// axis (0, 0, -1), up (0, 1, 0)) and placed at (5, 2, 7); an offset (x, y) then lands on
+// (5, 2 + y, 7 - x).
+TraceState QuarterTurnSample() {
+    TraceState state;
+    state.TracedSegmentCount = 1;
+    state.TracedSegments.resize(1);
+    mKV_TraceTrack::TrackSample sample;
+    sample.World.m = {0, 0, 1, 5, 0, 1, 0, 2, -1, 0, 0, 7, 0, 0, 0, 1};
+    state.TracedSegments[0].Samples = {sample};
+    state.TracedSegments[0].SampleCount = 1;
+    return state;
+}
+
+using Offsets = std::array<std::optional<std::array<float, 2>>, 7>;
+
+Vector3D Expected(const std::optional<std::array<float, 2>>& offset) {
+    if (!offset)
+        return {};
+    return {5.0f, 2.0f + (*offset)[1], 7.0f - (*offset)[0]};
+}
+
+TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
+    using O = std::array<float, 2>;
+    const Offsets plain = {O{0, -0.3f}, O{0.5f, 0}, O{-0.5f, 0}};
+    const Offsets style1 = {O{0, -0.6f}, O{0.6f, 0}, O{-0.6f, 0}, O{0.6f, -0.6f}, O{-0.6f, -0.6f}};
+    const Offsets style2 = {O{0, 0.6f}, O{0.6f, 0}, O{-0.6f, 0}, O{0.6f, 0.6f}, O{-0.6f, 0.6f}};
+    const Offsets style3 = {O{0, -0.3f}, O{0.6f, 0}, O{-0.6f, 0}, O{0.2f, -0.3f}, O{-0.2f, -0.3f}};
+    const Offsets style4 = {O{0, 0.3f}, O{0.6f, 0}, O{-0.6f, 0}, O{0.2f, 0.6f}, O{-0.2f, 0.6f}};
+    const Offsets style5 = {O{0, -1.0f}, O{0.5f, 0}, O{-0.5f, 0}};
+    const Offsets style9 = {O{0, -0.2f},     O{0.3f, 0}, O{-0.3f, 0}, O{0.3f, -0.2f},
+                            O{-0.3f, -0.2f}, O{0.5f, 0}, O{-0.5f, 0}};
+    const std::vector<std::pair<int32_t, const Offsets*>> styles = {
+        {0, &plain},   {1, &style1},  {2, &style2},  {3, &style3}, {4, &style4},
+        {5, &style5},  {6, &style3},  {7, &style3},  {8, &style3}, {9, &style9},
+        {10, &style9}, {11, &style9}, {12, &style9}, {13, &plain}, {-1, &plain}};
+
+    for (const auto& [style, offsets] : styles) {
+        SCOPED_TRACE(style);
+        TraceState state = QuarterTurnSample();
+        mKavrano_TrackIO_1_3::TrackDocument doc;
+        doc.SegmentCount = 1;
+        doc.Segments.resize(1);
+        doc.Segments[0].SegmentType = 3;
+        doc.TrackStyle = style;
+        mKV_TraceTrack::BuildSpine(state, doc);
+        ASSERT_EQ(state.SpinePointCount, 1);
+        const SpinePoint& p = state.SpinePoints[0];
+        const std::array<Vector3D, 7> got = {p.Center,    p.RailRight,  p.RailLeft, p.BraceRight,
+                                             p.BraceLeft, p.OuterRight, p.OuterLeft};
+        for (size_t i = 0; i < 7; ++i) {
+            const Vector3D want = Expected((*offsets)[i]);
+            EXPECT_FLOAT_EQ(got[i].x, want.x) << "point " << i;
+            EXPECT_FLOAT_EQ(got[i].y, want.y) << "point " << i;
+            EXPECT_FLOAT_EQ(got[i].z, want.z) << "point " << i;
+        }
+        EXPECT_EQ(p.SegType, 3);
+        EXPECT_EQ(p.SegIndex, 0);
+    }
+}
+
+TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
+    for (const bool closed : {false, true}) {
+        SCOPED_TRACE(closed);
+        auto doc = test_tracks::TrackOf(test_tracks::StraightNodes(3, 4.0f), closed);
+        doc.Segments[0].SegmentType = 4;
+        doc.Segments[1].SegmentType = 1;
+        doc.Segments[2].SegmentType = 77; // no settings group; still copied
+        TraceState state;
+        ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+        mKV_TraceTrack::BuildSpine(state, doc);
+
+        int32_t samples = 0;
+        for (int32_t i = 0; i < state.TracedSegmentCount; ++i)
+            samples += state.TracedSegments[i].SampleCount;
+        ASSERT_EQ(state.SpinePointCount, samples + (closed ? 1 : 0));
+        ASSERT_EQ(state.SpinePoints.size(), size_t(state.SpinePointCount));
+
+        size_t k = 0;
+        for (int32_t i = 0; i < state.TracedSegmentCount; ++i)
+            for (const auto& sample : state.TracedSegments[i].Samples) {
+                const SpinePoint& p = state.SpinePoints[k++];
+                EXPECT_EQ(p.SegIndex, i);
+                EXPECT_EQ(p.SegType, doc.Segments[i].SegmentType);
+                // Style 0's left rail sits half a unit to the sample's left.
+                EXPECT_NEAR(p.RailLeft.x, sample.World[3] - 0.5f * sample.World[0], 1e-6);
+                EXPECT_NEAR(p.RailLeft.z, sample.World[11] - 0.5f * sample.World[8], 1e-6);
+            }
+        if (closed) {
+            const SpinePoint& first = state.SpinePoints.front();
+            const SpinePoint& last = state.SpinePoints.back();
+            EXPECT_EQ(last.SegIndex, 0);
+            EXPECT_EQ(last.SegType, 4);
+            EXPECT_EQ(last.Center, first.Center);
+            EXPECT_EQ(last.RailRight, first.RailRight);
+            EXPECT_EQ(last.RailLeft, first.RailLeft);
+            EXPECT_EQ(last.BraceRight, first.BraceRight);
+            EXPECT_EQ(last.BraceLeft, first.BraceLeft);
+            EXPECT_EQ(last.OuterRight, first.OuterRight);
+            EXPECT_EQ(last.OuterLeft, first.OuterLeft);
+        }
+    }
+}
+
+TEST(SegmentSelection, SelectUnselectAndEveryRebuildClears) {
+    auto doc = test_tracks::TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    TraceState state;
+    mKV_TraceTrack::ResetSpine(state);
+    EXPECT_TRUE(state.SegmentSelected.empty());
+    mKV_TraceTrack::SelectAllSegments(state); // nothing traced: nothing to select
+    EXPECT_TRUE(state.SegmentSelected.empty());
+
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    mKV_TraceTrack::BuildSpine(state, doc);
+    EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
+    mKV_TraceTrack::SelectAllSegments(state);
+    EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, true));
+    mKV_TraceTrack::UnselectAllSegments(state);
+    EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
+
+    state.SegmentSelected[1] = true;
+    mKV_TraceTrack::BuildSpine(state, doc);
+    EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
+    mKV_TraceTrack::SelectAllSegments(state);
+    mKV_TraceTrack::ResetSpine(state);
+    EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
+    EXPECT_EQ(state.SpinePointCount, 0);
+    EXPECT_TRUE(state.SpinePoints.empty());
+
+    mKV_TraceTrack::AddSpinePoint(state, {1, 2, 3}, {4, 5, 6}, {}, {}, {}, {}, {7, 8, 9}, 2, 40000);
+    ASSERT_EQ(state.SpinePointCount, 1);
+    EXPECT_EQ(state.SpinePoints[0].Center, (Vector3D{1, 2, 3}));
+    EXPECT_EQ(state.SpinePoints[0].RailRight, (Vector3D{4, 5, 6}));
+    EXPECT_EQ(state.SpinePoints[0].OuterLeft, (Vector3D{7, 8, 9}));
+    EXPECT_EQ(state.SpinePoints[0].SegType, 2);
+    EXPECT_EQ(state.SpinePoints[0].SegIndex, 40000); // beyond 16 bits
+}
+
+} // namespace
