@@ -1,0 +1,100 @@
+// kvtrack trace: the traced segments and the spine of a track file as one JSON object.
+#include "Commands.h"
+#include "JsonWriter.h"
+#include "TrackReader.h"
+#include "TrackTracer.h"
+
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+using mKV_TraceTrack::SpinePoint;
+using mKV_TraceTrack::TracedSegment;
+using mKV_TraceTrack::TraceState;
+using mKV_TraceTrack::TrackSample;
+
+void WriteMatrix(JsonWriter& json, std::string_view name, const Matrix3D& m) {
+    json.Key(name);
+    json.BeginArray();
+    for (const float v : m.m)
+        json.Value(v);
+    json.EndArray();
+}
+
+void WritePoint(JsonWriter& json, std::string_view name, const Vector3D& v) {
+    json.Key(name);
+    json.BeginArray();
+    json.Value(v.x);
+    json.Value(v.y);
+    json.Value(v.z);
+    json.EndArray();
+}
+
+void WriteSegment(JsonWriter& json, const TracedSegment& seg) {
+    json.BeginObject();
+    json.Field("SampleCount", seg.SampleCount);
+    json.Field("Length", seg.Length);
+    json.Key("Samples");
+    json.BeginArray();
+    for (int32_t j = 0; j < seg.SampleCount; ++j) {
+        const TrackSample& s = seg.Samples[j];
+        json.BeginObject();
+        WriteMatrix(json, "Orientation", s.Orientation);
+        WriteMatrix(json, "World", s.World);
+        json.Field("Param", s.Param);
+        json.Field("Bank", s.Bank);
+        json.Field("Distance", s.Distance);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
+void WriteSpinePoint(JsonWriter& json, const SpinePoint& p) {
+    json.BeginObject();
+    json.Field("SegType", p.SegType);
+    json.Field("SegIndex", p.SegIndex);
+    WritePoint(json, "Center", p.Center);
+    WritePoint(json, "RailRight", p.RailRight);
+    WritePoint(json, "RailLeft", p.RailLeft);
+    WritePoint(json, "BraceRight", p.BraceRight);
+    WritePoint(json, "BraceLeft", p.BraceLeft);
+    WritePoint(json, "OuterRight", p.OuterRight);
+    WritePoint(json, "OuterLeft", p.OuterLeft);
+    json.EndObject();
+}
+
+void WriteTrace(JsonWriter& json, const TraceState& state) {
+    json.BeginObject();
+    json.Field("TracedSegmentCount", state.TracedSegmentCount);
+    json.Key("TracedSegments");
+    json.BeginArray();
+    for (int32_t i = 0; i < state.TracedSegmentCount; ++i)
+        WriteSegment(json, state.TracedSegments[i]);
+    json.EndArray();
+    json.Field("SpinePointCount", state.SpinePointCount);
+    json.Key("SpinePoints");
+    json.BeginArray();
+    for (int32_t k = 0; k < state.SpinePointCount; ++k)
+        WriteSpinePoint(json, state.SpinePoints[k]);
+    json.EndArray();
+    json.EndObject();
+}
+
+} // namespace
+
+int TraceCommand(const std::string& path) {
+    mKavrano_TrackIO_1_3::TrackDocument doc;
+    if (!mKavrano_TrackIO_1_3::LoadTrackFile(doc, path))
+        return ReportInvalidTrack();
+    TraceState state;
+    // With no segments there is nothing to trace; with segments a false is a refusal.
+    if (!mKV_TraceTrack::TraceTrack(state, doc) && doc.SegmentCount > 0)
+        return ReportInvalidTrack();
+    mKV_TraceTrack::BuildSpine(state, doc);
+    JsonWriter json(std::cout);
+    WriteTrace(json, state);
+    std::cout << '\n';
+    return std::cout ? 0 : 1;
+}
