@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -13,7 +14,7 @@ using mKV_TraceTrack::RollCorrection;
 using mKV_TraceTrack::TraceState;
 
 float Rad(double degrees) {
-    return float(degrees * M_PI / 180.0);
+    return float(degrees * std::numbers::pi / 180.0);
 }
 
 TEST(RollCorrection, AbsoluteRelativeAndTheWayThroughHalfATurn) {
@@ -25,9 +26,10 @@ TEST(RollCorrection, AbsoluteRelativeAndTheWayThroughHalfATurn) {
     // Opposite sides of +-180 degrees: through it, reaching the target modulo a turn.
     EXPECT_NEAR(RollCorrection(Rad(-175), false, Rad(170)), Rad(15), tol);
     EXPECT_NEAR(RollCorrection(Rad(170), false, Rad(-100)), Rad(-90), tol);
-    EXPECT_NEAR(RollCorrection(5.0f, false, 0.0f), 5.0 - 2 * M_PI, tol); // sign 0 differs
+    EXPECT_NEAR(RollCorrection(5.0f, false, 0.0f), 5.0 - 2 * std::numbers::pi,
+                tol); // sign 0 differs
     // Same side beyond 260 degrees: a turn less only when the difference is positive.
-    EXPECT_NEAR(RollCorrection(5.5f, false, 0.3f), 5.5 - 0.3 - 2 * M_PI, tol);
+    EXPECT_NEAR(RollCorrection(5.5f, false, 0.3f), 5.5 - 0.3 - 2 * std::numbers::pi, tol);
     EXPECT_NEAR(RollCorrection(-5.5f, false, -0.3f), -5.2, tol);
     // Relative: the stored roll is the twist.
     EXPECT_EQ(RollCorrection(0.7f, true, 2.0f), 0.7f);
@@ -46,14 +48,14 @@ mKavrano_TrackIO_1_3::TrackDocument RolledTrack(float roll1, bool rel1, float ro
 }
 
 TEST(RollPass, AbsoluteRollBanksLinearlyAndCarriesOn) {
-    const float target = float(M_PI / 2);
+    const float target = float(std::numbers::pi / 2);
     TraceState state;
     ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, RolledTrack(target, false, target, false)));
     const auto& seg = state.TracedSegments[0];
     const int k = seg.SampleCount;
     ASSERT_GT(k, 10);
     for (int j = 0; j < k; ++j) {
-        const double bank = M_PI / 2 * j / (k - 1);
+        const double bank = std::numbers::pi / 2 * j / (k - 1);
         const auto& o = seg.Samples[j].Orientation;
         SCOPED_TRACE(j);
         EXPECT_NEAR(seg.Samples[j].Bank, bank, 1e-6);
@@ -75,19 +77,19 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndCarriesOn) {
     EXPECT_NEAR(next.Samples[0].Orientation[4], 1, 1e-6);
     EXPECT_NEAR(
         mMath3D::Atan2(next.Samples.back().Orientation[4], next.Samples.back().Orientation[5]),
-        M_PI / 2, 1e-6);
+        std::numbers::pi / 2, 1e-6);
 }
 
 TEST(RollPass, RollThatChangesNothingLeavesBankAtZeroUnlessRelative) {
     // Segment 1 continues a frame banked by pi/2. A relative roll of 0 keeps its frames
     // and still records their bank.
     TraceState relative;
-    ASSERT_TRUE(
-        mKV_TraceTrack::TraceTrack(relative, RolledTrack(float(M_PI / 2), false, 0.0f, true)));
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(
+        relative, RolledTrack(float(std::numbers::pi / 2), false, 0.0f, true)));
     const auto& kept = relative.TracedSegments[1];
     for (const auto& s : kept.Samples) {
         EXPECT_NEAR(s.Orientation[4], 1, 1e-6);
-        EXPECT_NEAR(s.Bank, M_PI / 2, 1e-6);
+        EXPECT_NEAR(s.Bank, std::numbers::pi / 2, 1e-6);
     }
 
     // An absolute roll equal to the bank the segment ends with: Theta is 0 and the
@@ -95,8 +97,8 @@ TEST(RollPass, RollThatChangesNothingLeavesBankAtZeroUnlessRelative) {
     const auto& end = kept.Samples.back().Orientation;
     const float endBank = mMath3D::Atan2(end[4], end[5]);
     TraceState absolute;
-    ASSERT_TRUE(
-        mKV_TraceTrack::TraceTrack(absolute, RolledTrack(float(M_PI / 2), false, endBank, false)));
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(
+        absolute, RolledTrack(float(std::numbers::pi / 2), false, endBank, false)));
     const auto& unchanged = absolute.TracedSegments[1];
     ASSERT_EQ(unchanged.SampleCount, kept.SampleCount);
     for (int j = 0; j < unchanged.SampleCount; ++j) {
@@ -116,13 +118,13 @@ TEST(RollPass, BankCrossesHalfATurnTheShortWay) {
             mKV_TraceTrack::TraceTrack(state, RolledTrack(Rad(c.from), false, Rad(c.to), false)));
         const auto& seg = state.TracedSegments[1];
         const int k = seg.SampleCount;
-        EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(c.from * M_PI / 180), 1e-5);
-        EXPECT_NEAR(seg.Samples.back().Bank, c.to * M_PI / 180, 1e-5);
+        EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(c.from * std::numbers::pi / 180), 1e-5);
+        EXPECT_NEAR(seg.Samples.back().Bank, c.to * std::numbers::pi / 180, 1e-5);
         // Halfway the bank lies halfway along the short way, which passes 180 degrees.
         double shortWay = c.to - c.from;
         shortWay -= 360 * std::round(shortWay / 360);
         EXPECT_LT(std::fabs(shortWay), 180);
-        const double mid = (c.from + shortWay * (k / 2) / (k - 1)) * M_PI / 180;
+        const double mid = (c.from + shortWay * (k / 2) / (k - 1)) * std::numbers::pi / 180;
         const auto& o = seg.Samples[k / 2].Orientation;
         EXPECT_NEAR(o[4], std::sin(mid), 1e-5);
         EXPECT_NEAR(o[5], std::cos(mid), 1e-5);
