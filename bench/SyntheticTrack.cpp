@@ -11,11 +11,14 @@ constexpr int kSegments = 20000;
 constexpr int kRecords = 1000;
 constexpr int kTerrainSide = 256;
 
-// A closed wavy ring: big enough that segments are a few units long, like a real track.
-Vector3D RingPoint(double angle) {
-    const double radius = 200.0 + 15.0 * std::sin(7.0 * angle);
-    return {float(radius * std::sin(angle)), float(20.0 + 12.0 * std::sin(5.0 * angle)),
-            float(-radius * std::cos(angle))};
+constexpr double kTurns = 64.0;
+
+// A helix of 64 turns: 20,000 segments of about 3 units each, like a real track's, so that
+// the tracer samples them every 0.5 units.
+Vector3D HelixPoint(double u) {
+    const double angle = 2.0 * std::numbers::pi * kTurns * u;
+    return {float(150.0 * std::sin(angle)), float(2.0 + 1.5 * kTurns * u),
+            float(-150.0 * std::cos(angle))};
 }
 
 } // namespace
@@ -27,17 +30,17 @@ TrackDocument MakeSyntheticTrack() {
     doc.TrackClosed = true;
     doc.BezierNodes.resize(kSegments);
     doc.Segments.resize(kSegments);
-    const double step = 2.0 * std::numbers::pi / kSegments;
+    const double step = 1.0 / kSegments;
     for (int i = 0; i < kSegments; ++i) {
-        const double a = i * step;
-        const Vector3D p = RingPoint(a);
-        const Vector3D before = RingPoint(a - step / 3.0);
-        const Vector3D after = RingPoint(a + step / 3.0);
+        const double u = i * step;
+        const Vector3D p = HelixPoint(u);
+        const Vector3D before = HelixPoint(u - step / 3.0);
+        const Vector3D after = HelixPoint(u + step / 3.0);
         BezierNode& n = doc.BezierNodes[i];
         n.Position = p;
         n.ControlIn = before;
         n.ControlOut = after;
-        n.Roll = float(0.4 * std::sin(3.0 * a));
+        n.Roll = float(0.4 * std::sin(40.0 * u));
         TrackSegment& s = doc.Segments[i];
         s.SegmentType = i % 5;
         s.Tunnel = i % 7 == 0;

@@ -1,0 +1,140 @@
+#include "RideTrack.h"
+#include "DemoTrack.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+#include "TrackReader.h"
+#include "TrackWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+using namespace mKavrano_TrackIO_1_3;
+
+namespace {
+
+struct RideFixture {
+    TrackDocument document = MakeDemoTrack();
+    mKV_TraceTrack::TraceState trace;
+    mMain::MainState state;
+    ScriptedDialogs dialogs;
+    AppContext app{document, trace, state, dialogs, [] {}};
+
+    RideFixture() {
+        state.bTrackLoaded = true;
+        state.bTrackModified = true;
+        state.CurrentFileName = "/tracks/demo.kvtrack";
+        state.Caption = "Kavrano Tornelle - demo*";
+    }
+};
+
+// A stand-in simulator that records its arguments and a copy of the track it was given.
+void WriteFakeSimulator(const std::string& folder) {
+    const std::string path = folder + "/KavranoSimulator.exe";
+    std::ofstream script(path);
+    script << "#!/bin/sh\n"
+              "cd \"$(dirname \"$0\")\"\n"
+              "printf '%s\\n' \"$@\" > args.tmp && mv args.tmp args.txt\n"
+              "cp \"$2\" given.kvtrack\n";
+    script.close();
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
+bool WaitForFile(const std::string& path) {
+    for (int i = 0; i < 200 && !std::filesystem::exists(path); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return std::filesystem::exists(path);
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+TEST(RideTrack, PathsEndTheFolderWithOneSeparator) {
+    const mMain::RidePaths a = mMain::BuildRidePaths("/opt/kavrano");
+    EXPECT_EQ(a.Simulator, "/opt/kavrano/KavranoSimulator.exe");
+    EXPECT_EQ(a.TemporaryTrack, "/opt/kavrano/$Tornelle$.kvtrack");
+    const mMain::RidePaths root = mMain::BuildRidePaths("/");
+    EXPECT_EQ(root.Simulator, "/KavranoSimulator.exe");
+    EXPECT_EQ(root.TemporaryTrack, "/$Tornelle$.kvtrack");
+}
+
+TEST(RideTrack, StartsTheSimulatorOnTheDocumentInMemory) {
+    TempFolder folder;
+    const std::string program = folder.MakeFolder("Kavrano Sim");
+    WriteFakeSimulator(program);
+    RideFixture f;
+    f.document.Segments[3].Tunnel = !f.document.Segments[3].Tunnel; // an unsaved edit
+
+    mMain::RideTrack(f.app, program);
+    ASSERT_TRUE(WaitForFile(program + "/args.txt"));
+    EXPECT_EQ(ReadText(program + "/args.txt"), "-s\n" + program + "/$Tornelle$.kvtrack\n");
+    ASSERT_TRUE(WaitForFile(program + "/given.kvtrack"));
+    TrackDocument given;
+    ASSERT_TRUE(LoadTrackFile(given, program + "/given.kvtrack"));
+    EXPECT_EQ(given.Segments, f.document.Segments);
+    EXPECT_TRUE(f.dialogs.Messages.empty());
+    // A ride leaves the file name, the caption and the unsaved state alone.
+    EXPECT_TRUE(f.state.bTrackModified);
+    EXPECT_EQ(f.state.Caption, "Kavrano Tornelle - demo*");
+    EXPECT_EQ(f.state.CurrentFileName, "/tracks/demo.kvtrack");
+
+    // The next ride overwrites the same temporary file; ending the editor removes it.
+    f.document.Segments[3].Tunnel = !f.document.Segments[3].Tunnel;
+    std::filesystem::remove(program + "/given.kvtrack");
+    mMain::RideTrack(f.app, program);
+    ASSERT_TRUE(WaitForFile(program + "/given.kvtrack"));
+    TrackDocument onDisk;
+    ASSERT_TRUE(LoadTrackFile(onDisk, program + "/$Tornelle$.kvtrack"));
+    EXPECT_EQ(onDisk.Segments, f.document.Segments);
+    mMain::RemoveRideTrack(program);
+    EXPECT_FALSE(std::filesystem::exists(program + "/$Tornelle$.kvtrack"));
+    mMain::RemoveRideTrack(program); // a missing file is no error
+}
+
+TEST(RideTrack, ReportsWhatStopsARide) {
+    TempFolder folder;
+    RideFixture f;
+
+    // No simulator: the two-line message, nothing written.
+    mMain::RideTrack(f.app, folder.Root().string());
+    ASSERT_EQ(f.dialogs.Messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.Messages[0].Kind, "exclamation");
+    EXPECT_EQ(f.dialogs.Messages[0].Text, "Error: Kavrano Simulator Not Found!\r\n"
+                                          "Tornelle must be run from the same folder as "
+                                          "Kavrano Simulator.");
+    EXPECT_EQ(f.dialogs.Messages[0].Title, "Error!");
+    EXPECT_TRUE(folder.Entries().empty());
+
+    // Nothing loaded: nothing at all.
+    f.state.bTrackLoaded = false;
+    WriteFakeSimulator(folder.Root().string());
+    mMain::RideTrack(f.app, folder.Root().string());
+    EXPECT_EQ(f.dialogs.Messages.size(), 1u);
+    f.state.bTrackLoaded = true;
+
+    // A temporary file that cannot be written is reported and nothing is started.
+    folder.MakeFolder("$Tornelle$.kvtrack/blocked");
+    mMain::RideTrack(f.app, folder.Root().string());
+    ASSERT_EQ(f.dialogs.Messages.size(), 2u);
+    EXPECT_EQ(f.dialogs.Messages[1].Title, "Error!");
+    EXPECT_TRUE(f.dialogs.Messages[1].Text.contains("$Tornelle$.kvtrack"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("args.txt")));
+    std::filesystem::remove_all(folder.Path("$Tornelle$.kvtrack"));
+
+    // A simulator that cannot be started.
+    std::filesystem::permissions(folder.Path("KavranoSimulator.exe"),
+                                 std::filesystem::perms::owner_read |
+                                     std::filesystem::perms::owner_write);
+    mMain::RideTrack(f.app, folder.Root().string());
+    ASSERT_EQ(f.dialogs.Messages.size(), 3u);
+    EXPECT_EQ(f.dialogs.Messages[2].Title, "Error!");
+    EXPECT_TRUE(f.dialogs.Messages[2].Text.contains("KavranoSimulator.exe"));
+}
