@@ -1,0 +1,49 @@
+#include "FrameRendering.h"
+
+#include "TrackDrawing.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace mOGL3D {
+
+void InitGLState() {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearDepth(1.0);
+    glShadeModel(GL_FLAT);
+    glEnable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glAlphaFunc(GL_GREATER, 0.5f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_CULL_FACE);
+}
+
+void ResizeView(int32_t width, int32_t height, double fovY, double zFar) {
+    if (height == 0) {
+        height = 1;
+    }
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fovY, static_cast<double>(width) / static_cast<double>(height), ViewZNear, zFar);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+bool DrawFrame(const ViewState& view, const mCamera3D::CameraState& cam,
+               const mKV_TraceTrack::TraceState& trace, int32_t trackStyle) {
+    if (!view.ViewReady) {
+        return false;
+    }
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glRotatef(360.0f - cam.CamRot.x, 1.0f, 0.0f, 0.0f);
+    glRotatef(360.0f - cam.CamRot.y, 0.0f, 1.0f, 0.0f);
+    glTranslatef(-cam.CamPos.x, -cam.CamPos.y, -cam.CamPos.z);
+    DrawGround();
+    mKV_TraceTrack::DrawTrack(trace, trackStyle);
+    return true;
+}
+
+} // namespace mOGL3D

@@ -1,0 +1,40 @@
+#pragma once
+
+// The fixed GL state, the projection and the drawing of one frame: ground and track seen
+// through the camera.
+
+#include "Camera3D.h"
+#include "TrackTracer.h"
+
+#include <cstdint>
+
+namespace mOGL3D {
+
+// The view's projection.
+inline constexpr double ViewFovY = 45.0;
+inline constexpr double ViewZNear = 0.1;
+inline constexpr double ViewZFar = 650.0;
+
+// The outcome of setting up the context: positive once it exists, negative when it failed.
+inline constexpr int32_t RenderContextReady = 1;
+inline constexpr int32_t NoRenderContext = -3;
+
+struct ViewState {
+    int32_t GLContext = 0;  // RenderContextReady, NoRenderContext, or 0 before setup
+    bool ViewReady = false; // no frame is drawn before start-up has finished
+    bool PickMode = false;  // true while picking renders in selection mode
+};
+
+// Black background, depth test, flat shading, back faces culled.
+void InitGLState();
+
+// Viewport and perspective for a view of width x height pixels; a height of 0 counts as 1.
+// Leaves the model-view matrix selected and reset.
+void ResizeView(int32_t width, int32_t height, double fovY, double zFar);
+
+// The frame up to the point of showing it: clear, camera transform, ground, track. False
+// (nothing drawn) while the view is not ready.
+bool DrawFrame(const ViewState& view, const mCamera3D::CameraState& cam,
+               const mKV_TraceTrack::TraceState& trace, int32_t trackStyle);
+
+} // namespace mOGL3D

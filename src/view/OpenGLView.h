@@ -1,0 +1,82 @@
+#pragma once
+
+// The 3D view "pbOpenGL": hosts the GL context, draws frames on request, turns keys, mouse
+// and its motion timer "tmrMain" into camera motion, and picks segments on a left click.
+// It works on the program's document, tracer state and camera; it owns none of them.
+
+#include "Camera3D.h"
+#include "FrameRendering.h"
+#include "TrackDocument.h"
+#include "TrackTracer.h"
+
+#include <QOpenGLWidget>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QTimer;
+
+class OpenGLView : public QOpenGLWidget, private mCamera3D::CameraHost {
+    Q_OBJECT
+
+public:
+    // Shows a fatal error and ends the program.
+    using FatalErrorHandler = std::function<void(const QString& text, const QString& title)>;
+
+    OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& document,
+               mKV_TraceTrack::TraceState& trace, mCamera3D::CameraState& camera,
+               QWidget* parent = nullptr);
+
+    // The context comes into being when the view is first shown, so call this after showing
+    // the window. Without a context the fatal-error handler gets the error and its title, and
+    // the result is negative.
+    int32_t SetupOpenGL();
+    // Replaces the default handler, a critical message box followed by the end of the program.
+    void SetFatalErrorHandler(FatalErrorHandler handler);
+
+    // Frames are drawn only once start-up has set up the camera and the spine.
+    void SetViewReady(bool ready);
+    const mOGL3D::ViewState& View() const { return view; }
+
+    // Draws ground and track now and puts the frame on screen; during a pick it only renders
+    // in selection mode.
+    void RenderFrame() override;
+
+    // The pick name under (x, y) in the view's pixels, origin top left: a segment index, the
+    // ground's name, or NoPick. Shows nothing.
+    int32_t PickAt(int32_t x, int32_t y);
+
+    // Stops drawing and the motion; the context itself goes with the widget.
+    bool ReleaseOpenGL();
+
+signals:
+    // A left click outside look mode picked, changed the selection and redrew the view.
+    void selectionChanged();
+    // The mouse moved over the view; sent before the camera reacts.
+    void mouseMovedOver();
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int width, int height) override;
+    void paintGL() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void SetMotionTimer(bool enabled) override;
+    void SetCursorHidden(bool hidden) override;
+    void CentreCursor() override;
+    bool DrawCurrentFrame();
+
+    const mKavrano_TrackIO_1_3::TrackDocument& document;
+    mKV_TraceTrack::TraceState& trace;
+    mCamera3D::CameraState& camera;
+    mOGL3D::ViewState view;
+    FatalErrorHandler fatalError;
+    QTimer* tmrMain;
+    bool frameOnScreen = false; // the framebuffer holds the frame last drawn on request
+};

@@ -1,0 +1,122 @@
+#include "ViewHarness.h"
+
+#include "TestTracks.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QVBoxLayout>
+#include <QtTest/QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+namespace viewtest {
+
+Rgb FromUnit(float r, float g, float b) {
+    return {static_cast<int>(std::lround(r * 255.0f)), static_cast<int>(std::lround(g * 255.0f)),
+            static_cast<int>(std::lround(b * 255.0f))};
+}
+
+bool Near(const Rgb& a, const Rgb& b) {
+    return std::abs(a.r - b.r) <= 1 && std::abs(a.g - b.g) <= 1 && std::abs(a.b - b.b) <= 1;
+}
+
+Rgb Pixels::At(int x, int y) const {
+    const std::size_t at = (static_cast<std::size_t>(height - 1 - y) * width + x) * 4;
+    return {rgba[at], rgba[at + 1], rgba[at + 2]};
+}
+
+std::vector<Rgb> Pixels::Around(QPoint centre, int half) const {
+    std::vector<Rgb> colours;
+    for (int y = centre.y() - half; y <= centre.y() + half; ++y) {
+        for (int x = centre.x() - half; x <= centre.x() + half; ++x) {
+            if (x >= 0 && y >= 0 && x < width && y < height) {
+                colours.push_back(At(x, y));
+            }
+        }
+    }
+    return colours;
+}
+
+bool Contains(const std::vector<Rgb>& colours, const Rgb& wanted) {
+    return std::any_of(colours.begin(), colours.end(),
+                       [&](const Rgb& c) { return Near(c, wanted); });
+}
+
+ViewHarness::ViewHarness() : window(std::make_unique<QWidget>()) {
+    view = new OpenGLView(document, trace, camera, window.get());
+    auto* layout = new QVBoxLayout(window.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    view->setFixedSize(ViewWidth, ViewHeight);
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_GT(view->SetupOpenGL(), 0);
+    mCamera3D::ResetCamera(camera);
+    mKV_TraceTrack::ResetSpine(trace);
+    view->SetViewReady(true);
+}
+
+ViewHarness::~ViewHarness() = default;
+
+void ViewHarness::Load(const mKavrano_TrackIO_1_3::TrackDocument& doc) {
+    document = doc;
+    TraceInto(trace, document);
+}
+
+Pixels ViewHarness::Render() {
+    view->RenderFrame();
+    return Read();
+}
+
+Pixels ViewHarness::Read() {
+    view->makeCurrent();
+    Pixels pixels;
+    pixels.width = ViewWidth;
+    pixels.height = ViewHeight;
+    pixels.rgba.resize(static_cast<std::size_t>(ViewWidth) * ViewHeight * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, ViewWidth, ViewHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.rgba.data());
+    return pixels;
+}
+
+QPoint ViewHarness::Project(const Vector3D& p) const {
+    // Into the camera's frame: undo the translation, then the yaw, then the pitch.
+    const double yaw = camera.CamRot.y * std::numbers::pi / 180.0;
+    const double pitch = camera.CamRot.x * std::numbers::pi / 180.0;
+    const double dx = p.x - camera.CamPos.x;
+    const double dy = p.y - camera.CamPos.y;
+    const double dz = p.z - camera.CamPos.z;
+    const double x1 = std::cos(yaw) * dx - std::sin(yaw) * dz;
+    const double z1 = std::sin(yaw) * dx + std::cos(yaw) * dz;
+    const double y2 = std::cos(pitch) * dy + std::sin(pitch) * z1;
+    const double z2 = -std::sin(pitch) * dy + std::cos(pitch) * z1;
+    // Perspective of 45 degrees vertically, the camera looking along its -Z.
+    const double f = 1.0 / std::tan(22.5 * std::numbers::pi / 180.0);
+    const double aspect = static_cast<double>(ViewWidth) / ViewHeight;
+    const double ndcX = f / aspect * x1 / -z2;
+    const double ndcY = f * y2 / -z2;
+    return {static_cast<int>(std::lround((ndcX + 1.0) / 2.0 * ViewWidth)),
+            static_cast<int>(std::lround((1.0 - ndcY) / 2.0 * ViewHeight))};
+}
+
+void ViewHarness::LookDownFrom(float height) {
+    camera.CamPos = Vector3D{0.0f, height, 0.0f};
+    camera.CamRot = Vector3D{-90.0f, 0.0f, 0.0f};
+}
+
+bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > milliseconds) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+} // namespace viewtest

@@ -1,0 +1,71 @@
+#pragma once
+
+// A real top-level window holding the view, with the program's state it works on, and the
+// means to look at what the view drew: its pixels and where world points land on screen.
+
+#include "Camera3D.h"
+#include "OpenGLView.h"
+#include "TrackDocument.h"
+#include "TrackTracer.h"
+
+#include <QPoint>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace viewtest {
+
+inline constexpr int ViewWidth = 640;
+inline constexpr int ViewHeight = 480;
+
+struct Rgb {
+    int r;
+    int g;
+    int b;
+};
+
+// glColor3f values as 8-bit pixels, within one step of rounding.
+Rgb FromUnit(float r, float g, float b);
+bool Near(const Rgb& a, const Rgb& b);
+
+// What the view's framebuffer holds, origin top left.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgba; // rows bottom-up, as GL reads them
+
+    Rgb At(int x, int y) const;
+    // The colours found in the square of the given half-size around (x, y).
+    std::vector<Rgb> Around(QPoint centre, int half) const;
+    friend bool operator==(const Pixels&, const Pixels&) = default;
+};
+
+bool Contains(const std::vector<Rgb>& colours, const Rgb& wanted);
+
+struct ViewHarness {
+    mKavrano_TrackIO_1_3::TrackDocument document;
+    mKV_TraceTrack::TraceState trace;
+    mCamera3D::CameraState camera;
+    std::unique_ptr<QWidget> window;
+    OpenGLView* view = nullptr;
+
+    // Shows the window, sets up the context and readies the view with an empty spine and the
+    // reset camera, as start-up does.
+    ViewHarness();
+    ~ViewHarness();
+
+    // Puts doc in place of the document and traces it.
+    void Load(const mKavrano_TrackIO_1_3::TrackDocument& doc);
+    Pixels Render();
+    Pixels Read();
+    // Where p lands in the view's pixels, computed from the camera without GL.
+    QPoint Project(const Vector3D& p) const;
+    // The camera high above the origin looking straight down: screen up is -Z, right is +X.
+    void LookDownFrom(float height);
+};
+
+// Processes events until done() holds or the time runs out.
+bool WaitUntil(const std::function<bool()>& done, int milliseconds = 2000);
+
+} // namespace viewtest

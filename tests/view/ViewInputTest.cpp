@@ -1,0 +1,206 @@
+// The view driven like a user drives it: clicks pick, the right button toggles look mode,
+// keys and the mouse fly the camera on the view's own timer.
+#include "Picking.h"
+#include "TestTracks.h"
+#include "ViewHarness.h"
+
+#include <QCursor>
+#include <QFocusEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace viewtest;
+
+const std::vector<Vector3D> Square = {{-10, 2, -10}, {10, 2, -10}, {10, 2, 10}, {-10, 2, 10}};
+
+QPoint SegmentPoint(const ViewHarness& h, std::size_t i) {
+    return h.Project(Midpoint(Square[i], Square[(i + 1) % Square.size()]));
+}
+
+// A mouse move delivered straight to the view, without moving the real cursor.
+void MoveTo(QWidget* view, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+}
+
+void EnterLookMode(ViewHarness& h) {
+    QTest::mouseClick(h.view, Qt::RightButton, {}, QPoint(320, 240));
+    MoveTo(h.view, QPoint(320, 240));
+    ASSERT_EQ(h.camera.LookMode, mCamera3D::LookActive);
+}
+
+TEST(ViewInput, LeftClicksToggleSegmentsAndAClickBesideTheTrackClearsThem) {
+    ViewHarness h;
+    h.Load(LoopTrack(Square, {0, 1, 2, 3}));
+    h.LookDownFrom(40.0f);
+    h.view->RenderFrame();
+
+    // The hook runs after the redraw: the picked segment is already white on screen.
+    std::vector<std::vector<bool>> seen;
+    bool whiteWhenTold = false;
+    QObject::connect(h.view, &OpenGLView::selectionChanged, [&] {
+        seen.push_back(h.trace.SegmentSelected);
+        whiteWhenTold = Contains(h.Read().Around(SegmentPoint(h, 1), 8), FromUnit(1, 1, 1));
+    });
+
+    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
+    EXPECT_TRUE(whiteWhenTold);
+    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 3));
+    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
+    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 0));
+    QTest::mouseClick(h.view, Qt::LeftButton, {}, h.Project({0, 0, 0})); // the ground
+    const std::vector<std::vector<bool>> expected = {{false, true, false, false},
+                                                     {false, true, false, true},
+                                                     {false, false, false, true},
+                                                     {true, false, false, true},
+                                                     {false, false, false, false}};
+    EXPECT_EQ(seen, expected);
+}
+
+TEST(ViewInput, RightClicksNeverPickAndLeftClicksInLookModeMoveInstead) {
+    ViewHarness h;
+    h.Load(LoopTrack(Square, {0, 1, 2, 3}));
+    h.LookDownFrom(40.0f);
+    int told = 0;
+    QObject::connect(h.view, &OpenGLView::selectionChanged, [&] { ++told; });
+
+    QTest::mouseClick(h.view, Qt::RightButton, {}, SegmentPoint(h, 1));
+    EXPECT_EQ(h.camera.LookMode, mCamera3D::LookAwaitingReference);
+    EXPECT_EQ(h.view->cursor().shape(), Qt::BlankCursor);
+    MoveTo(h.view, SegmentPoint(h, 1));
+
+    // Looking down, forward is down: one step of 0.5.
+    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
+    EXPECT_FLOAT_EQ(h.camera.CamPos.y, 39.5f);
+    EXPECT_EQ(h.trace.SegmentSelected, (std::vector<bool>(4, false)));
+    EXPECT_EQ(told, 0);
+
+    QTest::mouseClick(h.view, Qt::RightButton, {}, SegmentPoint(h, 1));
+    EXPECT_EQ(h.camera.LookMode, mCamera3D::LookOff);
+    EXPECT_NE(h.view->cursor().shape(), Qt::BlankCursor);
+    EXPECT_EQ(h.trace.SegmentSelected, (std::vector<bool>(4, false)));
+    EXPECT_EQ(told, 0);
+}
+
+TEST(ViewInput, HeldKeysFlyOnTheTimerUntilReleased) {
+    ViewHarness h;
+    auto* timer = h.view->findChild<QTimer*>("tmrMain");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 1);
+    EXPECT_FALSE(timer->isActive());
+
+    QTest::keyPress(h.view, Qt::Key_W);
+    EXPECT_EQ(h.camera.CamPos, (Vector3D{0.0f, 5.0f, 0.0f}));
+    EXPECT_FALSE(timer->isActive());
+    QTest::keyRelease(h.view, Qt::Key_W);
+
+    EnterLookMode(h);
+    QTest::keyPress(h.view, Qt::Key_W);
+    EXPECT_EQ(h.camera.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_TRUE(WaitUntil([&] { return h.camera.CamPos.z <= -3.0f; }));
+    QTest::keyRelease(h.view, Qt::Key_W);
+    EXPECT_TRUE(WaitUntil([&] { return !timer->isActive(); }));
+    const float stoppedAt = h.camera.CamPos.z;
+    QTest::qWait(20);
+    EXPECT_EQ(h.camera.CamPos.z, stoppedAt);
+
+    // Shift and Page Up: one whole unit up on the press.
+    QTest::keyPress(h.view, Qt::Key_Shift);
+    QTest::keyPress(h.view, Qt::Key_PageUp);
+    EXPECT_FLOAT_EQ(h.camera.CamPos.y, 6.0f);
+    QTest::keyRelease(h.view, Qt::Key_PageUp);
+    QTest::keyRelease(h.view, Qt::Key_Shift);
+
+    // A key held while the view loses the keyboard stops with it.
+    QTest::keyPress(h.view, Qt::Key_D);
+    EXPECT_TRUE(timer->isActive());
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(h.view, &focusOut);
+    EXPECT_TRUE(WaitUntil([&] { return !timer->isActive(); }));
+}
+
+TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
+    ViewHarness h;
+    const QRect frame = h.window->frameGeometry();
+    const QPoint centre(frame.x() + frame.width() / 2, frame.y() + frame.height() / 2);
+    std::vector<float> yawWhenMoved;
+    QObject::connect(h.view, &OpenGLView::mouseMovedOver,
+                     [&] { yawWhenMoved.push_back(h.camera.CamRot.y); });
+
+    QTest::mouseClick(h.view, Qt::RightButton, {}, QPoint(100, 100));
+    QTest::mouseMove(h.view, QPoint(100, 120));
+    ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::LookActive; }));
+    EXPECT_EQ(h.camera.CamRot, (Vector3D{}));
+
+    QTest::mouseMove(h.view, QPoint(110, 120)); // 10 pixels right: 2 degrees to the right
+    ASSERT_TRUE(WaitUntil([&] { return h.camera.CamRot.y != 0.0f; }));
+    EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f);
+    EXPECT_FLOAT_EQ(h.camera.CamRot.x, 0.0f);
+    EXPECT_EQ(QCursor::pos(), centre);
+    ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::LookActive; }));
+    EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f); // arriving at the centre is no turn
+    ASSERT_FALSE(yawWhenMoved.empty());
+    EXPECT_EQ(yawWhenMoved.front(), 0.0f); // told before the camera turned
+
+    QTest::mouseMove(h.view, h.view->mapFromGlobal(centre) - QPoint(0, 5)); // up: look up
+    ASSERT_TRUE(WaitUntil([&] { return h.camera.CamRot.x != 0.0f; }));
+    EXPECT_FLOAT_EQ(h.camera.CamRot.x, 1.0f);
+    EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f);
+}
+
+TEST(ViewInput, TheFrameReachesTheScreen) {
+    ViewHarness h;
+    h.Load(LoopTrack(Square, {1, 1, 1, 1}));
+    h.LookDownFrom(40.0f);
+    h.view->RenderFrame();
+    // What the window system shows of the view around a point.
+    auto onScreen = [&](QPoint centre) {
+        const QImage shot = h.window->screen()->grabWindow(h.window->winId()).toImage();
+        const QPoint at = h.view->mapTo(h.window.get(), centre);
+        std::vector<Rgb> colours;
+        for (int dy = -8; dy <= 8; ++dy) {
+            for (int dx = -8; dx <= 8; ++dx) {
+                const QRgb c = shot.pixel(at + QPoint(dx, dy));
+                colours.push_back({qRed(c), qGreen(c), qBlue(c)});
+            }
+        }
+        return colours;
+    };
+    EXPECT_TRUE(WaitUntil([&] {
+        return Contains(onScreen(SegmentPoint(h, 0)), FromUnit(1.0f, 0.5f, 0.0f)) &&
+               Contains(onScreen(QPoint(20, 20)), FromUnit(0.0f, 0.3f, 0.0f));
+    }));
+}
+
+TEST(ViewSetup, AMissingContextIsReportedWithTheFixedTextAndTitle) {
+    mKavrano_TrackIO_1_3::TrackDocument document;
+    mKV_TraceTrack::TraceState trace;
+    mCamera3D::CameraState camera;
+    OpenGLView view(document, trace, camera);
+    QSurfaceFormat impossible = view.format();
+    impossible.setRenderableType(QSurfaceFormat::OpenVG);
+    view.setFormat(impossible);
+    std::vector<std::pair<QString, QString>> reports;
+    view.SetFatalErrorHandler(
+        [&](const QString& text, const QString& title) { reports.emplace_back(text, title); });
+    view.resize(100, 100);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+
+    EXPECT_LT(view.SetupOpenGL(), 0);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].first, "Error: Unable to get an OpenGL Render Context Handle!");
+    EXPECT_EQ(reports[0].second, "Error!");
+    view.SetViewReady(true);
+    view.RenderFrame();
+    EXPECT_EQ(view.PickAt(50, 50), mOGL3D::NoPick);
+    EXPECT_TRUE(view.ReleaseOpenGL());
+}
+
+} // namespace

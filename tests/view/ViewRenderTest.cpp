@@ -1,0 +1,155 @@
+// Frames of known tracks read back from the view's framebuffer.
+#include "FrameRendering.h"
+#include "Picking.h"
+#include "TestTracks.h"
+#include "ViewHarness.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+namespace {
+
+using namespace viewtest;
+
+const Rgb Black{0, 0, 0};
+const Rgb Ground = FromUnit(0.0f, 0.3f, 0.0f);
+
+// Rails and cross-ties by segment type 0 to 4, then a type with no colour of its own.
+struct TypeColours {
+    int32_t type;
+    Rgb rails;
+    Rgb ties;
+};
+const TypeColours Types[] = {
+    {0, FromUnit(0.0f, 0.75f, 1.0f), FromUnit(0.0f, 0.375f, 0.5f)},
+    {1, FromUnit(1.0f, 0.5f, 0.0f), FromUnit(0.5f, 0.25f, 0.0f)},
+    {2, FromUnit(0.0f, 1.0f, 0.0f), FromUnit(0.0f, 0.5f, 0.0f)},
+    {3, FromUnit(1.0f, 1.0f, 0.0f), FromUnit(0.5f, 0.5f, 0.0f)},
+    {4, FromUnit(1.0f, 0.0f, 0.0f), FromUnit(0.5f, 0.0f, 0.0f)},
+    {7, FromUnit(1.0f, 1.0f, 1.0f), FromUnit(0.5f, 0.5f, 0.5f)},
+};
+const Rgb SelectedRails = FromUnit(1.0f, 1.0f, 1.0f);
+const Rgb SelectedTies = FromUnit(0.5f, 0.5f, 0.5f);
+
+// A 40 x 20 rectangle at height 2, its long sides split in two: six segments, one per entry
+// of Types, running clockwise seen from above.
+const std::vector<Vector3D> Rectangle = {{-20, 2, -10}, {0, 2, -10}, {20, 2, -10},
+                                         {20, 2, 10},   {0, 2, 10},  {-20, 2, 10}};
+
+Vector3D SegmentMiddle(std::size_t i) {
+    return Midpoint(Rectangle[i], Rectangle[(i + 1) % Rectangle.size()]);
+}
+
+// Every colour seen near a segment's middle is the ground's or one of the two given.
+void ExpectOnly(const std::vector<Rgb>& seen, const Rgb& rails, const Rgb& ties) {
+    for (const Rgb& c : seen) {
+        EXPECT_TRUE(Near(c, Ground) || Near(c, rails) || Near(c, ties))
+            << "unexpected colour " << c.r << "," << c.g << "," << c.b;
+    }
+    EXPECT_TRUE(Contains(seen, rails));
+    EXPECT_TRUE(Contains(seen, ties));
+}
+
+TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
+    ViewHarness h;
+    const Pixels frame = h.Render();
+    // The camera at the origin looks along -Z with +Y up: the ground, 5 below it, reaches up
+    // to its far edge straight ahead, and above that there is nothing.
+    const int edge = h.Project({0.0f, 0.0f, -220.0f}).y();
+    ASSERT_GT(edge, ViewHeight / 2);
+    for (int y = 0; y < frame.height; ++y) {
+        for (int x = 0; x < frame.width; ++x) {
+            const Rgb c = frame.At(x, y);
+            if (y < edge - 1) {
+                ASSERT_TRUE(Near(c, Black)) << x << "," << y;
+            } else if (y > edge + 1) {
+                ASSERT_TRUE(Near(c, Ground)) << x << "," << y;
+            } else {
+                ASSERT_TRUE(Near(c, Black) || Near(c, Ground)) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(ViewRender, NoFrameBeforeTheViewIsReadyNorDuringAPick) {
+    ViewHarness h;
+    h.Load(LoopTrack(Rectangle, {0, 1, 2, 3, 4, 7}));
+    h.view->SetViewReady(false);
+    h.view->makeCurrent();
+    glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    const Pixels before = h.Read();
+    EXPECT_EQ(h.Render(), before);
+    EXPECT_EQ(h.view->PickAt(320, 400), mOGL3D::NoPick);
+
+    h.view->SetViewReady(true);
+    h.LookDownFrom(50.0f);
+    const Pixels shown = h.Render();
+    ASSERT_NE(shown, before);
+    EXPECT_EQ(h.view->PickAt(h.Project(SegmentMiddle(1)).x(), h.Project(SegmentMiddle(1)).y()), 1);
+    EXPECT_EQ(h.Read(), shown);
+}
+
+TEST(ViewRender, RailsAndCrossTiesTakeTheSegmentTypeColoursAndSelectionTurnsThemWhite) {
+    ViewHarness h;
+    h.Load(LoopTrack(Rectangle, {0, 1, 2, 3, 4, 7}));
+    h.LookDownFrom(50.0f);
+    const Pixels frame = h.Render();
+    for (std::size_t i = 0; i < Rectangle.size(); ++i) {
+        SCOPED_TRACE(i);
+        ExpectOnly(frame.Around(h.Project(SegmentMiddle(i)), 10), Types[i].rails, Types[i].ties);
+    }
+
+    h.trace.SegmentSelected[2] = true;
+    const Pixels selected = h.Render();
+    ExpectOnly(selected.Around(h.Project(SegmentMiddle(2)), 10), SelectedRails, SelectedTies);
+    ExpectOnly(selected.Around(h.Project(SegmentMiddle(1)), 10), Types[1].rails, Types[1].ties);
+    ExpectOnly(selected.Around(h.Project(SegmentMiddle(3)), 10), Types[3].rails, Types[3].ties);
+}
+
+TEST(ViewRender, CrossTiesFollowTheTrackStyle) {
+    // Seen from the side, style 1 hangs its cross-ties 0.6 below the rails down to the braces,
+    // style 0 only 0.3 down to the centre beam: a row 0.45 below the rails meets ties only
+    // with style 1.
+    const Rgb ties = Types[0].ties;
+    auto tiePixelsBelowCentre = [&](int32_t style) {
+        ViewHarness h;
+        h.Load(LoopTrack(Rectangle, {0, 0, 0, 0, 0, 0}, style));
+        h.camera.CamPos = Vector3D{10.0f, 2.0f, -30.0f};
+        h.camera.CamRot = Vector3D{0.0f, 180.0f, 0.0f}; // facing +Z, segment 1 in front
+        const Pixels frame = h.Render();
+        int count = 0;
+        for (float x = 7.0f; x < 13.0f; x += 0.05f) {
+            const QPoint p = h.Project({x, 1.55f, -10.0f});
+            count += Near(frame.At(p.x(), p.y()), ties) ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_EQ(tiePixelsBelowCentre(0), 0);
+    EXPECT_GT(tiePixelsBelowCentre(1), 5);
+}
+
+TEST(ViewRender, ZeroHeightCountsAsOne) {
+    ViewHarness h;
+    h.view->makeCurrent();
+    mOGL3D::ResizeView(200, 0, 45.0, 650.0);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLfloat projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    mOGL3D::ResizeView(ViewWidth, ViewHeight, 45.0, 650.0);
+
+    EXPECT_EQ(viewport[2], 200);
+    EXPECT_EQ(viewport[3], 1);
+    const double f = 1.0 / std::tan(22.5 * std::numbers::pi / 180.0);
+    EXPECT_NEAR(projection[5], f, 1e-5);
+    EXPECT_NEAR(projection[0], f / 200.0, 1e-7);
+    EXPECT_EQ(mode, GL_MODELVIEW);
+}
+
+} // namespace
