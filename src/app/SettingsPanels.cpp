@@ -1,0 +1,261 @@
+#include "SettingsPanels.h"
+
+#include "ColorSwatch.h"
+#include "NumericTextBox.h"
+#include "PanelNumbers.h"
+#include "Twips.h"
+#include "ucContainer.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QString>
+
+namespace {
+
+// Design geometry, in twips.
+constexpr int kTrackSettingRect[] = {0, 480, 1695, 2115};
+constexpr int kSegStyleRect[] = {0, 6240, 10155, 2235};
+constexpr int kFrameTop = 300;
+constexpr int kFrameHeight = 1875;
+constexpr int kButtonLeft = 120; // check boxes and options
+constexpr int kButtonHeight = 255;
+constexpr int kBoxWidth = 615;
+constexpr int kBoxHeight = 285;
+constexpr int kLabelGap = 45;
+constexpr int kFrameMargin = 60;
+// Unit columns, wide enough for the longest unit of the frame.
+constexpr int kUnitKmph = 420;
+constexpr int kUnitSec = 315;
+constexpr int kUnitG = 195;
+
+const char* const kPanelTitles[SettingsPanels::kSegStylePanels] = {
+    "Normal", "Station", "Lift", "Transport", "Brake", "*Multiple Segment Types Selected*", ""};
+
+QString Indexed(const QString& name, int index) {
+    return QString("%1(%2)").arg(name).arg(index);
+}
+
+// A small face, as the panels were designed for an 8-point system font.
+void SetPanelFont(QWidget& widget) {
+    QFont font = widget.font();
+    font.setPixelSize(11);
+    widget.setFont(font);
+}
+
+// A frame of a segment panel; its text boxes line up in one column left of the unit column.
+class Frame {
+public:
+    Frame(ucContainer& panel, const char* title, int left, int width, int unitWidth)
+        : box(new QGroupBox(title, &panel)), width(width),
+          boxLeft(width - kFrameMargin - unitWidth - kLabelGap - kBoxWidth) {
+        mTwips::SetGeometryInTwips(*box, left, kFrameTop, width, kFrameHeight);
+    }
+
+    template <typename Button>
+    Button* AddButton(const QString& name, const char* caption, int top) {
+        auto* const button = new Button(caption, box);
+        button->setObjectName(name);
+        mTwips::SetGeometryInTwips(*button, kButtonLeft, top, width - kButtonLeft - kFrameMargin,
+                                   kButtonHeight);
+        return button;
+    }
+
+    QCheckBox* AddCheckBox(const QString& name, const char* caption, int top) {
+        return AddButton<QCheckBox>(name, caption, top);
+    }
+
+    QRadioButton* AddOption(const QString& name, const char* caption, int top) {
+        return AddButton<QRadioButton>(name, caption, top);
+    }
+
+    // A caption right-aligned left of the box, the box, and the unit just right of it.
+    NumericTextBox* AddNumber(const QString& name, const char* caption, const char* unit, int top,
+                              int maxLength = mMain::kNumberBoxLength) {
+        AddLabel(caption, kFrameMargin, top, boxLeft - kLabelGap - kFrameMargin,
+                 Qt::AlignRight | Qt::AlignVCenter);
+        auto* const text = new NumericTextBox(maxLength, box);
+        text->setObjectName(name);
+        mTwips::SetGeometryInTwips(*text, boxLeft, top, kBoxWidth, kBoxHeight);
+        const int unitLeft = boxLeft + kBoxWidth + kLabelGap;
+        AddLabel(unit, unitLeft, top, width - kFrameMargin - unitLeft,
+                 Qt::AlignLeft | Qt::AlignVCenter);
+        return text;
+    }
+
+    QLabel* AddLabel(const char* caption, int left, int top, int labelWidth,
+                     Qt::Alignment alignment) {
+        auto* const label = new QLabel(caption, box);
+        label->setAlignment(alignment);
+        mTwips::SetGeometryInTwips(*label, left, top, labelWidth, kBoxHeight);
+        return label;
+    }
+
+    QGroupBox& Box() const { return *box; }
+    int Width() const { return width; }
+
+private:
+    QGroupBox* box;
+    int width;
+    int boxLeft;
+};
+
+void AddPanelLabel(ucContainer& panel, const char* text) {
+    auto* const label = new QLabel(text, &panel);
+    mTwips::SetGeometryInTwips(*label, kButtonLeft, 360, kSegStyleRect[2] - 2 * kButtonLeft,
+                               kButtonHeight);
+}
+
+void BuildTrackSetting(ucContainer& panel, SettingsPanels::TrackSettingControls& c) {
+    const int buttonWidth = kTrackSettingRect[2] - 2 * kButtonLeft;
+    c.chkMainTunnel = new QCheckBox("Tunnel", &panel);
+    c.chkMainTunnel->setObjectName("chkMainTunnel");
+    mTwips::SetGeometryInTwips(*c.chkMainTunnel, kButtonLeft, 300, buttonWidth, kButtonHeight);
+    c.chkMainColors = new QCheckBox("Custom Colors", &panel);
+    c.chkMainColors->setObjectName("chkMainColors");
+    mTwips::SetGeometryInTwips(*c.chkMainColors, kButtonLeft, 660, buttonWidth, kButtonHeight);
+
+    const char* const names[] = {"Spine:", "Crosstie:", "Rails:"};
+    const int tops[] = {960, 1320, 1680};
+    constexpr int kSwatchLeft = 900;
+    for (int i = 0; i < 3; ++i) {
+        c.lblMainColorName[i] = new QLabel(names[i], &panel);
+        c.lblMainColorName[i]->setObjectName(Indexed("lblMainColorName", i));
+        c.lblMainColorName[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        mTwips::SetGeometryInTwips(*c.lblMainColorName[i], kButtonLeft, tops[i],
+                                   kSwatchLeft - kLabelGap - kButtonLeft, 315);
+        c.lblMainColor[i] = new ColorSwatch(&panel);
+        c.lblMainColor[i]->setObjectName(Indexed("lblMainColor", i));
+        mTwips::SetGeometryInTwips(*c.lblMainColor[i], kSwatchLeft, tops[i], 675, 315);
+    }
+}
+
+void BuildStation(ucContainer& panel, SettingsPanels::StationControls& c) {
+    Frame building(panel, "Building", 60, 1575, kUnitG);
+    c.chkStationNone = building.AddCheckBox("chkStationNone", "No Building", 300);
+    c.chkStationSimple = building.AddCheckBox("chkStationSimple", "Base Only", 600);
+    c.optStationEntrance[0] =
+        building.AddOption(Indexed("optStationEntrance", 0), "Left Entrance", 960);
+    c.optStationEntrance[1] =
+        building.AddOption(Indexed("optStationEntrance", 1), "Right Entrance", 1260);
+
+    Frame wait(panel, "Wait Time", 1620, 1995, kUnitSec);
+    const char* const waitCaptions[] = {"Average:", "Minimum:", "Maximum:", "Deviation:"};
+    for (int i = 0; i < 4; ++i)
+        c.txtStationWait[i] = wait.AddNumber(Indexed("txtStationWait", i), waitCaptions[i], "sec",
+                                             300 + 300 * i, mMain::kWaitBoxLength);
+    c.chkStationSync = wait.AddCheckBox("chkStationSync", "Syncronized", 1560);
+
+    Frame mainBrake(panel, "Main Brake", 3600, 2055, kUnitG);
+    c.txtStationMainBrake = mainBrake.AddNumber("txtStationMainBrake", "Deceleration:", "g", 300);
+
+    Frame wheels(panel, "Wheels", 5640, 2235, kUnitKmph);
+    c.chkStationWheels = wheels.AddCheckBox("chkStationWheels", "Enabled", 300);
+    c.txtStationWheels[0] = wheels.AddNumber(Indexed("txtStationWheels", 0), "Speed:", "kmph", 660);
+    c.txtStationWheels[1] =
+        wheels.AddNumber(Indexed("txtStationWheels", 1), "Acceleration:", "g", 960);
+    c.txtStationWheels[2] =
+        wheels.AddNumber(Indexed("txtStationWheels", 2), "Deceleration:", "g", 1260);
+
+    Frame preBrake(panel, "Pre-Brake", 7860, 2235, kUnitKmph);
+    c.chkStationPreBrake = preBrake.AddCheckBox("chkStationPreBrake", "Enabled", 300);
+    c.txtStationPreBrake[0] =
+        preBrake.AddNumber(Indexed("txtStationPreBrake", 0), "Speed Limit:", "kmph", 660);
+    c.txtStationPreBrake[1] =
+        preBrake.AddNumber(Indexed("txtStationPreBrake", 1), "Hysteresis:", "kmph", 960);
+    c.txtStationPreBrake[2] =
+        preBrake.AddNumber(Indexed("txtStationPreBrake", 2), "Deceleration:", "g", 1260);
+}
+
+// Lift and transport differ only in their names and the first style's caption.
+void BuildMotor(ucContainer& panel, SettingsPanels::MotorControls& c, const QString& kind,
+                const char* firstStyle) {
+    const auto name = [&kind](const char* prefix, const char* role, int i) {
+        return Indexed(prefix + kind + role, i);
+    };
+    Frame style(panel, "Style", 60, 1815, kUnitG);
+    c.optStyle[0] = style.AddOption(name("opt", "Style", 0), firstStyle, 300);
+    c.optStyle[1] = style.AddOption(name("opt", "Style", 1), "Transport Wheels", 600);
+    c.chkRailing[0] = style.AddCheckBox(name("chk", "Railing", 0), "Left Railing", 960);
+    c.chkRailing[1] = style.AddCheckBox(name("chk", "Railing", 1), "Right Railing", 1260);
+
+    Frame motor(panel, "Motor", 1860, 2295, kUnitKmph);
+    const char* const captions[] = {"Speed:", "Acceleration:", "Deceleration:"};
+    const char* const units[] = {"kmph", "g", "g"};
+    for (int i = 0; i < 3; ++i)
+        c.txtMotor[i] =
+            motor.AddNumber(name("txt", "Motor", i), captions[i], units[i], 300 + 300 * i);
+}
+
+void BuildBrake(ucContainer& panel, SettingsPanels::BrakeControls& c) {
+    Frame style(panel, "Style", 60, 1575, kUnitG);
+    c.chkBrakeBlock = style.AddCheckBox("chkBrakeBlock", "Blocksegment", 300);
+    c.chkBrakeStop = style.AddCheckBox("chkBrakeStop", "Complete Stop", 600);
+    c.chkBrakeRailing[0] = style.AddCheckBox(Indexed("chkBrakeRailing", 0), "Left Railing", 960);
+    c.chkBrakeRailing[1] = style.AddCheckBox(Indexed("chkBrakeRailing", 1), "Right Railing", 1260);
+
+    Frame brakeFrame(panel, "Brake", 1620, 2295, kUnitKmph);
+    c.txtBrakeBrake[0] =
+        brakeFrame.AddNumber(Indexed("txtBrakeBrake", 0), "Speed Limit:", "kmph", 300);
+    c.txtBrakeBrake[1] =
+        brakeFrame.AddNumber(Indexed("txtBrakeBrake", 1), "Hysteresis:", "kmph", 600);
+    c.txtBrakeBrake[2] =
+        brakeFrame.AddNumber(Indexed("txtBrakeBrake", 2), "Deceleration:", "g", 900);
+    brakeFrame.AddLabel("Trigger Position:", kButtonLeft, 1230,
+                        brakeFrame.Width() - kButtonLeft - kFrameMargin,
+                        Qt::AlignLeft | Qt::AlignVCenter);
+    constexpr int kBarWidth = 1935;
+    c.hsBrakeTrigger = new QScrollBar(Qt::Horizontal, &brakeFrame.Box());
+    c.hsBrakeTrigger->setObjectName("hsBrakeTrigger");
+    c.hsBrakeTrigger->setRange(0, mMain::kTriggerScrollMax);
+    c.hsBrakeTrigger->setSingleStep(100);
+    c.hsBrakeTrigger->setPageStep(1000);
+    // A drag reports its value once, when the thumb is released.
+    c.hsBrakeTrigger->setTracking(false);
+    mTwips::SetGeometryInTwips(*c.hsBrakeTrigger, (brakeFrame.Width() - kBarWidth) / 2, 1515,
+                               kBarWidth, 255);
+
+    Frame wheels(panel, "Wheels", 3900, 2295, kUnitKmph);
+    c.chkBrakeWheels = wheels.AddCheckBox("chkBrakeWheels", "Enabled", 300);
+    c.txtBrakeWheels[0] = wheels.AddNumber(Indexed("txtBrakeWheels", 0), "Speed:", "kmph", 660);
+    c.txtBrakeWheels[1] = wheels.AddNumber(Indexed("txtBrakeWheels", 1), "Acceleration:", "g", 960);
+    c.txtBrakeWheels[2] =
+        wheels.AddNumber(Indexed("txtBrakeWheels", 2), "Deceleration:", "g", 1260);
+}
+
+ucContainer* NewPanel(QWidget* parent, const QString& name, const QString& title,
+                      const int (&rect)[4]) {
+    auto* const panel = new ucContainer(parent);
+    panel->setObjectName(name);
+    panel->SetTitle(title);
+    SetPanelFont(*panel);
+    mTwips::SetGeometryInTwips(*panel, rect[0], rect[1], rect[2], rect[3]);
+    return panel;
+}
+
+} // namespace
+
+SettingsPanels::SettingsPanels(QWidget* parent) {
+    trackSettingPanel = NewPanel(parent, "conTrackSetting", "Track Setting", kTrackSettingRect);
+    BuildTrackSetting(*trackSettingPanel, trackSetting);
+    for (int i = 0; i < kSegStylePanels; ++i)
+        segStylePanels[i] =
+            NewPanel(parent, Indexed("conSegStyle", i), kPanelTitles[i], kSegStyleRect);
+    AddPanelLabel(*segStylePanels[0], "No Additional Settings for This Segment Type");
+    BuildStation(*segStylePanels[1], station);
+    BuildMotor(*segStylePanels[2], lift, "Lift", "Chain");
+    BuildMotor(*segStylePanels[3], transport, "Transport", "L.I.M.");
+    BuildBrake(*segStylePanels[4], brake);
+    AddPanelLabel(*segStylePanels[kMultipleTypesPanel],
+                  "Only the standard Track Settings can be modified for multiple segment types.");
+}
+
+ucContainer& SettingsPanels::conSegStyle(int Index) const {
+    return *segStylePanels.at(size_t(Index));
+}
+
+ColorSwatch& SettingsPanels::lblMainColor(int Index) const {
+    return *trackSetting.lblMainColor.at(size_t(Index));
+}
