@@ -1,0 +1,196 @@
+#include "PanelNumbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <locale>
+#include <set>
+#include <string>
+
+using namespace mMain;
+
+namespace {
+
+constexpr float kMaxSingle = std::numeric_limits<float>::max();
+
+// A decimal comma, as in a German or French locale.
+struct CommaPunct : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+} // namespace
+
+TEST(PanelNumbers, ConversionsRoundTripWholeKmphAndTwoDecimalG) {
+    EXPECT_EQ(StoredSingle(KmphToSpeed(36)), 10.0f);
+    EXPECT_EQ(SpeedToKmph(10.0), 36.0);
+    EXPECT_EQ(StoredSingle(GToAccel(1.5)), 14.7249755859375f);
+    EXPECT_EQ(AccelToG(14.7249755859375), 1.5);
+    EXPECT_EQ(AccelToG(9.816650390625), 1.0);
+    EXPECT_EQ(AccelToG(14.715), 1.5);
+    EXPECT_EQ(SpeedToKmph(0.0), 0.0);
+    EXPECT_EQ(AccelToG(0.0), 0.0);
+
+    // 36.6 km/h is stored as the single nearest to 36.6 / 3.6 and is shown as 37 again.
+    const float stored = StoredSingle(KmphToSpeed(ParsePanelNumber("36.6")));
+    EXPECT_EQ(stored, static_cast<float>(36.6 / 3.6));
+    EXPECT_EQ(SpeedToKmph(stored), 37.0);
+    // Not 1/3.6 and not 9.81.
+    EXPECT_EQ(KmphToSpeed(1.0), 0.277777791023254);
+    EXPECT_EQ(GToAccel(1.0), 9.816650390625);
+}
+
+TEST(PanelNumbers, RoundingBreaksTiesToEvenOnTheExactValue) {
+    const double kmph = 0.277777791023254;
+    for (const double shown : {0.5, 1.5, 2.5, 3.5, -2.5}) {
+        const double stored = shown * kmph;
+        ASSERT_EQ(stored / kmph, shown); // an exact tie reaches the rounding
+    }
+    EXPECT_EQ(SpeedToKmph(0.5 * kmph), 0.0);
+    EXPECT_EQ(SpeedToKmph(1.5 * kmph), 2.0);
+    EXPECT_EQ(SpeedToKmph(2.5 * kmph), 2.0);
+    EXPECT_EQ(SpeedToKmph(3.5 * kmph), 4.0);
+    EXPECT_EQ(SpeedToKmph(-2.5 * kmph), -2.0);
+
+    // 0.125 g and 0.375 g are exact in binary: true ties at two decimals.
+    EXPECT_EQ(AccelToG(40209.0 / 32768), 0.12);
+    EXPECT_EQ(AccelToG(3 * 40209.0 / 32768), 0.38);
+    EXPECT_EQ(AccelToG(-40209.0 / 32768), -0.12);
+    // Quotients whose product with 100 rounds to a tie although they are none: 0.005 lies a
+    // little above, 0.015 a little below (checked with exact decimal arithmetic).
+    ASSERT_EQ(0.049083251953125004 / 9.816650390625, 0.005);
+    EXPECT_EQ(AccelToG(0.049083251953125004), 0.01);
+    ASSERT_EQ(0.147249755859375 / 9.816650390625, 0.015);
+    EXPECT_EQ(AccelToG(0.147249755859375), 0.01);
+}
+
+TEST(PanelNumbers, FormatWritesShortestPlainTextThatFitsTheBox) {
+    EXPECT_EQ(FormatPanelNumber(36, kConvertedDigits, kNumberBoxLength), "36");
+    EXPECT_EQ(FormatPanelNumber(1.5, kConvertedDigits, kNumberBoxLength), "1.5");
+    EXPECT_EQ(FormatPanelNumber(0.5, kConvertedDigits, kNumberBoxLength), "0.5");
+    EXPECT_EQ(FormatPanelNumber(-2.25, kConvertedDigits, kNumberBoxLength), "-2.25");
+    EXPECT_EQ(FormatPanelNumber(0.0, kConvertedDigits, kNumberBoxLength), "0");
+    EXPECT_EQ(FormatPanelNumber(-0.0, kConvertedDigits, kNumberBoxLength), "0");
+    EXPECT_EQ(FormatPanelNumber(0.1, kConvertedDigits, kNumberBoxLength), "0.1");
+    EXPECT_EQ(FormatPanelNumber(1234567, kConvertedDigits, kNumberBoxLength), "1234567");
+    EXPECT_EQ(FormatPanelNumber(100, kConvertedDigits, kNumberBoxLength), "100");
+    // Stored singles with 7 significant digits, not their binary expansion.
+    EXPECT_EQ(FormatPanelNumber(12.5f, kSingleDigits, kWaitBoxLength), "12.5");
+    EXPECT_EQ(FormatPanelNumber(30.0f, kSingleDigits, kWaitBoxLength), "30");
+    EXPECT_EQ(FormatPanelNumber(0.1f, kSingleDigits, kNumberBoxLength), "0.1");
+    EXPECT_EQ(FormatPanelNumber(1.1f, kSingleDigits, kNumberBoxLength), "1.1");
+    // 15 digits for converted doubles: more than a single would carry.
+    EXPECT_EQ(FormatPanelNumber(1.0 / 3, kConvertedDigits, 20), "0.333333333333333");
+    EXPECT_EQ(FormatPanelNumber(1.0f / 3, kSingleDigits, 20), "0.3333333");
+
+    // Too long for the box: fewer digits in plain form while that keeps more digits than the
+    // exponent form would.
+    EXPECT_EQ(FormatPanelNumber(12345.67, kConvertedDigits, kNumberBoxLength), "12345.7");
+    EXPECT_EQ(FormatPanelNumber(1.0 / 3, kConvertedDigits, kNumberBoxLength), "0.33333");
+    EXPECT_EQ(FormatPanelNumber(12.34567f, kSingleDigits, kWaitBoxLength), "12.35");
+    EXPECT_EQ(FormatPanelNumber(0.00123, kConvertedDigits, kNumberBoxLength), "0.00123");
+    // Otherwise the exponent form, with as many digits as fit.
+    EXPECT_EQ(FormatPanelNumber(123456789, kConvertedDigits, kNumberBoxLength), "1.235E8");
+    EXPECT_EQ(FormatPanelNumber(-123456789, kConvertedDigits, kNumberBoxLength), "-1.23E8");
+    EXPECT_EQ(FormatPanelNumber(0.0000123, kConvertedDigits, kNumberBoxLength), "1.23E-5");
+    EXPECT_EQ(FormatPanelNumber(123456.0f, kSingleDigits, kWaitBoxLength), "1.2E5");
+    EXPECT_EQ(FormatPanelNumber(kMaxSingle, kSingleDigits, kWaitBoxLength), "3E38");
+    EXPECT_EQ(FormatPanelNumber(-kMaxSingle, kSingleDigits, kWaitBoxLength), "-3E38");
+    // Nothing fits: smaller than the box can write.
+    EXPECT_EQ(FormatPanelNumber(-1.5e-10f, kSingleDigits, kWaitBoxLength), "0");
+
+    EXPECT_EQ(FormatPanelNumber(std::nan(""), kConvertedDigits, kNumberBoxLength), "NaN");
+    EXPECT_EQ(FormatPanelNumber(-INFINITY, kConvertedDigits, kNumberBoxLength), "-Inf");
+
+    // Every text fits and reads back as the value written, to the two digits at least shown.
+    for (const double value : {123456789.0, -0.0000123, 12345.67, 3.4e38, -1e-30, 0.5}) {
+        const std::string text = FormatPanelNumber(value, kConvertedDigits, kNumberBoxLength);
+        EXPECT_LE(text.size(), size_t(kNumberBoxLength)) << text;
+        EXPECT_NEAR(ParsePanelNumber(text), value, std::fabs(value) * 0.05) << text;
+    }
+}
+
+TEST(PanelNumbers, DecimalCommaLocaleStillWritesAndReadsPoint) {
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
+    EXPECT_EQ(FormatPanelNumber(1.5, kConvertedDigits, kNumberBoxLength), "1.5");
+    EXPECT_EQ(FormatPanelNumber(1234.5, kConvertedDigits, kNumberBoxLength), "1234.5");
+    EXPECT_EQ(FormatPanelNumber(1.25e-9, kConvertedDigits, kNumberBoxLength), "1.25E-9");
+    EXPECT_EQ(ParsePanelNumber("12.5"), 12.5);
+    EXPECT_EQ(ParsePanelNumber("12,5"), 12.0);
+    std::locale::global(previous);
+}
+
+TEST(PanelNumbers, ParseReadsTheLongestLeadingNumber) {
+    EXPECT_EQ(ParsePanelNumber("12.5"), 12.5);
+    EXPECT_EQ(ParsePanelNumber("1.2.3"), 1.2);
+    EXPECT_EQ(ParsePanelNumber("5-"), 5.0);
+    EXPECT_EQ(ParsePanelNumber("-3-4"), -3.0);
+    EXPECT_EQ(ParsePanelNumber("  \t-3.5x"), -3.5);
+    EXPECT_EQ(ParsePanelNumber("+4"), 4.0);
+    EXPECT_EQ(ParsePanelNumber("-.5"), -0.5);
+    EXPECT_EQ(ParsePanelNumber("7."), 7.0);
+    EXPECT_EQ(ParsePanelNumber("007"), 7.0);
+    EXPECT_EQ(ParsePanelNumber("1E3"), 1000.0);
+    EXPECT_EQ(ParsePanelNumber("2.5e-2"), 0.025);
+    EXPECT_EQ(ParsePanelNumber("2d2"), 200.0);
+    EXPECT_EQ(ParsePanelNumber("3D+1"), 30.0);
+    EXPECT_EQ(ParsePanelNumber("1.5E7"), 15000000.0);
+    // An exponent letter without digits ends the number before it.
+    EXPECT_EQ(ParsePanelNumber("1e"), 1.0);
+    EXPECT_EQ(ParsePanelNumber("1e+"), 1.0);
+    EXPECT_EQ(ParsePanelNumber("4E-x"), 4.0);
+    // Texts without a number.
+    for (const char* none : {"", "-", ".", "-.", "abc", " ", "E5", "+", "--1"})
+        EXPECT_EQ(ParsePanelNumber(none), 0.0) << '"' << none << '"';
+
+    // Beyond the double range: infinities of the sign, or zero.
+    EXPECT_EQ(ParsePanelNumber("1E999"), INFINITY);
+    EXPECT_EQ(ParsePanelNumber("-0.01E99999999999999999999"), -INFINITY);
+    EXPECT_EQ(ParsePanelNumber("1E-999"), 0.0);
+    EXPECT_EQ(ParsePanelNumber("0.000E999"), 0.0);
+    EXPECT_EQ(ParsePanelNumber("123456E-400"), 0.0);
+}
+
+TEST(PanelNumbers, StoredSinglesStayFinite) {
+    EXPECT_EQ(StoredSingle(1e39), kMaxSingle);
+    EXPECT_EQ(StoredSingle(-1e39), -kMaxSingle);
+    EXPECT_EQ(StoredSingle(INFINITY), kMaxSingle);
+    EXPECT_EQ(StoredSingle(-INFINITY), -kMaxSingle);
+    EXPECT_EQ(StoredSingle(ParsePanelNumber("9E99")), kMaxSingle);
+    // A text within the single range whose conversion leaves it.
+    EXPECT_EQ(StoredSingle(GToAccel(ParsePanelNumber("3E38"))), kMaxSingle);
+    EXPECT_EQ(StoredSingle(double(kMaxSingle)), kMaxSingle);
+    EXPECT_EQ(StoredSingle(0.1), 0.1f);
+    EXPECT_EQ(StoredSingle(1e-50), 0.0f);
+}
+
+TEST(PanelNumbers, TriggerPositionsAndTheBar) {
+    EXPECT_EQ(TriggerToScroll(0.25f), 2500);
+    EXPECT_EQ(TriggerToScroll(1.0f), 10000);
+    EXPECT_EQ(TriggerToScroll(0.0f), 0);
+    EXPECT_EQ(TriggerToScroll(0.3333f), 3333);  // 3332.9999…, nearest and not truncated
+    EXPECT_EQ(TriggerToScroll(1.0f / 32), 312); // 312.5 exactly: to even
+    EXPECT_EQ(TriggerToScroll(3.0f / 32), 938); // 937.5
+    EXPECT_EQ(TriggerToScroll(-0.5f), 0);
+    EXPECT_EQ(TriggerToScroll(1.5f), 10000);
+    EXPECT_EQ(TriggerToScroll(INFINITY), 10000);
+    EXPECT_EQ(TriggerToScroll(std::nanf("")), 0);
+    EXPECT_EQ(ScrollToTrigger(2500), 0.25);
+    EXPECT_EQ(ScrollToTrigger(10000), 1.0);
+}
+
+TEST(PanelNumbers, KeyFilterKeepsDigitsSignPointBackspaceAndEnter) {
+    const std::set<int> kept = {8, 13, '-', '.', '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'};
+    for (int code = -300; code < 70000; ++code) {
+        auto key = static_cast<int16_t>(code);
+        const int16_t typed = key;
+        FilterNumericKey(key);
+        if (kept.count(typed) != 0)
+            EXPECT_EQ(key, typed) << code;
+        else
+            EXPECT_EQ(key, 0) << code;
+    }
+}
