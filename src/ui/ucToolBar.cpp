@@ -1,0 +1,169 @@
+#include "ucToolBar.h"
+
+#include "ToolBarPainter.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+// Pictures six pixels below the top, six of gap under them, one of border.
+constexpr int kBarHeight = kPictureTop + kPictureSize + 6 + 1;
+
+} // namespace
+
+ucToolBar::ucToolBar(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
+
+void ucToolBar::CreateButton(const QPixmap& NormalImage, const QPixmap& DisabledImage,
+                             const QString& ToolTip) {
+    AddButton(State, NormalImage, DisabledImage, ToolTip);
+    updateGeometry();
+    update();
+}
+
+void ucToolBar::CreateSeparator() {
+    AddSeparator(State, height());
+    updateGeometry();
+    update();
+}
+
+void ucToolBar::ButtonEnabled(int iButton, bool bIsEnabled) {
+    if (!IsButtonIndex(State, iButton)) {
+        return;
+    }
+    State.Buttons[iButton].bEnabled = bIsEnabled;
+    update();
+}
+
+void ucToolBar::ButtonSelected(int iButton, bool bIsSelected) {
+    if (!IsButtonIndex(State, iButton)) {
+        return;
+    }
+    State.Buttons[iButton].bSelected = bIsSelected;
+    update();
+}
+
+bool ucToolBar::ButtonIsSelected(int iButton) const {
+    return IsButtonIndex(State, iButton) && State.Buttons[iButton].bSelected;
+}
+
+bool ucToolBar::ButtonIsEnabled(int iButton) const {
+    return IsButtonIndex(State, iButton) && State.Buttons[iButton].bEnabled;
+}
+
+QString ucToolBar::ButtonToolTip(int iButton) const {
+    return IsButtonIndex(State, iButton) ? State.Buttons[iButton].ToolTip : QString();
+}
+
+int ucToolBar::ButtonCount() const {
+    return static_cast<int>(State.Buttons.size());
+}
+
+void ucToolBar::HideMouseOver() {
+    if (!State.bHoverShown) {
+        return;
+    }
+    const bool bWasOverButton = State.HoverButton != -1;
+    State.bHoverShown = false;
+    State.HoverButton = -1;
+    update();
+    if (bWasOverButton) {
+        emit ButtonHover(-1);
+    }
+}
+
+QSize ucToolBar::sizeHint() const {
+    return QSize(State.NextButtonX, kBarHeight);
+}
+
+bool ucToolBar::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = ToolTipAt(State, help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            const ToolBarHit hit = HitTest(State, help->pos());
+            QToolTip::showText(help->globalPos(), tip, this, PictureRect(State, hit.Button));
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ucToolBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintToolBar(painter, State, size(), palette());
+}
+
+void ucToolBar::mouseMoveEvent(QMouseEvent* event) {
+    // A pressed picture keeps the pointer until the button is released.
+    if (ButtonIsEnabled(State.PressedButton)) {
+        ShowMouseOver(State.PressedButton);
+        return;
+    }
+    const ToolBarHit hit = HitTest(State, event->position().toPoint());
+    switch (hit.Part) {
+    case ToolBarPart::NormalPicture:
+        ShowMouseOver(hit.Button);
+        break;
+    case ToolBarPart::DisabledPicture:
+    case ToolBarPart::Background:
+        HideMouseOver();
+        break;
+    case ToolBarPart::SelectedBackdrop:
+        // The backdrop takes the pointer itself and does nothing with it.
+        break;
+    }
+}
+
+void ucToolBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || State.PressedButton != -1) {
+        return;
+    }
+    const ToolBarHit hit = HitTest(State, event->position().toPoint());
+    if (hit.Part == ToolBarPart::NormalPicture) {
+        DrawButtonDown(hit.Button);
+    }
+}
+
+void ucToolBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || State.PressedButton == -1) {
+        return;
+    }
+    const int i = State.PressedButton;
+    const ToolBarHit hit = HitTest(State, event->position().toPoint());
+    const bool bClicked = hit.Part == ToolBarPart::NormalPicture && hit.Button == i;
+    DrawButtonUp();
+    if (bClicked) {
+        // The owner's handler runs while the bevel is still shown.
+        emit ButtonClick(i);
+    }
+}
+
+void ucToolBar::ShowMouseOver(int i) {
+    const bool bNewButton = State.HoverButton != i;
+    State.bHoverShown = true;
+    State.HoverButton = i;
+    update();
+    if (bNewButton) {
+        emit ButtonHover(i);
+    }
+}
+
+void ucToolBar::DrawButtonDown(int i) {
+    State.PressedButton = i;
+    State.bBevelSunken = true;
+    update();
+}
+
+void ucToolBar::DrawButtonUp() {
+    State.PressedButton = -1;
+    State.bBevelSunken = false;
+    update();
+}

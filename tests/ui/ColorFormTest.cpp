@@ -1,0 +1,44 @@
+#include "ColorForm.h"
+#include "TestPalette.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ColorForm, PlainColoursKeepRedInTheLowByte) {
+    const QPalette palette = DistinctPalette();
+    EXPECT_EQ(mColorForm::ColorFromLong(0x00332211, palette), QColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(mColorForm::ColorFromLong(0x000000FF, palette), QColor(255, 0, 0));
+    EXPECT_EQ(mColorForm::ColorFromLong(0x00FF0000, palette), QColor(0, 0, 255));
+    EXPECT_EQ(mColorForm::LongFromColor(QColor(1, 2, 3)), 0x00030201);
+    EXPECT_EQ(mColorForm::LongFromColor(QColor(255, 255, 255, 10)), 0x00FFFFFF);
+    for (const int32_t value : {0x00000000, 0x00FFFFFF, 0x00123456, 0x00ABCDEF}) {
+        EXPECT_EQ(mColorForm::LongFromColor(mColorForm::ColorFromLong(value, palette)), value);
+    }
+}
+
+TEST(ColorForm, SystemColoursComeFromTheMatchingPaletteRoles) {
+    const QPalette palette = DistinctPalette();
+    const auto system = [&](uint32_t value) {
+        return mColorForm::ColorFromLong(static_cast<int32_t>(value), palette);
+    };
+    EXPECT_EQ(system(0x8000000F), palette.color(QPalette::Button));          // button face
+    EXPECT_EQ(system(0x8000000D), palette.color(QPalette::Highlight));       // highlight
+    EXPECT_EQ(system(0x8000000E), palette.color(QPalette::HighlightedText)); // highlight text
+    EXPECT_EQ(system(0x80000014), palette.color(QPalette::Light));           // 3D highlight
+    EXPECT_EQ(system(0x80000015), palette.color(QPalette::Shadow));          // 3D dark shadow
+    EXPECT_EQ(system(0x80000016), palette.color(QPalette::Midlight));        // 3D light
+    EXPECT_EQ(system(0x80000005), palette.color(QPalette::Base));            // window
+    EXPECT_EQ(system(0x80000008), palette.color(QPalette::Text));            // window text
+    // The active caption differs from the highlight, so a panel's two title colourings differ.
+    EXPECT_NE(system(0x80000002), system(0x8000000D));
+    EXPECT_NE(system(0x80000009), system(0x8000000D));
+    // Indexes the system does not define answer black.
+    EXPECT_EQ(system(0x80000019), QColor(0, 0, 0));
+    EXPECT_EQ(system(0x800000C8), QColor(0, 0, 0));
+    EXPECT_EQ(system(0x80000100), QColor(0, 0, 0));
+    EXPECT_EQ(mColorForm::SystemColor(15, palette), palette.color(QPalette::Button));
+    EXPECT_EQ(mColorForm::SystemColor(-1, palette), QColor(0, 0, 0));
+}
+
+} // namespace

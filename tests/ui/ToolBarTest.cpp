@@ -1,0 +1,345 @@
+// Mouse input goes through the window system layer, as a real pointer's does.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "TestPalette.h"
+#include "ToolBarState.h"
+#include "ucToolBar.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window's arrangement: separators after buttons 1, 2 and 4.
+constexpr int kPictureX[] = {6, 28, 57, 86, 108, 137};
+constexpr int kSeparatorX[] = {50, 79, 130};
+constexpr int kBarWidth = 300;
+constexpr int kBarHeight = 29; // the main window's 435 twips
+const QPoint kBackground(24, 14);
+
+QColor NormalColor(int i) {
+    return QColor(40 + 30 * i, 200, 90);
+}
+
+QColor DisabledColor(int i) {
+    return QColor(150, 150, 100 + 10 * i);
+}
+
+QPixmap Solid(const QColor& color) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+QPoint Centre(int button) {
+    return QPoint(kPictureX[button] + 8, 14);
+}
+
+class ToolBarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Bar.setPalette(Palette);
+        Bar.resize(kBarWidth, kBarHeight);
+        for (int i = 0; i < 6; ++i) {
+            Bar.CreateButton(Solid(NormalColor(i)), Solid(DisabledColor(i)),
+                             QStringLiteral("Tip %1").arg(i));
+            if (i == 1 || i == 2 || i == 4) {
+                Bar.CreateSeparator();
+            }
+        }
+        Bar.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Bar));
+    }
+
+    QImage Grab() { return Bar.grab().toImage(); }
+
+    static QColor At(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
+
+    // Whether the bevel is drawn around `button`, raised or sunken, judged by its four lines.
+    enum class Bevel { None, Raised, Sunken };
+    Bevel BevelAround(const QImage& image, int button) const {
+        const int l = kPictureX[button] - 3;
+        const int t = 3;
+        const QColor topLeft = At(image, l + 5, t);
+        const QColor left = At(image, l, t + 5);
+        const QColor bottom = At(image, l + 5, t + 22);
+        const QColor right = At(image, l + 22, t + 5);
+        if (topLeft == Light() && left == Light() && bottom == Shadow() && right == Shadow()) {
+            return Bevel::Raised;
+        }
+        if (topLeft == Shadow() && left == Shadow() && bottom == Light() && right == Light()) {
+            return Bevel::Sunken;
+        }
+        EXPECT_EQ(topLeft, Face());
+        EXPECT_EQ(right, Face());
+        return Bevel::None;
+    }
+
+    QColor Face() const { return Palette.color(QPalette::Button); }
+    QColor Light() const { return Palette.color(QPalette::Light); }
+    QColor Shadow() const { return Palette.color(QPalette::Shadow); }
+    QColor Midlight() const { return Palette.color(QPalette::Midlight); }
+
+    const QPalette Palette = DistinctPalette();
+    ucToolBar Bar;
+};
+
+TEST_F(ToolBarTest, PicturesSeparatorsAndBorderLieAtTheirPixels) {
+    const QImage image = Grab();
+    ASSERT_EQ(image.size(), QSize(kBarWidth, kBarHeight));
+    EXPECT_EQ(Bar.ButtonCount(), 6);
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        const int x = kPictureX[i];
+        EXPECT_EQ(At(image, x, 6), NormalColor(i));
+        EXPECT_EQ(At(image, x + 15, 21), NormalColor(i));
+        EXPECT_EQ(At(image, x - 1, 6), Face());
+        EXPECT_EQ(At(image, x + 16, 21), Face());
+        EXPECT_EQ(At(image, x, 5), Face());
+        EXPECT_EQ(At(image, x + 15, 22), Face());
+    }
+    for (const int x : kSeparatorX) {
+        SCOPED_TRACE(x);
+        for (int y = 2; y <= kBarHeight - 3; ++y) {
+            EXPECT_EQ(At(image, x, y), Shadow()) << y;
+            EXPECT_EQ(At(image, x + 1, y), Light()) << y;
+        }
+        EXPECT_EQ(At(image, x, 1), Face());
+        EXPECT_EQ(At(image, x, kBarHeight - 2), Face());
+        EXPECT_EQ(At(image, x - 1, 14), Face());
+        EXPECT_EQ(At(image, x + 2, 14), Face());
+    }
+    // Light border at the top and left, dark at the bottom and right.
+    EXPECT_EQ(At(image, 0, 0), Light());
+    EXPECT_EQ(At(image, 200, 0), Light());
+    EXPECT_EQ(At(image, 0, 20), Light());
+    EXPECT_EQ(At(image, 200, kBarHeight - 1), Shadow());
+    EXPECT_EQ(At(image, kBarWidth - 1, 10), Shadow());
+    EXPECT_EQ(At(image, 200, 1), Face());
+    EXPECT_EQ(At(image, kBarWidth - 2, 10), Face());
+}
+
+TEST_F(ToolBarTest, HoverRaisesOneEventPerButtonAndMinusOneOnTheBackground) {
+    QSignalSpy hover(&Bar, &ucToolBar::ButtonHover);
+    QTest::mouseMove(&Bar, kBackground);
+    EXPECT_EQ(hover.count(), 0);
+
+    QTest::mouseMove(&Bar, Centre(2));
+    ASSERT_EQ(hover.count(), 1);
+    EXPECT_EQ(hover.takeFirst().at(0).toInt(), 2);
+    QTest::mouseMove(&Bar, Centre(2) + QPoint(3, 2));
+    EXPECT_EQ(hover.count(), 0);
+    const QImage hovered = Grab();
+    EXPECT_EQ(BevelAround(hovered, 2), Bevel::Raised);
+    // The bevel's lines: top and left from (54, 3), bottom at y 25 and right at x 76.
+    EXPECT_EQ(At(hovered, 54, 3), Light());
+    EXPECT_EQ(At(hovered, 75, 3), Light());
+    EXPECT_EQ(At(hovered, 54, 24), Light());
+    EXPECT_EQ(At(hovered, 54, 25), Shadow());
+    EXPECT_EQ(At(hovered, 76, 3), Shadow());
+    EXPECT_EQ(At(hovered, 76, 24), Shadow());
+    EXPECT_EQ(At(hovered, 53, 3), Face());
+    EXPECT_EQ(At(hovered, 54, 2), Face());
+    EXPECT_EQ(BevelAround(hovered, 3), Bevel::None);
+
+    QTest::mouseMove(&Bar, Centre(3));
+    ASSERT_EQ(hover.count(), 1);
+    EXPECT_EQ(hover.takeFirst().at(0).toInt(), 3);
+    const QImage moved = Grab();
+    EXPECT_EQ(BevelAround(moved, 3), Bevel::Raised);
+    EXPECT_EQ(BevelAround(moved, 2), Bevel::None);
+
+    QTest::mouseMove(&Bar, kBackground);
+    ASSERT_EQ(hover.count(), 1);
+    EXPECT_EQ(hover.takeFirst().at(0).toInt(), -1);
+    EXPECT_EQ(BevelAround(Grab(), 3), Bevel::None);
+    QTest::mouseMove(&Bar, kBackground + QPoint(1, 1));
+    EXPECT_EQ(hover.count(), 0);
+}
+
+TEST_F(ToolBarTest, OwnerRemovesTheBevelOnceWhenThePointerLeaves) {
+    QSignalSpy hover(&Bar, &ucToolBar::ButtonHover);
+    QTest::mouseMove(&Bar, Centre(0));
+    ASSERT_EQ(hover.count(), 1);
+    Bar.HideMouseOver();
+    ASSERT_EQ(hover.count(), 2);
+    EXPECT_EQ(hover.at(1).at(0).toInt(), -1);
+    EXPECT_EQ(BevelAround(Grab(), 0), Bevel::None);
+    Bar.HideMouseOver();
+    EXPECT_EQ(hover.count(), 2);
+}
+
+TEST_F(ToolBarTest, PressShiftsThePictureAndSinksTheBevelUntilTheClick) {
+    QSignalSpy clicks(&Bar, &ucToolBar::ButtonClick);
+    const QPoint at = Centre(1);
+    QTest::mouseMove(&Bar, at);
+    QTest::mousePress(&Bar, Qt::LeftButton, {}, at);
+    const QImage pressed = Grab();
+    EXPECT_EQ(BevelAround(pressed, 1), Bevel::Sunken);
+    EXPECT_EQ(At(pressed, 28, 6), Face());
+    EXPECT_EQ(At(pressed, 29, 7), NormalColor(1));
+    EXPECT_EQ(At(pressed, 44, 22), NormalColor(1));
+    EXPECT_EQ(clicks.count(), 0);
+
+    // The owner's handler runs with the bevel shown, raised, and the picture back home.
+    Bevel bevelDuringClick = Bevel::None;
+    QColor homeDuringClick;
+    QObject::connect(&Bar, &ucToolBar::ButtonClick, &Bar, [&] {
+        const QImage image = Grab();
+        bevelDuringClick = BevelAround(image, 1);
+        homeDuringClick = At(image, 28, 6);
+    });
+    QTest::mouseRelease(&Bar, Qt::LeftButton, {}, at);
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(bevelDuringClick, Bevel::Raised);
+    EXPECT_EQ(homeDuringClick, NormalColor(1));
+    const QImage released = Grab();
+    EXPECT_EQ(BevelAround(released, 1), Bevel::Raised);
+    EXPECT_EQ(At(released, 44, 22), Face());
+}
+
+TEST_F(ToolBarTest, ReleasingAwayFromThePressedPictureDoesNotClick) {
+    QSignalSpy clicks(&Bar, &ucToolBar::ButtonClick);
+    QSignalSpy hover(&Bar, &ucToolBar::ButtonHover);
+    QTest::mousePress(&Bar, Qt::LeftButton, {}, Centre(0));
+    // The pressed picture keeps the pointer while the button is held.
+    QTest::mouseMove(&Bar, Centre(3));
+    EXPECT_EQ(BevelAround(Grab(), 0), Bevel::Sunken);
+    QTest::mouseRelease(&Bar, Qt::LeftButton, {}, Centre(3));
+    EXPECT_EQ(clicks.count(), 0);
+    const QImage image = Grab();
+    EXPECT_EQ(BevelAround(image, 0), Bevel::Raised);
+    EXPECT_EQ(At(image, 6, 6), NormalColor(0));
+    ASSERT_EQ(hover.count(), 1);
+    EXPECT_EQ(hover.at(0).at(0).toInt(), 0);
+
+    // Presses on the background or with another mouse button do nothing.
+    QTest::mouseClick(&Bar, Qt::LeftButton, {}, kBackground);
+    QTest::mouseClick(&Bar, Qt::RightButton, {}, Centre(4));
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST_F(ToolBarTest, DisabledButtonShowsItsGreyedPictureAndNeitherHoversNorClicks) {
+    QSignalSpy clicks(&Bar, &ucToolBar::ButtonClick);
+    QSignalSpy hover(&Bar, &ucToolBar::ButtonHover);
+    Bar.ButtonEnabled(2, false);
+    EXPECT_FALSE(Bar.ButtonIsEnabled(2));
+    const QImage image = Grab();
+    EXPECT_EQ(At(image, 57, 6), DisabledColor(2));
+    EXPECT_EQ(At(image, 72, 21), DisabledColor(2));
+    EXPECT_EQ(At(image, 28, 6), NormalColor(1));
+
+    QTest::mouseMove(&Bar, Centre(2));
+    QTest::mouseClick(&Bar, Qt::LeftButton, {}, Centre(2));
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(hover.count(), 0);
+    EXPECT_EQ(BevelAround(Grab(), 2), Bevel::None);
+
+    Bar.ButtonEnabled(2, true);
+    EXPECT_TRUE(Bar.ButtonIsEnabled(2));
+    EXPECT_EQ(At(Grab(), 57, 6), NormalColor(2));
+    QTest::mouseClick(&Bar, Qt::LeftButton, {}, Centre(2) + QPoint(1, 0));
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.at(0).at(0).toInt(), 2);
+}
+
+TEST_F(ToolBarTest, DisablingTheHoveredButtonKeepsTheBevelUntilThePointerMoves) {
+    QSignalSpy hover(&Bar, &ucToolBar::ButtonHover);
+    QTest::mouseMove(&Bar, Centre(5));
+    Bar.ButtonEnabled(5, false);
+    EXPECT_EQ(BevelAround(Grab(), 5), Bevel::Raised);
+    QTest::mouseMove(&Bar, Centre(5) + QPoint(1, 1));
+    EXPECT_EQ(BevelAround(Grab(), 5), Bevel::None);
+    ASSERT_EQ(hover.count(), 2);
+    EXPECT_EQ(hover.at(0).at(0).toInt(), 5);
+    EXPECT_EQ(hover.at(1).at(0).toInt(), -1);
+}
+
+TEST_F(ToolBarTest, SelectedButtonShowsALightBackdropBehindItsPicture) {
+    Bar.ButtonSelected(3, true);
+    EXPECT_TRUE(Bar.ButtonIsSelected(3));
+    EXPECT_FALSE(Bar.ButtonIsSelected(2));
+    const QImage image = Grab();
+    const int l = kPictureX[3] - 3;
+    // A 22x22 backdrop from (l, 3): a dark single-line border round a light fill.
+    EXPECT_EQ(At(image, l + 1, 4), Midlight());
+    EXPECT_EQ(At(image, l + 20, 23), Midlight());
+    EXPECT_EQ(At(image, l + 2, 14), Midlight());
+    const QColor border = Palette.color(QPalette::Dark);
+    EXPECT_EQ(At(image, l, 3), border);
+    EXPECT_EQ(At(image, l + 21, 24), border);
+    EXPECT_EQ(At(image, l + 22, 14), Face());
+    EXPECT_EQ(At(image, kPictureX[3], 6), NormalColor(3));
+
+    // The backdrop's margin takes the pointer without changing the bevel.
+    QSignalSpy hover(&Bar, &ucToolBar::ButtonHover);
+    QTest::mouseMove(&Bar, Centre(3));
+    QTest::mouseMove(&Bar, QPoint(l + 1, 14));
+    EXPECT_EQ(hover.count(), 1);
+    EXPECT_EQ(BevelAround(Grab(), 3), Bevel::Raised);
+
+    Bar.ButtonSelected(3, false);
+    EXPECT_FALSE(Bar.ButtonIsSelected(3));
+    EXPECT_EQ(At(Grab(), l + 2, 14), Face());
+}
+
+TEST_F(ToolBarTest, IndexesOutOfRangeChangeNothing) {
+    QTest::mouseMove(&Bar, kBackground);
+    const QImage before = Grab();
+    Bar.ButtonEnabled(7, true);
+    Bar.ButtonEnabled(6, false);
+    Bar.ButtonEnabled(-1, false);
+    Bar.ButtonSelected(6, true);
+    Bar.ButtonSelected(-1, true);
+    EXPECT_EQ(Grab(), before);
+    EXPECT_FALSE(Bar.ButtonIsSelected(-1));
+    EXPECT_FALSE(Bar.ButtonIsSelected(6));
+    EXPECT_FALSE(Bar.ButtonIsEnabled(6));
+    EXPECT_TRUE(Bar.ButtonToolTip(-1).isEmpty());
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_TRUE(Bar.ButtonIsEnabled(i));
+        EXPECT_FALSE(Bar.ButtonIsSelected(i));
+    }
+}
+
+TEST_F(ToolBarTest, SeparatorsKeepTheLengthOfTheirCreation) {
+    Bar.resize(kBarWidth + 100, 60);
+    QTest::qWait(0);
+    const QImage image = Grab();
+    ASSERT_EQ(image.height(), 60);
+    EXPECT_EQ(At(image, 50, 26), Shadow());
+    EXPECT_EQ(At(image, 50, 27), Face());
+    EXPECT_EQ(At(image, 51, 40), Face());
+    // The border follows the new size.
+    EXPECT_EQ(At(image, 200, 59), Shadow());
+    EXPECT_EQ(At(image, kBarWidth + 99, 40), Shadow());
+    EXPECT_EQ(At(image, 200, kBarHeight - 1), Face());
+}
+
+TEST_F(ToolBarTest, OnlyEnabledPicturesCarryTheirTooltips) {
+    EXPECT_EQ(Bar.ButtonToolTip(4), QStringLiteral("Tip 4"));
+    QHelpEvent help(QEvent::ToolTip, Centre(4), Bar.mapToGlobal(Centre(4)));
+    QApplication::sendEvent(&Bar, &help);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Tip 4"));
+    QToolTip::hideText();
+
+    ToolBarState state;
+    AddButton(state, Solid(Qt::red), Solid(Qt::gray), QStringLiteral("Enabled"));
+    AddButton(state, Solid(Qt::red), Solid(Qt::gray), QStringLiteral("Disabled"));
+    state.Buttons[1].bEnabled = false;
+    EXPECT_EQ(ToolTipAt(state, QPoint(6, 6)), QStringLiteral("Enabled"));
+    EXPECT_EQ(ToolTipAt(state, QPoint(21, 21)), QStringLiteral("Enabled"));
+    EXPECT_TRUE(ToolTipAt(state, QPoint(22, 6)).isEmpty());
+    EXPECT_TRUE(ToolTipAt(state, QPoint(30, 10)).isEmpty());
+    EXPECT_TRUE(ToolTipAt(state, QPoint(6, 5)).isEmpty());
+}
+
+} // namespace
