@@ -8,7 +8,7 @@
 namespace mOGL3D {
 
 void InitGLState() {
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f); // opaque, so the widget never shows through
     glClearDepth(1.0);
     glShadeModel(GL_FLAT);
     glEnable(GL_DEPTH_TEST);

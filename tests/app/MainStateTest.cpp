@@ -38,8 +38,7 @@ TEST(MainState, CaptionFollowsOpenEditAndSave) {
     EXPECT_FALSE(state.bTrackModified);
     EXPECT_EQ(state.Caption, "Kavrano Tornelle - copy.txt");
 
-    EXPECT_EQ(shown, (std::vector<std::string>{"Kavrano Tornelle v1.3.0",
-                                               "Kavrano Tornelle - Loop",
+    EXPECT_EQ(shown, (std::vector<std::string>{"Kavrano Tornelle v1.3.0", "Kavrano Tornelle - Loop",
                                                "Kavrano Tornelle - Loop*",
                                                "Kavrano Tornelle - copy.txt"}));
 }

@@ -1,0 +1,77 @@
+#include "SettingsPanelSwitch.h"
+
+#include "ColorSwatch.h"
+#include "PanelFill.h"
+#include "SegmentSelection.h"
+#include "SettingsPanels.h"
+#include "ucContainer.h"
+#include "ucToolBar.h"
+
+#include <QCheckBox>
+
+namespace mMain {
+
+namespace {
+
+constexpr mKavrano_TrackIO_1_3::Colour kButtonFace = 0x8000000F;
+
+enum Button { BtnSaveAs = 1, BtnRide = 2, BtnSelectAll = 3, BtnUnselectAll = 4 };
+
+void ClearTrackSettings(const SettingsPanels& panels) {
+    panels.chkMainTunnel().setChecked(false);
+    panels.chkMainColors().setChecked(false);
+}
+
+// A type outside 0 to 4 has no settings group of its own: the empty panel.
+int PanelOfType(int32_t type) {
+    return type >= 0 && type < SettingsPanels::kMultipleTypesPanel ? type
+                                                                   : SettingsPanels::kEmptyPanel;
+}
+
+} // namespace
+
+void ShowSettingsPanel(const SettingsPanels& panels, int index) {
+    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+        panels.conSegStyle(i).setVisible(false);
+    if (index >= 0 && index < SettingsPanels::kSegStylePanels)
+        panels.conSegStyle(index).setVisible(true);
+}
+
+void UpdateSettingsPanels(AppContext& app, const SettingsPanels& panels, ucToolBar& toolBar) {
+    app.State.bUpdatingControls = true;
+    const int32_t n = CountSelectedSegments(app.Trace);
+    const int32_t f = FirstSelectedSegment(app.Trace);
+    if (n == 0) {
+        ShowSettingsPanel(panels, SettingsPanels::kEmptyPanel);
+        ClearTrackSettings(panels);
+        for (int i = 0; i < 3; ++i)
+            panels.lblMainColor(i).SetColour(kButtonFace);
+        toolBar.ButtonEnabled(BtnUnselectAll, false);
+    } else {
+        const int32_t common = n == 1 ? app.Document.Segments[size_t(f)].SegmentType
+                                      : CommonSegmentType(app.Trace, app.Document);
+        if (n == 1) {
+            ShowSettingsPanel(panels, PanelOfType(common));
+            ShowSegmentSettings(app, panels, f);
+        } else if (common >= 0) {
+            ShowSettingsPanel(panels, PanelOfType(common));
+            ShowSelectedSegmentSettings(app, panels);
+        } else {
+            ShowSettingsPanel(panels, SettingsPanels::kMultipleTypesPanel);
+            ClearTrackSettings(panels);
+            const auto& colours = app.Document.TrackColours;
+            panels.lblMainColor(0).SetColour(colours[0]); // spine
+            panels.lblMainColor(1).SetColour(colours[2]); // crosstie
+            panels.lblMainColor(2).SetColour(colours[1]); // rails
+        }
+        toolBar.ButtonEnabled(BtnUnselectAll, true);
+    }
+    const bool loaded = app.State.bTrackLoaded;
+    toolBar.ButtonEnabled(BtnSaveAs, loaded);
+    toolBar.ButtonEnabled(BtnRide, loaded);
+    toolBar.ButtonEnabled(BtnSelectAll, loaded);
+    panels.conTrackSetting().setVisible(loaded);
+    app.State.bUpdatingControls = false;
+}
+
+} // namespace mMain

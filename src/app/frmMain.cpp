@@ -1,0 +1,274 @@
+#include "frmMain.h"
+
+#include "MainLayout.h"
+#include "OpenGLView.h"
+#include "PlatformDialogs.h"
+#include "RideTrack.h"
+#include "SegmentEditors.h"
+#include "SegmentSelection.h"
+#include "SettingsPanelSwitch.h"
+#include "SettingsPanels.h"
+#include "ToolBarPictures.h"
+#include "TrackReader.h"
+#include "TrackWriter.h"
+#include "Twips.h"
+#include "ucContainer.h"
+#include "ucToolBar.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QShortcut>
+
+#include <cstdlib>
+
+using namespace mKavrano_TrackIO_1_3;
+
+namespace {
+
+const char* const kTrackFilter = "Kavrano Track Files (*.kvtrack)|*.kvtrack";
+
+struct ButtonSpec {
+    const char* ToolTip;
+    bool SeparatorAfter;
+};
+
+// Tooltips name the shortcut where a command has one.
+const ButtonSpec kButtons[] = {
+    {"Open Track File... (Ctrl+O)", false},
+    {"Save Track File As... (Ctrl+Shift+S)", true},
+    {"Ride Track in Kavrano Simulator", true},
+    {"Select All", false},
+    {"UnSelect All", true},
+    {"About Tornelle...", false},
+};
+
+mFileDialog::FileDialogRequest TrackFileRequest(const std::string& fileName, const char* title) {
+    mFileDialog::FileDialogRequest request;
+    request.FileName = QString::fromStdString(fileName);
+    request.Filter = kTrackFilter;
+    request.FilterIndex = 1;
+    request.Title = title;
+    request.DefaultExt = "kvtrack";
+    return request;
+}
+
+} // namespace
+
+frmMain::frmMain(frmMainOptions opts)
+    : options(std::move(opts)),
+      ownDialogs(options.Dialogs ? nullptr : std::make_unique<PlatformDialogs>(this)),
+      context{document, trace, state, options.Dialogs ? *options.Dialogs : *ownDialogs,
+              [this] { pbOpenGL->setFocus(); }},
+      toolBar(new ucToolBar(this)), pbOpenGL(new OpenGLView(document, trace, camera, this)),
+      panels(std::make_unique<SettingsPanels>(this)) {
+    setObjectName("frmMain");
+    toolBar->setObjectName("ToolBar");
+    state.CaptionChanged = [this](const std::string& caption) {
+        setWindowTitle(QString::fromStdString(caption));
+    };
+    mTwips::SetGeometryInTwips(*toolBar, 0, 0, mMain::kClientWidth, mMain::kToolBarHeight);
+    mTwips::SetGeometryInTwips(*pbOpenGL, mMain::kViewLeft, mMain::kViewTop, 6375, 4635);
+    resize(mTwips::TwipsToPixels(mMain::kClientWidth), mTwips::TwipsToPixels(mMain::kClientHeight));
+
+    connect(toolBar, &ucToolBar::ButtonClick, this, &frmMain::ToolBar_ButtonClick);
+    connect(pbOpenGL, &OpenGLView::mouseMovedOver, toolBar, &ucToolBar::HideMouseOver);
+    connect(pbOpenGL, &OpenGLView::selectionChanged, this, &frmMain::UpdateSettingsPanels);
+    pbOpenGL->SetFatalErrorHandler([this](const QString& text, const QString& title) {
+        context.Dialogs.ShowCriticalMessage(text, title);
+        if (options.EndProgram)
+            options.EndProgram();
+        else
+            std::exit(EXIT_FAILURE);
+    });
+    editors = std::make_unique<SegmentEditors>(context, *panels);
+    CreateShortcuts();
+}
+
+frmMain::~frmMain() = default;
+
+bool frmMain::Form_Load() {
+    CreateToolBarButtons();
+    if (pbOpenGL->SetupOpenGL() < 0)
+        return false;
+    mCamera3D::ResetCamera(camera);
+    mKV_TraceTrack::ResetSpine(trace);
+    pbOpenGL->SetViewReady(true);
+    state.bTrackLoaded = false;
+    mMain::UpdateTitle(state);
+    UpdateSettingsPanels();
+    Form_Resize();
+    return true;
+}
+
+void frmMain::CreateToolBarButtons() {
+    for (int i = 0; i < mToolBarPictures::kPictureCount; ++i) {
+        const mToolBarPictures::PicturePair pictures = mToolBarPictures::LoadPictures(i);
+        toolBar->CreateButton(pictures.Normal, pictures.Disabled, kButtons[i].ToolTip);
+        if (kButtons[i].SeparatorAfter)
+            toolBar->CreateSeparator();
+    }
+}
+
+void frmMain::CreateShortcuts() {
+    // Window-wide, and on keys no text box uses, so they never take a text edit's keys.
+    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    connect(open, &QShortcut::activated, this, [this] { ToolBar_ButtonClick(CmdOpen); });
+    auto* saveAs = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
+    connect(saveAs, &QShortcut::activated, this, [this] {
+        if (state.bTrackLoaded)
+            ToolBar_ButtonClick(CmdSaveAs);
+    });
+}
+
+void frmMain::ToolBar_ButtonClick(int Button) {
+    switch (Button) {
+    case CmdOpen:
+        OpenCommand();
+        break;
+    case CmdSaveAs:
+        SaveAsCommand();
+        break;
+    case CmdRide:
+        mMain::RideTrack(context, ProgramFolder());
+        break;
+    case CmdSelectAll:
+        SelectAll(true);
+        break;
+    case CmdUnselectAll:
+        SelectAll(false);
+        break;
+    case CmdAbout:
+        // The about box reads the driver strings of the view's context.
+        pbOpenGL->makeCurrent();
+        context.Dialogs.ShowAboutBox();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::OpenCommand() {
+    mFileDialog::FileDialogRequest request =
+        TrackFileRequest(state.CurrentFileName, "Open Track File...");
+    request.FileMustExist = true;
+    if (!context.Dialogs.ShowOpenDialog(request))
+        return;
+    OpenTrackFile(request.FileName);
+}
+
+bool frmMain::ConfirmUnsavedChanges() {
+    if (!state.bTrackModified)
+        return true;
+    switch (context.Dialogs.AskYesNoCancel(
+        "There are unsaved changes to the current track.\r\nSave Changes?", "Unsaved Changes...")) {
+    case MessageAnswer::Yes:
+        return SaveAsCommand(); // a cancelled or failed save keeps the changes
+    case MessageAnswer::No:
+        return true;
+    case MessageAnswer::Cancel:
+        return false;
+    }
+    return false;
+}
+
+bool frmMain::OpenTrackFile(const QString& path) {
+    if (!ConfirmUnsavedChanges())
+        return false;
+    // A track without segments opens empty; one the tracer refuses counts as invalid.
+    if (LoadTrackFile(document, path.toStdString()) &&
+        (mKV_TraceTrack::TraceTrack(trace, document) || document.SegmentCount < 1)) {
+        state.CurrentFileName = path.toStdString();
+        mKV_TraceTrack::BuildSpine(trace, document);
+        state.bTrackLoaded = true;
+        mCamera3D::ResetCamera(camera);
+        mMain::UpdateTitle(state);
+        UpdateSettingsPanels();
+        pbOpenGL->RenderFrame();
+        return true;
+    }
+    mKV_TraceTrack::ResetSpine(trace);
+    state.bTrackLoaded = false;
+    context.Dialogs.ShowExclamationMessage("Error: Invalid Track File!", "Error");
+    UpdateSettingsPanels();
+    pbOpenGL->RenderFrame();
+    return false;
+}
+
+bool frmMain::SaveAsCommand() {
+    mFileDialog::FileDialogRequest request =
+        TrackFileRequest(state.CurrentFileName, "Save Track File As...");
+    request.OverwritePrompt = true;
+    if (!context.Dialogs.ShowSaveDialog(request))
+        return false;
+    const SaveResult saved = SaveTrackFile(document, request.FileName.toStdString());
+    if (!saved.Saved) {
+        context.Dialogs.ShowExclamationMessage(QString::fromStdString("Error: Unable to save \"" +
+                                                                      saved.Path + "\"!\r\n" +
+                                                                      saved.Error),
+                                               "Error!");
+        return false;
+    }
+    state.CurrentFileName = request.FileName.toStdString();
+    mMain::UpdateTitle(state);
+    return true;
+}
+
+void frmMain::SelectAll(bool selected) {
+    if (selected)
+        mKV_TraceTrack::SelectAllSegments(trace);
+    else
+        mKV_TraceTrack::UnselectAllSegments(trace);
+    UpdateSettingsPanels();
+    pbOpenGL->RenderFrame();
+}
+
+std::string frmMain::ProgramFolder() const {
+    const QString folder = options.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                           : options.ProgramFolder;
+    return folder.toStdString();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmMain::Form_Resize() {
+    if (isMinimized() || !panels)
+        return;
+    const mMain::MainLayout layout =
+        mMain::ComputeMainLayout(mTwips::PixelsToTwips(width()), mTwips::PixelsToTwips(height()));
+    mTwips::SetGeometryInTwips(*pbOpenGL, mMain::kViewLeft, mMain::kViewTop, layout.ViewWidth,
+                               layout.ViewHeight);
+    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+        mTwips::SetGeometryInTwips(panels->conSegStyle(i), 0, layout.SegStyleTop,
+                                   layout.SegStyleWidth, mMain::kSegStyleHeight);
+    mTwips::SetGeometryInTwips(panels->conTrackSetting(), 0, layout.TrackSettingTop,
+                               mMain::kTrackSettingWidth, mMain::kTrackSettingHeight);
+    toolBar->resize(width(), toolBar->height());
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool frmMain::Form_Unload() {
+    if (!ConfirmUnsavedChanges())
+        return false;
+    pbOpenGL->ReleaseOpenGL();
+    mMain::RemoveRideTrack(ProgramFolder());
+    return true;
+}
+
+void frmMain::UpdateSettingsPanels() {
+    mMain::UpdateSettingsPanels(context, *panels, *toolBar);
+}

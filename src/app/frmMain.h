@@ -1,0 +1,93 @@
+#pragma once
+
+// The main window: start-up, the toolbar's commands, layout and shut-down. It owns the
+// program's one document, tracer state, camera and flags, and the controls that show them.
+
+#include "AppContext.h"
+#include "Camera3D.h"
+#include "MainState.h"
+#include "TrackDocument.h"
+#include "TrackTracer.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class OpenGLView;
+class SettingsPanels;
+class SegmentEditors;
+class UserDialogs;
+class ucToolBar;
+
+struct frmMainOptions {
+    UserDialogs* Dialogs = nullptr;   // null: the platform's dialogs, owned by the window
+    QString ProgramFolder;            // empty: the folder of the executable
+    std::function<void()> EndProgram; // null: the process ends at once
+};
+
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    // Toolbar button indexes.
+    enum Command { CmdOpen, CmdSaveAs, CmdRide, CmdSelectAll, CmdUnselectAll, CmdAbout };
+
+    explicit frmMain(frmMainOptions options = {});
+    ~frmMain() override;
+
+    // Start-up; call once the window is shown, since the GL context exists only then. False
+    // when there is no context: the error was shown and the program ended.
+    bool Form_Load();
+
+    void ToolBar_ButtonClick(int Button);
+
+    // The Open command after its dialog: asks about unsaved changes, then reads the track or
+    // shows the invalid-file message. True when the track was opened.
+    bool OpenTrackFile(const QString& path);
+
+    mKavrano_TrackIO_1_3::TrackDocument& Document() { return document; }
+    mKV_TraceTrack::TraceState& Trace() { return trace; }
+    mCamera3D::CameraState& Camera() { return camera; }
+    mMain::MainState& State() { return state; }
+    AppContext& Context() { return context; }
+    OpenGLView& View() { return *pbOpenGL; }
+    ucToolBar& ToolBar() { return *toolBar; }
+    SettingsPanels& Panels() { return *panels; }
+
+    // Shows the panel that matches the selection and sets the buttons that depend on it.
+    void UpdateSettingsPanels();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void CreateToolBarButtons();
+    void CreateShortcuts();
+    void Form_Resize();
+    // True when the window may close.
+    bool Form_Unload();
+    // True when the document may be replaced: no unsaved changes, or the user saved them or
+    // chose to drop them.
+    bool ConfirmUnsavedChanges();
+    void OpenCommand();
+    // True when the track was written.
+    bool SaveAsCommand();
+    void SelectAll(bool selected);
+    std::string ProgramFolder() const;
+
+    frmMainOptions options;
+    std::unique_ptr<UserDialogs> ownDialogs;
+    mKavrano_TrackIO_1_3::TrackDocument document;
+    mKV_TraceTrack::TraceState trace;
+    mCamera3D::CameraState camera;
+    mMain::MainState state;
+    AppContext context;
+    ucToolBar* toolBar;
+    OpenGLView* pbOpenGL;
+    std::unique_ptr<SettingsPanels> panels;
+    std::unique_ptr<SegmentEditors> editors;
+};
