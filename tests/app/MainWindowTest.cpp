@@ -1,0 +1,291 @@
+// The real main window, driven as a user would, with the modal seam answered by the test.
+#define QTEST_QPA_MOUSE_HANDLING
+#include "DemoTrack.h"
+#include "MainLayout.h"
+#include "OpenGLView.h"
+#include "ScriptedDialogs.h"
+#include "SettingsPanels.h"
+#include "TempFolder.h"
+#include "TrackReader.h"
+#include "TrackWriter.h"
+#include "Twips.h"
+#include "frmMain.h"
+#include "ucContainer.h"
+#include "ucToolBar.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace mKavrano_TrackIO_1_3;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<frmMain> window;
+    std::string demoPath;
+
+    void SetUp() override {
+        TrackDocument demo = MakeDemoTrack();
+        demoPath = folder.Path("demo.kvtrack");
+        ASSERT_TRUE(SaveTrackFile(demo, demoPath).Saved);
+        frmMainOptions options;
+        options.Dialogs = &dialogs;
+        options.ProgramFolder = QString::fromStdString(folder.MakeFolder("program"));
+        options.EndProgram = [] { FAIL() << "the program ended"; };
+        window = std::make_unique<frmMain>(options);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(window->Form_Load());
+    }
+
+    int VisiblePanel() const {
+        int shown = -1;
+        for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+            if (window->Panels().conSegStyle(i).isVisible()) {
+                EXPECT_EQ(shown, -1) << "two panels visible";
+                shown = i;
+            }
+        return shown;
+    }
+
+    std::vector<bool> EnabledButtons() const {
+        std::vector<bool> enabled;
+        for (int i = 0; i < window->ToolBar().ButtonCount(); ++i)
+            enabled.push_back(window->ToolBar().ButtonIsEnabled(i));
+        return enabled;
+    }
+
+    QString Caption() const { return window->windowTitle(); }
+
+    void Open(const std::string& path) {
+        dialogs.OpenPaths.push_back(QString::fromStdString(path));
+        window->ToolBar_ButtonClick(frmMain::CmdOpen);
+    }
+
+    // An edit through the panels: ticks Tunnel with the first segment selected.
+    void EditFirstSegment() {
+        window->Trace().SegmentSelected[0] = true;
+        window->UpdateSettingsPanels();
+        window->Panels().chkMainTunnel().click();
+    }
+
+    // Asks the window to close as the window system would; true when it closed.
+    bool TryClose() { return window->close(); }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsEmptyWithTheVersionTitle) {
+    EXPECT_EQ(Caption(), "Kavrano Tornelle v1.3.0");
+    EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, false, false, false, false, true}));
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
+    EXPECT_FALSE(window->Panels().conTrackSetting().isVisible());
+    EXPECT_EQ(window->ToolBar().ButtonToolTip(0), "Open Track File... (Ctrl+O)");
+    EXPECT_EQ(window->ToolBar().ButtonToolTip(1), "Save Track File As... (Ctrl+Shift+S)");
+    EXPECT_EQ(window->ToolBar().ButtonToolTip(2), "Ride Track in Kavrano Simulator");
+    EXPECT_EQ(window->ToolBar().ButtonToolTip(3), "Select All");
+    EXPECT_EQ(window->ToolBar().ButtonToolTip(4), "UnSelect All");
+    EXPECT_EQ(window->ToolBar().ButtonToolTip(5), "About Tornelle...");
+    window->ToolBar_ButtonClick(frmMain::CmdAbout);
+    EXPECT_EQ(dialogs.AboutBoxes, 1);
+    window->ToolBar_ButtonClick(17); // not a command
+    EXPECT_TRUE(dialogs.Messages.empty());
+}
+
+TEST_F(MainWindowTest, OpensSelectsAndShowsTheMatchingPanel) {
+    Open(demoPath);
+    ASSERT_EQ(dialogs.OpenRequests.size(), 1u);
+    const auto& request = dialogs.OpenRequests[0];
+    EXPECT_EQ(request.Title, "Open Track File...");
+    EXPECT_EQ(request.Filter, "Kavrano Track Files (*.kvtrack)|*.kvtrack");
+    EXPECT_EQ(request.DefaultExt, "kvtrack");
+    EXPECT_TRUE(request.FileMustExist);
+    EXPECT_EQ(request.FileName, "");
+
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
+    EXPECT_TRUE(window->State().bTrackLoaded);
+    EXPECT_GT(window->Trace().SpinePointCount, 0);
+    EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, true, true, true, false, true}));
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
+    EXPECT_TRUE(window->Panels().conTrackSetting().isVisible());
+
+    // The demo holds every segment function: Select All shows the mixed panel with the
+    // track's default colours.
+    window->ToolBar_ButtonClick(frmMain::CmdSelectAll);
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kMultipleTypesPanel);
+    EXPECT_EQ(EnabledButtons()[4], true);
+    EXPECT_FALSE(window->Panels().chkMainTunnel().isChecked());
+    EXPECT_FALSE(window->State().bTrackModified); // filling never marks
+
+    window->ToolBar_ButtonClick(frmMain::CmdUnselectAll);
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
+    EXPECT_EQ(EnabledButtons()[4], false);
+
+    // One selected station shows the station panel; a type without settings the empty one.
+    auto& doc = window->Document();
+    window->Trace().SegmentSelected[0] = true;
+    window->UpdateSettingsPanels();
+    EXPECT_EQ(VisiblePanel(), doc.Segments[0].SegmentType);
+    doc.Segments[0].SegmentType = 9;
+    window->UpdateSettingsPanels();
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
+    EXPECT_TRUE(window->Panels().conTrackSetting().isVisible());
+
+    // A track of one function: Select All shows that function's panel.
+    TrackDocument lifts = MakeDemoTrack();
+    for (auto& s : lifts.Segments)
+        s.SegmentType = SegLift;
+    const std::string liftPath = folder.Path("lifts.kvtrack");
+    ASSERT_TRUE(SaveTrackFile(lifts, liftPath).Saved);
+    Open(liftPath);
+    EXPECT_EQ(dialogs.OpenRequests.back().FileName, QString::fromStdString(demoPath));
+    window->ToolBar_ButtonClick(frmMain::CmdSelectAll);
+    EXPECT_EQ(VisiblePanel(), SegLift);
+}
+
+TEST_F(MainWindowTest, AFailedOpenKeepsTheNameButEmptiesTheView) {
+    Open(demoPath);
+    EditFirstSegment();
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+
+    const std::string bad = folder.Write("bad.kvtrack", {'N', 'O', 'P', 'E'});
+    dialogs.Answers.push_back(MessageAnswer::No); // drop the unsaved edit
+    Open(bad);
+    ASSERT_EQ(dialogs.Messages.size(), 2u);
+    EXPECT_EQ(dialogs.Messages[1].Kind, "exclamation");
+    EXPECT_EQ(dialogs.Messages[1].Text, "Error: Invalid Track File!");
+    EXPECT_EQ(dialogs.Messages[1].Title, "Error");
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+    EXPECT_EQ(window->State().CurrentFileName, demoPath);
+    EXPECT_FALSE(window->State().bTrackLoaded);
+    EXPECT_EQ(window->Trace().SpinePointCount, 0);
+    EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, false, false, false, false, true}));
+    EXPECT_FALSE(window->Panels().conTrackSetting().isVisible());
+}
+
+TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpening) {
+    Open(demoPath);
+    EditFirstSegment();
+    const bool edited = window->Document().Segments[0].Tunnel;
+
+    dialogs.Answers.push_back(MessageAnswer::Cancel);
+    Open(demoPath);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Kind, "question");
+    EXPECT_EQ(dialogs.Messages[0].Text,
+              "There are unsaved changes to the current track.\r\nSave Changes?");
+    EXPECT_EQ(dialogs.Messages[0].Title, "Unsaved Changes...");
+    EXPECT_EQ(window->Document().Segments[0].Tunnel, edited); // nothing happened
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+
+    // Yes with a cancelled save keeps the changes too.
+    dialogs.Answers.push_back(MessageAnswer::Yes);
+    dialogs.SavePaths.push_back("");
+    Open(demoPath);
+    EXPECT_EQ(window->Document().Segments[0].Tunnel, edited);
+
+    // Yes and a save: the edit is in the saved file, and the track is opened afresh.
+    const std::string saved = folder.Path("saved.kvtrack");
+    dialogs.Answers.push_back(MessageAnswer::Yes);
+    dialogs.SavePaths.push_back(QString::fromStdString(saved));
+    Open(demoPath);
+    TrackDocument onDisk;
+    ASSERT_TRUE(LoadTrackFile(onDisk, saved));
+    EXPECT_EQ(onDisk.Segments[0].Tunnel, edited);
+    EXPECT_NE(window->Document().Segments[0].Tunnel, edited);
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
+}
+
+TEST_F(MainWindowTest, SaveAsWritesAndClearsTheStar) {
+    Open(demoPath);
+    EditFirstSegment();
+
+    // A failed save names the file and keeps the name, the caption and the star.
+    const std::string blocked = folder.MakeFolder("taken.kvtrack");
+    folder.Write("taken.kvtrack/inside", {1});
+    dialogs.SavePaths.push_back(QString::fromStdString(blocked));
+    window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Title, "Error!");
+    EXPECT_TRUE(dialogs.Messages[0].Text.contains("taken.kvtrack"));
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+    EXPECT_EQ(window->State().CurrentFileName, demoPath);
+
+    const auto& request = dialogs.SaveRequests.back();
+    EXPECT_EQ(request.Title, "Save Track File As...");
+    EXPECT_TRUE(request.OverwritePrompt);
+    EXPECT_EQ(request.FileName, QString::fromStdString(demoPath));
+
+    // A name typed with another extension shows as typed; the file gets ".kvtrack".
+    dialogs.SavePaths.push_back(QString::fromStdString(folder.Path("Copy.txt")));
+    window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - Copy.txt");
+    EXPECT_FALSE(window->State().bTrackModified);
+    TrackDocument back;
+    ASSERT_TRUE(LoadTrackFile(back, folder.Path("Copy.txt.kvtrack")));
+    EXPECT_EQ(back.Segments, window->Document().Segments);
+
+    // A cancelled dialog changes nothing.
+    EditFirstSegment();
+    dialogs.SavePaths.push_back("");
+    window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
+    EXPECT_TRUE(window->State().bTrackModified);
+}
+
+TEST_F(MainWindowTest, ClosingAsksAndKeepsUnsavedWork) {
+    Open(demoPath);
+    const std::string ride = folder.Path("program/$Tornelle$.kvtrack");
+    folder.Write("program/$Tornelle$.kvtrack", {1});
+
+    EditFirstSegment();
+    dialogs.Answers.push_back(MessageAnswer::Cancel);
+    EXPECT_FALSE(TryClose());
+    dialogs.Answers.push_back(MessageAnswer::Yes);
+    dialogs.SavePaths.push_back(""); // the save is cancelled: the window stays
+    EXPECT_FALSE(TryClose());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(std::filesystem::exists(ride));
+
+    dialogs.Answers.push_back(MessageAnswer::No);
+    EXPECT_TRUE(TryClose());
+    EXPECT_FALSE(std::filesystem::exists(ride)); // the ride file goes with the window
+    EXPECT_EQ(dialogs.Messages.size(), 3u);
+}
+
+TEST_F(MainWindowTest, ClosingWithoutChangesAsksNothing) {
+    Open(demoPath);
+    EXPECT_TRUE(TryClose());
+    EXPECT_TRUE(dialogs.Messages.empty());
+}
+
+TEST_F(MainWindowTest, LaysOutInTwips) {
+    window->resize(mTwips::TwipsToPixels(mMain::kClientWidth),
+                   mTwips::TwipsToPixels(mMain::kClientHeight));
+    QApplication::processEvents();
+    EXPECT_EQ(mTwips::GeometryInTwips(window->View()), QRect(1740, 480, 10140, 5715));
+    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+        EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conSegStyle(i)),
+                  QRect(0, 6255, 11880, 2235));
+    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()),
+              QRect(0, 4080, 1695, 2115));
+
+    window->resize(60, 100); // 900 x 1500 twips
+    QApplication::processEvents();
+    EXPECT_EQ(window->View().width(), 0);
+    EXPECT_EQ(window->View().height(), 0);
+    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 480);
+
+    window->resize(1000, 700);
+    QApplication::processEvents();
+    const QRect before = window->View().geometry();
+    window->showMinimized();
+    QApplication::processEvents();
+    EXPECT_EQ(window->View().geometry(), before);
+}
