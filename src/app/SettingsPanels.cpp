@@ -38,10 +38,11 @@ QString Indexed(const QString& name, int index) {
     return QString("%1(%2)").arg(name).arg(index);
 }
 
-// A small face, as the panels were designed for an 8-point system font.
+// A small, narrow face: the panels were designed for a narrow 8-point system font.
 void SetPanelFont(QWidget& widget) {
     QFont font = widget.font();
     font.setPixelSize(11);
+    font.setStretch(QFont::Condensed);
     widget.setFont(font);
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
+// The controls the owner works with directly are complete types here.
+#include "ColorSwatch.h"
+#include "ucContainer.h"
+
+#include <QCheckBox>
+
 #include <array>
 
-class ColorSwatch;
 class NumericTextBox;
-class QCheckBox;
 class QLabel;
 class QRadioButton;
 class QScrollBar;
 class QWidget;
-class ucContainer;
 
 // The settings panels of the main window and all their controls: the "Track Setting" panel
 // and the seven stacked segment panels, each control named for its role (objectName
