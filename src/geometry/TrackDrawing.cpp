@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace mOGL3D {
 
@@ -58,42 +59,62 @@ bool IsSelected(const TraceState& state, int32_t segIndex) {
            state.SegmentSelected[static_cast<std::size_t>(segIndex)];
 }
 
-void Line(const Vector3D& a, const Vector3D& b) {
-    glVertex3f(a.x, a.y, a.z);
-    glVertex3f(b.x, b.y, b.z);
-}
+// Issues the lines to OpenGL, each segment's under its own name and colour.
+struct GLLines {
+    const TraceState& state;
 
-// Each pass walks points 1 to count - 1 and starts a new named run of lines whenever the
-// segment changes; the colour set there stays current until the next change.
-template <typename DrawAtPoint>
-void DrawPass(const TraceState& state, float shade, DrawAtPoint drawAtPoint) {
+    void StartSegment(const SpinePoint& point, float shade) const {
+        SetColour(Scaled(RailColour(point.SegType), shade));
+        glEnd();
+        glLoadName(static_cast<GLuint>(point.SegIndex));
+        glBegin(GL_LINES);
+        if (IsSelected(state, point.SegIndex)) {
+            SetColour(Scaled(White, shade));
+        }
+    }
+    void Line(const Vector3D& a, const Vector3D& b) const {
+        glVertex3f(a.x, a.y, a.z);
+        glVertex3f(b.x, b.y, b.z);
+    }
+};
+
+// Collects the lines' end points.
+struct CollectedLines {
+    std::vector<Vector3D>& vertices;
+
+    void StartSegment(const SpinePoint&, float) const {}
+    void Line(const Vector3D& a, const Vector3D& b) const {
+        vertices.push_back(a);
+        vertices.push_back(b);
+    }
+};
+
+// Each pass walks points 1 to count - 1 and starts a new run of lines whenever the segment
+// changes; the colour set there stays current until the next change.
+template <typename Lines, typename DrawAtPoint>
+void DrawPass(const TraceState& state, float shade, const Lines& lines, DrawAtPoint drawAtPoint) {
     int32_t current = -1;
     for (int32_t k = 1; k < state.SpinePointCount; ++k) {
         const SpinePoint& point = state.SpinePoints[static_cast<std::size_t>(k)];
         if (point.SegIndex != current) {
-            SetColour(Scaled(RailColour(point.SegType), shade));
             current = point.SegIndex;
-            glEnd();
-            glLoadName(static_cast<GLuint>(point.SegIndex));
-            glBegin(GL_LINES);
-            if (IsSelected(state, point.SegIndex)) {
-                SetColour(Scaled(White, shade));
-            }
+            lines.StartSegment(point, shade);
         }
         drawAtPoint(k, point);
     }
 }
 
-void DrawCrossTie(int32_t trackStyle, const SpinePoint& p) {
+template <typename Lines>
+void DrawCrossTie(const Lines& lines, int32_t trackStyle, const SpinePoint& p) {
     switch (trackStyle) {
     case 0:
-        Line(p.RailRight, p.Center);
-        Line(p.RailLeft, p.Center);
+        lines.Line(p.RailRight, p.Center);
+        lines.Line(p.RailLeft, p.Center);
         break;
     case 5:
-        Line(p.RailRight, p.Center);
-        Line(p.RailLeft, p.Center);
-        Line(p.RailRight, p.RailLeft);
+        lines.Line(p.RailRight, p.Center);
+        lines.Line(p.RailLeft, p.Center);
+        lines.Line(p.RailRight, p.RailLeft);
         break;
     case 1:
     case 2:
@@ -102,23 +123,38 @@ void DrawCrossTie(int32_t trackStyle, const SpinePoint& p) {
     case 6:
     case 7:
     case 8:
-        Line(p.RailRight, p.BraceRight);
-        Line(p.BraceRight, p.BraceLeft);
-        Line(p.BraceLeft, p.RailLeft);
+        lines.Line(p.RailRight, p.BraceRight);
+        lines.Line(p.BraceRight, p.BraceLeft);
+        lines.Line(p.BraceLeft, p.RailLeft);
         break;
     case 9:
     case 10:
     case 11:
     case 12:
-        Line(p.OuterRight, p.RailRight);
-        Line(p.RailRight, p.BraceRight);
-        Line(p.BraceRight, p.BraceLeft);
-        Line(p.BraceLeft, p.RailLeft);
-        Line(p.RailLeft, p.OuterLeft);
+        lines.Line(p.OuterRight, p.RailRight);
+        lines.Line(p.RailRight, p.BraceRight);
+        lines.Line(p.BraceRight, p.BraceLeft);
+        lines.Line(p.BraceLeft, p.RailLeft);
+        lines.Line(p.RailLeft, p.OuterLeft);
         break;
     default:
         break;
     }
+}
+
+template <typename Lines> void DrawRails(const Lines& lines, const TraceState& state) {
+    DrawPass(state, 1.0f, lines, [&](int32_t k, const SpinePoint& p) {
+        const SpinePoint& prev = state.SpinePoints[static_cast<std::size_t>(k - 1)];
+        lines.Line(prev.Center, p.Center);
+        lines.Line(prev.RailRight, p.RailRight);
+        lines.Line(prev.RailLeft, p.RailLeft);
+    });
+}
+
+template <typename Lines>
+void DrawCrossTies(const Lines& lines, const TraceState& state, int32_t trackStyle) {
+    DrawPass(state, 0.5f, lines,
+             [&](int32_t, const SpinePoint& p) { DrawCrossTie(lines, trackStyle, p); });
 }
 
 } // namespace
@@ -127,19 +163,23 @@ void DrawTrack(const TraceState& state, int32_t trackStyle) {
     if (state.SpinePointCount < 1) {
         return;
     }
+    const GLLines lines{state};
     glBegin(GL_LINES);
-    DrawPass(state, 1.0f, [&](int32_t k, const SpinePoint& p) {
-        const SpinePoint& prev = state.SpinePoints[static_cast<std::size_t>(k - 1)];
-        Line(prev.Center, p.Center);
-        Line(prev.RailRight, p.RailRight);
-        Line(prev.RailLeft, p.RailLeft);
-    });
+    DrawRails(lines, state);
     if (state.SpinePointCount - 1 < 1) {
         glEnd();
         return;
     }
-    DrawPass(state, 0.5f, [&](int32_t, const SpinePoint& p) { DrawCrossTie(trackStyle, p); });
+    DrawCrossTies(lines, state, trackStyle);
     glEnd();
+}
+
+std::vector<Vector3D> TrackLineVertices(const TraceState& state, int32_t trackStyle) {
+    std::vector<Vector3D> vertices;
+    const CollectedLines lines{vertices};
+    DrawRails(lines, state);
+    DrawCrossTies(lines, state, trackStyle);
+    return vertices;
 }
 
 } // namespace mKV_TraceTrack

@@ -7,6 +7,7 @@
 
 #include <GL/gl.h>
 #include <cstdint>
+#include <vector>
 
 namespace mOGL3D {
 
@@ -25,5 +26,9 @@ namespace mKV_TraceTrack {
 // coloured by segment type, selected segments white with grey cross-ties. Needs one entry on
 // the name stack when picking.
 void DrawTrack(const TraceState& state, int32_t trackStyle);
+
+// The end points of the lines DrawTrack issues, in its order, two per line: the same
+// geometry for a renderer that draws it another way.
+std::vector<Vector3D> TrackLineVertices(const TraceState& state, int32_t trackStyle);
 
 } // namespace mKV_TraceTrack

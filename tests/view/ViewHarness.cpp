@@ -22,6 +22,43 @@ bool Near(const Rgb& a, const Rgb& b) {
     return std::abs(a.r - b.r) <= 1 && std::abs(a.g - b.g) <= 1 && std::abs(a.b - b.b) <= 1;
 }
 
+namespace {
+
+struct UnitColour {
+    float r;
+    float g;
+    float b;
+};
+
+UnitColour RailUnits(int32_t type) {
+    switch (type) {
+    case 0:
+        return {0.0f, 0.75f, 1.0f}; // plain: light blue
+    case 1:
+        return {1.0f, 0.5f, 0.0f}; // station: orange
+    case 2:
+        return {0.0f, 1.0f, 0.0f}; // lift: green
+    case 3:
+        return {1.0f, 1.0f, 0.0f}; // transport: yellow
+    case 4:
+        return {1.0f, 0.0f, 0.0f}; // brake: red
+    default:
+        return {1.0f, 1.0f, 1.0f};
+    }
+}
+
+} // namespace
+
+Rgb RailsOfType(int32_t type) {
+    const UnitColour c = RailUnits(type);
+    return FromUnit(c.r, c.g, c.b);
+}
+
+Rgb TiesOfType(int32_t type) {
+    const UnitColour c = RailUnits(type);
+    return FromUnit(c.r / 2.0f, c.g / 2.0f, c.b / 2.0f);
+}
+
 Rgb Pixels::At(int x, int y) const {
     const std::size_t at = (static_cast<std::size_t>(height - 1 - y) * width + x) * 4;
     return {rgba[at], rgba[at + 1], rgba[at + 2]};

@@ -29,6 +29,10 @@ struct Rgb {
 Rgb FromUnit(float r, float g, float b);
 bool Near(const Rgb& a, const Rgb& b);
 
+// The colours a segment type is drawn in: rails, and cross-ties at half their brightness.
+Rgb RailsOfType(int32_t type);
+Rgb TiesOfType(int32_t type);
+
 // What the view's framebuffer holds, origin top left.
 struct Pixels {
     int width = 0;

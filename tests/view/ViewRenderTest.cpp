@@ -16,19 +16,16 @@ using namespace viewtest;
 const Rgb Black{0, 0, 0};
 const Rgb Ground = FromUnit(0.0f, 0.3f, 0.0f);
 
-// Rails and cross-ties by segment type 0 to 4, then a type with no colour of its own.
+// Rails and cross-ties of the segment types in the test track, then a type with no colour
+// of its own.
 struct TypeColours {
-    int32_t type;
     Rgb rails;
     Rgb ties;
 };
 const TypeColours Types[] = {
-    {0, FromUnit(0.0f, 0.75f, 1.0f), FromUnit(0.0f, 0.375f, 0.5f)},
-    {1, FromUnit(1.0f, 0.5f, 0.0f), FromUnit(0.5f, 0.25f, 0.0f)},
-    {2, FromUnit(0.0f, 1.0f, 0.0f), FromUnit(0.0f, 0.5f, 0.0f)},
-    {3, FromUnit(1.0f, 1.0f, 0.0f), FromUnit(0.5f, 0.5f, 0.0f)},
-    {4, FromUnit(1.0f, 0.0f, 0.0f), FromUnit(0.5f, 0.0f, 0.0f)},
-    {7, FromUnit(1.0f, 1.0f, 1.0f), FromUnit(0.5f, 0.5f, 0.5f)},
+    {RailsOfType(0), TiesOfType(0)}, {RailsOfType(1), TiesOfType(1)},
+    {RailsOfType(2), TiesOfType(2)}, {RailsOfType(3), TiesOfType(3)},
+    {RailsOfType(4), TiesOfType(4)}, {RailsOfType(7), TiesOfType(7)},
 };
 const Rgb SelectedRails = FromUnit(1.0f, 1.0f, 1.0f);
 const Rgb SelectedTies = FromUnit(0.5f, 0.5f, 0.5f);
