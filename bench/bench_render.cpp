@@ -1,0 +1,132 @@
+// The view's cost under the renderer the tests use (Mesa's llvmpipe under Xvfb): one
+// RenderFrame and one pick of the 20,000-segment synthetic track, and as the reference for
+// what the renderer can do, one draw call of the same line vertices from a static vertex
+// buffer in an otherwise identical frame. One frame of the demo track shows a real track.
+#include "Camera3D.h"
+#include "DemoTrack.h"
+#include "FrameRendering.h"
+#include "OpenGLView.h"
+#include "SurfaceFormat.h"
+#include "SyntheticTrack.h"
+#include "TrackDrawing.h"
+#include "TrackTracer.h"
+
+#include <QApplication>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+using mKavrano_TrackIO_1_3::TrackDocument;
+
+// The editor's view at its initial size, showing a traced track from the reset camera.
+struct RenderScene {
+    TrackDocument document;
+    mKV_TraceTrack::TraceState trace;
+    mCamera3D::CameraState camera;
+    QWidget window;
+    OpenGLView* view;
+
+    explicit RenderScene(const TrackDocument& doc)
+        : document(doc), view(new OpenGLView(document, trace, camera, &window)) {
+        auto* layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(view);
+        view->setFixedSize(676, 381);
+        window.show();
+        QApplication::processEvents();
+        if (view->SetupOpenGL() < 0 || !mKV_TraceTrack::TraceTrack(trace, document)) {
+            throw std::runtime_error("no context, or the track was refused");
+        }
+        mKV_TraceTrack::BuildSpine(trace, document);
+        mCamera3D::ResetCamera(camera);
+        view->SetViewReady(true);
+    }
+
+    double LineVertices() const {
+        return static_cast<double>(
+            mKV_TraceTrack::TrackLineVertices(trace, document.TrackStyle).size());
+    }
+};
+
+void CountVertices(benchmark::State& state, const RenderScene& scene) {
+    state.counters["spine points"] = scene.trace.SpinePointCount;
+    state.counters["line vertices"] = scene.LineVertices();
+}
+
+void BM_RenderFrame(benchmark::State& state, RenderScene& scene) {
+    for (auto _ : state) {
+        scene.view->RenderFrame();
+        glFinish();
+    }
+    CountVertices(state, scene);
+}
+
+void BM_Pick(benchmark::State& state, RenderScene& scene) {
+    int32_t picked = 0;
+    for (auto _ : state) {
+        picked = scene.view->PickAt(338, 190);
+        benchmark::DoNotOptimize(picked);
+    }
+    state.counters["picked"] = picked;
+    CountVertices(state, scene);
+}
+
+// The same frame with the track's lines in one draw call from a buffer on the GPU side.
+void BM_ReferenceDraw(benchmark::State& state, RenderScene& scene) {
+    scene.view->makeCurrent();
+    QOpenGLFunctions* gl = scene.view->context()->functions();
+    const std::vector<Vector3D> vertices =
+        mKV_TraceTrack::TrackLineVertices(scene.trace, scene.document.TrackStyle);
+    GLuint buffer = 0;
+    gl->glGenBuffers(1, &buffer);
+    gl->glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    gl->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(Vector3D)),
+                     vertices.data(), GL_STATIC_DRAW);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, sizeof(Vector3D), nullptr);
+
+    const mKV_TraceTrack::TraceState noTrack;
+    mOGL3D::ViewState ready;
+    ready.ViewReady = true;
+    for (auto _ : state) {
+        mOGL3D::DrawFrame(ready, scene.camera, noTrack, scene.document.TrackStyle);
+        glColor3f(0.0f, 0.75f, 1.0f);
+        glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(vertices.size()));
+        glFinish();
+    }
+
+    glDisableClientState(GL_VERTEX_ARRAY);
+    gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
+    gl->glDeleteBuffers(1, &buffer);
+    CountVertices(state, scene);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    mOGL3D::SetDefaultSurfaceFormat();
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RenderScene synthetic(MakeSyntheticTrack());
+    RenderScene demo(mKavrano_TrackIO_1_3::MakeDemoTrack());
+    benchmark::RegisterBenchmark("BM_RenderFrame/synthetic", BM_RenderFrame, std::ref(synthetic))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_Pick/synthetic", BM_Pick, std::ref(synthetic))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_ReferenceDraw/synthetic", BM_ReferenceDraw,
+                                 std::ref(synthetic))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_RenderFrame/demo", BM_RenderFrame, std::ref(demo))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_Pick/demo", BM_Pick, std::ref(demo))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
