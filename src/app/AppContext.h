@@ -1,10 +1,14 @@
 #pragma once
 
 #include "MainState.h"
+#include "SegmentEdits.h"
 #include "TrackDocument.h"
 #include "TrackTracer.h"
 
+#include <QString>
+
 #include <functional>
+#include <vector>
 
 class UserDialogs;
 
@@ -16,4 +20,7 @@ struct AppContext {
     mMain::MainState& State;
     UserDialogs& Dialogs;
     std::function<void()> FocusView; // gives the keyboard focus back to the 3D view
+    // Stores one editor run's edits as one step of the history; unset, they are stored
+    // directly.
+    std::function<void(const QString& name, std::vector<mMain::SegmentEdit>&& edits)> CommitEdits;
 };

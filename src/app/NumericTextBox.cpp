@@ -6,9 +6,17 @@
 
 namespace {
 
+bool IsUndoOrRedo(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
+           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+
 // The character code a key press types, or -1 for a key that types none and so never reaches
 // the key filter (arrows, Delete, Home, End, modifiers alone).
 int TypedCharacter(const QKeyEvent& event) {
+    // Undo and redo of the box's own typing type nothing; other control keys are filtered.
+    if (IsUndoOrRedo(event))
+        return -1;
     switch (event.key()) {
     case Qt::Key_Backspace:
         return mMain::kKeyBackspace;
@@ -30,6 +38,32 @@ NumericTextBox::NumericTextBox(int maxLength, QWidget* parent) : QLineEdit(paren
     setMaxLength(maxLength);
     // Composed input would bypass the key filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Text set by the program (a fill) is what the document holds.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!isModified())
+            committedText = text();
+    });
+}
+
+bool NumericTextBox::HasUncommittedText() const {
+    return text() != committedText;
+}
+
+void NumericTextBox::MarkCommitted() {
+    committedText = text();
+    setModified(false);
+}
+
+bool NumericTextBox::event(QEvent* event) {
+    // Undo and redo belong to the box only while it holds typing not yet applied; otherwise
+    // they reach the window's edit history.
+    if (event->type() == QEvent::ShortcutOverride && !HasUncommittedText()) {
+        if (IsUndoOrRedo(*static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void NumericTextBox::keyPressEvent(QKeyEvent* event) {

@@ -11,9 +11,18 @@ class NumericTextBox : public QLineEdit {
 public:
     NumericTextBox(int maxLength, QWidget* parent);
 
+    // True while the box shows typing that was neither filled in nor applied with Enter.
+    bool HasUncommittedText() const;
+    // The document now holds what the box shows: an editor applied it.
+    void MarkCommitted();
+
 signals:
     void EnterPressed();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString committedText;
 };

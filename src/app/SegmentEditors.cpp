@@ -158,10 +158,17 @@ void SegmentEditors::ConnectControls() {
     }
 }
 
-void SegmentEditors::CommitEdit(const SegmentChange& change) {
-    const std::vector<mMain::SegmentEdit> edits =
+void SegmentEditors::CommitEdit(const QString& name, const SegmentChange& change) {
+    std::vector<mMain::SegmentEdit> edits =
         mMain::PlanSelectedSegmentEdits(context.Trace, context.Document, change);
-    mMain::StoreSegmentEdits(context.Document, edits);
+    if (context.CommitEdits)
+        context.CommitEdits(name, std::move(edits));
+    else
+        mMain::StoreSegmentEdits(context.Document, edits);
+    // What the panels' boxes show is stored now, so undo is the history's again.
+    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+        for (NumericTextBox* box : panels.conSegStyle(i).findChildren<NumericTextBox*>())
+            box->MarkCommitted();
     mMain::SetTrackModified(context.State);
     if (context.FocusView)
         context.FocusView();
@@ -189,7 +196,7 @@ void SegmentEditors::ApplyStationSettings() {
     const float preBrakeHysteresis = bPreBrake ? SpeedOf(*c.txtStationPreBrake[1]) : 0.0f;
     const float preBrakeDecel = bPreBrake ? AccelOf(*c.txtStationPreBrake[2]) : 0.0f;
 
-    CommitEdit([&](TrackSegment& s) {
+    CommitEdit("Station settings", [&](TrackSegment& s) {
         s.StationNoBuilding = noBuilding;
         s.StationBaseOnly = baseOnly;
         if (entrance)
@@ -215,14 +222,16 @@ void SegmentEditors::ApplyLiftSettings() {
     if (context.State.bUpdatingControls)
         return;
     const MotorSettings v = ReadMotorPanel(panels.Lift());
-    CommitEdit([&](TrackSegment& s) { WriteMotorSettings(s, v, mMain::kLiftFields); });
+    CommitEdit("Lift settings",
+               [&](TrackSegment& s) { WriteMotorSettings(s, v, mMain::kLiftFields); });
 }
 
 void SegmentEditors::ApplyTransportSettings() {
     if (context.State.bUpdatingControls)
         return;
     const MotorSettings v = ReadMotorPanel(panels.Transport());
-    CommitEdit([&](TrackSegment& s) { WriteMotorSettings(s, v, mMain::kTransportFields); });
+    CommitEdit("Transport settings",
+               [&](TrackSegment& s) { WriteMotorSettings(s, v, mMain::kTransportFields); });
 }
 
 void SegmentEditors::ApplyBrakeSettings() {
@@ -243,7 +252,7 @@ void SegmentEditors::ApplyBrakeSettings() {
     const float wheelsAccel = AccelOf(*c.txtBrakeWheels[1]);
     const float wheelsDecel = AccelOf(*c.txtBrakeWheels[2]);
 
-    CommitEdit([&](TrackSegment& s) {
+    CommitEdit("Brake settings", [&](TrackSegment& s) {
         s.BrakeBlock = bBlock;
         s.BrakeCompleteStop = bStop;
         s.BrakeLeftRailing = bLeftRailing;
@@ -263,7 +272,7 @@ void SegmentEditors::chkMainTunnel_Click() {
     if (context.State.bUpdatingControls)
         return;
     const bool bTunnel = panels.chkMainTunnel().isChecked();
-    CommitEdit([&](TrackSegment& s) { s.Tunnel = bTunnel; });
+    CommitEdit("Tunnel", [&](TrackSegment& s) { s.Tunnel = bTunnel; });
 }
 
 void SegmentEditors::chkMainColors_Click() {
@@ -273,7 +282,7 @@ void SegmentEditors::chkMainColors_Click() {
     // default colours included, in the same step.
     const bool bCustom = panels.chkMainColors().isChecked();
     const std::array<Colour, 3> shown = SwatchColours(panels);
-    CommitEdit([&](TrackSegment& s) {
+    CommitEdit("Custom colours", [&](TrackSegment& s) {
         s.CustomColours = bCustom;
         if (bCustom)
             WriteColours(s, shown);
@@ -290,5 +299,6 @@ void SegmentEditors::lblMainColor_Click(int Index) {
     swatch.SetColour(static_cast<Colour>(colour));
     // All three are written, not only the one just picked; custom colours stay as they are.
     const std::array<Colour, 3> shown = SwatchColours(panels);
-    CommitEdit([&](TrackSegment& s) { WriteColours(s, shown); });
+    static const char* const kNames[] = {"Spine colour", "Crosstie colour", "Rails colour"};
+    CommitEdit(kNames[Index], [&](TrackSegment& s) { WriteColours(s, shown); });
 }

@@ -4,6 +4,7 @@
 #include "TrackDocument.h"
 
 #include <QMetaObject>
+#include <QString>
 
 #include <functional>
 #include <vector>
@@ -38,8 +39,9 @@ public:
 private:
     using SegmentChange = std::function<void(mKavrano_TrackIO_1_3::TrackSegment&)>;
 
-    // Writes `change` into every selected segment in one step, then marks and refocuses.
-    void CommitEdit(const SegmentChange& change);
+    // Writes `change` into every selected segment as one step named `name`, then marks and
+    // refocuses.
+    void CommitEdit(const QString& name, const SegmentChange& change);
     void ConnectControls();
 
     AppContext& context;

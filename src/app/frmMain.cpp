@@ -17,13 +17,24 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QShortcut>
+#include <QUrl>
 
 #include <cstdlib>
 
 using namespace mKavrano_TrackIO_1_3;
 
 namespace {
+
+// The one local file a drag carries, or "" when it carries anything else.
+QString DroppedTrackFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile())
+        return {};
+    return data->urls().front().toLocalFile();
+}
 
 const char* const kTrackFilter = "Kavrano Track Files (*.kvtrack)|*.kvtrack";
 
@@ -57,8 +68,15 @@ mFileDialog::FileDialogRequest TrackFileRequest(const std::string& fileName, con
 frmMain::frmMain(frmMainOptions opts)
     : options(std::move(opts)),
       ownDialogs(options.Dialogs ? nullptr : std::make_unique<PlatformDialogs>(this)),
-      context{document, trace, state, options.Dialogs ? *options.Dialogs : *ownDialogs,
-              [this] { pbOpenGL->setFocus(); }},
+      history(document, trace, state), context{document,
+                                               trace,
+                                               state,
+                                               options.Dialogs ? *options.Dialogs : *ownDialogs,
+                                               [this] { pbOpenGL->setFocus(); },
+                                               [this](const QString& name,
+                                                      std::vector<mMain::SegmentEdit>&& edits) {
+                                                   history.Commit(name, std::move(edits));
+                                               }},
       toolBar(new ucToolBar(this)), pbOpenGL(new OpenGLView(document, trace, camera, this)),
       panels(std::make_unique<SettingsPanels>(this)) {
     setObjectName("frmMain");
@@ -81,6 +99,11 @@ frmMain::frmMain(frmMainOptions opts)
             std::exit(EXIT_FAILURE);
     });
     editors = std::make_unique<SegmentEditors>(context, *panels);
+    history.SetRefresh([this] {
+        UpdateSettingsPanels();
+        pbOpenGL->RenderFrame();
+    });
+    setAcceptDrops(true);
     CreateShortcuts();
 }
 
@@ -118,6 +141,14 @@ void frmMain::CreateShortcuts() {
         if (state.bTrackLoaded)
             ToolBar_ButtonClick(CmdSaveAs);
     });
+    // A text box with typing not yet applied keeps these keys for its own undo.
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, &history.Stack(), &QUndoStack::undo);
+    for (const QKeySequence& keys :
+         {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        auto* redo = new QShortcut(keys, this);
+        connect(redo, &QShortcut::activated, &history.Stack(), &QUndoStack::redo);
+    }
 }
 
 void frmMain::ToolBar_ButtonClick(int Button) {
@@ -174,13 +205,19 @@ bool frmMain::ConfirmUnsavedChanges() {
 bool frmMain::OpenTrackFile(const QString& path) {
     if (!ConfirmUnsavedChanges())
         return false;
-    // A track without segments opens empty; one the tracer refuses counts as invalid.
-    if (LoadTrackFile(document, path.toStdString()) &&
-        (mKV_TraceTrack::TraceTrack(trace, document) || document.SegmentCount < 1)) {
+    // Read apart, so that a refused file leaves the current document as it was. A track
+    // without segments opens empty; one the tracer refuses counts as invalid.
+    TrackDocument loaded;
+    mKV_TraceTrack::TraceState traced;
+    if (LoadTrackFile(loaded, path.toStdString()) &&
+        (mKV_TraceTrack::TraceTrack(traced, loaded) || loaded.SegmentCount < 1)) {
+        document = std::move(loaded);
+        trace = std::move(traced);
         state.CurrentFileName = path.toStdString();
         mKV_TraceTrack::BuildSpine(trace, document);
         state.bTrackLoaded = true;
         mCamera3D::ResetCamera(camera);
+        history.Reset();
         mMain::UpdateTitle(state);
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
@@ -188,6 +225,7 @@ bool frmMain::OpenTrackFile(const QString& path) {
     }
     mKV_TraceTrack::ResetSpine(trace);
     state.bTrackLoaded = false;
+    history.Reset(); // its records belonged to the document the reader replaced
     context.Dialogs.ShowExclamationMessage("Error: Invalid Track File!", "Error");
     UpdateSettingsPanels();
     pbOpenGL->RenderFrame();
@@ -210,6 +248,7 @@ bool frmMain::SaveAsCommand() {
     }
     state.CurrentFileName = request.FileName.toStdString();
     mMain::UpdateTitle(state);
+    history.MarkSaved();
     return true;
 }
 
@@ -271,4 +310,28 @@ bool frmMain::Form_Unload() {
 
 void frmMain::UpdateSettingsPanels() {
     mMain::UpdateSettingsPanels(context, *panels, *toolBar);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedTrackFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+    if (!DroppedTrackFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString path = DroppedTrackFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    OpenTrackFile(path);
 }

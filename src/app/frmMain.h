@@ -5,6 +5,7 @@
 
 #include "AppContext.h"
 #include "Camera3D.h"
+#include "EditHistory.h"
 #include "MainState.h"
 #include "TrackDocument.h"
 #include "TrackTracer.h"
@@ -55,6 +56,7 @@ public:
     OpenGLView& View() { return *pbOpenGL; }
     ucToolBar& ToolBar() { return *toolBar; }
     SettingsPanels& Panels() { return *panels; }
+    mMain::EditHistory& History() { return history; }
 
     // Shows the panel that matches the selection and sets the buttons that depend on it.
     void UpdateSettingsPanels();
@@ -63,6 +65,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateToolBarButtons();
@@ -85,6 +90,7 @@ private:
     mKV_TraceTrack::TraceState trace;
     mCamera3D::CameraState camera;
     mMain::MainState state;
+    mMain::EditHistory history;
     AppContext context;
     ucToolBar* toolBar;
     OpenGLView* pbOpenGL;

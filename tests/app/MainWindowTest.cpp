@@ -1,86 +1,13 @@
 // The real main window, driven as a user would, with the modal seam answered by the test.
-#define QTEST_QPA_MOUSE_HANDLING
-#include "DemoTrack.h"
 #include "MainLayout.h"
+#include "MainWindowFixture.h"
 #include "OpenGLView.h"
-#include "ScriptedDialogs.h"
-#include "SettingsPanels.h"
-#include "TempFolder.h"
 #include "TrackReader.h"
-#include "TrackWriter.h"
 #include "Twips.h"
-#include "frmMain.h"
-#include "ucContainer.h"
-#include "ucToolBar.h"
-
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
 using namespace mKavrano_TrackIO_1_3;
-
-namespace {
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<frmMain> window;
-    std::string demoPath;
-
-    void SetUp() override {
-        TrackDocument demo = MakeDemoTrack();
-        demoPath = folder.Path("demo.kvtrack");
-        ASSERT_TRUE(SaveTrackFile(demo, demoPath).Saved);
-        frmMainOptions options;
-        options.Dialogs = &dialogs;
-        options.ProgramFolder = QString::fromStdString(folder.MakeFolder("program"));
-        options.EndProgram = [] { FAIL() << "the program ended"; };
-        window = std::make_unique<frmMain>(options);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ASSERT_TRUE(window->Form_Load());
-    }
-
-    int VisiblePanel() const {
-        int shown = -1;
-        for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
-            if (window->Panels().conSegStyle(i).isVisible()) {
-                EXPECT_EQ(shown, -1) << "two panels visible";
-                shown = i;
-            }
-        return shown;
-    }
-
-    std::vector<bool> EnabledButtons() const {
-        std::vector<bool> enabled;
-        for (int i = 0; i < window->ToolBar().ButtonCount(); ++i)
-            enabled.push_back(window->ToolBar().ButtonIsEnabled(i));
-        return enabled;
-    }
-
-    QString Caption() const { return window->windowTitle(); }
-
-    void Open(const std::string& path) {
-        dialogs.OpenPaths.push_back(QString::fromStdString(path));
-        window->ToolBar_ButtonClick(frmMain::CmdOpen);
-    }
-
-    // An edit through the panels: ticks Tunnel with the first segment selected.
-    void EditFirstSegment() {
-        window->Trace().SegmentSelected[0] = true;
-        window->UpdateSettingsPanels();
-        window->Panels().chkMainTunnel().click();
-    }
-
-    // Asks the window to close as the window system would; true when it closed.
-    bool TryClose() { return window->close(); }
-};
-
-} // namespace
 
 TEST_F(MainWindowTest, StartsEmptyWithTheVersionTitle) {
     EXPECT_EQ(Caption(), "Kavrano Tornelle v1.3.0");

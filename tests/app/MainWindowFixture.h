@@ -1,0 +1,76 @@
+#pragma once
+
+// The real main window on a temporary folder with the demo track, its modal seam answered by
+// the test.
+#include "DemoTrack.h"
+#include "ScriptedDialogs.h"
+#include "SettingsPanels.h"
+#include "TempFolder.h"
+#include "TrackWriter.h"
+#include "frmMain.h"
+#include "ucContainer.h"
+#include "ucToolBar.h"
+
+#include <QCheckBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<frmMain> window;
+    std::string demoPath;
+
+    void SetUp() override {
+        mKavrano_TrackIO_1_3::TrackDocument demo = mKavrano_TrackIO_1_3::MakeDemoTrack();
+        demoPath = folder.Path("demo.kvtrack");
+        ASSERT_TRUE(SaveTrackFile(demo, demoPath).Saved);
+        frmMainOptions options;
+        options.Dialogs = &dialogs;
+        options.ProgramFolder = QString::fromStdString(folder.MakeFolder("program"));
+        options.EndProgram = [] { FAIL() << "the program ended"; };
+        window = std::make_unique<frmMain>(options);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow(); // window-wide shortcuts act in the active window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(window->Form_Load());
+    }
+
+    int VisiblePanel() const {
+        int shown = -1;
+        for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+            if (window->Panels().conSegStyle(i).isVisible()) {
+                EXPECT_EQ(shown, -1) << "two panels visible";
+                shown = i;
+            }
+        return shown;
+    }
+
+    std::vector<bool> EnabledButtons() const {
+        std::vector<bool> enabled;
+        for (int i = 0; i < window->ToolBar().ButtonCount(); ++i)
+            enabled.push_back(window->ToolBar().ButtonIsEnabled(i));
+        return enabled;
+    }
+
+    QString Caption() const { return window->windowTitle(); }
+
+    void Open(const std::string& path) {
+        dialogs.OpenPaths.push_back(QString::fromStdString(path));
+        window->ToolBar_ButtonClick(frmMain::CmdOpen);
+    }
+
+    // An edit through the panels: ticks Tunnel with the first segment selected.
+    void EditFirstSegment() {
+        window->Trace().SegmentSelected[0] = true;
+        window->UpdateSettingsPanels();
+        window->Panels().chkMainTunnel().click();
+    }
+
+    // Asks the window to close as the window system would; true when it closed.
+    bool TryClose() { return window->close(); }
+};
