@@ -73,9 +73,13 @@ std::string PlainForm(const Decimal& d) {
 std::string ExponentForm(const Decimal& d) {
     std::string text = d.bNegative ? "-" : "";
     text += d.Digits.substr(0, 1);
-    if (d.Digits.size() > 1)
-        text += "." + d.Digits.substr(1);
-    return text + "E" + std::to_string(d.Exponent);
+    if (d.Digits.size() > 1) {
+        text += '.';
+        text.append(d.Digits, 1);
+    }
+    text += 'E';
+    text += std::to_string(d.Exponent);
+    return text;
 }
 
 // The most significant digits (up to `digits`) with which `form` fits in maxLength
@@ -170,8 +174,12 @@ double ParsePanelNumber(std::string_view text) {
     }
 
     // The leading "0" keeps an empty integer part readable and does not change the value.
-    number += "0" + digits.substr(0, size_t(pointAt)) + "." + digits.substr(size_t(pointAt)) + "e" +
-              std::to_string(exponent);
+    number += '0';
+    number.append(digits, 0, size_t(pointAt));
+    number += '.';
+    number.append(digits, size_t(pointAt));
+    number += 'e';
+    number += std::to_string(exponent);
     double value = 0.0;
     const std::from_chars_result read =
         std::from_chars(number.data(), number.data() + number.size(), value);

@@ -65,11 +65,15 @@ PanelHarness::PanelHarness(std::initializer_list<int32_t> types)
     : PanelHarness(DocumentOfTypes(types)) {}
 
 PanelHarness::PanelHarness(mKavrano_TrackIO_1_3::TrackDocument document)
-    : doc(std::move(document)), view(new QWidget(&window)), context{doc, trace, state, dialogs,
+    : doc(std::move(document)), view(new QWidget(&window)), context{doc,
+                                                                    trace,
+                                                                    state,
+                                                                    dialogs,
                                                                     [this] {
                                                                         ++focusCount;
                                                                         view->setFocus();
-                                                                    }},
+                                                                    },
+                                                                    {}},
       panels(&window), editors(context, panels) {
     Start();
 }

@@ -21,7 +21,7 @@ struct RideFixture {
     mKV_TraceTrack::TraceState trace;
     mMain::MainState state;
     ScriptedDialogs dialogs;
-    AppContext app{document, trace, state, dialogs, [] {}};
+    AppContext app{document, trace, state, dialogs, [] {}, {}};
 
     RideFixture() {
         state.bTrackLoaded = true;
