@@ -2,6 +2,7 @@
 #include "JsonWriter.h"
 #include "TrackReader.h"
 
+#include <array>
 #include <iostream>
 
 using namespace mKavrano_TrackIO_1_3;
@@ -12,12 +13,7 @@ namespace {
 #define FIELD(record, name) json.Field(#name, (record).name)
 
 void WriteVector(JsonWriter& json, std::string_view name, const Vector3D& v) {
-    json.Key(name);
-    json.BeginArray();
-    json.Value(v.x);
-    json.Value(v.y);
-    json.Value(v.z);
-    json.EndArray();
+    json.FloatArray(name, std::array{v.x, v.y, v.z});
 }
 
 void WriteTrackEntries(JsonWriter& json, const TrackDocument& doc) {

@@ -85,6 +85,14 @@ void JsonWriter::Value(double v) {
     WriteNumber(out_, v);
 }
 
+void JsonWriter::FloatArray(std::string_view name, std::span<const float> values) {
+    Key(name);
+    BeginArray();
+    for (const float v : values)
+        Value(v);
+    EndArray();
+}
+
 void JsonWriter::Value(std::string_view bytes) {
     Separate();
     WriteString(bytes);

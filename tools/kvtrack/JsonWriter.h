@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,9 @@ public:
     void Value(double v);
     void Value(std::string_view bytes);
     void Value(const char* bytes) { Value(std::string_view(bytes)); }
+
+    // Key followed by an array of Singles.
+    void FloatArray(std::string_view name, std::span<const float> values);
 
     // Key followed by its value, the common case.
     template <typename T> void Field(std::string_view name, const T& v) {

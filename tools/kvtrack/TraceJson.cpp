@@ -4,6 +4,7 @@
 #include "TrackReader.h"
 #include "TrackTracer.h"
 
+#include <array>
 #include <iostream>
 #include <string_view>
 
@@ -14,21 +15,8 @@ using mKV_TraceTrack::TracedSegment;
 using mKV_TraceTrack::TraceState;
 using mKV_TraceTrack::TrackSample;
 
-void WriteMatrix(JsonWriter& json, std::string_view name, const Matrix3D& m) {
-    json.Key(name);
-    json.BeginArray();
-    for (const float v : m.m)
-        json.Value(v);
-    json.EndArray();
-}
-
 void WritePoint(JsonWriter& json, std::string_view name, const Vector3D& v) {
-    json.Key(name);
-    json.BeginArray();
-    json.Value(v.x);
-    json.Value(v.y);
-    json.Value(v.z);
-    json.EndArray();
+    json.FloatArray(name, std::array{v.x, v.y, v.z});
 }
 
 void WriteSegment(JsonWriter& json, const TracedSegment& seg) {
@@ -40,8 +28,8 @@ void WriteSegment(JsonWriter& json, const TracedSegment& seg) {
     for (int32_t j = 0; j < seg.SampleCount; ++j) {
         const TrackSample& s = seg.Samples[j];
         json.BeginObject();
-        WriteMatrix(json, "Orientation", s.Orientation);
-        WriteMatrix(json, "World", s.World);
+        json.FloatArray("Orientation", s.Orientation.m);
+        json.FloatArray("World", s.World.m);
         json.Field("Param", s.Param);
         json.Field("Bank", s.Bank);
         json.Field("Distance", s.Distance);
