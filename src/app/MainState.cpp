@@ -27,9 +27,11 @@ std::string ShortTrackName(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::string extension = ".kvtrack";
-    for (size_t at = Lower(name).find(extension); at != std::string::npos;
-         at = Lower(name).find(extension))
+    std::string lower = Lower(name);
+    for (size_t at = lower.find(extension); at != std::string::npos; at = lower.find(extension)) {
         name.erase(at, extension.size());
+        lower.erase(at, extension.size());
+    }
     return name;
 }
 

@@ -225,7 +225,7 @@ bool frmMain::OpenTrackFile(const QString& path) {
     }
     mKV_TraceTrack::ResetSpine(trace);
     state.bTrackLoaded = false;
-    history.Reset(); // its records belonged to the document the reader replaced
+    history.Reset(); // the view no longer shows the track its steps would change
     context.Dialogs.ShowExclamationMessage("Error: Invalid Track File!", "Error");
     UpdateSettingsPanels();
     pbOpenGL->RenderFrame();
@@ -279,7 +279,7 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::Form_Resize() {
-    if (isMinimized() || !panels)
+    if (isMinimized())
         return;
     const mMain::MainLayout layout =
         mMain::ComputeMainLayout(mTwips::PixelsToTwips(width()), mTwips::PixelsToTwips(height()));
@@ -312,11 +312,9 @@ void frmMain::UpdateSettingsPanels() {
     mMain::UpdateSettingsPanels(context, *panels, *toolBar);
 }
 
+// Entering and moving over the window answer alike: only one local file is taken.
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedTrackFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    dragMoveEvent(event);
 }
 
 void frmMain::dragMoveEvent(QDragMoveEvent* event) {
