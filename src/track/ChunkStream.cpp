@@ -21,7 +21,7 @@ std::string ReadTag(ChunkInput& in) {
 std::string ReadCountedText(ChunkInput& in) {
     const int32_t n = ReadLong(in);
     if (n < 0) {
-        in.Overrun = true;
+        in.Refuse("negative text length " + std::to_string(n));
         return {};
     }
     return ReadText(in, static_cast<size_t>(n));

@@ -1,31 +1,47 @@
 #pragma once
 
 #include "TrackDocument.h"
+#include "TrackRefusal.h"
 
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mKavrano_TrackIO_1_3 {
 
-// The bytes of a file being read and the read position. A read past the end yields zeros
-// and sets Overrun, which stays set: the reader checks it instead of every single read.
+// The bytes of a file being read and the read position. A failed check (a read past the end
+// or a value the reader refuses) sets Overrun, which stays set, and records the first such
+// check; later reads yield zeros. The reader checks Overrun instead of every single read.
 struct ChunkInput {
+    explicit ChunkInput(std::span<const uint8_t> data) : FileData(data) {}
+
     std::span<const uint8_t> FileData;
     size_t Cursor = 0;
     bool Overrun = false;
+    std::string Tag; // the chunk being read, named in a refusal
+    TrackRefusal Refusal;
 
     size_t Remaining() const { return Cursor < FileData.size() ? FileData.size() - Cursor : 0; }
 
+    // Sets Overrun; the first refusal is the one kept.
+    void Refuse(std::string reason) {
+        if (Overrun)
+            return;
+        Overrun = true;
+        Refusal = {Tag, static_cast<int64_t>(Cursor), std::move(reason)};
+    }
+
     // Claims n bytes at Cursor and advances past them; nullptr (and Overrun) when they run out.
     const uint8_t* Take(size_t n) {
-        if (Overrun || n > Remaining()) {
-            Overrun = true;
+        if (!Overrun && n > Remaining())
+            Refuse("a read of " + std::to_string(n) + " bytes runs past the end of the file (" +
+                   std::to_string(Remaining()) + " left)");
+        if (Overrun)
             return nullptr;
-        }
         const uint8_t* p = FileData.data() + Cursor;
         Cursor += n;
         return p;

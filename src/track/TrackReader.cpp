@@ -25,12 +25,17 @@ constexpr size_t kCatwRecordMinSize = 28;
 constexpr size_t kScenRecordSize = 64;
 constexpr size_t kScobRecordMinSize = 88;
 
-// Sizes the array for count records, or marks the input overrun when the count is negative
-// or its records could not fit in what remains.
+// Sizes the array for count records, or refuses the input when the count is negative or its
+// records could not fit in what remains.
 template <typename Record>
 bool PrepareRecords(ChunkInput& in, int32_t count, size_t minSize, std::vector<Record>& records) {
-    if (in.Overrun || count < 0 || static_cast<size_t>(count) > in.Remaining() / minSize) {
-        in.Overrun = true;
+    if (count < 0)
+        in.Refuse("negative count " + std::to_string(count));
+    else if (static_cast<size_t>(count) > in.Remaining() / minSize)
+        in.Refuse("count " + std::to_string(count) + " cannot fit the " +
+                  std::to_string(in.Remaining()) + " bytes left (" + std::to_string(minSize) +
+                  " or more each)");
+    if (in.Overrun) {
         records.clear();
         return false;
     }
@@ -291,7 +296,7 @@ void ReadCatwRecord(ChunkInput& in, CatwRecord& r) {
     r.Value6 = ReadLong(in);
     r.TailLength = ReadLong(in);
     if (r.TailLength < 0)
-        in.Overrun = true;
+        in.Refuse("negative tail length " + std::to_string(r.TailLength));
     else
         SkipBytes(in, static_cast<size_t>(r.TailLength));
 }
@@ -331,15 +336,19 @@ void ReadTera(ChunkInput& in, TrackDocument& doc) {
     doc.TeraValue5 = ReadSingle(in);
     doc.TeraByte = ReadByte(in);
     SkipBytes(in, 15);
+    const std::string size =
+        std::to_string(doc.TeraCountX) + " x " + std::to_string(doc.TeraCountY);
+    if (doc.TeraCountX < 0 || doc.TeraCountY < 0)
+        in.Refuse("negative terrain size " + size);
     // Both dimensions are below 2^31, so their product cannot overflow 64 bits.
-    const uint64_t cells = doc.TeraCountX < 0 || doc.TeraCountY < 0
-                               ? UINT64_MAX
-                               : uint64_t(doc.TeraCountX) * uint64_t(doc.TeraCountY);
-    if (in.Overrun || cells > in.Remaining() / 4) {
-        in.Overrun = true;
+    else if (uint64_t(doc.TeraCountX) * uint64_t(doc.TeraCountY) > in.Remaining() / 4)
+        in.Refuse("terrain size " + size + " cannot fit the " + std::to_string(in.Remaining()) +
+                  " bytes left");
+    if (in.Overrun) {
         doc.TeraGrid.clear();
         return;
     }
+    const uint64_t cells = uint64_t(doc.TeraCountX) * uint64_t(doc.TeraCountY);
     doc.TeraGrid.resize(cells);
     for (float& v : doc.TeraGrid)
         v = ReadSingle(in);
@@ -361,7 +370,7 @@ void ReadEnvc(ChunkInput& in, TrackDocument& doc) {
 void SkipChunk(ChunkInput& in) {
     const int32_t length = ReadLong(in);
     if (length < 0)
-        in.Overrun = true;
+        in.Refuse("negative chunk length " + std::to_string(length));
     else
         SkipBytes(in, static_cast<size_t>(length));
 }
@@ -437,54 +446,77 @@ int32_t ReadChunk(ChunkInput& in, const std::string& tag, TrackDocument& doc) {
 
 // The flat pre-order walk: every chunk is dispatched by its tag wherever it stands, and the
 // child counts only extend the number of chunks still to come.
-bool WalkChunks(ChunkInput& in, TrackDocument& doc) {
-    if (ReadTag(in) != "KAVR")
-        return false;
+void WalkChunks(ChunkInput& in, TrackDocument& doc) {
+    in.Tag = "KAVR";
+    if (ReadTag(in) != "KAVR") {
+        in.Cursor = 0;
+        in.Refuse("bad magic, the file does not start with KAVR");
+        return;
+    }
     ReadHeader(in, doc);
     int64_t remaining = doc.HeaderChildren;
     while (remaining > 0 && !in.Overrun) {
-        const std::string tag = ReadTag(in);
-        remaining += ReadChunk(in, tag, doc);
+        in.Tag.clear(); // a tag cut short belongs to no chunk yet
+        in.Tag = ReadTag(in);
+        remaining += ReadChunk(in, in.Tag, doc);
         --remaining;
     }
-    if (in.Overrun)
-        return false;
     // Segment i runs to node i + 1 (node 0 after the last): more segments than nodes
     // cannot be traced.
-    return doc.SegmentCount <= doc.BezierCount;
+    if (!in.Overrun && doc.SegmentCount > doc.BezierCount)
+        in.Refusal = {"SEGM", -1,
+                      std::to_string(doc.SegmentCount) + " segments but only " +
+                          std::to_string(doc.BezierCount) + " nodes"};
 }
 
-} // namespace
-
-bool LoadTrackData(TrackDocument& doc, std::span<const uint8_t> data) {
-    ClearTrack(doc);
-    ChunkInput in{data};
-    if (WalkChunks(in, doc))
-        return true;
-    ClearTrack(doc); // a failed load leaves the document cleared, never half filled
-    return false;
-}
-
-bool LoadTrackFile(TrackDocument& doc, const std::string& path) {
-    if (path.empty())
-        return false;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) || !HasTrackExtension(path))
-        return false;
-    ClearTrack(doc);
-
+// The whole file at path; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& fileData) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
         return false;
     const std::streamoff size = file.tellg();
     if (size < 0)
         return false;
-    std::vector<uint8_t> fileData(static_cast<size_t>(size));
+    fileData.resize(static_cast<size_t>(size));
     file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(fileData.data()), size))
-        return false;
-    file.close();
-    return LoadTrackData(doc, fileData);
+    return bool(file.read(reinterpret_cast<char*>(fileData.data()), size));
+}
+
+// A refusal of the file as a whole, before any of its bytes is read.
+bool Refuse(TrackRefusal* why, std::string reason) {
+    if (why)
+        *why = {"", -1, std::move(reason)};
+    return false;
+}
+
+} // namespace
+
+bool LoadTrackData(TrackDocument& doc, std::span<const uint8_t> data, TrackRefusal* why) {
+    ClearTrack(doc);
+    ChunkInput in{data};
+    WalkChunks(in, doc);
+    if (in.Refusal.Reason.empty())
+        return true;
+    ClearTrack(doc); // a failed load leaves the document cleared, never half filled
+    if (why)
+        *why = std::move(in.Refusal);
+    return false;
+}
+
+bool LoadTrackFile(TrackDocument& doc, const std::string& path, TrackRefusal* why) {
+    if (path.empty())
+        return Refuse(why, "no file name");
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return Refuse(why, path + " is not an ordinary file");
+    if (!HasTrackExtension(path))
+        return Refuse(why, path + " does not end in .kvtrack");
+    ClearTrack(doc);
+
+    std::vector<uint8_t> fileData;
+    if (!ReadWholeFile(path, fileData))
+        return Refuse(why, path + " cannot be read");
+    return LoadTrackData(doc, fileData, why);
 }
 
 } // namespace mKavrano_TrackIO_1_3

@@ -289,40 +289,53 @@ TEST(TrackReader, WalkDispatchesByTagWherever) {
     EXPECT_EQ(doc, TrackDocument{});
 }
 
-TEST(TrackReader, RefusesUntraceableAndHostileCounts) {
+// Each check of the reader refuses with its own reason, at the chunk and byte where it stood.
+TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
     const auto seg =
         Concat({SegmentCommon(0, 0, 0, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
-    TrackDocument doc;
-    // Three segments need three nodes.
-    EXPECT_FALSE(
-        Load(doc, TrackFile(2, Concat({BezrChunk(2), SegmChunk(3, 0, Concat({seg, seg, seg}))}))));
-    EXPECT_TRUE(
-        Load(doc, TrackFile(2, Concat({BezrChunk(3), SegmChunk(3, 0, Concat({seg, seg, seg}))}))));
-
-    // Counts that claim more records than the file holds are refused before allocating.
-    EXPECT_FALSE(Load(doc, TrackFile(1, SegmChunk(2147483647, 0, seg))));
-    EXPECT_FALSE(Load(doc, TrackFile(1, SegmChunk(-1, 0, {}))));
-    ByteBuilder tera;
-    tera.Long(100000).Long(100000).Single(0).Single(0).Text("").Single(0).Text("").Single(0);
-    tera.Byte(0).Zeros(4).Text("").Single(0).Byte(0).Zeros(15).Zeros(64);
-    EXPECT_FALSE(Load(doc, TrackFile(1, Chunk("TERA", tera.Bytes(), 0))));
-    ByteBuilder negTera;
-    negTera.Long(-2).Long(-3).Zeros(200);
-    EXPECT_FALSE(Load(doc, TrackFile(1, Chunk("TERA", negTera.Bytes(), 0))));
-    // Negative text lengths, in the guarded texts and in SCOB alike.
-    EXPECT_FALSE(Load(
-        doc, TrackFile(1, Chunk("ENVC", ByteBuilder().Zeros(16).Long(-1).Zeros(20).Bytes(), 0))));
-    ByteBuilder scob;
-    scob.Long(-8).Zeros(120);
-    EXPECT_FALSE(Load(doc, TrackFile(1, Chunk("SCOB", RecordChunkFields(1, scob.Bytes()), 0))));
-    // A negative CATW tail and a negative unknown-chunk length.
+    const auto threeSegs = Concat({seg, seg, seg});
+    auto badMagic = TrackFile(0, {});
+    badMagic[0] = 'X';
+    const auto teraHead = [](int32_t x, int32_t y) {
+        ByteBuilder b;
+        b.Long(x).Long(y).Single(0).Single(0).Text("").Single(0).Text("").Single(0);
+        b.Byte(0).Zeros(4).Text("").Single(0).Byte(0).Zeros(15).Zeros(64);
+        return Chunk("TERA", b.Bytes(), 0);
+    };
     ByteBuilder catw;
     catw.Zeros(24).Long(-5).Zeros(40);
-    EXPECT_FALSE(Load(doc, TrackFile(1, Chunk("CATW", RecordChunkFields(1, catw.Bytes()), 0))));
-    EXPECT_FALSE(Load(doc, TrackFile(1, ByteBuilder().Raw("XTRA").Long(-12).Zeros(16).Bytes())));
-    // Children announced but missing.
-    EXPECT_FALSE(Load(doc, TrackFile(2, EnvcChunk("", ""))));
-    EXPECT_EQ(doc, TrackDocument{});
+    struct Case {
+        std::vector<uint8_t> File;
+        TrackRefusal Want;
+    };
+    const Case cases[] = {
+        {badMagic, {"KAVR", 0, "bad magic, the file does not start with KAVR"}},
+        {TrackFile(2, EnvcChunk("", "")),
+         {"", 84, "a read of 4 bytes runs past the end of the file (0 left)"}},
+        {TrackFile(1, SegmChunk(-1, 0, {})), {"SEGM", 61, "negative count -1"}},
+        {TrackFile(1, SegmChunk(2147483647, 0, seg)),
+         {"SEGM", 61, "count 2147483647 cannot fit the 57 bytes left (33 or more each)"}},
+        {TrackFile(1, Chunk("ENVC", ByteBuilder().Zeros(16).Long(-1).Zeros(20).Bytes(), 0)),
+         {"ENVC", 60, "negative text length -1"}},
+        {TrackFile(1, Chunk("CATW", RecordChunkFields(1, catw.Bytes()), 0)),
+         {"CATW", 88, "negative tail length -5"}},
+        {TrackFile(1, ByteBuilder().Raw("XTRA").Long(-12).Zeros(16).Bytes()),
+         {"XTRA", 40, "negative chunk length -12"}},
+        {TrackFile(1, teraHead(-2, 3)), {"TERA", 101, "negative terrain size -2 x 3"}},
+        {TrackFile(1, teraHead(100000, 100000)),
+         {"TERA", 101, "terrain size 100000 x 100000 cannot fit the 68 bytes left"}},
+        {TrackFile(2, Concat({BezrChunk(2), SegmChunk(3, 0, threeSegs)})),
+         {"SEGM", -1, "3 segments but only 2 nodes"}},
+    };
+    TrackDocument doc;
+    for (const Case& c : cases) {
+        ASSERT_TRUE(Load(doc, FullFile()));
+        TrackRefusal why;
+        EXPECT_FALSE(LoadTrackData(doc, c.File, &why)) << c.Want.Reason;
+        EXPECT_EQ(doc, TrackDocument{}) << c.Want.Reason;
+        EXPECT_EQ(DescribeRefusal(why), DescribeRefusal(c.Want));
+    }
+    EXPECT_TRUE(Load(doc, TrackFile(2, Concat({BezrChunk(3), SegmChunk(3, 0, threeSegs)}))));
 }
 
 TEST(TrackReader, PathRules) {
@@ -335,10 +348,18 @@ TEST(TrackReader, PathRules) {
     ASSERT_TRUE(LoadTrackFile(doc, upper));
     EXPECT_EQ(doc.EnvcText1, "loaded");
     // A refused name leaves the document as it was.
-    EXPECT_FALSE(LoadTrackFile(doc, wrong));
-    EXPECT_FALSE(LoadTrackFile(doc, ""));
-    EXPECT_FALSE(LoadTrackFile(doc, folder.Path("missing.kvtrack")));
-    EXPECT_FALSE(LoadTrackFile(doc, folder.MakeFolder("dir.kvtrack")));
+    const std::pair<std::string, std::string> refused[] = {
+        {wrong, wrong + " does not end in .kvtrack"},
+        {"", "no file name"},
+        {folder.Path("missing.kvtrack"),
+         folder.Path("missing.kvtrack") + " is not an ordinary file"},
+        {folder.MakeFolder("dir.kvtrack"), folder.Path("dir.kvtrack") + " is not an ordinary file"},
+    };
+    for (const auto& [path, reason] : refused) {
+        TrackRefusal why;
+        EXPECT_FALSE(LoadTrackFile(doc, path, &why));
+        EXPECT_EQ(DescribeRefusal(why), reason);
+    }
     EXPECT_EQ(doc.EnvcText1, "loaded");
     // A second file replaces everything of the first.
     ASSERT_TRUE(LoadTrackFile(doc, folder.Write("b.kvtrack", TrackFile(0, {}))));
