@@ -10,10 +10,6 @@ namespace mMain {
 
 namespace {
 
-// The exact factors between the stored and the shown units.
-constexpr double kKmphFactor = 0.277777791023254;
-constexpr double kGFactor = 9.816650390625;
-
 // value × scale rounded to a whole number, halves to even, divided by scale again. The
 // product is rounded on its exact value: fma gives the part that value * scale loses.
 double RoundHalfEven(double value, double scale) {
@@ -101,19 +97,11 @@ bool IsDigit(char c) {
 } // namespace
 
 double SpeedToKmph(double v) {
-    return RoundHalfEven(v / kKmphFactor, 1.0);
+    return RoundHalfEven(v / mKavrano_TrackIO_1_3::kKmphFactor, 1.0);
 }
 
 double AccelToG(double v) {
-    return RoundHalfEven(v / kGFactor, 100.0);
-}
-
-double KmphToSpeed(double v) {
-    return v * kKmphFactor;
-}
-
-double GToAccel(double v) {
-    return v * kGFactor;
+    return RoundHalfEven(v / mKavrano_TrackIO_1_3::kGFactor, 100.0);
 }
 
 std::string FormatPanelNumber(double value, int digits, int maxLength) {
@@ -193,15 +181,6 @@ double ParsePanelNumber(std::string_view text) {
         return magnitude > 0 ? sign * std::numeric_limits<double>::infinity() : sign * 0.0;
     }
     return value;
-}
-
-float StoredSingle(double value) {
-    constexpr double kMax = std::numeric_limits<float>::max();
-    if (value > kMax)
-        return std::numeric_limits<float>::max();
-    if (value < -kMax)
-        return -std::numeric_limits<float>::max();
-    return static_cast<float>(value);
 }
 
 int TriggerToScroll(float position) {

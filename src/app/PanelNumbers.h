@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SegmentUnits.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,9 +14,10 @@ namespace mMain {
 double SpeedToKmph(double v);
 // Stored m/s² to shown g, rounded to 2 decimals (halves to even).
 double AccelToG(double v);
-// Shown km/h and g back to stored units, not rounded.
-double KmphToSpeed(double v);
-double GToAccel(double v);
+// Shown km/h and g back to stored units, and the single stored, are the track's own.
+using mKavrano_TrackIO_1_3::GToAccel;
+using mKavrano_TrackIO_1_3::KmphToSpeed;
+using mKavrano_TrackIO_1_3::StoredSingle;
 
 // Significant digits written for a converted value and for a stored single shown as it is.
 inline constexpr int kConvertedDigits = 15;
@@ -36,11 +39,6 @@ std::string FormatPanelNumber(double value, int digits, int maxLength);
 // with at most one ".", optional exponent (E or D, either case, optional sign, digits). 0 when
 // the text has none. A magnitude beyond the double range gives an infinity of its sign.
 double ParsePanelNumber(std::string_view text);
-
-// `value` as the single a segment field stores: rounded to single precision, and held at the
-// largest finite single of its sign when it lies beyond the single range, so that no text can
-// put an infinity into a track.
-float StoredSingle(double value);
 
 // The trigger bar's range.
 inline constexpr int kTriggerScrollMax = 10000;
