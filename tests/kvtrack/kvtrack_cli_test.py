@@ -258,7 +258,9 @@ class KvtrackTest(unittest.TestCase):
         for command in ("dump", "trace", "info"):
             result = run(command, bad)
             self.assertEqual(result.returncode, 1, command)
-            self.assertEqual(result.stderr.decode().strip(), "Error: Invalid Track File!")
+            self.assertEqual(result.stderr.decode().splitlines(), [
+                "Error: Invalid Track File!",
+                "KAVR at byte 0: bad magic, the file does not start with KAVR"])
             self.assertEqual(result.stdout, b"")
         self.assertEqual(run("resave", bad, os.path.join(self.dir, "x")).returncode, 1)
         self.assertFalse(os.path.exists(os.path.join(self.dir, "x.kvtrack")))
@@ -268,7 +270,10 @@ class KvtrackTest(unittest.TestCase):
         self.assertEqual(result.returncode, 1)
         self.assertIn(target, result.stderr.decode())
 
-        for args in ((), ("dump",), ("frobnicate", self.demo), ("resave", self.demo)):
+        for args in ((), ("dump",), ("frobnicate", self.demo), ("resave", self.demo),
+                     ("set", self.demo, target), ("set", self.demo, target, "--bogus", "Tunnel=1"),
+                     ("set", self.demo, target, "--type", "loop", "Tunnel=true"),
+                     ("diff", self.demo), ("diff", "--brief", self.demo, self.demo)):
             result = run(*args)
             self.assertEqual(result.returncode, 2, args)
             self.assertIn("usage", result.stderr.decode())
@@ -290,6 +295,100 @@ class KvtrackTest(unittest.TestCase):
         self.assertEqual(trace["SpinePointCount"], len(trace["SpinePoints"]))
         samples = sum(s["SampleCount"] for s in trace["TracedSegments"])
         self.assertEqual(trace["SpinePointCount"], samples + 1)  # closed: repeats the first
+
+    # --- set and diff ---------------------------------------------------------------
+
+    def set_and_decode(self, *args):
+        out = os.path.join(self.dir, "out.kvtrack")
+        result = run("set", self.demo, out, *args)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        with open(self.demo, "rb") as a, open(out, "rb") as b:
+            before, after = a.read(), b.read()
+        # Everything outside the SEGM chunk stays byte for byte.
+        start = before.index(b"SEGM")
+        end = start + 8 + struct.unpack(">i", before[start + 4:start + 8])[0]
+        self.assertEqual(len(before), len(after))
+        self.assertEqual(before[:start], after[:start])
+        self.assertEqual(before[end:], after[end:])
+        return decode_nodes_and_segments(before)[1], decode_nodes_and_segments(after)[1]
+
+    def test_set_changes_only_the_named_fields_of_the_chosen_segments(self):
+        speed = as_single(45 * 0.277777791023254)
+        cases = [  # arguments, chosen segments, the stored values expected
+            (("--type", "lift", "LiftMotorSpeed=36kmph", "LiftMotorAccel=2.25",
+              "LiftStyle=wheels", "LiftLeftRailing=true"), range(4, 10),
+             dict(LiftMotorSpeed=10.0, LiftMotorAccel=2.25, LiftStyle=1, LiftLeftRailing=True)),
+            (("--type", "1", "StationMainBrakeDecel=1.5g", "StationWaitAverage=30s",
+              "StationEntrance=right", "StationBaseOnly=1", "StationWheelsSpeed=45kmph"),
+             range(0, 3), dict(StationMainBrakeDecel=14.7249755859375, StationWaitAverage=30.0,
+                               StationEntrance=1, StationBaseOnly=1, StationWheelsSpeed=speed)),
+            (("--segments", "36,37", "BrakeTriggerPos=0.25", "BrakeDecel=-2e-1"), [36, 37],
+             dict(BrakeTriggerPos=0.25, BrakeDecel=as_single(-0.2))),
+            (("--segments", "0,5-7,40", "SpineColour=#112233", "RailsColour=1193046",
+              "Tunnel=true"), [0, 5, 6, 7, 40],
+             dict(SpineColour=0x332211, RailsColour=0x123456, Tunnel=True)),
+            (("--segments", "0-9", "--type", "lift", "Tunnel=true"), range(4, 10),
+             dict(Tunnel=True)),
+        ]
+        for args, chosen, want in cases:
+            before, after = self.set_and_decode(*args)
+            for i, (old, new) in enumerate(zip(before, after)):
+                expected = dict(old, **want) if i in chosen else old
+                self.assertEqual(new, expected, (args, i))
+
+    def test_set_errors_write_nothing(self):
+        bad = self.write("bad.kvtrack", b"KAVR" + bytes(3))
+        out = os.path.join(self.dir, "never.kvtrack")
+        cases = [
+            ((self.demo, "LiftMotorSpeed=10"),
+             "LiftMotorSpeed is a lift field, but segment 0 is a station"),
+            ((self.demo, "--type", "lift", "LiftMotorSpeed=3g"), "LiftMotorSpeed=3g: a value in g"),
+            ((self.demo, "--type", "lift", "LiftMotorSpeed=fast"), "=fast: not a number"),
+            ((self.demo, "--type", "lift", "LiftMotorSpeed=1.5.2"), "=1.5.2: not a number"),
+            ((self.demo, "BrakeTriggerPos=1kmph", "--type", "brake"), "a value in kmph"),
+            ((self.demo, "Tunnel=1"), "Tunnel=1: not true or false"),
+            ((self.demo, "--type", "lift", "LiftStyle=lim"), "not 0, 1, chain or wheels"),
+            ((self.demo, "SpineColour=#12345"), "not a colour"),
+            ((self.demo, "SegmentType=2"), "SegmentType cannot be set"),
+            ((self.demo, "Speed=2"), "no segment field that can be set is named Speed"),
+            ((self.demo, "--segments", "3,48", "Tunnel=true"), "index 48 is out of range"),
+            ((self.demo, "--segments", "5-3", "Tunnel=true"), '"5-3" is not an index or a range'),
+            ((self.demo, "--segments", "0-3", "--type", "4", "Tunnel=true"), "no segment chosen"),
+            ((bad, "Tunnel=true"), "Error: Invalid Track File!\nKAVR at byte 4: a read of 4 bytes"),
+        ]
+        for (source, *args), message in cases:
+            result = run("set", source, out, *args)
+            self.assertEqual(result.returncode, 1, args)
+            self.assertIn(message, result.stderr.decode(), args)
+            self.assertFalse(os.path.exists(out), args)
+
+    def test_diff_lists_every_difference_with_exit_codes(self):
+        result = run("diff", self.demo, self.demo)
+        self.assertEqual((result.returncode, result.stdout), (0, b""))
+        changed = os.path.join(self.dir, "changed.kvtrack")
+        run("set", self.demo, changed, "--segments", "4", "LiftMotorSpeed=10")
+        result = run("diff", self.demo, changed)
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(result.stdout.decode(), "Segments[4].LiftMotorSpeed: 3.5 -> 10\n")
+        result = run("diff", "--json", changed, self.demo)
+        self.assertEqual(json.loads(result.stdout),
+                         [{"path": "Segments[4].LiftMotorSpeed", "old": 10, "new": 3.5}])
+
+        # Counts, bookkeeping and Singles by their bits: -0 is not 0, a NaN equals itself.
+        nan = struct.unpack(">f", bytes.fromhex("7fc00001"))[0]
+        nodes = [((0, 0, 0), 0.0), ((nan, 0, 0), 0)]
+        one = self.write("one.kvtrack", track_file(2, bezr(nodes) + segm([0])))
+        nodes[0] = ((0, 0, 0), -0.0)
+        two = self.write("two.kvtrack", track_file(2, bezr(nodes) + segm([0, 2])))
+        result = run("diff", one, two)
+        self.assertEqual(result.returncode, 1)
+        lines = result.stdout.decode().splitlines()
+        self.assertIn("BezierNodes[0].Roll: 0 -> -0", lines)
+        self.assertIn("SegmentCount: 1 -> 2", lines)
+        self.assertIn("Segments[1].SegmentType: (none) -> 2", lines)
+        self.assertIn("SegmLength: %d -> %d" % (21 + 37 + 20, 21 + 37 + 73 + 20), lines)
+        self.assertFalse(any(line.startswith("BezierNodes[1]") for line in lines))
+        self.assertEqual(run("diff", one, self.write("bad.kvtrack", b"KAVX")).returncode, 2)
 
 
 if __name__ == "__main__":

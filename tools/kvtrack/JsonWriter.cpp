@@ -93,6 +93,11 @@ void JsonWriter::FloatArray(std::string_view name, std::span<const float> values
     EndArray();
 }
 
+void JsonWriter::RawValue(std::string_view json) {
+    Separate();
+    out_ << json;
+}
+
 void JsonWriter::Value(std::string_view bytes) {
     Separate();
     WriteString(bytes);

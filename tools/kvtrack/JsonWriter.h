@@ -29,6 +29,9 @@ public:
     void Value(std::string_view bytes);
     void Value(const char* bytes) { Value(std::string_view(bytes)); }
 
+    // A value already written as JSON.
+    void RawValue(std::string_view json);
+
     // Key followed by an array of Singles.
     void FloatArray(std::string_view name, std::span<const float> values);
 

@@ -1,7 +1,7 @@
 // kvtrack trace: the traced segments and the spine of a track file as one JSON object.
 #include "Commands.h"
 #include "JsonWriter.h"
-#include "TrackReader.h"
+
 #include "TrackTracer.h"
 
 #include <array>
@@ -74,12 +74,12 @@ void WriteTrace(JsonWriter& json, const TraceState& state) {
 
 int TraceCommand(const std::string& path) {
     mKavrano_TrackIO_1_3::TrackDocument doc;
-    if (!mKavrano_TrackIO_1_3::LoadTrackFile(doc, path))
-        return ReportInvalidTrack();
+    if (!LoadTrackOrReport(doc, path))
+        return 1;
     TraceState state;
     // With no segments there is nothing to trace; with segments a false is a refusal.
     if (!mKV_TraceTrack::TraceTrack(state, doc) && doc.SegmentCount > 0)
-        return ReportInvalidTrack();
+        return ReportInvalidTrack("the tracer refuses the track");
     mKV_TraceTrack::BuildSpine(state, doc);
     JsonWriter json(std::cout);
     WriteTrace(json, state);

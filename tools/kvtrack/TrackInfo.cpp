@@ -1,37 +1,16 @@
 // kvtrack info: a short human summary of a track file.
 #include "Commands.h"
-#include "TrackReader.h"
+#include "SegmentTypeNames.h"
 
 #include <iostream>
 #include <map>
 
 using namespace mKavrano_TrackIO_1_3;
 
-namespace {
-
-const char* SegmentTypeName(int32_t type) {
-    switch (type) {
-    case SegPlain:
-        return "plain";
-    case SegStation:
-        return "station";
-    case SegLift:
-        return "lift";
-    case SegTransport:
-        return "transport";
-    case SegBrake:
-        return "brake";
-    default:
-        return nullptr;
-    }
-}
-
-} // namespace
-
 int InfoCommand(const std::string& path) {
     TrackDocument doc;
-    if (!LoadTrackFile(doc, path))
-        return ReportInvalidTrack();
+    if (!LoadTrackOrReport(doc, path))
+        return 1;
 
     std::map<int32_t, int> byType;
     int tunnels = 0;
@@ -48,9 +27,9 @@ int InfoCommand(const std::string& path) {
     std::cout << "  nodes:     " << doc.BezierCount << '\n';
     std::cout << "  segments:  " << doc.SegmentCount;
     for (const auto& [type, count] : byType) {
-        const char* name = SegmentTypeName(type);
+        const std::string_view name = SegmentTypeName(type);
         std::cout << ", " << count << ' ';
-        if (name)
+        if (!name.empty())
             std::cout << name;
         else
             std::cout << "of type " << type;

@@ -1,45 +1,68 @@
-// kvtrack: inspect, check and rewrite track files from the command line.
+// kvtrack: inspect, check, edit, compare and rewrite track files from the command line.
 #include "Commands.h"
+#include "TrackReader.h"
 
+#include <functional>
 #include <iostream>
 #include <string>
 
 namespace {
 
-constexpr const char* kUsage = "usage: kvtrack dump FILE\n"
-                               "       kvtrack trace FILE\n"
-                               "       kvtrack resave IN OUT\n"
-                               "       kvtrack info FILE\n"
-                               "       kvtrack example OUT\n";
+struct Command {
+    const char* Name;
+    const char* Arguments; // as the usage shows them
+    std::function<int(const CommandArgs&)> Run;
+};
+
+// A command that takes exactly one argument.
+template <typename F> std::function<int(const CommandArgs&)> OneArg(F run) {
+    return [run](const CommandArgs& a) { return a.size() == 1 ? run(a[0]) : kBadUsage; };
+}
+
+const Command kCommands[] = {
+    {"dump", "FILE", OneArg(DumpCommand)},
+    {"trace", "FILE", OneArg(TraceCommand)},
+    {"resave", "IN OUT",
+     [](const CommandArgs& a) { return a.size() == 2 ? ResaveCommand(a[0], a[1]) : kBadUsage; }},
+    {"info", "FILE", OneArg(InfoCommand)},
+    {"example", "OUT", OneArg(ExampleCommand)},
+    {"set", "IN OUT [--segments LIST] [--type TYPE] FIELD=VALUE...", SetCommand},
+    {"diff", "[--json] A B", DiffCommand},
+};
 
 int Usage() {
-    std::cerr << kUsage;
+    const char* lead = "usage: ";
+    for (const Command& c : kCommands) {
+        std::cerr << lead << "kvtrack " << c.Name << ' ' << c.Arguments << '\n';
+        lead = "       ";
+    }
     return 2;
 }
 
 } // namespace
 
-int ReportInvalidTrack() {
-    std::cerr << "Error: Invalid Track File!\n";
+int ReportInvalidTrack(const std::string& reason) {
+    std::cerr << "Error: Invalid Track File!\n" << reason << '\n';
     return 1;
+}
+
+bool LoadTrackOrReport(mKavrano_TrackIO_1_3::TrackDocument& doc, const std::string& path) {
+    mKavrano_TrackIO_1_3::TrackRefusal why;
+    if (mKavrano_TrackIO_1_3::LoadTrackFile(doc, path, &why))
+        return true;
+    ReportInvalidTrack(DescribeRefusal(why));
+    return false;
 }
 
 int main(int argc, char** argv) {
     if (argc < 2)
         return Usage();
-    const std::string command = argv[1];
-    if (argc == 3) {
-        const std::string file = argv[2];
-        if (command == "dump")
-            return DumpCommand(file);
-        if (command == "trace")
-            return TraceCommand(file);
-        if (command == "info")
-            return InfoCommand(file);
-        if (command == "example")
-            return ExampleCommand(file);
+    const std::string name = argv[1];
+    for (const Command& c : kCommands) {
+        if (name != c.Name)
+            continue;
+        const int code = c.Run(CommandArgs(argv + 2, argv + argc));
+        return code == kBadUsage ? Usage() : code;
     }
-    if (argc == 4 && command == "resave")
-        return ResaveCommand(argv[2], argv[3]);
     return Usage();
 }

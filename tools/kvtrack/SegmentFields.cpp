@@ -1,0 +1,187 @@
+#include "SegmentFields.h"
+
+#include "SegmentUnits.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace segment_fields {
+
+namespace {
+
+using mKavrano_TrackIO_1_3::SegBrake;
+using mKavrano_TrackIO_1_3::SegLift;
+using mKavrano_TrackIO_1_3::SegStation;
+using mKavrano_TrackIO_1_3::SegTransport;
+using S = TrackSegment;
+using enum ShownUnit;
+
+const SegmentField kFields[] = {
+    {"SpineColour", {}, &S::SpineColour},
+    {"RailsColour", {}, &S::RailsColour},
+    {"CrosstieColour", {}, &S::CrosstieColour},
+    {"CustomColours", {}, &S::CustomColours},
+    {"Tunnel", {}, &S::Tunnel},
+
+    {"StationWaitAverage", SegStation, &S::StationWaitAverage, Seconds},
+    {"StationWaitMinimum", SegStation, &S::StationWaitMinimum, Seconds},
+    {"StationWaitMaximum", SegStation, &S::StationWaitMaximum, Seconds},
+    {"StationWaitDeviation", SegStation, &S::StationWaitDeviation, Seconds},
+    {"StationWaitSync", SegStation, &S::StationWaitSync},
+    {"StationMainBrakeDecel", SegStation, &S::StationMainBrakeDecel, G},
+    {"StationEntrance", SegStation, &S::StationEntrance, AsStored, {"left", "right"}},
+    {"StationBaseOnly", SegStation, &S::StationBaseOnly},
+    {"StationNoBuilding", SegStation, &S::StationNoBuilding},
+    {"StationWheels", SegStation, &S::StationWheels},
+    {"StationWheelsSpeed", SegStation, &S::StationWheelsSpeed, Kmph},
+    {"StationWheelsAccel", SegStation, &S::StationWheelsAccel, G},
+    {"StationWheelsDecel", SegStation, &S::StationWheelsDecel, G},
+    {"StationPreBrake", SegStation, &S::StationPreBrake},
+    {"StationPreBrakeSpeedLimit", SegStation, &S::StationPreBrakeSpeedLimit, Kmph},
+    {"StationPreBrakeDecel", SegStation, &S::StationPreBrakeDecel, G},
+    {"StationPreBrakeHysteresis", SegStation, &S::StationPreBrakeHysteresis, Kmph},
+
+    {"LiftMotorSpeed", SegLift, &S::LiftMotorSpeed, Kmph},
+    {"LiftMotorAccel", SegLift, &S::LiftMotorAccel, G},
+    {"LiftMotorDecel", SegLift, &S::LiftMotorDecel, G},
+    {"LiftStyle", SegLift, &S::LiftStyle, AsStored, {"chain", "wheels"}},
+    {"LiftLeftRailing", SegLift, &S::LiftLeftRailing},
+    {"LiftRightRailing", SegLift, &S::LiftRightRailing},
+
+    {"TransportMotorSpeed", SegTransport, &S::TransportMotorSpeed, Kmph},
+    {"TransportMotorAccel", SegTransport, &S::TransportMotorAccel, G},
+    {"TransportMotorDecel", SegTransport, &S::TransportMotorDecel, G},
+    {"TransportStyle", SegTransport, &S::TransportStyle, AsStored, {"lim", "wheels"}},
+    {"TransportLeftRailing", SegTransport, &S::TransportLeftRailing},
+    {"TransportRightRailing", SegTransport, &S::TransportRightRailing},
+
+    {"BrakeBlock", SegBrake, &S::BrakeBlock},
+    {"BrakeCompleteStop", SegBrake, &S::BrakeCompleteStop},
+    {"BrakeSpeedLimit", SegBrake, &S::BrakeSpeedLimit, Kmph},
+    {"BrakeDecel", SegBrake, &S::BrakeDecel, G},
+    {"BrakeHysteresis", SegBrake, &S::BrakeHysteresis, Kmph},
+    {"BrakeWheels", SegBrake, &S::BrakeWheels},
+    {"BrakeWheelsSpeed", SegBrake, &S::BrakeWheelsSpeed, Kmph},
+    {"BrakeWheelsAccel", SegBrake, &S::BrakeWheelsAccel, G},
+    {"BrakeWheelsDecel", SegBrake, &S::BrakeWheelsDecel, G},
+    {"BrakeTriggerPos", SegBrake, &S::BrakeTriggerPos},
+    {"BrakeLeftRailing", SegBrake, &S::BrakeLeftRailing},
+    {"BrakeRightRailing", SegBrake, &S::BrakeRightRailing},
+};
+
+constexpr std::string_view kSuffixes[] = {"", "kmph", "g", "s"}; // by ShownUnit
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The length of the decimal number text starts with: optional sign, digits with at most one
+// point, optional exponent; 0 when there is none.
+size_t NumberLength(std::string_view text) {
+    size_t i = text.starts_with('+') || text.starts_with('-') ? 1 : 0;
+    size_t digits = 0;
+    for (bool bPoint = false; i < text.size(); ++i) {
+        if (IsDigit(text[i]))
+            ++digits;
+        else if (text[i] == '.' && !bPoint)
+            bPoint = true;
+        else
+            break;
+    }
+    if (digits == 0)
+        return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1 + (i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-'));
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j]))
+                ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+std::variant<FieldValue, std::string> ParseSingle(const SegmentField& field,
+                                                  std::string_view text) {
+    const size_t length = NumberLength(text);
+    if (length == 0)
+        return "not a number";
+    std::string_view number = text.substr(0, length);
+    if (number.starts_with('+'))
+        number.remove_prefix(1); // from_chars takes no plus sign
+    double value = 0.0;
+    const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (read.ec != std::errc() || !std::isfinite(value))
+        return "a number beyond range";
+    const std::string_view suffix = text.substr(length);
+    if (suffix.empty())
+        return FieldValue(mKavrano_TrackIO_1_3::StoredSingle(value));
+    for (size_t u = 1; u < std::size(kSuffixes); ++u) {
+        if (suffix != kSuffixes[u])
+            continue;
+        if (ShownUnit(u) != field.Unit)
+            return "a value in " + std::string(suffix) + ", which this field is not shown in";
+        if (field.Unit == Kmph)
+            value = mKavrano_TrackIO_1_3::KmphToSpeed(value);
+        else if (field.Unit == G)
+            value = mKavrano_TrackIO_1_3::GToAccel(value);
+        return FieldValue(mKavrano_TrackIO_1_3::StoredSingle(value));
+    }
+    return "not a number with a known unit (kmph, g or s)";
+}
+
+std::variant<FieldValue, std::string> ParseColour(std::string_view text) {
+    const bool bHex = text.starts_with('#');
+    const std::string_view digits = bHex ? text.substr(1) : text;
+    uint32_t v = 0;
+    const auto read =
+        std::from_chars(digits.data(), digits.data() + digits.size(), v, bHex ? 16 : 10);
+    const bool bWhole = read.ec == std::errc() && read.ptr == digits.data() + digits.size();
+    if (!bWhole || (bHex && digits.size() != 6) || v > 0xFFFFFFu)
+        return "not a colour (#RRGGBB, or 0 to 16777215 as dump prints it)";
+    if (!bHex)
+        return FieldValue(Colour{v});
+    // #RRGGBB to 0x00BBGGRR
+    return FieldValue(Colour{(v & 0xFF0000u) >> 16 | (v & 0x00FF00u) | (v & 0x0000FFu) << 16});
+}
+
+} // namespace
+
+const SegmentField* FindField(std::string_view name) {
+    for (const SegmentField& f : kFields)
+        if (f.Name == name)
+            return &f;
+    return nullptr;
+}
+
+std::variant<FieldValue, std::string> ParseFieldValue(const SegmentField& field,
+                                                      std::string_view text) {
+    if (std::holds_alternative<bool S::*>(field.Member)) {
+        if (text == "true" || text == "false")
+            return FieldValue(text == "true");
+        return "not true or false";
+    }
+    if (std::holds_alternative<uint8_t S::*>(field.Member)) {
+        for (uint8_t i = 0; i < 2; ++i)
+            if ((text.size() == 1 && text[0] == char('0' + i)) ||
+                (!field.Choices[i].empty() && text == field.Choices[i]))
+                return FieldValue(i);
+        return field.Choices[0].empty() ? "not 0 or 1"
+                                        : "not 0, 1, " + std::string(field.Choices[0]) + " or " +
+                                              std::string(field.Choices[1]);
+    }
+    if (std::holds_alternative<Colour S::*>(field.Member))
+        return ParseColour(text);
+    return ParseSingle(field, text);
+}
+
+void SetField(TrackSegment& segment, const SegmentField& field, const FieldValue& value) {
+    std::visit(
+        [&](auto member) {
+            using T = std::remove_reference_t<decltype(segment.*member)>;
+            segment.*member = std::get<T>(value);
+        },
+        field.Member);
+}
+
+} // namespace segment_fields
