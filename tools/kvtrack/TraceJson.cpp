@@ -79,7 +79,9 @@ int TraceCommand(const std::string& path) {
     TraceState state;
     // With no segments there is nothing to trace; with segments a false is a refusal.
     if (!mKV_TraceTrack::TraceTrack(state, doc) && doc.SegmentCount > 0)
-        return ReportInvalidTrack("the tracer refuses the track");
+        return ReportInvalidTrack("the track cannot be traced: its spine would exceed " +
+                                  std::to_string(int64_t(mKV_TraceTrack::MaxSpinePoints)) +
+                                  " points");
     mKV_TraceTrack::BuildSpine(state, doc);
     JsonWriter json(std::cout);
     WriteTrace(json, state);
