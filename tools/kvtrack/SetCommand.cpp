@@ -76,7 +76,7 @@ std::string ChooseByList(std::string_view list, std::vector<bool>& chosen) {
 
 std::string TypeText(int32_t type) {
     const std::string_view name = SegmentTypeName(type);
-    return name.empty() ? "of type " + std::to_string(type) : "a " + std::string(name);
+    return name.empty() ? "of type " + std::to_string(type) : "a " + std::string(name) + " segment";
 }
 
 } // namespace
