@@ -150,6 +150,13 @@ public:
     }
     const TrackSegment& Segment(PathIndex at) const { return doc.Segments[at.Segment]; }
 
+    size_t SampleTotal() const {
+        size_t total = 0;
+        for (int32_t i = 0; i < count; ++i)
+            total += static_cast<size_t>(SampleCount(i));
+        return total;
+    }
+
 private:
     int32_t SampleCount(int32_t segment) const {
         const auto& seg = trace.TracedSegments[segment];
@@ -175,8 +182,8 @@ Vec AccelerationAt(const std::vector<LapPoint>& lap, size_t k, std::optional<siz
     if (before && after) {
         const LapPoint& b = lap[*before];
         const LapPoint& a = lap[*after];
-        const double sb = Length(p.Position - b.Position);
-        const double sa = Length(a.Position - p.Position);
+        const double sb = p.Distance - b.Distance; // only repeats of a position lie between
+        const double sa = a.Distance - p.Distance;
         const Vec curvature = (2.0 / (sb + sa)) * ((1.0 / sa) * (a.Position - p.Position) -
                                                    (1.0 / sb) * (p.Position - b.Position));
         const Vec chord = a.Position - b.Position;
@@ -200,19 +207,20 @@ Vec AccelerationAt(const std::vector<LapPoint>& lap, size_t k, std::optional<siz
 void AddForces(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& path) {
     // Samples that repeat a position (a segment starts where the last one ended) take their
     // neighbours from beyond the repeat.
-    std::vector<std::optional<size_t>> before(lap.size());
-    std::vector<std::optional<size_t>> after(lap.size());
-    for (size_t k = 1; k < lap.size(); ++k)
-        before[k] = lap[k].Position == lap[k - 1].Position ? before[k - 1] : k - 1;
-    for (size_t k = lap.size() - 1; k-- > 0;)
-        after[k] = lap[k].Position == lap[k + 1].Position ? after[k + 1] : k + 1;
-
+    std::optional<size_t> before;
     ride.Samples.reserve(lap.size());
     for (size_t k = 0; k < lap.size(); ++k) {
         const LapPoint& p = lap[k];
+        if (k > 0 && lap[k - 1].Position != p.Position)
+            before = k - 1;
+        size_t next = k + 1;
+        while (next < lap.size() && lap[next].Position == p.Position)
+            ++next;
+        const std::optional<size_t> after =
+            next < lap.size() ? std::optional<size_t>(next) : std::nullopt;
         const Matrix3D& frame = path.Sample(p.At).Orientation;
-        const Vec felt = (1.0 / Gravity) *
-                         (AccelerationAt(lap, k, before[k], after[k]) + Vec{0.0, Gravity, 0.0});
+        const Vec felt =
+            (1.0 / Gravity) * (AccelerationAt(lap, k, before, after) + Vec{0.0, Gravity, 0.0});
         ride.Samples.push_back({p.At.Segment, p.Distance, p.Position.y, std::sqrt(p.V2),
                                 Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
                                 -Dot(felt, Column(frame, 2))});
@@ -249,7 +257,9 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
     ride.StartSegment = start->Segment;
     ride.StartSpeed = motor.Speed;
 
-    std::vector<LapPoint> lap{{*start, PositionOf(path.Sample(*start)), motor.Speed * motor.Speed}};
+    std::vector<LapPoint> lap;
+    lap.reserve(path.SampleTotal() + 1);
+    lap.push_back({*start, PositionOf(path.Sample(*start)), motor.Speed * motor.Speed});
     for (;;) {
         const LapPoint& here = lap.back();
         const std::optional<PathIndex> next = path.Next(here.At);
