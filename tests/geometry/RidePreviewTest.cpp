@@ -24,64 +24,37 @@ RidePreview Ride(const TrackDocument& doc, RideLosses losses = {}) {
 
 struct EndCase {
     const char* name;
-    TrackDocument doc;
-    RideLosses losses;
     RideEnd reason;
     int32_t segment;
     double lowest, highest; // the speed the lap ends with
+    RideLosses losses;
+    const TrackDocument& doc;
 };
 
 TEST(RidePreview, EndsWhereTheSettingsTakeTheTrain) {
     const double drop = std::sqrt(3.0 * 3.0 + 2.0 * Gravity * 20.0);
+    const std::vector<Vector3D> level{{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}};
+    const std::vector<int32_t> motors{SegTransport, SegLift, SegStation, SegPlain};
+    const std::vector<int32_t> brake{SegLift, SegBrake, SegStation, SegPlain};
+    const TrackDocument dropTrack = Polyline({{0, 20, 0}, {0, 20, -10}, {0, 0, -30}, {0, 0, -40}},
+                                             {SegLift, SegPlain, SegStation, SegPlain}, {Lift(3)});
+    const TrackDocument raise = Polyline(level, motors, {Transport(2), Lift(5, 1)});
+    const TrackDocument slow = Polyline(level, motors, {Transport(8), Lift(5, 0, 2)});
+    const TrackDocument limit = Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -60}, {0, 0, -70}}, brake,
+                                         {Lift(20), Brake(8, 5)});
+    const TrackDocument stop = Polyline(level, brake, {Lift(10), Brake(3, 5, true)});
+    const TrackDocument rise = Polyline({{0, 0, 0}, {0, 0, -10}, {0, 5, -20}, {0, 5, -30}},
+                                        {SegLift, SegPlain, SegPlain, SegStation}, {Lift(5)});
+    const TrackDocument hostile =
+        Polyline(level, {SegLift, SegStation, SegPlain, SegPlain}, {Lift(std::nanf(""), INFINITY)});
     const EndCase cases[] = {
-        {"drop without losses",
-         Polyline({{0, 20, 0}, {0, 20, -10}, {0, 0, -30}, {0, 0, -40}},
-                  {SegLift, SegPlain, SegStation, SegPlain}, {Lift(3)}),
-         {0, 0},
-         RideEnd::Station,
-         2,
-         drop - 1e-6,
-         drop + 1e-6},
-        {"lift raises a slow train",
-         Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}},
-                  {SegTransport, SegLift, SegStation, SegPlain}, {Transport(2), Lift(5, 1)}),
-         {},
-         RideEnd::Station,
-         2,
-         5,
-         5},
-        {"lift slows a fast train",
-         Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}},
-                  {SegTransport, SegLift, SegStation, SegPlain}, {Transport(8), Lift(5, 0, 2)}),
-         {},
-         RideEnd::Station,
-         2,
-         5,
-         5},
-        {"brake down to its limit, less the losses",
-         Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -60}, {0, 0, -70}},
-                  {SegLift, SegBrake, SegStation, SegPlain}, {Lift(20), Brake(8, 5)}),
-         {},
-         RideEnd::Station,
-         2,
-         7.5,
-         8},
-        {"complete stop",
-         Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}},
-                  {SegLift, SegBrake, SegStation, SegPlain}, {Lift(10), Brake(3, 5, true)}),
-         {},
-         RideEnd::Stop,
-         1,
-         0,
-         0},
-        {"rise too high",
-         Polyline({{0, 0, 0}, {0, 0, -10}, {0, 5, -20}, {0, 5, -30}},
-                  {SegLift, SegPlain, SegPlain, SegStation}, {Lift(5)}),
-         {},
-         RideEnd::Stall,
-         1,
-         0,
-         0},
+        {"drop without losses", RideEnd::Station, 2, drop - 1e-6, drop + 1e-6, {0, 0}, dropTrack},
+        {"lift raises a slow train", RideEnd::Station, 2, 5, 5, {}, raise},
+        {"lift slows a fast train", RideEnd::Station, 2, 5, 5, {}, slow},
+        {"brake down to its limit, less the losses", RideEnd::Station, 2, 7.5, 8, {}, limit},
+        {"complete stop", RideEnd::Stop, 1, 0, 0, {}, stop},
+        {"rise too high", RideEnd::Stall, 1, 0, 0, {}, rise},
+        {"NaN and infinite settings count as 0", RideEnd::Stall, 0, 0, 0, {}, hostile},
     };
     for (const EndCase& c : cases) {
         SCOPED_TRACE(c.name);
