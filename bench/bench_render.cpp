@@ -2,10 +2,12 @@
 // RenderFrame and one pick of the 20,000-segment synthetic track, and as the reference for
 // what the renderer can do, one draw call of the same line vertices from a static vertex
 // buffer in an otherwise identical frame. One frame of the demo track shows a real track.
+// The ride preview of the synthetic track is measured against its frame in the same run.
 #include "Camera3D.h"
 #include "DemoTrack.h"
 #include "FrameRendering.h"
 #include "OpenGLView.h"
+#include "RidePreview.h"
 #include "SurfaceFormat.h"
 #include "SyntheticTrack.h"
 #include "TrackDrawing.h"
@@ -17,6 +19,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 
@@ -107,6 +110,44 @@ void BM_ReferenceDraw(benchmark::State& state, RenderScene& scene) {
     CountVertices(state, scene);
 }
 
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// One RenderFrame of the scene, averaged over a few.
+double FrameSeconds(RenderScene& scene) {
+    constexpr int kFrames = 5;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kFrames; ++i) {
+        scene.view->RenderFrame();
+        glFinish();
+    }
+    return SecondsSince(start) / kFrames;
+}
+
+// The preview of a whole lap: the stations made plain and the motors given rates, so that the
+// train runs every segment. "frames" is its time in frames of the same track.
+void BM_RidePreview(benchmark::State& state, RenderScene& scene) {
+    TrackDocument lap = scene.document;
+    for (auto& segment : lap.Segments) {
+        if (segment.SegmentType == mKavrano_TrackIO_1_3::SegStation)
+            segment.SegmentType = mKavrano_TrackIO_1_3::SegPlain;
+        segment.LiftMotorAccel = segment.TransportMotorAccel = 1.0f;
+        segment.LiftMotorDecel = segment.TransportMotorDecel = 1.0f;
+    }
+    const double frame = FrameSeconds(scene);
+    mKV_RidePreview::RidePreview ride;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        ride = mKV_RidePreview::PreviewRide(scene.trace, lap);
+        benchmark::DoNotOptimize(ride.Samples.data());
+    }
+    const double each = SecondsSince(start) / static_cast<double>(state.iterations());
+    state.counters["samples"] = static_cast<double>(ride.Samples.size());
+    state.counters["full lap"] = ride.EndReason == mKV_RidePreview::RideEnd::Lap;
+    state.counters["frames"] = each / frame;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -121,6 +162,8 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_ReferenceDraw/synthetic", BM_ReferenceDraw,
                                  std::ref(synthetic))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_RidePreview/synthetic", BM_RidePreview, std::ref(synthetic))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_RenderFrame/demo", BM_RenderFrame, std::ref(demo))
         ->Unit(benchmark::kMillisecond);

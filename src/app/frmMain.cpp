@@ -3,6 +3,7 @@
 #include "MainLayout.h"
 #include "OpenGLView.h"
 #include "PlatformDialogs.h"
+#include "RidePreviewWindow.h"
 #include "RideTrack.h"
 #include "SegmentEditors.h"
 #include "SegmentSelection.h"
@@ -76,6 +77,7 @@ frmMain::frmMain(frmMainOptions opts)
                                                [this](const QString& name,
                                                       std::vector<mMain::SegmentEdit>&& edits) {
                                                    history.Commit(name, std::move(edits));
+                                                   ridePreview->Refresh();
                                                }},
       toolBar(new ucToolBar(this)), pbOpenGL(new OpenGLView(document, trace, camera, this)),
       panels(std::make_unique<SettingsPanels>(this)) {
@@ -99,6 +101,8 @@ frmMain::frmMain(frmMainOptions opts)
             std::exit(EXIT_FAILURE);
     });
     editors = std::make_unique<SegmentEditors>(context, *panels);
+    ridePreview = new RidePreviewWindow(
+        document, trace, [this](int32_t segment) { pbOpenGL->ClickSegment(segment); }, this);
     history.SetRefresh([this] {
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
@@ -142,6 +146,10 @@ void frmMain::CreateShortcuts() {
             ToolBar_ButtonClick(CmdSaveAs);
     });
     // A text box with typing not yet applied keeps these keys for its own undo.
+    // F5 also closes the preview from its own window.
+    auto* preview = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    preview->setContext(Qt::ApplicationShortcut);
+    connect(preview, &QShortcut::activated, this, [this] { ridePreview->Toggle(); });
     auto* undo = new QShortcut(QKeySequence::Undo, this);
     connect(undo, &QShortcut::activated, &history.Stack(), &QUndoStack::undo);
     for (const QKeySequence& keys :
@@ -310,6 +318,7 @@ bool frmMain::Form_Unload() {
 
 void frmMain::UpdateSettingsPanels() {
     mMain::UpdateSettingsPanels(context, *panels, *toolBar);
+    ridePreview->Refresh();
 }
 
 // Entering and moving over the window answer alike: only one local file is taken.

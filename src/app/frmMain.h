@@ -17,6 +17,7 @@
 #include <memory>
 
 class OpenGLView;
+class RidePreviewWindow;
 class SettingsPanels;
 class SegmentEditors;
 class UserDialogs;
@@ -56,9 +57,12 @@ public:
     OpenGLView& View() { return *pbOpenGL; }
     ucToolBar& ToolBar() { return *toolBar; }
     SettingsPanels& Panels() { return *panels; }
+    RidePreviewWindow& RidePreview() { return *ridePreview; }
     mMain::EditHistory& History() { return history; }
 
-    // Shows the panel that matches the selection and sets the buttons that depend on it.
+    // Shows the panel that matches the selection and sets the buttons that depend on it, and
+    // brings the ride preview up to date; undo, redo and open pass through here, and the
+    // editors' runs refresh the preview when they commit.
     void UpdateSettingsPanels();
 
 protected:
@@ -96,4 +100,5 @@ private:
     OpenGLView* pbOpenGL;
     std::unique_ptr<SettingsPanels> panels;
     std::unique_ptr<SegmentEditors> editors;
+    RidePreviewWindow* ridePreview;
 };

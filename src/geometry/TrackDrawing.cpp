@@ -1,6 +1,6 @@
 #include "TrackDrawing.h"
+#include "SegmentTypeColours.h"
 
-#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -23,29 +23,6 @@ namespace mKV_TraceTrack {
 
 namespace {
 
-struct Colour {
-    float r;
-    float g;
-    float b;
-};
-
-// Rails by segment type 0 to 4; any other type is white. Cross-ties are the rails at half.
-constexpr std::array<Colour, 5> RailColours{{
-    {0.0f, 0.75f, 1.0f}, // plain track
-    {1.0f, 0.5f, 0.0f},  // station
-    {0.0f, 1.0f, 0.0f},  // lift
-    {1.0f, 1.0f, 0.0f},  // transport
-    {1.0f, 0.0f, 0.0f},  // brake
-}};
-constexpr Colour White{1.0f, 1.0f, 1.0f};
-
-Colour RailColour(int32_t segType) {
-    if (segType < 0 || segType >= static_cast<int32_t>(RailColours.size())) {
-        return White;
-    }
-    return RailColours[static_cast<std::size_t>(segType)];
-}
-
 Colour Scaled(Colour c, float f) {
     return {c.r * f, c.g * f, c.b * f};
 }
@@ -64,7 +41,7 @@ struct GLLines {
     const TraceState& state;
 
     void StartSegment(const SpinePoint& point, float shade) const {
-        SetColour(Scaled(RailColour(point.SegType), shade));
+        SetColour(Scaled(SegmentTypeColour(point.SegType), shade));
         glEnd();
         glLoadName(static_cast<GLuint>(point.SegIndex));
         glBegin(GL_LINES);

@@ -144,8 +144,11 @@ void OpenGLView::mousePressEvent(QMouseEvent* event) {
     if (button != mCamera3D::ButtonLeft) {
         return;
     }
-    const int32_t name = PickAt(static_cast<int32_t>(std::lround(at.x())),
-                                static_cast<int32_t>(std::lround(at.y())));
+    ClickSegment(PickAt(static_cast<int32_t>(std::lround(at.x())),
+                        static_cast<int32_t>(std::lround(at.y()))));
+}
+
+void OpenGLView::ClickSegment(int32_t name) {
     mOGL3D::TogglePickedSegment(trace, name);
     RenderFrame();
     emit selectionChanged();

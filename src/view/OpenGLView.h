@@ -46,6 +46,10 @@ public:
     // ground's name, or NoPick. Shows nothing.
     int32_t PickAt(int32_t x, int32_t y);
 
+    // What a left click that picked `name` does: toggles that segment's selection (any other
+    // name clears it), redraws and sends selectionChanged.
+    void ClickSegment(int32_t name);
+
     // Stops drawing and the motion; the context itself goes with the widget.
     bool ReleaseOpenGL();
 

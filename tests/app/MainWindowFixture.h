@@ -3,6 +3,7 @@
 // The real main window on a temporary folder with the demo track, its modal seam answered by
 // the test.
 #include "DemoTrack.h"
+#include "NumericTextBox.h"
 #include "ScriptedDialogs.h"
 #include "SettingsPanels.h"
 #include "TempFolder.h"
@@ -58,6 +59,21 @@ protected:
     }
 
     QString Caption() const { return window->windowTitle(); }
+
+    template <typename W> W& Find(const char* name) {
+        W* w = window->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return *w;
+    }
+
+    // Types into a settings box and commits it with Enter, as the user does.
+    void TypeAndEnter(const char* box, const char* text) {
+        auto& edit = Find<NumericTextBox>(box);
+        edit.setFocus();
+        edit.selectAll();
+        QTest::keyClicks(&edit, text);
+        QTest::keyClick(&edit, Qt::Key_Return);
+    }
 
     void Open(const std::string& path) {
         dialogs.OpenPaths.push_back(QString::fromStdString(path));

@@ -43,20 +43,6 @@ protected:
         return found;
     }
 
-    template <typename W> W& Find(const char* name) {
-        W* w = window->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return *w;
-    }
-
-    void TypeAndEnter(const char* box, const char* text) {
-        auto& edit = Find<NumericTextBox>(box);
-        edit.setFocus();
-        edit.selectAll();
-        QTest::keyClicks(&edit, text);
-        QTest::keyClick(&edit, Qt::Key_Return);
-    }
-
     // Ctrl+Z and Ctrl+Y where the keyboard focus is.
     QWidget* Focus() const {
         QWidget* focus = QApplication::focusWidget();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TrackDocument.h"
+#include "TrackTracer.h"
 
 #include <string>
 #include <vector>
@@ -20,10 +21,16 @@ int InfoCommand(const std::string& path);
 int ExampleCommand(const std::string& out);
 int SetCommand(const CommandArgs& args);
 int DiffCommand(const CommandArgs& args);
+// The ride preview as JSON, or as a CSV table with csv.
+int RideCommand(const std::string& path, bool csv);
 
 // Reads path into doc. On a refusal prints "Error: Invalid Track File!" and, on the next line,
 // why, on stderr.
 bool LoadTrackOrReport(mKavrano_TrackIO_1_3::TrackDocument& doc, const std::string& path);
+
+// Reads and traces path. On a refusal prints why, as LoadTrackOrReport does.
+bool LoadAndTraceOrReport(mKavrano_TrackIO_1_3::TrackDocument& doc,
+                          mKV_TraceTrack::TraceState& trace, const std::string& path);
 
 // Writes doc to out; on a failure prints why on stderr and returns 1, otherwise 0.
 int SaveTrackOrReport(mKavrano_TrackIO_1_3::TrackDocument& doc, const std::string& out);

@@ -72,16 +72,23 @@ void WriteTrace(JsonWriter& json, const TraceState& state) {
 
 } // namespace
 
+bool LoadAndTraceOrReport(mKavrano_TrackIO_1_3::TrackDocument& doc, TraceState& trace,
+                          const std::string& path) {
+    if (!LoadTrackOrReport(doc, path))
+        return false;
+    // With no segments there is nothing to trace; with segments a false is a refusal.
+    if (mKV_TraceTrack::TraceTrack(trace, doc) || doc.SegmentCount == 0)
+        return true;
+    ReportInvalidTrack("the track cannot be traced: its spine would exceed " +
+                       std::to_string(int64_t(mKV_TraceTrack::MaxSpinePoints)) + " points");
+    return false;
+}
+
 int TraceCommand(const std::string& path) {
     mKavrano_TrackIO_1_3::TrackDocument doc;
-    if (!LoadTrackOrReport(doc, path))
-        return 1;
     TraceState state;
-    // With no segments there is nothing to trace; with segments a false is a refusal.
-    if (!mKV_TraceTrack::TraceTrack(state, doc) && doc.SegmentCount > 0)
-        return ReportInvalidTrack("the track cannot be traced: its spine would exceed " +
-                                  std::to_string(int64_t(mKV_TraceTrack::MaxSpinePoints)) +
-                                  " points");
+    if (!LoadAndTraceOrReport(doc, state, path))
+        return 1;
     mKV_TraceTrack::BuildSpine(state, doc);
     JsonWriter json(std::cout);
     WriteTrace(json, state);

@@ -1,0 +1,40 @@
+#pragma once
+
+// A chart of ride values against distance, with coloured bands behind the curves, that
+// reports the distance under the pointer when it moves and when the left button is pressed.
+
+#include <QChartView>
+#include <QColor>
+
+#include <vector>
+
+class RideChartView : public QChartView {
+    Q_OBJECT
+
+public:
+    // A stretch of track drawn as a band from `from` to `to` metres.
+    struct Band {
+        double from;
+        double to;
+        QColor colour;
+    };
+
+    explicit RideChartView(QChart* chart, QWidget* parent = nullptr);
+
+    void SetBands(std::vector<Band> bands);
+
+signals:
+    void hovered(double distance);
+    void clicked(double distance);
+
+protected:
+    void drawBackground(QPainter* painter, const QRectF& rect) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    // False when the chart has no curve to measure against.
+    bool DistanceAt(const QPointF& pos, double& distance) const;
+
+    std::vector<Band> bands;
+};

@@ -1,0 +1,316 @@
+#include "RidePreview.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace mKV_RidePreview {
+
+using mKavrano_TrackIO_1_3::SegBrake;
+using mKavrano_TrackIO_1_3::SegLift;
+using mKavrano_TrackIO_1_3::SegStation;
+using mKavrano_TrackIO_1_3::SegTransport;
+using mKavrano_TrackIO_1_3::TrackDocument;
+using mKavrano_TrackIO_1_3::TrackSegment;
+using mKV_TraceTrack::TraceState;
+using mKV_TraceTrack::TrackSample;
+
+namespace {
+
+struct Vec {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+
+    friend bool operator==(const Vec&, const Vec&) = default;
+};
+
+Vec operator+(Vec a, Vec b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+Vec operator-(Vec a, Vec b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+Vec operator*(double k, Vec a) {
+    return {k * a.x, k * a.y, k * a.z};
+}
+double Dot(Vec a, Vec b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+double Length(Vec a) {
+    return std::sqrt(Dot(a, a));
+}
+
+Vec Column(const Matrix3D& m, int c) {
+    return {m[c], m[4 + c], m[8 + c]};
+}
+
+Vec PositionOf(const TrackSample& s) {
+    return {s.World[3], s.World[7], s.World[11]};
+}
+
+// A setting a hostile file made infinite or NaN counts as 0; a negative rate as 0 too.
+double Setting(float v) {
+    return std::isfinite(v) ? v : 0.0;
+}
+double Rate(float v) {
+    return std::max(Setting(v), 0.0);
+}
+
+struct Motor {
+    double Speed;
+    double Accel;
+    double Decel;
+};
+
+std::optional<Motor> MotorOf(const TrackSegment& s) {
+    if (s.SegmentType == SegLift)
+        return Motor{Rate(s.LiftMotorSpeed), Rate(s.LiftMotorAccel), Rate(s.LiftMotorDecel)};
+    if (s.SegmentType == SegTransport)
+        return Motor{Rate(s.TransportMotorSpeed), Rate(s.TransportMotorAccel),
+                     Rate(s.TransportMotorDecel)};
+    return std::nullopt;
+}
+
+// The motor holds the train: it pulls v² towards its speed at its own rates.
+double MotorStep(double v2, const Motor& m, double step) {
+    const double target = m.Speed * m.Speed;
+    if (v2 < target)
+        return std::min(v2 + 2.0 * m.Accel * step, target);
+    if (v2 > target)
+        return std::max(v2 - 2.0 * m.Decel * step, target);
+    return v2;
+}
+
+bool StopsCompletely(const TrackSegment& s) {
+    return s.SegmentType == SegBrake && s.BrakeCompleteStop && !s.BrakeWheels;
+}
+
+// v² after one step of length `step` that drops the train by `drop`, under the rules of s.
+double StepV2(const TrackSegment& s, double v2, double drop, double step,
+              const RideLosses& losses) {
+    if (step == 0.0)
+        return v2;
+    if (const std::optional<Motor> motor = MotorOf(s))
+        return MotorStep(v2, *motor, step);
+    const bool brake = s.SegmentType == SegBrake;
+    const double wheels = Rate(s.BrakeWheelsSpeed);
+    if (brake && s.BrakeWheels && v2 < wheels * wheels)
+        return MotorStep(v2, {wheels, Rate(s.BrakeWheelsAccel), Rate(s.BrakeWheelsDecel)}, step);
+    double next =
+        v2 + 2.0 * Gravity * drop - 2.0 * (losses.Rolling * Gravity + losses.Drag * v2) * step;
+    if (brake) {
+        const double limit = s.BrakeCompleteStop ? 0.0 : Rate(s.BrakeSpeedLimit);
+        if (next > limit * limit)
+            next = std::max(next - 2.0 * Rate(s.BrakeDecel) * step, limit * limit);
+    }
+    return next;
+}
+
+// A sample of the path: segment by segment, sample by sample.
+struct PathIndex {
+    int32_t Segment = 0;
+    int32_t Sample = 0;
+
+    friend bool operator==(const PathIndex&, const PathIndex&) = default;
+};
+
+class Path {
+public:
+    Path(const TraceState& trace, const TrackDocument& doc)
+        : trace(trace), doc(doc), count(std::min({trace.TracedSegmentCount, doc.SegmentCount,
+                                                  static_cast<int32_t>(trace.TracedSegments.size()),
+                                                  static_cast<int32_t>(doc.Segments.size())})) {}
+
+    // The first sample of the lowest lift or transport.
+    std::optional<PathIndex> Start() const {
+        for (int32_t i = 0; i < count; ++i)
+            if (MotorOf(doc.Segments[i]) && SampleCount(i) > 0)
+                return PathIndex{i, 0};
+        return std::nullopt;
+    }
+
+    // The sample after `at`; a closed track runs on through its first sample.
+    std::optional<PathIndex> Next(PathIndex at) const {
+        if (at.Sample + 1 < SampleCount(at.Segment))
+            return PathIndex{at.Segment, at.Sample + 1};
+        for (int32_t i = at.Segment + 1; i < count; ++i)
+            if (SampleCount(i) > 0)
+                return PathIndex{i, 0};
+        if (!doc.TrackClosed)
+            return std::nullopt;
+        for (int32_t i = 0; i <= at.Segment; ++i)
+            if (SampleCount(i) > 0)
+                return PathIndex{i, 0};
+        return std::nullopt;
+    }
+
+    const TrackSample& Sample(PathIndex at) const {
+        return trace.TracedSegments[at.Segment].Samples[at.Sample];
+    }
+    const TrackSegment& Segment(PathIndex at) const { return doc.Segments[at.Segment]; }
+
+    size_t SampleTotal() const {
+        size_t total = 0;
+        for (int32_t i = 0; i < count; ++i)
+            total += static_cast<size_t>(SampleCount(i));
+        return total;
+    }
+
+private:
+    int32_t SampleCount(int32_t segment) const {
+        const auto& seg = trace.TracedSegments[segment];
+        return std::min(seg.SampleCount, static_cast<int32_t>(seg.Samples.size()));
+    }
+
+    const TraceState& trace;
+    const TrackDocument& doc;
+    int32_t count;
+};
+
+struct LapPoint {
+    PathIndex At;
+    Vec Position;
+    double V2 = 0.0;
+    double Distance = 0.0;
+};
+
+// The train's acceleration at lap point k, from its nearest neighbours at other positions.
+Vec AccelerationAt(const std::vector<LapPoint>& lap, size_t k, std::optional<size_t> before,
+                   std::optional<size_t> after) {
+    const LapPoint& p = lap[k];
+    if (before && after) {
+        const LapPoint& b = lap[*before];
+        const LapPoint& a = lap[*after];
+        const double sb = p.Distance - b.Distance; // only repeats of a position lie between
+        const double sa = a.Distance - p.Distance;
+        const Vec curvature = (2.0 / (sb + sa)) * ((1.0 / sa) * (a.Position - p.Position) -
+                                                   (1.0 / sb) * (p.Position - b.Position));
+        const Vec chord = a.Position - b.Position;
+        const double chordLength = Length(chord);
+        const Vec along = chordLength > 0.0 ? (1.0 / chordLength) * chord : Vec{};
+        return p.V2 * curvature + ((a.V2 - b.V2) / (2.0 * (sb + sa))) * along;
+    }
+    if (after) {
+        const Vec step = lap[*after].Position - p.Position;
+        const double s = Length(step);
+        return ((lap[*after].V2 - p.V2) / (2.0 * s * s)) * step;
+    }
+    if (before) {
+        const Vec step = p.Position - lap[*before].Position;
+        const double s = Length(step);
+        return ((p.V2 - lap[*before].V2) / (2.0 * s * s)) * step;
+    }
+    return {};
+}
+
+void AddForces(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& path) {
+    // Samples that repeat a position (a segment starts where the last one ended) take their
+    // neighbours from beyond the repeat.
+    std::optional<size_t> before;
+    ride.Samples.reserve(lap.size());
+    for (size_t k = 0; k < lap.size(); ++k) {
+        const LapPoint& p = lap[k];
+        if (k > 0 && lap[k - 1].Position != p.Position)
+            before = k - 1;
+        size_t next = k + 1;
+        while (next < lap.size() && lap[next].Position == p.Position)
+            ++next;
+        const std::optional<size_t> after =
+            next < lap.size() ? std::optional<size_t>(next) : std::nullopt;
+        const Matrix3D& frame = path.Sample(p.At).Orientation;
+        const Vec felt =
+            (1.0 / Gravity) * (AccelerationAt(lap, k, before, after) + Vec{0.0, Gravity, 0.0});
+        ride.Samples.push_back({p.At.Segment, p.Distance, p.Position.y, std::sqrt(p.V2),
+                                Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
+                                -Dot(felt, Column(frame, 2))});
+    }
+}
+
+} // namespace
+
+const char* RideEndName(RideEnd reason) {
+    switch (reason) {
+    case RideEnd::Lap:
+        return "lap";
+    case RideEnd::End:
+        return "end";
+    case RideEnd::Station:
+        return "station";
+    case RideEnd::Stop:
+        return "stop";
+    case RideEnd::Stall:
+        return "stall";
+    }
+    return "end";
+}
+
+RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
+                        const RideLosses& losses) {
+    RidePreview ride;
+    const Path path(trace, doc);
+    const std::optional<PathIndex> start = path.Start();
+    if (!start)
+        return ride;
+    const Motor motor = *MotorOf(path.Segment(*start));
+    ride.Started = true;
+    ride.StartSegment = start->Segment;
+    ride.StartSpeed = motor.Speed;
+
+    std::vector<LapPoint> lap;
+    lap.reserve(path.SampleTotal() + 1);
+    lap.push_back({*start, PositionOf(path.Sample(*start)), motor.Speed * motor.Speed});
+    for (;;) {
+        const LapPoint& here = lap.back();
+        const std::optional<PathIndex> next = path.Next(here.At);
+        if (!next) {
+            ride.EndReason = RideEnd::End;
+            break;
+        }
+        const Vec position = PositionOf(path.Sample(*next));
+        const double step = Length(position - here.Position);
+        const TrackSegment& rules = path.Segment(here.At);
+        const double v2 = StepV2(rules, here.V2, here.Position.y - position.y, step, losses);
+        lap.push_back({*next, position, v2, here.Distance + step});
+        if (!(v2 > 0.0)) {
+            lap.back().V2 = 0.0;
+            ride.EndReason = StopsCompletely(rules) ? RideEnd::Stop : RideEnd::Stall;
+            break;
+        }
+        if (*next == *start) {
+            ride.EndReason = RideEnd::Lap;
+            break;
+        }
+        if (path.Segment(*next).SegmentType == SegStation) {
+            ride.EndReason = RideEnd::Station;
+            break;
+        }
+    }
+    AddForces(ride, lap, path);
+    ride.EndSegment = ride.Samples.back().Segment;
+    ride.EndSpeed = ride.Samples.back().Speed;
+    return ride;
+}
+
+std::string DescribeRideEnd(const RidePreview& ride) {
+    if (!ride.Started)
+        return NoStartReason;
+    const std::string segment = " segment " + std::to_string(ride.EndSegment);
+    const std::string at =
+        " at " + std::to_string(std::lround(ride.Samples.back().Distance)) + " m";
+    switch (ride.EndReason) {
+    case RideEnd::Lap:
+        return "Completes the lap" + at;
+    case RideEnd::End:
+        return "Reaches the end of the track in" + segment + at;
+    case RideEnd::Station:
+        return "Enters the station in" + segment + at;
+    case RideEnd::Stop:
+        return "Stops in" + segment + at;
+    case RideEnd::Stall:
+        return "Stalls in" + segment + at;
+    }
+    return {};
+}
+
+} // namespace mKV_RidePreview

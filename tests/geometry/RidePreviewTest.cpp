@@ -1,0 +1,107 @@
+#include "RidePreview.h"
+#include "RideTracks.h"
+#include "TrackTracer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using namespace mKavrano_TrackIO_1_3;
+using mKV_RidePreview::Gravity;
+using mKV_RidePreview::RideEnd;
+using mKV_RidePreview::RideLosses;
+using mKV_RidePreview::RidePreview;
+using namespace test_tracks;
+
+RidePreview Ride(const TrackDocument& doc, RideLosses losses = {}) {
+    mKV_TraceTrack::TraceState trace;
+    EXPECT_TRUE(mKV_TraceTrack::TraceTrack(trace, doc));
+    return mKV_RidePreview::PreviewRide(trace, doc, losses);
+}
+
+struct EndCase {
+    const char* name;
+    RideEnd reason;
+    int32_t segment;
+    double lowest, highest; // the speed the lap ends with
+    RideLosses losses;
+    const TrackDocument& doc;
+};
+
+TEST(RidePreview, EndsWhereTheSettingsTakeTheTrain) {
+    const double drop = std::sqrt(3.0 * 3.0 + 2.0 * Gravity * 20.0);
+    const std::vector<Vector3D> level{{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}};
+    const std::vector<int32_t> motors{SegTransport, SegLift, SegStation, SegPlain};
+    const std::vector<int32_t> brake{SegLift, SegBrake, SegStation, SegPlain};
+    const TrackDocument dropTrack = Polyline({{0, 20, 0}, {0, 20, -10}, {0, 0, -30}, {0, 0, -40}},
+                                             {SegLift, SegPlain, SegStation, SegPlain}, {Lift(3)});
+    const TrackDocument raise = Polyline(level, motors, {Transport(2), Lift(5, 1)});
+    const TrackDocument slow = Polyline(level, motors, {Transport(8), Lift(5, 0, 2)});
+    const TrackDocument limit = Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -60}, {0, 0, -70}}, brake,
+                                         {Lift(20), Brake(8, 5)});
+    const TrackDocument stop = Polyline(level, brake, {Lift(10), Brake(3, 5, true)});
+    const TrackDocument rise = Polyline({{0, 0, 0}, {0, 0, -10}, {0, 5, -20}, {0, 5, -30}},
+                                        {SegLift, SegPlain, SegPlain, SegStation}, {Lift(5)});
+    const TrackDocument hostile =
+        Polyline(level, {SegLift, SegStation, SegPlain, SegPlain}, {Lift(std::nanf(""), INFINITY)});
+    const EndCase cases[] = {
+        {"drop without losses", RideEnd::Station, 2, drop - 1e-6, drop + 1e-6, {0, 0}, dropTrack},
+        {"lift raises a slow train", RideEnd::Station, 2, 5, 5, {}, raise},
+        {"lift slows a fast train", RideEnd::Station, 2, 5, 5, {}, slow},
+        {"brake down to its limit, less the losses", RideEnd::Station, 2, 7.5, 8, {}, limit},
+        {"complete stop", RideEnd::Stop, 1, 0, 0, {}, stop},
+        {"rise too high", RideEnd::Stall, 1, 0, 0, {}, rise},
+        {"NaN and infinite settings count as 0", RideEnd::Stall, 0, 0, 0, {}, hostile},
+    };
+    for (const EndCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RidePreview ride = Ride(c.doc, c.losses);
+        ASSERT_TRUE(ride.Started);
+        EXPECT_EQ(ride.StartSegment, 0);
+        EXPECT_EQ(ride.Samples.front().Speed, ride.StartSpeed);
+        EXPECT_EQ(ride.EndReason, c.reason);
+        EXPECT_EQ(ride.EndSegment, c.segment);
+        EXPECT_EQ(ride.Samples.back().Segment, c.segment);
+        EXPECT_GE(ride.EndSpeed, c.lowest);
+        EXPECT_LE(ride.EndSpeed, c.highest);
+    }
+}
+
+TEST(RidePreview, LevelTrackAtConstantSpeedFeelsOnlyGravity) {
+    const RidePreview ride = Ride(Polyline({{0, 0, 0}, {0, 0, -20}, {0, 0, -40}, {0, 0, -50}},
+                                           {SegTransport, SegTransport, SegStation, SegPlain},
+                                           {Transport(5), Transport(5)}));
+    ASSERT_GT(ride.Samples.size(), 40u);
+    for (const auto& s : ride.Samples) {
+        EXPECT_NEAR(s.VerticalG, 1.0, 1e-9);
+        EXPECT_NEAR(s.LateralG, 0.0, 1e-9);
+        EXPECT_NEAR(s.LongitudinalG, 0.0, 1e-9);
+    }
+    EXPECT_NEAR(ride.Samples.back().Distance, 40.0, 1e-4);
+}
+
+TEST(RidePreview, BottomOfAVerticalCircleAddsTheCentripetalLoad) {
+    const double r = 10, v = 10;
+    const RidePreview ride = Ride(VerticalCircle(float(r), float(v)));
+    ASSERT_TRUE(ride.Started);
+    EXPECT_EQ(ride.EndReason, RideEnd::Lap);
+    EXPECT_NEAR(ride.Samples.back().Distance, 2 * std::numbers::pi * r, 0.01 * r);
+    const auto bottom = std::min_element(ride.Samples.begin(), ride.Samples.end(),
+                                         [](auto& a, auto& b) { return a.Height < b.Height; });
+    EXPECT_NEAR(bottom->VerticalG, 1 + v * v / (Gravity * r), 0.01);
+    EXPECT_NEAR(bottom->LateralG, 0.0, 1e-6);
+    EXPECT_NEAR(bottom->Speed, v, 1e-9);
+}
+
+TEST(RidePreview, NeedsALiftOrATransportToStart) {
+    const RidePreview ride =
+        Ride(Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -20}}, {SegPlain, SegBrake, SegStation}));
+    EXPECT_FALSE(ride.Started);
+    EXPECT_TRUE(ride.Samples.empty());
+    EXPECT_EQ(mKV_RidePreview::DescribeRideEnd(ride), "needs a lift or a transport to start");
+}
+
+} // namespace
