@@ -10,7 +10,8 @@ constexpr const char* kUsage = "usage: kvtrack dump FILE\n"
                                "       kvtrack trace FILE\n"
                                "       kvtrack resave IN OUT\n"
                                "       kvtrack info FILE\n"
-                               "       kvtrack example OUT\n";
+                               "       kvtrack example OUT\n"
+                               "       kvtrack --help\n";
 
 int Usage() {
     std::cerr << kUsage;
@@ -28,6 +29,10 @@ int main(int argc, char** argv) {
     if (argc < 2)
         return Usage();
     const std::string command = argv[1];
+    if (argc == 2 && command == "--help") {
+        std::cout << kUsage;
+        return 0;
+    }
     if (argc == 3) {
         const std::string file = argv[2];
         if (command == "dump")
