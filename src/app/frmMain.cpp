@@ -141,6 +141,12 @@ void frmMain::CreateShortcuts() {
         if (state.bTrackLoaded)
             ToolBar_ButtonClick(CmdSaveAs);
     });
+    // In look mode Ctrl and S steer the camera.
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, [this] {
+        if (state.bTrackLoaded && camera.LookMode == mCamera3D::LookOff)
+            SaveCommand();
+    });
     // A text box with typing not yet applied keeps these keys for its own undo.
     auto* undo = new QShortcut(QKeySequence::Undo, this);
     connect(undo, &QShortcut::activated, &history.Stack(), &QUndoStack::undo);
@@ -238,7 +244,15 @@ bool frmMain::SaveAsCommand() {
     request.OverwritePrompt = true;
     if (!context.Dialogs.ShowSaveDialog(request))
         return false;
-    const SaveResult saved = SaveTrackFile(document, request.FileName.toStdString());
+    return SaveTrackTo(request.FileName.toStdString());
+}
+
+void frmMain::SaveCommand() {
+    SaveTrackTo(state.CurrentFileName);
+}
+
+bool frmMain::SaveTrackTo(const std::string& path) {
+    const SaveResult saved = SaveTrackFile(document, path);
     if (!saved.Saved) {
         context.Dialogs.ShowExclamationMessage(QString::fromStdString("Error: Unable to save \"" +
                                                                       saved.Path + "\"!\r\n" +
@@ -246,7 +260,7 @@ bool frmMain::SaveAsCommand() {
                                                "Error!");
         return false;
     }
-    state.CurrentFileName = request.FileName.toStdString();
+    state.CurrentFileName = path;
     mMain::UpdateTitle(state);
     history.MarkSaved();
     return true;
