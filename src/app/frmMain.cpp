@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QIcon>
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
@@ -63,6 +64,14 @@ mFileDialog::FileDialogRequest TrackFileRequest(const std::string& fileName, con
     return request;
 }
 
+// The icon the desktop shows for the program, in the sizes the theme installs.
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tornelle-%1.png").arg(size));
+    return icon;
+}
+
 } // namespace
 
 frmMain::frmMain(frmMainOptions opts)
@@ -103,6 +112,7 @@ frmMain::frmMain(frmMainOptions opts)
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
     });
+    setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
     CreateShortcuts();
 }

@@ -21,6 +21,8 @@ TEST_F(MainWindowTest, StartsEmptyWithTheVersionTitle) {
     EXPECT_EQ(window->ToolBar().ButtonToolTip(3), "Select All");
     EXPECT_EQ(window->ToolBar().ButtonToolTip(4), "UnSelect All");
     EXPECT_EQ(window->ToolBar().ButtonToolTip(5), "About Tornelle...");
+    EXPECT_EQ(window->windowIcon().availableSizes(),
+              (QList<QSize>{{48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     window->ToolBar_ButtonClick(frmMain::CmdAbout);
     EXPECT_EQ(dialogs.AboutBoxes, 1);
     window->ToolBar_ButtonClick(17); // not a command
