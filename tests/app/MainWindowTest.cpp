@@ -179,7 +179,9 @@ TEST_F(MainWindowTest, CtrlSSavesInPlaceOutsideLookMode) {
 
     rightClick(); // in look mode Ctrl and S steer the camera
     ASSERT_NE(window->Camera().LookMode, mCamera3D::LookOff);
-    ctrlS();
+    QTest::keyPress(&window->View(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(window->Camera().KeyState[mCamera3D::KeyS]);
+    QTest::keyRelease(&window->View(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
     rightClick();
 
