@@ -1,5 +1,7 @@
 #include "MainState.h"
 
+#include "Version.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -38,9 +40,7 @@ std::string ShortTrackName(const std::string& path) {
 void UpdateTitle(MainState& state) {
     state.bTrackModified = false;
     if (state.CurrentFileName.empty())
-        SetCaption(state, kTitlePrefix + " v" + std::to_string(kVersionMajor) + "." +
-                              std::to_string(kVersionMinor) + "." +
-                              std::to_string(kVersionRevision));
+        SetCaption(state, kTitlePrefix + " v" + mVersion::kVersionText);
     else
         SetCaption(state, kTitlePrefix + " - " + ShortTrackName(state.CurrentFileName));
 }

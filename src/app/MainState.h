@@ -5,10 +5,6 @@
 
 namespace mMain {
 
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 3;
-inline constexpr int kVersionRevision = 0;
-
 // The document-level flags the commands, panels and editors share, and the window caption.
 struct MainState {
     std::string CurrentFileName; // track file last opened or saved

@@ -1,11 +1,11 @@
 #include "RideTrack.h"
 
+#include "SimulatorLaunch.h"
 #include "TrackWriter.h"
 #include "UserDialogs.h"
 
 #include <QProcess>
 #include <QString>
-#include <QStringList>
 
 #include <cstdio>
 #include <filesystem>
@@ -34,6 +34,11 @@ void RideTrack(AppContext& app, const std::string& programFolder) {
             "Error!");
         return;
     }
+    const SimulatorLaunch launch = PlanSimulatorLaunch(paths);
+    if (!launch.Error.isEmpty()) {
+        app.Dialogs.ShowExclamationMessage(launch.Error, "Error!");
+        return;
+    }
     const mKavrano_TrackIO_1_3::SaveResult saved =
         mKavrano_TrackIO_1_3::SaveTrackFile(app.Document, paths.TemporaryTrack);
     if (!saved.Saved) {
@@ -43,12 +48,10 @@ void RideTrack(AppContext& app, const std::string& programFolder) {
                                            "Error!");
         return;
     }
-    // The simulator's command line is "<simulator> -s <track>"; the arguments go to it as a
-    // list, so a folder with spaces needs no quoting.
-    const QString simulator = QString::fromStdString(paths.Simulator);
-    if (!QProcess::startDetached(simulator, {"-s", QString::fromStdString(paths.TemporaryTrack)},
+    if (!QProcess::startDetached(launch.Program, launch.Arguments,
                                  QString::fromStdString(paths.ProgramFolder)))
-        app.Dialogs.ShowExclamationMessage("Error: Unable to start \"" + simulator + "\"!",
+        app.Dialogs.ShowExclamationMessage("Error: Unable to start \"" +
+                                               QString::fromStdString(paths.Simulator) + "\"!",
                                            "Error!");
 }
 

@@ -16,8 +16,9 @@ struct RidePaths {
 RidePaths BuildRidePaths(const std::string& programFolder);
 
 // Writes the document as it is in memory to the temporary track and starts the simulator on
-// it without waiting. Does nothing without a loaded track; every failure is reported
-// through the dialogs and leaves the caption and the modified flag as they were.
+// it without waiting, through Wine when the simulator is a Windows program. Does nothing without a
+// loaded track; every failure is reported through the dialogs and leaves the caption and the
+// modified flag as they were.
 void RideTrack(AppContext& app, const std::string& programFolder);
 
 // Deletes the temporary track, ignoring a file that is not there.

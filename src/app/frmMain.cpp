@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QIcon>
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
@@ -64,6 +65,14 @@ mFileDialog::FileDialogRequest TrackFileRequest(const std::string& fileName, con
     return request;
 }
 
+// The icon the desktop shows for the program, in the sizes the theme installs.
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tornelle-%1.png").arg(size));
+    return icon;
+}
+
 } // namespace
 
 frmMain::frmMain(frmMainOptions opts)
@@ -107,6 +116,7 @@ frmMain::frmMain(frmMainOptions opts)
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
     });
+    setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
     CreateShortcuts();
 }
@@ -144,6 +154,12 @@ void frmMain::CreateShortcuts() {
     connect(saveAs, &QShortcut::activated, this, [this] {
         if (state.bTrackLoaded)
             ToolBar_ButtonClick(CmdSaveAs);
+    });
+    // In look mode Ctrl and S steer the camera.
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, [this] {
+        if (state.bTrackLoaded && camera.LookMode == mCamera3D::LookOff)
+            SaveCommand();
     });
     // A text box with typing not yet applied keeps these keys for its own undo.
     // F5 also closes the preview from its own window.
@@ -246,7 +262,15 @@ bool frmMain::SaveAsCommand() {
     request.OverwritePrompt = true;
     if (!context.Dialogs.ShowSaveDialog(request))
         return false;
-    const SaveResult saved = SaveTrackFile(document, request.FileName.toStdString());
+    return SaveTrackTo(request.FileName.toStdString());
+}
+
+void frmMain::SaveCommand() {
+    SaveTrackTo(state.CurrentFileName);
+}
+
+bool frmMain::SaveTrackTo(const std::string& path) {
+    const SaveResult saved = SaveTrackFile(document, path);
     if (!saved.Saved) {
         context.Dialogs.ShowExclamationMessage(QString::fromStdString("Error: Unable to save \"" +
                                                                       saved.Path + "\"!\r\n" +
@@ -254,7 +278,7 @@ bool frmMain::SaveAsCommand() {
                                                "Error!");
         return false;
     }
-    state.CurrentFileName = request.FileName.toStdString();
+    state.CurrentFileName = path;
     mMain::UpdateTitle(state);
     history.MarkSaved();
     return true;

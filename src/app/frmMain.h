@@ -85,6 +85,11 @@ private:
     void OpenCommand();
     // True when the track was written.
     bool SaveAsCommand();
+    // Writes the track back to the file it was opened from or last saved as.
+    void SaveCommand();
+    // Writes the whole document to path; on success it becomes the current file and the
+    // caption loses its "*". A failure is shown and changes nothing. True when written.
+    bool SaveTrackTo(const std::string& path);
     void SelectAll(bool selected);
     std::string ProgramFolder() const;
 

@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "OGLInfo.h"
+#include "Version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -41,7 +42,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     AddLabel(*layout, QStringLiteral("Label1"), QStringLiteral("Kavrano"), 12, false);
     AddLabel(*layout, QStringLiteral("Label2"), QStringLiteral("Tornelle"), 22, true);
-    AddLabel(*layout, QStringLiteral("Label3"), QStringLiteral("v1.3.0"), 10, false);
+    AddLabel(*layout, QStringLiteral("Label3"),
+             QStringLiteral("v") + QString::fromLatin1(mVersion::kVersionText), 10, false);
     AddLine(*layout, QStringLiteral("Line1"), QPalette::Dark);
     AddLine(*layout, QStringLiteral("Line2"), QPalette::Light);
     AddLabel(*layout, QStringLiteral("Label6"), QStringLiteral("Renderer:"), 9, true);

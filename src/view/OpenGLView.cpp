@@ -21,6 +21,12 @@ void ShowFatalErrorAndQuit(const QString& text, const QString& title) {
     std::exit(EXIT_FAILURE);
 }
 
+bool MovesCamera(int32_t code) {
+    using namespace mCamera3D;
+    return code == KeyW || code == KeyS || code == KeyA || code == KeyD || code == KeyPageUp ||
+           code == KeyPageDown;
+}
+
 int32_t ToDevicePixels(double logical, double ratio) {
     return static_cast<int32_t>(std::lround(logical * ratio));
 }
@@ -111,6 +117,17 @@ void OpenGLView::paintGL() {
         DrawCurrentFrame();
     }
     frameOnScreen = false;
+}
+
+bool OpenGLView::event(QEvent* event) {
+    // In look mode the moving keys steer even with Ctrl or Shift held, so no window shortcut
+    // (Ctrl+S, Ctrl+Shift+S) may take them.
+    if (event->type() == QEvent::ShortcutOverride && camera.LookMode != mCamera3D::LookOff &&
+        MovesCamera(mCamera3D::KeyCodeFromQt(static_cast<QKeyEvent*>(event)->key()))) {
+        event->accept();
+        return true;
+    }
+    return QOpenGLWidget::event(event);
 }
 
 void OpenGLView::keyPressEvent(QKeyEvent* event) {

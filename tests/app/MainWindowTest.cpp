@@ -1,4 +1,5 @@
 // The real main window, driven as a user would, with the modal seam answered by the test.
+#include "Camera3D.h"
 #include "MainLayout.h"
 #include "MainWindowFixture.h"
 #include "OpenGLView.h"
@@ -20,6 +21,8 @@ TEST_F(MainWindowTest, StartsEmptyWithTheVersionTitle) {
     EXPECT_EQ(window->ToolBar().ButtonToolTip(3), "Select All");
     EXPECT_EQ(window->ToolBar().ButtonToolTip(4), "UnSelect All");
     EXPECT_EQ(window->ToolBar().ButtonToolTip(5), "About Tornelle...");
+    EXPECT_EQ(window->windowIcon().availableSizes(),
+              (QList<QSize>{{48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     window->ToolBar_ButtonClick(frmMain::CmdAbout);
     EXPECT_EQ(dialogs.AboutBoxes, 1);
     window->ToolBar_ButtonClick(17); // not a command
@@ -164,6 +167,43 @@ TEST_F(MainWindowTest, SaveAsWritesAndClearsTheStar) {
     dialogs.SavePaths.push_back("");
     window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
     EXPECT_TRUE(window->State().bTrackModified);
+}
+
+TEST_F(MainWindowTest, CtrlSSavesInPlaceOutsideLookMode) {
+    const auto ctrlS = [this] { QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier); };
+    const auto rightClick = [this] { QTest::mouseClick(&window->View(), Qt::RightButton); };
+    ctrlS(); // nothing loaded
+    Open(demoPath);
+    EditFirstSegment();
+    const bool edited = window->Document().Segments[0].Tunnel;
+
+    rightClick(); // in look mode Ctrl and S steer the camera
+    ASSERT_NE(window->Camera().LookMode, mCamera3D::LookOff);
+    QTest::keyPress(&window->View(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(window->Camera().KeyState[mCamera3D::KeyS]);
+    QTest::keyRelease(&window->View(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+    rightClick();
+
+    ctrlS();
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
+    EXPECT_TRUE(dialogs.SaveRequests.empty());
+    EXPECT_TRUE(dialogs.Messages.empty());
+    TrackDocument onDisk;
+    ASSERT_TRUE(LoadTrackFile(onDisk, demoPath));
+    EXPECT_EQ(onDisk.Segments[0].Tunnel, edited);
+    window->History().Stack().undo(); // leaves the saved step
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+
+    // A failed save is shown and keeps the star.
+    std::filesystem::remove(demoPath);
+    folder.MakeFolder("demo.kvtrack");
+    folder.Write("demo.kvtrack/inside", {1});
+    ctrlS();
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Title, "Error!");
+    EXPECT_TRUE(dialogs.Messages[0].Text.contains("demo.kvtrack"));
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndKeepsUnsavedWork) {

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -31,17 +33,31 @@ struct RideFixture {
     }
 };
 
-// A stand-in simulator that records its arguments and a copy of the track it was given.
-void WriteFakeSimulator(const std::string& folder) {
-    const std::string path = folder + "/KavranoSimulator.exe";
-    std::ofstream script(path);
-    script << "#!/bin/sh\n"
-              "cd \"$(dirname \"$0\")\"\n"
-              "printf '%s\\n' \"$@\" > args.tmp && mv args.tmp args.txt\n"
-              "cp \"$2\" given.kvtrack\n";
-    script.close();
+void WriteScript(const std::string& path, const std::string& text) {
+    std::ofstream(path) << text;
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
+
+// A stand-in simulator that records its arguments and a copy of the track it was given.
+void WriteFakeSimulator(const std::string& folder) {
+    WriteScript(folder + "/KavranoSimulator.exe",
+                "#!/bin/sh\n"
+                "cd \"$(dirname \"$0\")\"\n"
+                "printf '%s\\n' \"$@\" > args.tmp && mv args.tmp args.txt\n"
+                "cp \"$2\" given.kvtrack\n");
+}
+
+// Makes a folder the whole of PATH while it lives, so that no installed Wine is found.
+class PathOnly {
+public:
+    explicit PathOnly(const std::string& folder) : saved(std::getenv("PATH")) {
+        setenv("PATH", folder.c_str(), 1);
+    }
+    ~PathOnly() { setenv("PATH", saved.c_str(), 1); }
+
+private:
+    std::string saved;
+};
 
 bool WaitForFile(const std::string& path) {
     for (int i = 0; i < 200 && !std::filesystem::exists(path); ++i)
@@ -137,4 +153,55 @@ TEST(RideTrack, ReportsWhatStopsARide) {
     ASSERT_EQ(f.dialogs.Messages.size(), 3u);
     EXPECT_EQ(f.dialogs.Messages[2].Title, "Error!");
     EXPECT_TRUE(f.dialogs.Messages[2].Text.contains("KavranoSimulator.exe"));
+}
+
+TEST(RideTrack, StartsAWindowsSimulatorThroughWine) {
+    TempFolder folder;
+    const std::string program = folder.MakeFolder("Kavrano Sim");
+    folder.Write("Kavrano Sim/KavranoSimulator.exe", {'M', 'Z', 0x90, 0});
+    // Fake Wine tools that record what they were given; winepath answers as Wine's does. PATH
+    // holds only them, so they name the tools they use in full.
+    const std::string wine = folder.MakeFolder("wine");
+    WriteScript(wine + "/wine",
+                "#!/bin/sh\n"
+                "printf '%s\\n' \"$PWD\" \"$@\" > wine.tmp && /bin/mv wine.tmp wine.txt\n");
+    WriteScript(wine + "/winepath", "#!/bin/sh\n"
+                                    "printf '%s\\n' \"$@\" > \"${0%/*}/winepath.txt\"\n"
+                                    "printf 'Z:%s\\n' \"$2\" | /usr/bin/tr / '\\\\'\n");
+    const std::string noWine = folder.MakeFolder("nowine");
+    const std::string badWinepath = folder.MakeFolder("badwinepath");
+    WriteScript(badWinepath + "/wine", "#!/bin/sh\n");
+    WriteScript(badWinepath + "/winepath", "#!/bin/sh\nexit 1\n");
+    RideFixture f;
+    const std::string track = program + "/$Tornelle$.kvtrack";
+
+    {
+        PathOnly path(wine);
+        mMain::RideTrack(f.app, program);
+    }
+    ASSERT_TRUE(WaitForFile(program + "/wine.txt"));
+    std::string windowsTrack = "Z:" + track;
+    std::replace(windowsTrack.begin(), windowsTrack.end(), '/', '\\');
+    EXPECT_EQ(ReadText(program + "/wine.txt"),
+              program + "\n" + program + "/KavranoSimulator.exe\n-s\n" + windowsTrack + "\n");
+    EXPECT_EQ(ReadText(wine + "/winepath.txt"), "-w\n" + track + "\n");
+    TrackDocument given;
+    ASSERT_TRUE(LoadTrackFile(given, track));
+    EXPECT_EQ(given.Segments, f.document.Segments);
+    EXPECT_TRUE(f.dialogs.Messages.empty());
+
+    // Without Wine, or when winepath fails, the ride stops before writing anything.
+    std::filesystem::remove(track);
+    for (const std::string& bin : {noWine, badWinepath}) {
+        PathOnly path(bin);
+        mMain::RideTrack(f.app, program);
+    }
+    ASSERT_EQ(f.dialogs.Messages.size(), 2u);
+    EXPECT_EQ(f.dialogs.Messages[0].Text,
+              "Error: Kavrano Simulator is a Windows program and Wine was not found!\r\n"
+              "Install Wine to ride tracks in the simulator.");
+    EXPECT_EQ(f.dialogs.Messages[0].Title, "Error!");
+    EXPECT_TRUE(f.dialogs.Messages[1].Text.contains("winepath"));
+    EXPECT_EQ(f.dialogs.Messages[1].Title, "Error!");
+    EXPECT_FALSE(std::filesystem::exists(track));
 }

@@ -277,6 +277,9 @@ class KvtrackTest(unittest.TestCase):
             result = run(*args)
             self.assertEqual(result.returncode, 2, args)
             self.assertIn("usage", result.stderr.decode())
+        result = run("--help")
+        self.assertEqual((result.returncode, result.stderr), (0, b""))
+        self.assertIn("usage: kvtrack dump FILE", result.stdout.decode())
 
     def test_info_and_trace(self):
         result = run("info", self.demo)

@@ -36,12 +36,17 @@ const Command kCommands[] = {
      }},
 };
 
-int Usage() {
+void PrintUsage(std::ostream& out) {
     const char* lead = "usage: ";
     for (const Command& c : kCommands) {
-        std::cerr << lead << "kvtrack " << c.Name << ' ' << c.Arguments << '\n';
+        out << lead << "kvtrack " << c.Name << ' ' << c.Arguments << '\n';
         lead = "       ";
     }
+    out << lead << "kvtrack --help\n";
+}
+
+int Usage() {
+    PrintUsage(std::cerr);
     return 2;
 }
 
@@ -64,6 +69,10 @@ int main(int argc, char** argv) {
     if (argc < 2)
         return Usage();
     const std::string name = argv[1];
+    if (argc == 2 && name == "--help") {
+        PrintUsage(std::cout);
+        return 0;
+    }
     for (const Command& c : kCommands) {
         if (name != c.Name)
             continue;
