@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "InputCodes.h"
 #include "MainLayout.h"
 #include "OpenGLView.h"
 #include "PlatformDialogs.h"
@@ -9,6 +10,7 @@
 #include "SettingsPanelSwitch.h"
 #include "SettingsPanels.h"
 #include "ToolBarPictures.h"
+#include "TrackPath.h"
 #include "TrackReader.h"
 #include "TrackWriter.h"
 #include "Twips.h"
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
@@ -81,8 +84,11 @@ frmMain::frmMain(frmMainOptions opts)
       panels(std::make_unique<SettingsPanels>(this)) {
     setObjectName("frmMain");
     toolBar->setObjectName("ToolBar");
+    // The toolbar stays reachable above the panels when the window is short.
+    toolBar->raise();
     state.CaptionChanged = [this](const std::string& caption) {
-        setWindowTitle(QString::fromStdString(caption));
+        // "[*]" in a file name is text, not the toolkit's placeholder: doubled, Qt shows it once.
+        setWindowTitle(QString::fromStdString(caption).replace("[*]", "[*][*]"));
     };
     mTwips::SetGeometryInTwips(*toolBar, 0, 0, mMain::kClientWidth, mMain::kToolBarHeight);
     mTwips::SetGeometryInTwips(*pbOpenGL, mMain::kViewLeft, mMain::kViewTop, 6375, 4635);
@@ -104,6 +110,7 @@ frmMain::frmMain(frmMainOptions opts)
         pbOpenGL->RenderFrame();
     });
     setAcceptDrops(true);
+    pbOpenGL->installEventFilter(this);
     CreateShortcuts();
 }
 
@@ -132,12 +139,29 @@ void frmMain::CreateToolBarButtons() {
     }
 }
 
+void frmMain::AddWindowShortcut(const QKeySequence& keys, std::function<void()> command) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, command = std::move(command)] {
+        if (camera.LookMode == mCamera3D::LookOff)
+            command();
+    });
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // In look mode the view claims the keys the camera reads before any shortcut can.
+    if (watched == pbOpenGL && event->type() == QEvent::ShortcutOverride &&
+        camera.LookMode != mCamera3D::LookOff &&
+        mCamera3D::KeyCodeFromQt(static_cast<QKeyEvent*>(event)->key()) >= 0) {
+        event->accept();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void frmMain::CreateShortcuts() {
     // Window-wide, and on keys no text box uses, so they never take a text edit's keys.
-    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(open, &QShortcut::activated, this, [this] { ToolBar_ButtonClick(CmdOpen); });
-    auto* saveAs = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
-    connect(saveAs, &QShortcut::activated, this, [this] {
+    AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { ToolBar_ButtonClick(CmdOpen); });
+    AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
         if (state.bTrackLoaded)
             ToolBar_ButtonClick(CmdSaveAs);
     });
@@ -236,6 +260,10 @@ bool frmMain::SaveAsCommand() {
     mFileDialog::FileDialogRequest request =
         TrackFileRequest(state.CurrentFileName, "Save Track File As...");
     request.OverwritePrompt = true;
+    // The question names the file the writer will write, extension rule applied.
+    request.WrittenName = [](const QString& chosen) {
+        return QString::fromStdString(WithTrackExtension(chosen.toStdString()));
+    };
     if (!context.Dialogs.ShowSaveDialog(request))
         return false;
     const SaveResult saved = SaveTrackFile(document, request.FileName.toStdString());

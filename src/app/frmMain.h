@@ -62,6 +62,7 @@ public:
     void UpdateSettingsPanels();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -72,6 +73,9 @@ protected:
 private:
     void CreateToolBarButtons();
     void CreateShortcuts();
+    // A window-wide shortcut that runs `command` outside look mode only; in look mode the keys
+    // the camera takes go to the view.
+    void AddWindowShortcut(const QKeySequence& keys, std::function<void()> command);
     void Form_Resize();
     // True when the window may close.
     bool Form_Unload();

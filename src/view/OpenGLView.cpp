@@ -151,6 +151,10 @@ void OpenGLView::mousePressEvent(QMouseEvent* event) {
     emit selectionChanged();
 }
 
+void OpenGLView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void OpenGLView::mouseReleaseEvent(QMouseEvent*) {
     mCamera3D::Camera_MouseUp(camera);
 }

@@ -283,23 +283,25 @@ TEST(SegmentEditors, TriggerBarAppliesOnClicksAndOnDragReleaseOnly) {
 
 TEST(SegmentEditors, CustomColoursThenARailsColour) {
     PanelHarness h({SegPlain, SegLift});
+    h.doc.TrackColours = {0x00000A, 0x00000B, 0x00000C}; // spine, rails, crosstie
     h.Segment(0).SpineColour = 0x00010203;
     h.Select({0});
     h.Fill();
     Click(h, "chkMainColors");
     const TrackSegment& s = h.Segment(0);
     EXPECT_TRUE(s.CustomColours);
-    EXPECT_EQ(s.SpineColour, 0x8000000Fu);
-    EXPECT_EQ(s.CrosstieColour, 0x8000000Fu);
-    EXPECT_EQ(s.RailsColour, 0x8000000Fu);
+    EXPECT_EQ(s.SpineColour, 0x0Au);
+    EXPECT_EQ(s.CrosstieColour, 0x0Cu);
+    EXPECT_EQ(s.RailsColour, 0x0Bu);
     EXPECT_EQ(h.focusCount, 1);
 
+    // The picker starts at the colour a neutral swatch stands for.
     h.dialogs.ColourAnswers.push_back(0x00112233);
     Click(h, "lblMainColor(2)");
-    EXPECT_EQ(h.dialogs.ColoursOffered, std::vector<int32_t>({int32_t(0x8000000F)}));
+    EXPECT_EQ(h.dialogs.ColoursOffered, std::vector<int32_t>({0x0B}));
     EXPECT_EQ(s.RailsColour, 0x00112233u);
-    EXPECT_EQ(s.SpineColour, 0x8000000Fu);
-    EXPECT_EQ(s.CrosstieColour, 0x8000000Fu);
+    EXPECT_EQ(s.SpineColour, 0x0Au);
+    EXPECT_EQ(s.CrosstieColour, 0x0Cu);
     EXPECT_EQ(h.panels.lblMainColor(2).Colour(), 0x00112233u);
     EXPECT_EQ(h.focusCount, 2);
     EXPECT_EQ(h.Segment(1).RailsColour, 0u);
