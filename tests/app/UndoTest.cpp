@@ -27,36 +27,6 @@ protected:
         return BuildTrackData(copy);
     }
 
-    void SelectOnly(const std::vector<int32_t>& indexes) {
-        auto& flags = window->Trace().SegmentSelected;
-        std::fill(flags.begin(), flags.end(), false);
-        for (int32_t i : indexes)
-            flags[size_t(i)] = true;
-        window->UpdateSettingsPanels();
-    }
-
-    std::vector<int32_t> SegmentsOfType(int32_t type) const {
-        std::vector<int32_t> found;
-        for (int32_t i = 0; i < window->Document().SegmentCount; ++i)
-            if (window->Document().Segments[size_t(i)].SegmentType == type)
-                found.push_back(i);
-        return found;
-    }
-
-    template <typename W> W& Find(const char* name) {
-        W* w = window->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return *w;
-    }
-
-    void TypeAndEnter(const char* box, const char* text) {
-        auto& edit = Find<NumericTextBox>(box);
-        edit.setFocus();
-        edit.selectAll();
-        QTest::keyClicks(&edit, text);
-        QTest::keyClick(&edit, Qt::Key_Return);
-    }
-
     // Ctrl+Z and Ctrl+Y where the keyboard focus is.
     QWidget* Focus() const {
         QWidget* focus = QApplication::focusWidget();
