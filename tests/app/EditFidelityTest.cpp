@@ -118,7 +118,7 @@ TEST_F(EditFidelityTest, BoxesShowTheWholeStoredTextAndTheUserTypesUpToTheLimit)
     }
 }
 
-TEST_F(EditFidelityTest, SwatchesAndCustomColoursStandForTheTracksColours) {
+TEST_F(EditFidelityTest, SwatchesCustomColoursAndTypedValuesGoThroughTheFile) {
     const auto& colours = window->Document().TrackColours;
     const Colour expected[] = {colours[0], colours[2], colours[1]}; // spine, crosstie, rails
     ASSERT_NE(expected[0], expected[2]);
@@ -141,9 +141,17 @@ TEST_F(EditFidelityTest, SwatchesAndCustomColoursStandForTheTracksColours) {
     window->Panels().chkMainColors().click();
     dialogs.Colours.push_back(0x00112233);
     QTest::mouseClick(&window->Panels().lblMainColor(2), Qt::LeftButton);
+    // A typed value goes through the file too, and is shown rounded when reopened.
+    const int32_t lift = SegmentsOfType(SegLift).front();
+    SelectOnly({lift});
+    TypeAndEnter("txtLiftMotor(0)", "36.6");
     SaveAs("colours.kvtrack");
     TrackDocument back;
     ASSERT_TRUE(LoadTrackFile(back, folder.Path("colours.kvtrack")));
+    EXPECT_EQ(back.Segments[size_t(lift)].LiftMotorSpeed, float(36.6 * 0.277777791023254));
+    Open(folder.Path("colours.kvtrack"));
+    SelectOnly({lift});
+    EXPECT_EQ(Find<NumericTextBox>("txtLiftMotor(0)").text(), "37");
     const TrackSegment& s = back.Segments[size_t(plain)];
     EXPECT_TRUE(s.CustomColours);
     EXPECT_EQ(s.SpineColour, expected[0]);

@@ -1,9 +1,6 @@
 #include "ColorSwatch.h"
-#include "DemoTrack.h"
 #include "PanelFill.h"
 #include "PanelHarness.h"
-#include "TrackReader.h"
-#include "TrackWriter.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -382,43 +379,4 @@ TEST(SegmentEditors, NothingIsWrittenWhileThePanelsAreFilled) {
     h.state.bUpdatingControls = false;
     EXPECT_TRUE(h.dialogs.ColoursOffered.empty());
     ExpectUntouched(h, before, 0);
-}
-
-TEST(SegmentEditors, EditedValuesSurviveSavingAndReopening) {
-    PanelHarness h(mKavrano_TrackIO_1_3::MakeDemoTrack());
-    int lift = -1;
-    int brake = -1;
-    for (int i = 0; i < h.doc.SegmentCount; ++i) {
-        if (h.Segment(i).SegmentType == SegLift && lift < 0)
-            lift = i;
-        if (h.Segment(i).SegmentType == SegBrake && brake < 0)
-            brake = i;
-    }
-    ASSERT_GE(lift, 0);
-    ASSERT_GE(brake, 0);
-    h.Select({lift});
-    h.Fill();
-    h.TypeAndEnter("txtLiftMotor(0)", "36.6");
-    h.TypeAndEnter("txtLiftMotor(1)", "1.5");
-    h.Select({brake});
-    h.Fill();
-    h.Find<QScrollBar>("hsBrakeTrigger").setValue(2500);
-    h.TypeAndEnter("txtBrakeWheels(2)", "0.35");
-
-    const std::vector<uint8_t> bytes = BuildTrackData(h.doc);
-    TrackDocument reopened;
-    ASSERT_TRUE(LoadTrackData(reopened, bytes));
-    EXPECT_EQ(reopened.Segments[size_t(lift)].LiftMotorSpeed, float(36.6 / 3.6));
-    EXPECT_EQ(reopened.Segments[size_t(lift)].LiftMotorAccel, 14.7249755859375f);
-    EXPECT_EQ(reopened.Segments[size_t(brake)].BrakeTriggerPos, 0.25f);
-
-    PanelHarness shown(reopened);
-    shown.Select({lift});
-    shown.Fill();
-    EXPECT_EQ(Text(shown, "txtLiftMotor(0)"), "37");
-    EXPECT_EQ(Text(shown, "txtLiftMotor(1)"), "1.5");
-    shown.Select({brake});
-    shown.Fill();
-    EXPECT_EQ(shown.Find<QScrollBar>("hsBrakeTrigger").value(), 2500);
-    EXPECT_EQ(Text(shown, "txtBrakeWheels(2)"), "0.35");
 }
