@@ -2,7 +2,10 @@
 
 #include "PanelNumbers.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -13,6 +16,13 @@ bool IsUndoOrRedo(const QKeyEvent& key) {
 
 // The character code a key press types, or -1 for a key that types none and so never reaches
 // the key filter (arrows, Delete, Home, End, modifiers alone).
+// The widest text of eight characters a fill writes, and the room Qt keeps beside the text
+// inside the frame (a margin of 2 pixels each side and the caret).
+const QString kWidestText = QStringLiteral("-8888888");
+constexpr int kLineEditPadding = 2 * 2 + 1;
+constexpr int kNarrowestStretch = 50;
+constexpr int kSmallestPixelSize = 7;
+
 int TypedCharacter(const QKeyEvent& event) {
     // Undo and redo of the box's own typing type nothing; other control keys are filtered.
     if (IsUndoOrRedo(event))
@@ -34,24 +44,31 @@ int TypedCharacter(const QKeyEvent& event) {
 
 } // namespace
 
-NumericTextBox::NumericTextBox(int maxLength, QWidget* parent) : QLineEdit(parent) {
-    setMaxLength(maxLength);
+NumericTextBox::NumericTextBox(int typingLimit, QWidget* parent)
+    : QLineEdit(parent), typingLimit(typingLimit) {
     // Composed input would bypass the key filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    // Text set by the program (a fill) is what the document holds.
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!isModified())
-            committedText = text();
-    });
+    // A dropped file is opened by the window, never typed into a box.
+    setAcceptDrops(false);
+}
+
+void NumericTextBox::ShowStored(const QString& shown, float stored) {
+    setText(shown);
+    committedText = shown;
+    committedValue = stored;
+}
+
+float NumericTextBox::ApplyStored(float (*fromText)(double parsed)) {
+    const float value = !HasUncommittedText() && committedValue
+                            ? *committedValue
+                            : fromText(mMain::ParsePanelNumber(text().toStdString()));
+    committedText = text();
+    committedValue = value;
+    return value;
 }
 
 bool NumericTextBox::HasUncommittedText() const {
     return text() != committedText;
-}
-
-void NumericTextBox::MarkCommitted() {
-    committedText = text();
-    setModified(false);
 }
 
 bool NumericTextBox::event(QEvent* event) {
@@ -64,6 +81,25 @@ bool NumericTextBox::event(QEvent* event) {
         }
     }
     return QLineEdit::event(event);
+}
+
+void NumericTextBox::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    FitFont();
+}
+
+void NumericTextBox::FitFont() {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const int room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() -
+                     kLineEditPadding;
+    QFont font = parentWidget() ? parentWidget()->font() : this->font();
+    const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(kWidestText) <= room; };
+    for (int stretch = font.stretch(); !fits() && stretch > kNarrowestStretch; stretch -= 5)
+        font.setStretch(stretch - 5);
+    for (int size = font.pixelSize(); !fits() && size > kSmallestPixelSize; --size)
+        font.setPixelSize(size - 1);
+    setFont(font);
 }
 
 void NumericTextBox::keyPressEvent(QKeyEvent* event) {
@@ -81,6 +117,11 @@ void NumericTextBox::keyPressEvent(QKeyEvent* event) {
     if (KeyAscii == mMain::kKeyEnter) {
         event->accept();
         emit EnterPressed();
+        return;
+    }
+    // The limit a maximum length sets, for typing only.
+    if (KeyAscii != mMain::kKeyBackspace && text().size() - selectedText().size() >= typingLimit) {
+        event->accept();
         return;
     }
     QLineEdit::keyPressEvent(event);

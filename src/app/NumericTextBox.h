@@ -2,19 +2,32 @@
 
 #include <QLineEdit>
 
+#include <optional>
+
 // A text box for panel numbers: every typed character goes through mMain::FilterNumericKey,
 // so only digits, "-", "." and Backspace reach the text, and Enter is reported instead of
-// typed. Keys that type no character (arrows, Delete, Home, End) edit as usual.
+// typed. Keys that type no character (arrows, Delete, Home, End) edit as usual. The typing
+// limit holds for the user only: a fill shows its whole text. Drops are left to the window.
+//
+// While its text is the one last filled in or applied, the box stands for the exact stored
+// value behind that text, not for the parse of the text, so an apply leaves values the user
+// did not touch as they were.
 class NumericTextBox : public QLineEdit {
     Q_OBJECT
 
 public:
-    NumericTextBox(int maxLength, QWidget* parent);
+    NumericTextBox(int typingLimit, QWidget* parent);
 
-    // True while the box shows typing that was neither filled in nor applied with Enter.
+    int TypingLimit() const { return typingLimit; }
+
+    // A fill: shows `text` for the stored value `stored`.
+    void ShowStored(const QString& text, float stored);
+    // The value an apply stores: the exact value behind an unchanged text, otherwise
+    // `fromText` of the parsed text. The box then counts as applied with that value.
+    float ApplyStored(float (*fromText)(double parsed));
+
+    // True while the box shows typing that was neither filled in nor applied.
     bool HasUncommittedText() const;
-    // The document now holds what the box shows: an editor applied it.
-    void MarkCommitted();
 
 signals:
     void EnterPressed();
@@ -22,7 +35,13 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Narrows the panel's face until eight characters fit the box without scrolling.
+    void FitFont();
+
+    int typingLimit;
     QString committedText;
+    std::optional<float> committedValue; // none before the first fill
 };

@@ -6,11 +6,10 @@
 #include "PanelNumbers.h"
 #include "SegmentSelection.h"
 #include "SettingsPanels.h"
+#include "TriggerScrollBar.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 
 #include <array>
 
@@ -20,20 +19,22 @@ namespace {
 
 using mKavrano_TrackIO_1_3::TrackSegment;
 
-void ShowNumber(NumericTextBox& box, double value, int digits) {
-    box.setText(QString::fromStdString(FormatPanelNumber(value, digits, box.maxLength())));
+// The whole text is shown; the box's limit holds for typing only.
+void ShowNumber(NumericTextBox& box, float stored, double shown, int digits) {
+    box.ShowStored(QString::fromStdString(FormatPanelNumber(shown, digits, kShownTextLength)),
+                   stored);
 }
 
 void ShowSpeed(NumericTextBox& box, float stored) {
-    ShowNumber(box, SpeedToKmph(stored), kConvertedDigits);
+    ShowNumber(box, stored, SpeedToKmph(stored), kConvertedDigits);
 }
 
 void ShowAccel(NumericTextBox& box, float stored) {
-    ShowNumber(box, AccelToG(stored), kConvertedDigits);
+    ShowNumber(box, stored, AccelToG(stored), kConvertedDigits);
 }
 
 void ShowSeconds(NumericTextBox& box, float stored) {
-    ShowNumber(box, stored, kSingleDigits);
+    ShowNumber(box, stored, stored, kSingleDigits);
 }
 
 // The option whose index is the byte is set and the other cleared; a byte that names neither
@@ -86,11 +87,7 @@ void FillBrake(const SettingsPanels::BrakeControls& c, const TrackSegment& s) {
     ShowSpeed(*c.txtBrakeBrake[0], s.BrakeSpeedLimit);
     ShowSpeed(*c.txtBrakeBrake[1], s.BrakeHysteresis);
     ShowAccel(*c.txtBrakeBrake[2], s.BrakeDecel);
-    {
-        // The bar reports programmatic changes too; a fill must never reach the editor.
-        const QSignalBlocker blocker(c.hsBrakeTrigger);
-        c.hsBrakeTrigger->setValue(TriggerToScroll(s.BrakeTriggerPos));
-    }
+    c.hsBrakeTrigger->ShowStored(s.BrakeTriggerPos);
     c.chkBrakeWheels->setChecked(s.BrakeWheels);
     ShowSpeed(*c.txtBrakeWheels[0], s.BrakeWheelsSpeed);
     ShowAccel(*c.txtBrakeWheels[1], s.BrakeWheelsAccel);

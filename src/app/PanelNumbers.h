@@ -26,6 +26,8 @@ inline constexpr int kSingleDigits = 7;
 // Characters a numeric text box takes; the wait-time boxes take fewer.
 inline constexpr int kNumberBoxLength = 7;
 inline constexpr int kWaitBoxLength = 5;
+// The longest text a fill writes; longer numbers take the exponent form.
+inline constexpr int kShownTextLength = 12;
 
 // `value` as a panel's text: "." as the decimal point in every locale, no grouping, no trailing
 // zeros or point, "0" for zero, at most `digits` significant digits, never longer than

@@ -6,11 +6,11 @@
 #include "PanelNumbers.h"
 #include "SegmentEdits.h"
 #include "SettingsPanels.h"
+#include "TriggerScrollBar.h"
 #include "UserDialogs.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
-#include <QScrollBar>
 
 #include <array>
 #include <initializer_list>
@@ -21,20 +21,18 @@ using mKavrano_TrackIO_1_3::TrackSegment;
 
 namespace {
 
-double ParsedText(const NumericTextBox& box) {
-    return mMain::ParsePanelNumber(box.text().toStdString());
+// What a box stores, each box in its own unit; reading a box applies it.
+float SecondsOf(NumericTextBox& box) {
+    return box.ApplyStored([](double seconds) { return mMain::StoredSingle(seconds); });
 }
 
-float SecondsOf(const NumericTextBox& box) {
-    return mMain::StoredSingle(ParsedText(box));
+float SpeedOf(NumericTextBox& box) {
+    return box.ApplyStored(
+        [](double kmph) { return mMain::StoredSingle(mMain::KmphToSpeed(kmph)); });
 }
 
-float SpeedOf(const NumericTextBox& box) {
-    return mMain::StoredSingle(mMain::KmphToSpeed(ParsedText(box)));
-}
-
-float AccelOf(const NumericTextBox& box) {
-    return mMain::StoredSingle(mMain::GToAccel(ParsedText(box)));
+float AccelOf(NumericTextBox& box) {
+    return box.ApplyStored([](double g) { return mMain::StoredSingle(mMain::GToAccel(g)); });
 }
 
 uint8_t ByteOf(const QCheckBox& box) {
@@ -75,10 +73,19 @@ void WriteMotorSettings(TrackSegment& s, const MotorSettings& v, const mMain::Mo
     s.*f.Decel = v.Decel;
 }
 
-// The three swatches' colours: spine, crosstie, rails.
-std::array<Colour, 3> SwatchColours(const SettingsPanels& panels) {
-    return {panels.lblMainColor(0).Colour(), panels.lblMainColor(1).Colour(),
-            panels.lblMainColor(2).Colour()};
+// The three colours the swatches stand for: spine, crosstie, rails. A neutral swatch stands
+// for the track's own colour of its part, the one the simulator draws without custom colours.
+std::array<Colour, 3> SwatchColours(const SettingsPanels& panels,
+                                    const mKavrano_TrackIO_1_3::TrackDocument& doc) {
+    std::array<Colour, 3> colours{};
+    for (int i = 0; i < 3; ++i) {
+        const Colour shown = panels.lblMainColor(i).Colour();
+        colours[size_t(i)] =
+            shown == ColorSwatch::kNeutral
+                ? doc.TrackColours[size_t(SettingsPanels::kTrackColourOfSwatch[size_t(i)])]
+                : shown;
+    }
+    return colours;
 }
 
 void WriteColours(TrackSegment& s, const std::array<Colour, 3>& colours) {
@@ -165,10 +172,6 @@ void SegmentEditors::CommitEdit(const QString& name, const SegmentChange& change
         context.CommitEdits(name, std::move(edits));
     else
         mMain::StoreSegmentEdits(context.Document, edits);
-    // What the panels' boxes show is stored now, so undo is the history's again.
-    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
-        for (NumericTextBox* box : panels.conSegStyle(i).findChildren<NumericTextBox*>())
-            box->MarkCommitted();
     mMain::SetTrackModified(context.State);
     if (context.FocusView)
         context.FocusView();
@@ -238,7 +241,7 @@ void SegmentEditors::ApplyBrakeSettings() {
     if (context.State.bUpdatingControls)
         return;
     const SettingsPanels::BrakeControls& c = panels.Brake();
-    const auto trigger = static_cast<float>(mMain::ScrollToTrigger(c.hsBrakeTrigger->value()));
+    const float trigger = c.hsBrakeTrigger->ApplyStored();
     const bool bBlock = c.chkBrakeBlock->isChecked();
     const bool bStop = c.chkBrakeStop->isChecked();
     const bool bLeftRailing = c.chkBrakeRailing[0]->isChecked();
@@ -281,7 +284,7 @@ void SegmentEditors::chkMainColors_Click() {
     // Turning custom colours on also stores what the swatches show, neutral or the track's
     // default colours included, in the same step.
     const bool bCustom = panels.chkMainColors().isChecked();
-    const std::array<Colour, 3> shown = SwatchColours(panels);
+    const std::array<Colour, 3> shown = SwatchColours(panels, context.Document);
     CommitEdit("Custom colours", [&](TrackSegment& s) {
         s.CustomColours = bCustom;
         if (bCustom)
@@ -292,13 +295,13 @@ void SegmentEditors::chkMainColors_Click() {
 void SegmentEditors::lblMainColor_Click(int Index) {
     if (context.State.bUpdatingControls)
         return;
-    ColorSwatch& swatch = panels.lblMainColor(Index);
-    auto colour = static_cast<int32_t>(swatch.Colour());
+    // The picker starts at the colour the swatch stands for.
+    auto colour = static_cast<int32_t>(SwatchColours(panels, context.Document)[size_t(Index)]);
     if (!context.Dialogs.ShowColorDialog(colour))
         return;
-    swatch.SetColour(static_cast<Colour>(colour));
+    panels.lblMainColor(Index).SetColour(static_cast<Colour>(colour));
     // All three are written, not only the one just picked; custom colours stay as they are.
-    const std::array<Colour, 3> shown = SwatchColours(panels);
+    const std::array<Colour, 3> shown = SwatchColours(panels, context.Document);
     static const char* const kNames[] = {"Spine colour", "Crosstie colour", "Rails colour"};
     CommitEdit(kNames[Index], [&](TrackSegment& s) { WriteColours(s, shown); });
 }

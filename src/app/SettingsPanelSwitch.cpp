@@ -59,10 +59,10 @@ void UpdateSettingsPanels(AppContext& app, const SettingsPanels& panels, ucToolB
         } else {
             ShowSettingsPanel(panels, SettingsPanels::kMultipleTypesPanel);
             ClearTrackSettings(panels);
-            const auto& colours = app.Document.TrackColours;
-            panels.lblMainColor(0).SetColour(colours[0]); // spine
-            panels.lblMainColor(1).SetColour(colours[2]); // crosstie
-            panels.lblMainColor(2).SetColour(colours[1]); // rails
+            for (int i = 0; i < 3; ++i)
+                panels.lblMainColor(i).SetColour(
+                    app.Document
+                        .TrackColours[size_t(SettingsPanels::kTrackColourOfSwatch[size_t(i)])]);
         }
         toolBar.ButtonEnabled(BtnUnselectAll, true);
     }

@@ -3,6 +3,7 @@
 #include "ColorSwatch.h"
 #include "NumericTextBox.h"
 #include "PanelNumbers.h"
+#include "TriggerScrollBar.h"
 #include "Twips.h"
 #include "ucContainer.h"
 
@@ -10,7 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QString>
 
 namespace {
@@ -74,10 +74,10 @@ public:
 
     // A caption right-aligned left of the box, the box, and the unit just right of it.
     NumericTextBox* AddNumber(const QString& name, const char* caption, const char* unit, int top,
-                              int maxLength = mMain::kNumberBoxLength) {
+                              int typingLimit = mMain::kNumberBoxLength) {
         AddLabel(caption, kFrameMargin, top, boxLeft - kLabelGap - kFrameMargin,
                  Qt::AlignRight | Qt::AlignVCenter);
-        auto* const text = new NumericTextBox(maxLength, box);
+        auto* const text = new NumericTextBox(typingLimit, box);
         text->setObjectName(name);
         mTwips::SetGeometryInTwips(*text, boxLeft, top, kBoxWidth, kBoxHeight);
         const int unitLeft = boxLeft + kBoxWidth + kLabelGap;
@@ -208,13 +208,8 @@ void BuildBrake(ucContainer& panel, SettingsPanels::BrakeControls& c) {
                         brakeFrame.Width() - kButtonLeft - kFrameMargin,
                         Qt::AlignLeft | Qt::AlignVCenter);
     constexpr int kBarWidth = 1935;
-    c.hsBrakeTrigger = new QScrollBar(Qt::Horizontal, &brakeFrame.Box());
+    c.hsBrakeTrigger = new TriggerScrollBar(&brakeFrame.Box());
     c.hsBrakeTrigger->setObjectName("hsBrakeTrigger");
-    c.hsBrakeTrigger->setRange(0, mMain::kTriggerScrollMax);
-    c.hsBrakeTrigger->setSingleStep(100);
-    c.hsBrakeTrigger->setPageStep(1000);
-    // A drag reports its value once, when the thumb is released.
-    c.hsBrakeTrigger->setTracking(false);
     mTwips::SetGeometryInTwips(*c.hsBrakeTrigger, (brakeFrame.Width() - kBarWidth) / 2, 1515,
                                kBarWidth, 255);
 

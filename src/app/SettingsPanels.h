@@ -11,7 +11,7 @@
 class NumericTextBox;
 class QLabel;
 class QRadioButton;
-class QScrollBar;
+class TriggerScrollBar;
 class QWidget;
 
 // The settings panels of the main window and all their controls: the "Track Setting" panel
@@ -25,6 +25,8 @@ public:
     // Panels 0 to 4 show the segment type of the same number; these two have no type.
     static constexpr int kMultipleTypesPanel = 5;
     static constexpr int kEmptyPanel = 6;
+    // The track colour (index into TrackColours) of the spine, crosstie and rails swatch.
+    static constexpr std::array<int, 3> kTrackColourOfSwatch = {0, 2, 1};
 
     struct TrackSettingControls {
         QCheckBox* chkMainTunnel = nullptr;
@@ -58,7 +60,7 @@ public:
         QCheckBox* chkBrakeStop = nullptr;
         std::array<QCheckBox*, 2> chkBrakeRailing{};    // left, right
         std::array<NumericTextBox*, 3> txtBrakeBrake{}; // speed limit, hysteresis, decel.
-        QScrollBar* hsBrakeTrigger = nullptr;
+        TriggerScrollBar* hsBrakeTrigger = nullptr;
         QCheckBox* chkBrakeWheels = nullptr;
         std::array<NumericTextBox*, 3> txtBrakeWheels{}; // speed, acceleration, deceleration
     };

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "InputCodes.h"
 #include "MainLayout.h"
 #include "OpenGLView.h"
 #include "PlatformDialogs.h"
@@ -10,6 +11,7 @@
 #include "SettingsPanelSwitch.h"
 #include "SettingsPanels.h"
 #include "ToolBarPictures.h"
+#include "TrackPath.h"
 #include "TrackReader.h"
 #include "TrackWriter.h"
 #include "Twips.h"
@@ -92,8 +94,11 @@ frmMain::frmMain(frmMainOptions opts)
       panels(std::make_unique<SettingsPanels>(this)) {
     setObjectName("frmMain");
     toolBar->setObjectName("ToolBar");
+    // The toolbar stays reachable above the panels when the window is short.
+    toolBar->raise();
     state.CaptionChanged = [this](const std::string& caption) {
-        setWindowTitle(QString::fromStdString(caption));
+        // "[*]" in a file name is text, not the toolkit's placeholder: doubled, Qt shows it once.
+        setWindowTitle(QString::fromStdString(caption).replace("[*]", "[*][*]"));
     };
     mTwips::SetGeometryInTwips(*toolBar, 0, 0, mMain::kClientWidth, mMain::kToolBarHeight);
     mTwips::SetGeometryInTwips(*pbOpenGL, mMain::kViewLeft, mMain::kViewTop, 6375, 4635);
@@ -146,19 +151,23 @@ void frmMain::CreateToolBarButtons() {
     }
 }
 
+void frmMain::AddWindowShortcut(const QKeySequence& keys, std::function<void()> command) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, command = std::move(command)] {
+        if (camera.LookMode == mCamera3D::LookOff)
+            command();
+    });
+}
+
 void frmMain::CreateShortcuts() {
     // Window-wide, and on keys no text box uses, so they never take a text edit's keys.
-    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(open, &QShortcut::activated, this, [this] { ToolBar_ButtonClick(CmdOpen); });
-    auto* saveAs = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
-    connect(saveAs, &QShortcut::activated, this, [this] {
+    AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { ToolBar_ButtonClick(CmdOpen); });
+    AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
         if (state.bTrackLoaded)
             ToolBar_ButtonClick(CmdSaveAs);
     });
-    // In look mode Ctrl and S steer the camera.
-    auto* save = new QShortcut(QKeySequence::Save, this);
-    connect(save, &QShortcut::activated, this, [this] {
-        if (state.bTrackLoaded && camera.LookMode == mCamera3D::LookOff)
+    AddWindowShortcut(QKeySequence::Save, [this] {
+        if (state.bTrackLoaded)
             SaveCommand();
     });
     // A text box with typing not yet applied keeps these keys for its own undo.
@@ -260,6 +269,10 @@ bool frmMain::SaveAsCommand() {
     mFileDialog::FileDialogRequest request =
         TrackFileRequest(state.CurrentFileName, "Save Track File As...");
     request.OverwritePrompt = true;
+    // The question names the file the writer will write, extension rule applied.
+    request.WrittenName = [](const QString& chosen) {
+        return QString::fromStdString(WithTrackExtension(chosen.toStdString()));
+    };
     if (!context.Dialogs.ShowSaveDialog(request))
         return false;
     return SaveTrackTo(request.FileName.toStdString());

@@ -76,6 +76,9 @@ protected:
 private:
     void CreateToolBarButtons();
     void CreateShortcuts();
+    // A window-wide shortcut that runs `command` outside look mode only; in look mode the keys
+    // the camera takes go to the view.
+    void AddWindowShortcut(const QKeySequence& keys, std::function<void()> command);
     void Form_Resize();
     // True when the window may close.
     bool Form_Unload();

@@ -1,6 +1,7 @@
 #include "ColorDialog.h"
 
 #include "ColorForm.h"
+#include "ToolkitSettings.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -15,6 +16,7 @@ void InitCustomColors(ColorDialogState& state, const QPalette& palette) {
 }
 
 bool ShowColorDialog(ColorDialogState& state, int32_t& colour, QWidget* owner) {
+    mToolkitSettings::KeepToolkitSettingsAway();
     const QPalette palette = owner != nullptr ? owner->palette() : QApplication::palette();
     if (!state.bCustomColorsFilled) {
         InitCustomColors(state, palette);

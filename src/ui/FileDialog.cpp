@@ -1,24 +1,58 @@
 #include "FileDialog.h"
 
 #include "FileDialogFilter.h"
+#include "ToolkitSettings.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 namespace mFileDialog {
 
 namespace {
 
+// Qt's dialog asks about the name as chosen; this one asks about the file that will really be
+// written, and No returns to the dialog as Qt's own question does.
+class SaveFileDialog : public QFileDialog {
+public:
+    SaveFileDialog(QWidget* owner, const QString& title,
+                   std::function<QString(const QString&)> writtenName)
+        : QFileDialog(owner, title), writtenName(std::move(writtenName)) {}
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (!writtenName || chosen.isEmpty() || QFileInfo(chosen.first()).isDir()) {
+            QFileDialog::accept(); // a folder is entered, not written
+            return;
+        }
+        const QFileInfo written(writtenName(chosen.first()));
+        if (written.exists() &&
+            QMessageBox::warning(
+                this, windowTitle(),
+                tr("%1 already exists.\nDo you want to replace it?").arg(written.fileName()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+        QFileDialog::accept();
+    }
+
+private:
+    std::function<QString(const QString&)> writtenName;
+};
+
 bool RunFileDialog(FileDialogRequest& request, QWidget* owner, QFileDialog::AcceptMode mode) {
     const bool bSave = mode == QFileDialog::AcceptSave;
-    QFileDialog dialog(owner, request.Title);
+    mToolkitSettings::KeepToolkitSettingsAway();
+    SaveFileDialog dialog(owner, request.Title,
+                          bSave && request.OverwritePrompt ? request.WrittenName : nullptr);
     // Qt's own dialog honours every input here (a desktop's native one may drop the suffix or
     // the must-exist rule).
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(!bSave && request.FileMustExist ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(bSave && request.OverwritePrompt));
+    // With a written name this dialog asks itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite,
+                     !(bSave && request.OverwritePrompt) || bool(request.WrittenName));
 
     const QStringList filters = NameFilters(request.Filter);
     if (!filters.isEmpty()) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class QWidget;
 
@@ -29,6 +30,9 @@ struct FileDialogRequest {
     bool FileMustExist = false;
     // Save dialog: choosing an existing file asks before it is replaced.
     bool OverwritePrompt = false;
+    // Save dialog: the name the chosen file will be written under, which the overwrite
+    // question names and guards; unset, the chosen name itself.
+    std::function<QString(const QString&)> WrittenName;
 };
 
 // Each shows a modal dialog owned by `owner` (may be null) and returns true when the user

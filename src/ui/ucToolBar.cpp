@@ -36,6 +36,10 @@ void ucToolBar::ButtonEnabled(int iButton, bool bIsEnabled) {
         return;
     }
     State.Buttons[iButton].bEnabled = bIsEnabled;
+    // A disabled button never shows the bevel, not even while the pointer is still on it.
+    if (!bIsEnabled && iButton == State.HoverButton) {
+        HideMouseOver();
+    }
     update();
 }
 
@@ -130,6 +134,10 @@ void ucToolBar::mousePressEvent(QMouseEvent* event) {
     if (hit.Part == ToolBarPart::NormalPicture) {
         DrawButtonDown(hit.Button);
     }
+}
+
+void ucToolBar::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 void ucToolBar::mouseReleaseEvent(QMouseEvent* event) {

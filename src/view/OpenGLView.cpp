@@ -171,6 +171,10 @@ void OpenGLView::ClickSegment(int32_t name) {
     emit selectionChanged();
 }
 
+void OpenGLView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void OpenGLView::mouseReleaseEvent(QMouseEvent*) {
     mCamera3D::Camera_MouseUp(camera);
 }

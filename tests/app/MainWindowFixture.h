@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -58,7 +59,8 @@ protected:
         return enabled;
     }
 
-    QString Caption() const { return window->windowTitle(); }
+    // The caption as the window system shows it.
+    QString Caption() const { return window->windowHandle()->title(); }
 
     template <typename W> W& Find(const char* name) {
         W* w = window->findChild<W*>(name);
@@ -85,6 +87,22 @@ protected:
         window->Trace().SegmentSelected[0] = true;
         window->UpdateSettingsPanels();
         window->Panels().chkMainTunnel().click();
+    }
+
+    void SelectOnly(const std::vector<int32_t>& indexes) {
+        auto& flags = window->Trace().SegmentSelected;
+        std::fill(flags.begin(), flags.end(), false);
+        for (int32_t i : indexes)
+            flags[size_t(i)] = true;
+        window->UpdateSettingsPanels();
+    }
+
+    std::vector<int32_t> SegmentsOfType(int32_t type) const {
+        std::vector<int32_t> found;
+        for (int32_t i = 0; i < window->Document().SegmentCount; ++i)
+            if (window->Document().Segments[size_t(i)].SegmentType == type)
+                found.push_back(i);
+        return found;
     }
 
     // Asks the window to close as the window system would; true when it closed.

@@ -248,11 +248,4 @@ TEST_F(MainWindowTest, LaysOutInTwips) {
     EXPECT_EQ(window->View().width(), 0);
     EXPECT_EQ(window->View().height(), 0);
     EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 480);
-
-    window->resize(1000, 700);
-    QApplication::processEvents();
-    const QRect before = window->View().geometry();
-    window->showMinimized();
-    QApplication::processEvents();
-    EXPECT_EQ(window->View().geometry(), before);
 }

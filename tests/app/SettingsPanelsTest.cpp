@@ -1,4 +1,5 @@
 #include "ColorSwatch.h"
+#include "NumericTextBox.h"
 #include "PanelHarness.h"
 #include "Twips.h"
 #include "ucContainer.h"
@@ -165,8 +166,8 @@ TEST(SettingsPanels, NumberBoxesHaveTheirLengthsCaptionsAndUnits) {
     };
     for (const Box& b : boxes) {
         SCOPED_TRACE(b.Name);
-        const auto& box = h.Find<QLineEdit>(b.Name);
-        EXPECT_EQ(box.maxLength(), b.MaxLength);
+        const auto& box = h.Find<NumericTextBox>(b.Name);
+        EXPECT_EQ(box.TypingLimit(), b.MaxLength);
         const QRect twips = mTwips::GeometryInTwips(box);
         EXPECT_NEAR(twips.width(), 615, 15);
         EXPECT_NEAR(twips.height(), 285, 15);

@@ -27,22 +27,6 @@ protected:
         return BuildTrackData(copy);
     }
 
-    void SelectOnly(const std::vector<int32_t>& indexes) {
-        auto& flags = window->Trace().SegmentSelected;
-        std::fill(flags.begin(), flags.end(), false);
-        for (int32_t i : indexes)
-            flags[size_t(i)] = true;
-        window->UpdateSettingsPanels();
-    }
-
-    std::vector<int32_t> SegmentsOfType(int32_t type) const {
-        std::vector<int32_t> found;
-        for (int32_t i = 0; i < window->Document().SegmentCount; ++i)
-            if (window->Document().Segments[size_t(i)].SegmentType == type)
-                found.push_back(i);
-        return found;
-    }
-
     // Ctrl+Z and Ctrl+Y where the keyboard focus is.
     QWidget* Focus() const {
         QWidget* focus = QApplication::focusWidget();
