@@ -6,6 +6,7 @@
 #include "RideTrack.h"
 #include "SegmentEditors.h"
 #include "SegmentSelection.h"
+#include "SelectionShortcuts.h"
 #include "SettingsPanelSwitch.h"
 #include "SettingsPanels.h"
 #include "ToolBarPictures.h"
@@ -105,6 +106,7 @@ frmMain::frmMain(frmMainOptions opts)
     });
     setAcceptDrops(true);
     CreateShortcuts();
+    mMain::CreateSelectionShortcuts(*this, [this](bool selected) { SelectAll(selected); });
 }
 
 frmMain::~frmMain() = default;
