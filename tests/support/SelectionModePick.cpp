@@ -36,27 +36,35 @@ GLint RenderSelection(const mCamera3D::CameraState& cam, const mKV_TraceTrack::T
     return glRenderMode(GL_RENDER);
 }
 
+// Depths are window z in 0 to 1 scaled to 2^32 - 1 from a float: four float steps near 1.
+constexpr GLuint RoundingDepth = 1024;
+
 // Records: name count, minimum depth, maximum depth, names (the top one last).
-int32_t NearestHit(const std::vector<GLuint>& buffer, GLint hits) {
-    int32_t best = mOGL3D::NoPick;
-    GLuint bestDepth = 0;
+ReferencePick NearestHit(const std::vector<GLuint>& buffer, GLint hits) {
+    std::vector<std::pair<GLuint, int32_t>> records; // minimum depth, name
     std::size_t at = 0;
+    ReferencePick pick;
+    GLuint bestDepth = 0;
     for (GLint i = 0; i < hits; ++i) {
         const std::size_t next = at + 3 + buffer[at];
-        if (best == mOGL3D::NoPick || buffer[at + 1] < bestDepth) {
-            best = static_cast<int32_t>(buffer[next - 1]);
+        records.emplace_back(buffer[at + 1], static_cast<int32_t>(buffer[next - 1]));
+        if (pick.Nearest == mOGL3D::NoPick || buffer[at + 1] < bestDepth) {
+            pick.Nearest = records.back().second;
             bestDepth = buffer[at + 1];
         }
         at = next;
     }
-    return best;
+    for (const auto& [depth, name] : records)
+        if (depth - bestDepth <= RoundingDepth)
+            pick.Tied.insert(name);
+    return pick;
 }
 
 } // namespace
 
-int32_t SelectionModePick(const mCamera3D::CameraState& cam,
-                          const mKV_TraceTrack::TraceState& trace, int32_t trackStyle, int32_t x,
-                          int32_t y) {
+ReferencePick SelectionModePick(const mCamera3D::CameraState& cam,
+                                const mKV_TraceTrack::TraceState& trace, int32_t trackStyle,
+                                int32_t x, int32_t y) {
     std::vector<GLuint> buffer(2048);
     for (;;) {
         const GLint hits = RenderSelection(cam, trace, trackStyle, x, y, buffer);

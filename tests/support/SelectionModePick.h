@@ -8,9 +8,17 @@
 #include "TrackTracer.h"
 
 #include <cstdint>
+#include <set>
 
-// The name under (x, y) in the viewport's pixels from the top left, or NoPick; a selection
+struct ReferencePick {
+    int32_t Nearest = -1; // the name selection mode picks, or NoPick
+    // The names whose minimum depth lies within the renderer's float rounding of the nearest
+    // one's, Nearest among them: which of these wins is decided by rounding alone.
+    std::set<int32_t> Tied;
+};
+
+// What selection mode picks at (x, y) in the viewport's pixels from the top left; a selection
 // buffer that overflows is grown until every hit fits.
-int32_t SelectionModePick(const mCamera3D::CameraState& cam,
-                          const mKV_TraceTrack::TraceState& trace, int32_t trackStyle, int32_t x,
-                          int32_t y);
+ReferencePick SelectionModePick(const mCamera3D::CameraState& cam,
+                                const mKV_TraceTrack::TraceState& trace, int32_t trackStyle,
+                                int32_t x, int32_t y);
