@@ -142,7 +142,7 @@ TEST_F(FindAndSelectTest, HomeAndFFrameTheTrackOrTheSelectionWithoutChangingIt) 
     window->Camera().LookMode = mCamera3D::LookOff;
 }
 
-TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheView) {
+TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMode) {
     Open(demoPath);
     const struct {
         int eighths;
@@ -150,10 +150,11 @@ TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheView) {
         float moved; // along -Z, the reset camera's view
     } cases[] = {{120, Qt::NoModifier, 0.5f},
                  {-240, Qt::NoModifier, -1.0f},
-                 {120, Qt::ShiftModifier, 1.0f},
+                 {120, Qt::ShiftModifier | Qt::ControlModifier, 1.0f},
                  {120, Qt::ControlModifier, 0.1f}};
     for (const auto& c : cases) {
         mCamera3D::ResetCamera(window->Camera());
+        window->Camera().LookMode = c.eighths < 0 ? mCamera3D::LookActive : mCamera3D::LookOff;
         Wheel(c.eighths, c.modifiers);
         EXPECT_FLOAT_EQ(-window->Camera().CamPos.z, c.moved) << c.eighths;
     }

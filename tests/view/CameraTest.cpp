@@ -108,18 +108,6 @@ TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtO
     EXPECT_NEAR(cam.CamPos.z - start, 6.4f * LongestFrameSeconds, 1e-4f);
 }
 
-TEST_F(CameraTest, TheWheelMovesAlongTheViewByAStepPerNotchInAndOutOfLookMode) {
-    Camera_Wheel(cam, host, 2.0f, false, false);
-    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -1.0f}));
-    cam.CamRot.y = 90.0f;                       // facing -X
-    Camera_Wheel(cam, host, -1.0f, true, true); // Shift wins, towards the user
-    EXPECT_NEAR(cam.CamPos.x, 1.0f, 1e-6f);
-    EnterLookMode();
-    Camera_Wheel(cam, host, 1.0f, false, true);
-    EXPECT_NEAR(cam.CamPos.x, 0.9f, 1e-6f);
-    EXPECT_EQ(host.frames, 3);
-}
-
 TEST_F(CameraTest, StepSizeFollowsShiftAndCtrl) {
     EnterLookMode();
     cam.KeyState[KeyCtrl] = true;
