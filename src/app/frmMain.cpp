@@ -8,6 +8,7 @@
 #include "RideTrack.h"
 #include "SegmentEditors.h"
 #include "SegmentSelection.h"
+#include "SelectionShortcuts.h"
 #include "SettingsPanelSwitch.h"
 #include "SettingsPanels.h"
 #include "ToolBarPictures.h"
@@ -124,6 +125,7 @@ frmMain::frmMain(frmMainOptions opts)
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
     CreateShortcuts();
+    mMain::CreateSelectionShortcuts(*this, [this](bool selected) { SelectAll(selected); });
 }
 
 frmMain::~frmMain() = default;

@@ -1,6 +1,9 @@
 #include "TrackDrawing.h"
 #include "SegmentTypeColours.h"
 
+#include "TrackLines.h"
+
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -10,10 +13,9 @@ void DrawGround() {
     glColor3f(0.0f, 0.3f, 0.0f);
     glLoadName(GroundPickName);
     glBegin(GL_QUADS);
-    glVertex3f(-220.0f, 0.0f, -220.0f);
-    glVertex3f(-220.0f, 0.0f, 220.0f);
-    glVertex3f(220.0f, 0.0f, 220.0f);
-    glVertex3f(220.0f, 0.0f, -220.0f);
+    for (const Vector3D& corner : GroundCorners) {
+        glVertex3f(corner.x, corner.y, corner.z);
+    }
     glEnd();
 }
 
@@ -66,74 +68,6 @@ struct CollectedLines {
     }
 };
 
-// Each pass walks points 1 to count - 1 and starts a new run of lines whenever the segment
-// changes; the colour set there stays current until the next change.
-template <typename Lines, typename DrawAtPoint>
-void DrawPass(const TraceState& state, float shade, const Lines& lines, DrawAtPoint drawAtPoint) {
-    int32_t current = -1;
-    for (int32_t k = 1; k < state.SpinePointCount; ++k) {
-        const SpinePoint& point = state.SpinePoints[static_cast<std::size_t>(k)];
-        if (point.SegIndex != current) {
-            current = point.SegIndex;
-            lines.StartSegment(point, shade);
-        }
-        drawAtPoint(k, point);
-    }
-}
-
-template <typename Lines>
-void DrawCrossTie(const Lines& lines, int32_t trackStyle, const SpinePoint& p) {
-    switch (trackStyle) {
-    case 0:
-        lines.Line(p.RailRight, p.Center);
-        lines.Line(p.RailLeft, p.Center);
-        break;
-    case 5:
-        lines.Line(p.RailRight, p.Center);
-        lines.Line(p.RailLeft, p.Center);
-        lines.Line(p.RailRight, p.RailLeft);
-        break;
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 6:
-    case 7:
-    case 8:
-        lines.Line(p.RailRight, p.BraceRight);
-        lines.Line(p.BraceRight, p.BraceLeft);
-        lines.Line(p.BraceLeft, p.RailLeft);
-        break;
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-        lines.Line(p.OuterRight, p.RailRight);
-        lines.Line(p.RailRight, p.BraceRight);
-        lines.Line(p.BraceRight, p.BraceLeft);
-        lines.Line(p.BraceLeft, p.RailLeft);
-        lines.Line(p.RailLeft, p.OuterLeft);
-        break;
-    default:
-        break;
-    }
-}
-
-template <typename Lines> void DrawRails(const Lines& lines, const TraceState& state) {
-    DrawPass(state, 1.0f, lines, [&](int32_t k, const SpinePoint& p) {
-        const SpinePoint& prev = state.SpinePoints[static_cast<std::size_t>(k - 1)];
-        lines.Line(prev.Center, p.Center);
-        lines.Line(prev.RailRight, p.RailRight);
-        lines.Line(prev.RailLeft, p.RailLeft);
-    });
-}
-
-template <typename Lines>
-void DrawCrossTies(const Lines& lines, const TraceState& state, int32_t trackStyle) {
-    DrawPass(state, 0.5f, lines,
-             [&](int32_t, const SpinePoint& p) { DrawCrossTie(lines, trackStyle, p); });
-}
-
 } // namespace
 
 void DrawTrack(const TraceState& state, int32_t trackStyle) {
@@ -153,9 +87,7 @@ void DrawTrack(const TraceState& state, int32_t trackStyle) {
 
 std::vector<Vector3D> TrackLineVertices(const TraceState& state, int32_t trackStyle) {
     std::vector<Vector3D> vertices;
-    const CollectedLines lines{vertices};
-    DrawRails(lines, state);
-    DrawCrossTies(lines, state, trackStyle);
+    WalkTrackLines(CollectedLines{vertices}, state, trackStyle);
     return vertices;
 }
 

@@ -80,6 +80,7 @@ void ResetSpine(TraceState& state) {
     state.SpinePoints.clear();
     state.SpinePointCount = 0;
     state.SegmentSelected.assign(std::max(state.TracedSegmentCount, 0), false);
+    state.LastClickedSegment = -1;
 }
 
 void AddSpinePoint(TraceState& state, const Vector3D& center, const Vector3D& railRight,

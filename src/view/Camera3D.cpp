@@ -3,23 +3,14 @@
 #include "Math3D.h"
 #include "Matrix3D.h"
 
+#include <algorithm>
+
 namespace mCamera3D {
 
 namespace {
 
 bool IsKeyCode(int32_t code) {
     return code >= 0 && code < KeyCodeCount;
-}
-
-// The step of one update: Shift wins over Ctrl.
-float StepSize(const CameraState& cam) {
-    if (cam.KeyState[KeyShift]) {
-        return 1.0f;
-    }
-    if (cam.KeyState[KeyCtrl]) {
-        return 0.1f;
-    }
-    return 0.5f;
 }
 
 void ClampAxis(float& value, float low, float high) {
@@ -40,6 +31,16 @@ void MoveIf(CameraState& cam, bool condition, float x, float y, float z) {
 }
 
 } // namespace
+
+float StepSize(bool shift, bool ctrl) {
+    if (shift) {
+        return 1.0f;
+    }
+    if (ctrl) {
+        return 0.1f;
+    }
+    return 0.5f;
+}
 
 void ResetCamera(CameraState& cam) {
     cam.CamPos = Vector3D{0.0f, 5.0f, 0.0f};
@@ -150,9 +151,18 @@ void MoveCamera(CameraState& cam, const Vector3D& delta) {
 
 void UpdateCamera(CameraState& cam, CameraHost& host) {
     if (cam.LookMode < LookActive) {
+        // Nothing moves here, so a running timer would only spin.
+        cam.LastMotionSeconds = -1.0;
+        host.SetMotionTimer(false);
         return;
     }
-    const float s = StepSize(cam);
+    const double now = host.Seconds();
+    const double ticks =
+        cam.LastMotionSeconds < 0.0
+            ? 1.0
+            : std::clamp(now - cam.LastMotionSeconds, 0.0, LongestFrameSeconds) * TicksPerSecond;
+    const float s =
+        StepSize(cam.KeyState[KeyShift], cam.KeyState[KeyCtrl]) * static_cast<float>(ticks);
     MoveIf(cam, cam.MouseButton == ButtonLeft, 0.0f, 0.0f, -s);
     MoveIf(cam, cam.MouseButton == ButtonMiddle, 0.0f, 0.0f, s);
     MoveIf(cam, cam.KeyState[KeyW], 0.0f, 0.0f, -s);
@@ -162,12 +172,19 @@ void UpdateCamera(CameraState& cam, CameraHost& host) {
     MoveIf(cam, cam.KeyState[KeyPageUp], 0.0f, s, 0.0f);
     MoveIf(cam, cam.KeyState[KeyPageDown], 0.0f, -s, 0.0f);
     if (cam.CameraMoved) {
+        cam.LastMotionSeconds = now;
         host.RenderFrame();
         host.SetMotionTimer(true);
     } else {
+        cam.LastMotionSeconds = -1.0;
         host.SetMotionTimer(false);
     }
     cam.CameraMoved = false;
+}
+
+void Camera_Wheel(CameraState& cam, CameraHost& host, float notches, bool shift, bool ctrl) {
+    MoveCamera(cam, Vector3D{0.0f, 0.0f, -notches * StepSize(shift, ctrl)});
+    host.RenderFrame();
 }
 
 } // namespace mCamera3D

@@ -38,6 +38,11 @@ inline constexpr float CamMaxY = 150.0f;
 
 inline constexpr float DegreesPerPixel = 0.2f;
 
+// Motion covers a step per tick of this clock, whatever the frame rate; a frame slower than
+// the longest counts as the longest, so that a stall never throws the camera far.
+inline constexpr double TicksPerSecond = 64.0;
+inline constexpr double LongestFrameSeconds = 0.25;
+
 struct CameraState {
     Vector3D CamPos;
     Vector3D CamRot; // x pitch (positive looks up), y yaw (positive turns left), degrees; z is 0
@@ -48,6 +53,7 @@ struct CameraState {
     float LastMouseY = 0.0f;
     bool CameraMoved = false;
     bool CursorHidden = false;
+    double LastMotionSeconds = -1.0; // clock time of the last update that moved; -1 at rest
 };
 
 // What the camera asks of the window that hosts it.
@@ -58,6 +64,8 @@ public:
     virtual void SetCursorHidden(bool hidden) = 0;
     // Puts the mouse cursor at the centre of the main window.
     virtual void CentreCursor() = 0;
+    // A steady clock in seconds.
+    virtual double Seconds() = 0;
 
 protected:
     ~CameraHost() = default;
@@ -82,8 +90,15 @@ void ShowMouseCursor(CameraState& cam, CameraHost& host);
 // Moves by delta given in the camera's own frame, then clamps to the camera box.
 void MoveCamera(CameraState& cam, const Vector3D& delta);
 
-// One motion step for every held key and button; redraws and keeps the timer running while
-// something moved, and stops the timer otherwise.
+// The step of one tick: 1 with shift, else 0.1 with ctrl, else 0.5.
+float StepSize(bool shift, bool ctrl);
+
+// Motion for every held key and button: one step when the camera was at rest, else the steps
+// the time since the last update holds. Redraws and keeps the timer running while something
+// moved, and stops the timer otherwise (also outside look mode).
 void UpdateCamera(CameraState& cam, CameraHost& host);
+
+// Moves along the view by one step per notch (forward for positive notches), then redraws.
+void Camera_Wheel(CameraState& cam, CameraHost& host, float notches, bool shift, bool ctrl);
 
 } // namespace mCamera3D

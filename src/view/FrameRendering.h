@@ -22,7 +22,6 @@ inline constexpr int32_t NoRenderContext = -3;
 struct ViewState {
     int32_t GLContext = 0;  // RenderContextReady, NoRenderContext, or 0 before setup
     bool ViewReady = false; // no frame is drawn before start-up has finished
-    bool PickMode = false;  // true while picking renders in selection mode
 };
 
 // Black background, depth test, flat shading, back faces culled.

@@ -1,13 +1,20 @@
 #include "OpenGLView.h"
 
+#include "CameraFraming.h"
 #include "InputCodes.h"
 #include "Picking.h"
+#include "SegmentTexts.h"
 
 #include <QCursor>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -31,13 +38,30 @@ int32_t ToDevicePixels(double logical, double ratio) {
     return static_cast<int32_t>(std::lround(logical * ratio));
 }
 
+int32_t Rounded(double value) {
+    return static_cast<int32_t>(std::lround(value));
+}
+
+mKV_TraceTrack::ClickAction ClickActionFor(Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ShiftModifier) {
+        return mKV_TraceTrack::ClickAction::AddRange;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        return mKV_TraceTrack::ClickAction::ByType;
+    }
+    return mKV_TraceTrack::ClickAction::Toggle;
+}
+
+// A wheel notch is 120 eighths of a degree; turned away from the user it is positive.
+constexpr double WheelNotch = 120.0;
+
 } // namespace
 
 OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& document,
                        mKV_TraceTrack::TraceState& trace, mCamera3D::CameraState& camera,
                        QWidget* parent)
     : QOpenGLWidget(parent), document(document), trace(trace), camera(camera),
-      fatalError(ShowFatalErrorAndQuit), tmrMain(new QTimer(this)) {
+      fatalError(ShowFatalErrorAndQuit), tmrMain(new QTimer(this)), lblSelection(new QLabel(this)) {
     setObjectName("pbOpenGL");
     // Frames are drawn on request; a repaint shows the last one unless it must be redrawn.
     setUpdateBehavior(QOpenGLWidget::PartialUpdate);
@@ -47,6 +71,14 @@ OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& document,
     tmrMain->setInterval(1);
     connect(tmrMain, &QTimer::timeout, this,
             [this] { mCamera3D::UpdateCamera(this->camera, *this); });
+    clock.start();
+    // A child over the scene: the frame's own pixels stay as drawn.
+    lblSelection->setObjectName("lblSelection");
+    lblSelection->setStyleSheet("QLabel { color: white; background: rgba(0, 0, 0, 160); "
+                                "padding: 2px 6px; }");
+    lblSelection->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblSelection->move(4, 4);
+    lblSelection->hide();
 }
 
 int32_t OpenGLView::SetupOpenGL() {
@@ -74,21 +106,36 @@ void OpenGLView::RenderFrame() {
         return;
     }
     makeCurrent();
-    if (!DrawCurrentFrame() || view.PickMode) {
+    if (!DrawCurrentFrame()) {
         return;
     }
     frameOnScreen = true;
     update();
+    const QString summary =
+        QString::fromStdString(mKV_TraceTrack::SelectionSummary(trace, document));
+    if (summary != lblSelection->text()) {
+        lblSelection->setText(summary);
+        lblSelection->adjustSize();
+    }
+    lblSelection->setVisible(!summary.isEmpty());
 }
 
 int32_t OpenGLView::PickAt(int32_t x, int32_t y) {
-    if (!isValid()) {
+    // Only what a frame would show can be picked.
+    if (!isValid() || !view.ViewReady) {
         return mOGL3D::NoPick;
     }
-    makeCurrent();
     const double ratio = devicePixelRatioF();
-    return mOGL3D::PickAt(view, ToDevicePixels(x, ratio), ToDevicePixels(y, ratio),
-                          mOGL3D::PickBufferBound(trace), [this] { RenderFrame(); });
+    return mOGL3D::PickAt(camera, trace, document.TrackStyle, ToDevicePixels(width(), ratio),
+                          ToDevicePixels(height(), ratio), ToDevicePixels(x, ratio),
+                          ToDevicePixels(y, ratio));
+}
+
+void OpenGLView::FrameTrack(bool selectedOnly) {
+    const std::vector<Vector3D> points = mCamera3D::TrackPoints(trace, selectedOnly);
+    if (mCamera3D::FrameCamera(camera, points, double(width()) / std::max(height(), 1))) {
+        RenderFrame();
+    }
 }
 
 bool OpenGLView::ReleaseOpenGL() {
@@ -120,6 +167,11 @@ void OpenGLView::paintGL() {
 }
 
 bool OpenGLView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        ShowSegmentTip(help->pos(), help->globalPos());
+        return true;
+    }
     // In look mode the moving keys steer even with Ctrl or Shift held, so no window shortcut
     // (Ctrl+S, Ctrl+Shift+S) may take them.
     if (event->type() == QEvent::ShortcutOverride && camera.LookMode != mCamera3D::LookOff &&
@@ -131,12 +183,21 @@ bool OpenGLView::event(QEvent* event) {
 }
 
 void OpenGLView::keyPressEvent(QKeyEvent* event) {
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (plain && (event->key() == Qt::Key_Home || event->key() == Qt::Key_F)) {
+        FrameTrack(event->key() == Qt::Key_F);
+        return;
+    }
     const int32_t code = mCamera3D::KeyCodeFromQt(event->key());
     if (code < 0) {
         QOpenGLWidget::keyPressEvent(event);
         return;
     }
-    mCamera3D::Camera_KeyDown(camera, *this, code);
+    // A repeat of a held key adds nothing the timer does not already do; on a slow frame the
+    // repeats would pile up and keep the camera moving after the release.
+    if (!event->isAutoRepeat()) {
+        mCamera3D::Camera_KeyDown(camera, *this, code);
+    }
 }
 
 void OpenGLView::keyReleaseEvent(QKeyEvent* event) {
@@ -161,12 +222,11 @@ void OpenGLView::mousePressEvent(QMouseEvent* event) {
     if (button != mCamera3D::ButtonLeft) {
         return;
     }
-    ClickSegment(PickAt(static_cast<int32_t>(std::lround(at.x())),
-                        static_cast<int32_t>(std::lround(at.y()))));
+    ClickSegment(PickAt(Rounded(at.x()), Rounded(at.y())), ClickActionFor(event->modifiers()));
 }
 
-void OpenGLView::ClickSegment(int32_t name) {
-    mOGL3D::TogglePickedSegment(trace, name);
+void OpenGLView::ClickSegment(int32_t name, mKV_TraceTrack::ClickAction action) {
+    mKV_TraceTrack::ClickSegment(trace, document, name, action);
     RenderFrame();
     emit selectionChanged();
 }
@@ -192,6 +252,26 @@ void OpenGLView::focusOutEvent(QFocusEvent* event) {
     QOpenGLWidget::focusOutEvent(event);
 }
 
+void OpenGLView::wheelEvent(QWheelEvent* event) {
+    const QPoint turn = event->angleDelta();
+    // Some systems turn a wheel with Shift held into a sideways one.
+    const int eighths = turn.y() != 0 ? turn.y() : turn.x();
+    mCamera3D::Camera_Wheel(camera, *this, static_cast<float>(eighths / WheelNotch),
+                            event->modifiers() & Qt::ShiftModifier,
+                            event->modifiers() & Qt::ControlModifier);
+}
+
+void OpenGLView::ShowSegmentTip(const QPoint& at, const QPoint& globalAt) {
+    const int32_t name =
+        camera.LookMode == mCamera3D::LookOff ? PickAt(at.x(), at.y()) : mOGL3D::NoPick;
+    const std::string tip = mKV_TraceTrack::SegmentTooltip(trace, document, name);
+    if (tip.empty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(globalAt, QString::fromStdString(tip), this);
+    }
+}
+
 void OpenGLView::SetMotionTimer(bool enabled) {
     if (!enabled) {
         tmrMain->stop();
@@ -206,6 +286,10 @@ void OpenGLView::SetCursorHidden(bool hidden) {
     } else {
         unsetCursor();
     }
+}
+
+double OpenGLView::Seconds() {
+    return clock.nsecsElapsed() / 1e9;
 }
 
 void OpenGLView::CentreCursor() {

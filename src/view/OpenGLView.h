@@ -1,7 +1,8 @@
 #pragma once
 
 // The 3D view "pbOpenGL": hosts the GL context, draws frames on request, turns keys, mouse
-// and its motion timer "tmrMain" into camera motion, and picks segments on a left click.
+// and its motion timer "tmrMain" into camera motion, picks segments on a left click, names
+// the segment under a resting pointer and sums up the selection in a corner.
 // It works on the program's document, tracer state and camera; it owns none of them.
 
 #include "Camera3D.h"
@@ -9,11 +10,13 @@
 #include "TrackDocument.h"
 #include "TrackTracer.h"
 
+#include <QElapsedTimer>
 #include <QOpenGLWidget>
 #include <QString>
 #include <cstdint>
 #include <functional>
 
+class QLabel;
 class QTimer;
 
 class OpenGLView : public QOpenGLWidget, private mCamera3D::CameraHost {
@@ -38,17 +41,20 @@ public:
     void SetViewReady(bool ready);
     const mOGL3D::ViewState& View() const { return view; }
 
-    // Draws ground and track now and puts the frame on screen; during a pick it only renders
-    // in selection mode.
+    // Draws ground and track now, puts the frame on screen and brings the summary up to date.
     void RenderFrame() override;
 
     // The pick name under (x, y) in the view's pixels, origin top left: a segment index, the
     // ground's name, or NoPick. Shows nothing.
     int32_t PickAt(int32_t x, int32_t y);
 
-    // What a left click that picked `name` does: toggles that segment's selection (any other
-    // name clears it), redraws and sends selectionChanged.
-    void ClickSegment(int32_t name);
+    // What a left click that picked `name` does with `action` (a plain click toggles that
+    // segment's selection, any other name clears it); redraws and sends selectionChanged.
+    void ClickSegment(int32_t name,
+                      mKV_TraceTrack::ClickAction action = mKV_TraceTrack::ClickAction::Toggle);
+
+    // The line over the scene that sums up the selection, "lblSelection"; hidden without one.
+    const QLabel& SelectionLabel() const { return *lblSelection; }
 
     // Stops drawing and the motion; the context itself goes with the widget.
     bool ReleaseOpenGL();
@@ -72,12 +78,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void SetMotionTimer(bool enabled) override;
     void SetCursorHidden(bool hidden) override;
     void CentreCursor() override;
+    double Seconds() override;
     bool DrawCurrentFrame();
+    // Home and F: the whole track, or the selected segments, in view.
+    void FrameTrack(bool selectedOnly);
+    void ShowSegmentTip(const QPoint& at, const QPoint& globalAt);
 
     const mKavrano_TrackIO_1_3::TrackDocument& document;
     mKV_TraceTrack::TraceState& trace;
@@ -85,5 +96,7 @@ private:
     mOGL3D::ViewState view;
     FatalErrorHandler fatalError;
     QTimer* tmrMain;
+    QLabel* lblSelection;
+    QElapsedTimer clock;
     bool frameOnScreen = false; // the framebuffer holds the frame last drawn on request
 };

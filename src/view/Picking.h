@@ -1,39 +1,24 @@
 #pragma once
 
-// Picking the segment under the mouse: the scene rendered once more in selection mode through
-// a small window around the click, and the nearest hit taken.
+// Picking the segment under the mouse on the CPU, with the answer OpenGL's selection mode gives:
+// every line of the scene, and the ground square, is clipped against the frustum of a 10 x 10
+// pixel window around the click, and the hit nearest the viewer is taken. Reads no GL state.
 
-#include "FrameRendering.h"
+#include "Camera3D.h"
 #include "TrackTracer.h"
 
-#include <GL/gl.h>
-#include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <span>
 
 namespace mOGL3D {
 
 inline constexpr int32_t NoPick = -1;
-inline constexpr std::size_t PickBufferEntries = 2048;
 inline constexpr double PickWindowPixels = 10.0;
 
-// The name of the nearest of the first hits records in buffer: the smallest minimum depth,
-// compared unsigned; equal depths keep the earlier record. NoPick when there is none.
-int32_t NearestHit(std::span<const GLuint> buffer, GLint hits);
-
-// The selection buffer that holds every hit a frame of this spine can produce: each change of
-// name (ground, then every segment in both passes) can close one hit record.
-std::size_t PickBufferBound(const mKV_TraceTrack::TraceState& trace);
-
-// The name under (x, y), in the viewport's pixels from the top left: a segment index, the
-// ground's name, or NoPick. renderFrame draws the scene; view.PickMode is set around it.
-// A selection buffer that overflows is grown, up to maxEntries, and the pick rendered again.
-int32_t PickAt(ViewState& view, int32_t x, int32_t y, std::size_t maxEntries,
-               const std::function<void()>& renderFrame);
-
-// A click that picked name: a segment toggles its selection; the ground or nothing clears the
-// whole selection.
-void TogglePickedSegment(mKV_TraceTrack::TraceState& trace, int32_t name);
+// The name under (x, y), in the pixels of a width x height view from the top left: a segment
+// index, GroundPickName, or NoPick. A hit's depth is the smallest window depth of the part of
+// a line (or of the ground) inside the window; the smallest wins, and of equal depths the one
+// drawn first.
+int32_t PickAt(const mCamera3D::CameraState& cam, const mKV_TraceTrack::TraceState& trace,
+               int32_t trackStyle, int32_t width, int32_t height, int32_t x, int32_t y);
 
 } // namespace mOGL3D

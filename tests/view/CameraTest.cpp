@@ -13,8 +13,10 @@ struct RecordingHost : CameraHost {
     int cursorChanges = 0;
     bool cursorHidden = false;
     int centrings = 0;
+    double now = 100.0; // the fake clock, in seconds
 
     void RenderFrame() override { ++frames; }
+    double Seconds() override { return now; }
     void SetMotionTimer(bool enabled) override { timerOn = enabled; }
     void SetCursorHidden(bool hidden) override {
         ++cursorChanges;
@@ -37,8 +39,10 @@ struct CameraTest : ::testing::Test {
         ASSERT_EQ(cam.LookMode, LookActive);
     }
 
-    void Tick(int times = 1) {
+    // Timer ticks at the rate of one step each.
+    void Tick(int times = 1, double seconds = 1.0 / TicksPerSecond) {
         for (int i = 0; i < times; ++i) {
+            host.now += seconds;
             UpdateCamera(cam, host);
         }
     }
@@ -66,6 +70,42 @@ TEST_F(CameraTest, KeysMoveOnlyInLookModeAndTheTimerRunsWhileHeld) {
     EXPECT_EQ(cam.CamPos.z, -1.5f);
     EXPECT_FALSE(host.timerOn); // off on the first tick with nothing to do
     EXPECT_EQ(host.frames, 3);
+}
+
+TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtOnce) {
+    struct Case {
+        double framesPerSecond;
+        int32_t modifier; // 0 for none
+        float unitsPerSecond;
+    };
+    const Case cases[] = {{4.0, 0, 32.0f},       {20.0, 0, 32.0f},        {60.0, 0, 32.0f},
+                          {1000.0, 0, 32.0f},    {20.0, KeyShift, 64.0f}, {500.0, KeyShift, 64.0f},
+                          {20.0, KeyCtrl, 6.4f}, {500.0, KeyCtrl, 6.4f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.framesPerSecond);
+        SCOPED_TRACE(c.modifier);
+        ResetCamera(cam);
+        ReleaseAllKeys(cam);
+        cam.LookMode = LookActive;
+        cam.KeyState[c.modifier] = c.modifier != 0;
+        Camera_KeyDown(cam, host, KeyW); // the press itself moves one step
+        const float step = c.unitsPerSecond / 64.0f;
+        EXPECT_NEAR(cam.CamPos.z, -step, 1e-5f);
+        Tick(static_cast<int>(c.framesPerSecond), 1.0 / c.framesPerSecond);
+        EXPECT_NEAR(cam.CamPos.z, -step - c.unitsPerSecond, 1e-3f);
+        Camera_KeyUp(cam, KeyW);
+        const float released = cam.CamPos.z;
+        const int frames = host.frames;
+        Tick(1, 0.2);
+        EXPECT_EQ(cam.CamPos.z, released);
+        EXPECT_EQ(host.frames, frames);
+        EXPECT_FALSE(host.timerOn);
+    }
+    // A stall counts as the longest frame: a quarter of a second.
+    Camera_KeyDown(cam, host, KeyS);
+    const float start = cam.CamPos.z;
+    Tick(1, 5.0);
+    EXPECT_NEAR(cam.CamPos.z - start, 6.4f * LongestFrameSeconds, 1e-4f);
 }
 
 TEST_F(CameraTest, StepSizeFollowsShiftAndCtrl) {

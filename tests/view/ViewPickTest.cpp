@@ -48,7 +48,7 @@ TEST(ViewPick, TheNearestOfOverlappingSegmentsWins) {
     EXPECT_EQ(PickAtPoint(h, h.Project({5, 2, 0})), 0);
 }
 
-TEST(ViewPick, ADenseSpotOverflowingTheSelectionBufferStillYieldsTheNearestSegment) {
+TEST(ViewPick, ADenseSpotOfSixHundredOverlappingSegmentsYieldsTheNearest) {
     ViewHarness h;
     // 600 segments zigzag across x = 0, each a little higher than the one before; from above
     // the nearest at the origin is the one between the two highest nodes.
@@ -59,57 +59,29 @@ TEST(ViewPick, ADenseSpotOverflowingTheSelectionBufferStillYieldsTheNearestSegme
     }
     h.Load(LoopTrack(corners, std::vector<int32_t>(count, 0)));
     h.LookDownFrom(50.0f);
-    const QPoint centre = h.Project({0, 0, 0});
-
-    // The fixed 2048-entry buffer overflows here and reports nothing.
-    h.view->makeCurrent();
-    mOGL3D::ViewState view;
-    view.ViewReady = true;
-    const auto render = [&] { mOGL3D::DrawFrame(view, h.camera, h.trace, 0); };
-    EXPECT_EQ(mOGL3D::PickAt(view, centre.x(), centre.y(), mOGL3D::PickBufferEntries, render),
-              NoPick);
-
-    EXPECT_EQ(PickAtPoint(h, centre), count - 2);
+    EXPECT_EQ(PickAtPoint(h, h.Project({0, 0, 0})), count - 2);
 }
 
-TEST(PickHits, NearestByUnsignedMinimumDepthWithTiesToTheEarlierRecord) {
-    // Records: name count, minimum depth, maximum depth, names.
-    const std::vector<GLuint> buffer = {
-        1, 0x90000000u, 0xF0000000u, 7, // above 2^31: must not count as negative
-        1, 0x10000000u, 0x20000000u, 3, //
-        1, 0x10000000u, 0x10000000u, 9, // tie: the earlier record stays
-        1, 0x80000000u, 0x80000000u, 4,
-    };
-    EXPECT_EQ(mOGL3D::NearestHit(buffer, 4), 3);
-    EXPECT_EQ(mOGL3D::NearestHit(buffer, 1), 7);
-    EXPECT_EQ(mOGL3D::NearestHit(buffer, 0), NoPick);
-    // A hit count beyond the buffer reads no further than its end.
-    EXPECT_EQ(mOGL3D::NearestHit(std::span(buffer).first(6), 3), 7);
-}
-
-TEST(PickHits, ASegmentTogglesAndTheGroundOrNothingClearsTheSelection) {
+TEST(ClickSegment, ASegmentTogglesAndTheGroundOrNothingClearsTheSelection) {
     mKV_TraceTrack::TraceState trace;
+    const mKavrano_TrackIO_1_3::TrackDocument doc;
+    const auto toggle = mKV_TraceTrack::ClickAction::Toggle;
     trace.TracedSegmentCount = 3;
     trace.SegmentSelected = {false, true, false};
-    mOGL3D::TogglePickedSegment(trace, 0);
-    mOGL3D::TogglePickedSegment(trace, 1);
+    mKV_TraceTrack::ClickSegment(trace, doc, 0, toggle);
+    mKV_TraceTrack::ClickSegment(trace, doc, 1, toggle);
     EXPECT_EQ(trace.SegmentSelected, (std::vector<bool>{true, false, false}));
-    mOGL3D::TogglePickedSegment(trace, static_cast<int32_t>(GroundPickName));
+    mKV_TraceTrack::ClickSegment(trace, doc, static_cast<int32_t>(GroundPickName), toggle);
     EXPECT_EQ(trace.SegmentSelected, (std::vector<bool>{false, false, false}));
     trace.SegmentSelected = {true, true, true};
-    mOGL3D::TogglePickedSegment(trace, NoPick);
+    mKV_TraceTrack::ClickSegment(trace, doc, NoPick, toggle);
     EXPECT_EQ(trace.SegmentSelected, (std::vector<bool>{false, false, false}));
-}
 
-TEST(PickHits, SegmentIndicesOfLargeTracksStayApartFromTheGround) {
     // A track of 100,000 segments: index 99,999 is a segment like any other.
-    mKV_TraceTrack::TraceState trace;
     trace.TracedSegmentCount = 100'000;
     trace.SegmentSelected.assign(100'000, false);
-    trace.SegmentSelected[5] = true;
-    mOGL3D::TogglePickedSegment(trace, 99'999);
+    mKV_TraceTrack::ClickSegment(trace, doc, 99'999, toggle);
     EXPECT_TRUE(trace.SegmentSelected[99'999]);
-    EXPECT_TRUE(trace.SegmentSelected[5]);
 }
 
 } // namespace

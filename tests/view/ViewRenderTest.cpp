@@ -70,7 +70,7 @@ TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
     }
 }
 
-TEST(ViewRender, NoFrameBeforeTheViewIsReadyNorDuringAPick) {
+TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyAndAPickDrawsNothing) {
     ViewHarness h;
     h.Load(LoopTrack(Rectangle, {0, 1, 2, 3, 4, 7}));
     h.view->SetViewReady(false);

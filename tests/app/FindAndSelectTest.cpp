@@ -1,0 +1,348 @@
+// Finding and selecting through the real main window: framing keys, the wheel, range and type
+// clicks, Ctrl+A and Escape, the tooltip and summary, and the CPU pick against selection mode.
+#include "CameraFraming.h"
+#include "FrameRendering.h"
+#include "MainWindowFixture.h"
+#include "Math3D.h"
+#include "Matrix3D.h"
+#include "NumericTextBox.h"
+#include "OpenGLView.h"
+#include "Picking.h"
+#include "SegmentTexts.h"
+#include "SelectionModePick.h"
+#include "TrackDrawing.h"
+
+#include <QLabel>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <iostream>
+#include <map>
+#include <numbers>
+#include <random>
+
+#ifdef TORNELLE_SYNTHETIC_TRACK
+#include "SyntheticTrack.h"
+#endif
+
+using namespace mKavrano_TrackIO_1_3;
+
+namespace {
+
+constexpr int32_t Brake = 4;
+
+// A point in the camera's frame: x right, y up, and its depth ahead.
+struct Seen {
+    double x;
+    double y;
+    double depth;
+};
+
+Seen SeenFrom(const mCamera3D::CameraState& cam, const Vector3D& p) {
+    Matrix3D yaw;
+    Matrix3D pitch;
+    Matrix3D orientation;
+    mMatrix3D::RotationY(yaw, mMath3D::DegToRad(cam.CamRot.y));
+    mMatrix3D::RotationX(pitch, mMath3D::DegToRad(cam.CamRot.x));
+    mMatrix3D::MatrixMultiply(orientation, yaw, pitch);
+    Vector3D axis[3];
+    mMatrix3D::TransformPoint(axis[0], orientation, {1, 0, 0});
+    mMatrix3D::TransformPoint(axis[1], orientation, {0, 1, 0});
+    mMatrix3D::TransformPoint(axis[2], orientation, {0, 0, -1});
+    const Vector3D d{p.x - cam.CamPos.x, p.y - cam.CamPos.y, p.z - cam.CamPos.z};
+    const auto dot = [&](const Vector3D& a) { return a.x * d.x + a.y * d.y + a.z * d.z; };
+    return {dot(axis[0]), dot(axis[1]), dot(axis[2])};
+}
+
+} // namespace
+
+class FindAndSelectTest : public MainWindowTest {
+protected:
+    OpenGLView& View() { return window->View(); }
+
+    // One pixel that picks each segment seen from the current camera.
+    std::map<int32_t, QPoint> SegmentPixels() {
+        std::map<int32_t, QPoint> found;
+        for (int y = 2; y < View().height(); y += 6)
+            for (int x = 2; x < View().width(); x += 6) {
+                const int32_t name = View().PickAt(x, y);
+                if (name >= 0 && name < window->Trace().TracedSegmentCount)
+                    found.emplace(name, QPoint(x, y));
+            }
+        return found;
+    }
+
+    std::vector<bool> SelectedOfType(int32_t type) {
+        std::vector<bool> selected;
+        for (const auto& s : window->Document().Segments)
+            selected.push_back(s.SegmentType == type);
+        return selected;
+    }
+
+    void Click(QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mouseClick(&View(), Qt::LeftButton, modifiers, at);
+    }
+
+    void Wheel(int eighths, Qt::KeyboardModifiers modifiers) {
+        const QPointF at(View().width() / 2.0, View().height() / 2.0);
+        QWheelEvent event(at, View().mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&View(), &event);
+    }
+
+    // Every point inside the frustum from a camera inside its box; true when the points span at
+    // least half the view's width or height.
+    QPoint PixelOf(const Seen& s) {
+        const double tanV = std::tan(mOGL3D::ViewFovY * std::numbers::pi / 360.0);
+        const double tanH = tanV * View().width() / View().height();
+        return QPoint(int(View().width() / 2.0 * (1.0 + s.x / s.depth / tanH)),
+                      int(View().height() / 2.0 * (1.0 - s.y / s.depth / tanV)));
+    }
+
+    bool ExpectFramed(const std::vector<Vector3D>& points) {
+        const auto& cam = window->Camera();
+        EXPECT_LE(std::abs(cam.CamPos.x), mCamera3D::CamLimitXZ);
+        EXPECT_LE(std::abs(cam.CamPos.z), mCamera3D::CamLimitXZ);
+        EXPECT_GE(cam.CamPos.y, mCamera3D::CamMinY);
+        EXPECT_LE(cam.CamPos.y, mCamera3D::CamMaxY);
+        const double tanV = std::tan(mOGL3D::ViewFovY * std::numbers::pi / 360.0);
+        const double tanH = tanV * View().width() / View().height();
+        double low[2] = {1, 1};
+        double high[2] = {-1, -1};
+        for (const Vector3D& p : points) {
+            const Seen s = SeenFrom(cam, p);
+            const double at[2] = {s.x / s.depth / tanH, s.y / s.depth / tanV};
+            EXPECT_GT(s.depth, mOGL3D::ViewZNear);
+            for (int i = 0; i < 2; ++i) {
+                EXPECT_LE(std::abs(at[i]), 1.0);
+                low[i] = std::min(low[i], at[i]);
+                high[i] = std::max(high[i], at[i]);
+            }
+        }
+        return high[0] - low[0] >= 1.0 || high[1] - low[1] >= 1.0;
+    }
+};
+
+TEST_F(FindAndSelectTest, HomeAndFFrameTheTrackOrTheSelectionWithoutChangingIt) {
+    Open(demoPath);
+    View().setFocus();
+    for (const auto look : {mCamera3D::LookOff, mCamera3D::LookActive}) {
+        window->Camera().LookMode = look;
+        mCamera3D::ResetCamera(window->Camera());
+        window->Trace().SegmentSelected.assign(window->Trace().TracedSegmentCount, false);
+        QTest::keyClick(&View(), Qt::Key_Home);
+        EXPECT_TRUE(ExpectFramed(mCamera3D::TrackPoints(window->Trace(), false)));
+
+        window->Trace().SegmentSelected = SelectedOfType(Brake);
+        QTest::keyClick(&View(), Qt::Key_F);
+        EXPECT_TRUE(ExpectFramed(mCamera3D::TrackPoints(window->Trace(), true)));
+        EXPECT_EQ(window->Trace().SegmentSelected, SelectedOfType(Brake));
+    }
+    window->Camera().LookMode = mCamera3D::LookOff;
+}
+
+TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMode) {
+    Open(demoPath);
+    const struct {
+        int eighths;
+        Qt::KeyboardModifiers modifiers;
+        float moved; // along -Z, the reset camera's view
+    } cases[] = {{120, Qt::NoModifier, 0.5f},
+                 {-240, Qt::NoModifier, -1.0f},
+                 {120, Qt::ShiftModifier | Qt::ControlModifier, 1.0f},
+                 {120, Qt::ControlModifier, 0.1f}};
+    for (const auto& c : cases) {
+        mCamera3D::ResetCamera(window->Camera());
+        window->Camera().LookMode = c.eighths < 0 ? mCamera3D::LookActive : mCamera3D::LookOff;
+        Wheel(c.eighths, c.modifiers);
+        EXPECT_FLOAT_EQ(-window->Camera().CamPos.z, c.moved) << c.eighths;
+    }
+}
+
+TEST_F(FindAndSelectTest, ShiftAddsRangesAndCtrlAddsOrRemovesAType) {
+    Open(demoPath);
+    QTest::keyClick(&View(), Qt::Key_Home);
+    const std::map<int32_t, QPoint> at = SegmentPixels();
+    const int32_t n = window->Trace().TracedSegmentCount;
+    const auto segment = [&](int32_t i) {
+        const auto it = at.lower_bound(i); // the first seen from i on
+        return it == at.end() ? at.begin()->first : it->first;
+    };
+    const int32_t a = segment(3), b = segment(a + 5), last = segment(n - 3), first = segment(1);
+    ASSERT_LT(a, b);
+    ASSERT_GT(last, b);
+    const auto range = [&](std::initializer_list<std::pair<int32_t, int32_t>> spans) {
+        std::vector<bool> selected(size_t(n), false);
+        for (const auto& [from, to] : spans)
+            for (int32_t i = from; i <= to; ++i)
+                selected[size_t(i)] = true;
+        return selected;
+    };
+    struct Step {
+        int32_t segment;
+        Qt::KeyboardModifiers modifiers;
+        std::vector<bool> selected;
+    };
+    const Step steps[] = {
+        {b, Qt::ShiftModifier, range({{b, b}})},               // no earlier click: the one
+        {b, Qt::NoModifier, range({})},                        // plain click toggles it off
+        {a, Qt::ShiftModifier, range({{a, b}})},               // backward from b
+        {last, Qt::NoModifier, range({{a, b}, {last, last}})}, // toggle
+        {first, Qt::ShiftModifier, range({{a, b}, {last, n - 1}, {0, first}})}, // over the joint
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.segment);
+        Click(at.at(s.segment), s.modifiers);
+        EXPECT_EQ(window->Trace().SegmentSelected, s.selected);
+    }
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kMultipleTypesPanel);
+
+    // Escape, then forward from a to b.
+    QTest::keyClick(&View(), Qt::Key_Escape);
+    Click(at.at(a));
+    Click(at.at(b), Qt::ShiftModifier);
+    EXPECT_EQ(window->Trace().SegmentSelected, range({{a, b}}));
+
+    // Ctrl on a brake: every brake, only brakes; again on a selected one: none left.
+    QTest::keyClick(&View(), Qt::Key_Escape);
+    int32_t brake = -1;
+    for (const auto& [i, pixel] : at)
+        if (window->Document().Segments[size_t(i)].SegmentType == Brake)
+            brake = i;
+    ASSERT_GE(brake, 0);
+    Click(at.at(brake), Qt::ControlModifier);
+    EXPECT_EQ(window->Trace().SegmentSelected, SelectedOfType(Brake));
+    EXPECT_EQ(VisiblePanel(), Brake);
+    EXPECT_EQ(View().SelectionLabel().text().toStdString(),
+              mKV_TraceTrack::SelectionSummary(window->Trace(), window->Document()));
+    EXPECT_TRUE(View().SelectionLabel().isVisible());
+    Click(at.at(brake), Qt::ControlModifier);
+    EXPECT_EQ(window->Trace().SegmentSelected, range({}));
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
+    EXPECT_FALSE(View().SelectionLabel().isVisible());
+}
+
+TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
+    Open(demoPath);
+    View().setFocus();
+    const size_t n = size_t(window->Trace().TracedSegmentCount);
+    QTest::keyClick(&View(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(window->Trace().SegmentSelected, std::vector<bool>(n, true));
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kMultipleTypesPanel);
+    EXPECT_TRUE(EnabledButtons()[frmMain::CmdUnselectAll]);
+    QTest::keyClick(&View(), Qt::Key_Escape);
+    EXPECT_EQ(window->Trace().SegmentSelected, std::vector<bool>(n, false));
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
+    EXPECT_FALSE(EnabledButtons()[frmMain::CmdUnselectAll]);
+
+    // A lift's text box: the keys work on its text and leave the selection alone.
+    window->Trace().SegmentSelected = SelectedOfType(2);
+    window->UpdateSettingsPanels();
+    auto* box = window->Panels().conSegStyle(2).findChild<NumericTextBox*>();
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_EQ(window->Trace().SegmentSelected, SelectedOfType(2));
+    EXPECT_EQ(VisiblePanel(), 2);
+}
+
+TEST_F(FindAndSelectTest, RestingOnALiftShowsItsTooltip) {
+    Open(demoPath);
+    QTest::keyClick(&View(), Qt::Key_Home);
+    for (const auto& [i, pixel] : SegmentPixels()) {
+        if (window->Document().Segments[size_t(i)].SegmentType != 2)
+            continue;
+        window->Trace().SegmentSelected[size_t(i)] = true;
+        QHelpEvent help(QEvent::ToolTip, pixel, View().mapToGlobal(pixel));
+        QApplication::sendEvent(&View(), &help);
+        const QString length =
+            QString::number(window->Trace().TracedSegments[size_t(i)].Length, 'f', 1);
+        EXPECT_EQ(QToolTip::text(),
+                  QString("Segment %1: Lift, %2 m (selected)").arg(i).arg(length));
+        return;
+    }
+    FAIL() << "no lift in view";
+}
+
+TEST(SegmentTexts, TooltipAndSummaryForOneSeveralAndNone) {
+    TrackDocument doc;
+    mKV_TraceTrack::TraceState trace;
+    for (const int32_t type : {2, 4, 2, 9}) {
+        doc.Segments.emplace_back().SegmentType = type;
+        trace.TracedSegments.emplace_back().Length =
+            10.04f * float(trace.TracedSegments.size() + 1);
+    }
+    trace.TracedSegmentCount = 4;
+    trace.SegmentSelected = {false, false, false, false};
+    EXPECT_EQ(mKV_TraceTrack::SelectionSummary(trace, doc), "");
+    EXPECT_EQ(mKV_TraceTrack::SegmentTooltip(trace, doc, 1), "Segment 1: Brake, 20.1 m");
+    EXPECT_EQ(mKV_TraceTrack::SegmentTooltip(trace, doc, 4), "");
+    trace.SegmentSelected = {false, false, false, true};
+    EXPECT_EQ(mKV_TraceTrack::SegmentTooltip(trace, doc, 3),
+              "Segment 3: Type 9, 40.2 m (selected)");
+    EXPECT_EQ(mKV_TraceTrack::SelectionSummary(trace, doc), "1 selected: 1 Type 9 \u00B7 40.2 m");
+    trace.SegmentSelected = {true, true, true, false};
+    EXPECT_EQ(mKV_TraceTrack::SelectionSummary(trace, doc),
+              "3 selected: 2 Lift, 1 Brake \u00B7 60.2 m");
+}
+
+// Random clicks from several cameras: the CPU pick names what selection mode names, or where
+// the renderer's float rounding alone decides between the nearest records, one of them.
+TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
+    std::vector<std::pair<std::string, int>> tracks = {{demoPath, 100}};
+#ifdef TORNELLE_SYNTHETIC_TRACK
+    const std::string synthetic = folder.Path("synthetic.kvtrack");
+    TrackDocument large = MakeSyntheticTrack();
+    ASSERT_TRUE(SaveTrackFile(large, synthetic).Saved);
+    tracks.emplace_back(synthetic, 8);
+#endif
+    std::mt19937 random(12);
+    for (const auto& [path, clicks] : tracks) {
+        Open(path);
+        int segmentHits = 0;
+        int decidedByRounding = 0;
+        auto& cam = window->Camera();
+        for (int pose = 0; pose < 4; ++pose) {
+            if (pose == 0)
+                QTest::keyClick(&View(), Qt::Key_Home);
+            else
+                cam.CamPos = {std::uniform_real_distribution<float>(-60, 60)(random),
+                              std::uniform_real_distribution<float>(1, 40)(random),
+                              std::uniform_real_distribution<float>(-60, 60)(random)},
+                cam.CamRot = {std::uniform_real_distribution<float>(-60, 10)(random),
+                              std::uniform_real_distribution<float>(0, 360)(random), 0};
+            View().makeCurrent();
+            const std::vector<Vector3D> spine = mCamera3D::TrackPoints(window->Trace(), false);
+            for (int i = 0; i < clicks; ++i) {
+                // Every other click within a few pixels of a random spine point.
+                int x = std::uniform_int_distribution<int>(0, View().width() - 1)(random);
+                int y = std::uniform_int_distribution<int>(0, View().height() - 1)(random);
+                const Seen s = SeenFrom(cam, spine[random() % spine.size()]);
+                if (i % 2 == 0 && s.depth > 1.0) {
+                    const QPoint at = PixelOf(s);
+                    x = at.x() + int(random() % 13) - 6;
+                    y = at.y() + int(random() % 13) - 6;
+                }
+                const int32_t cpu = View().PickAt(x, y);
+                const ReferencePick reference =
+                    SelectionModePick(cam, window->Trace(), window->Document().TrackStyle, x, y);
+                if (reference.Tied.size() > 1) {
+                    ++decidedByRounding;
+                    EXPECT_TRUE(reference.Tied.contains(cpu)) << cpu;
+                } else {
+                    ASSERT_EQ(cpu, reference.Nearest)
+                        << path << " pose " << pose << " at " << x << "," << y;
+                }
+                segmentHits += cpu >= 0 && cpu != int32_t(mOGL3D::GroundPickName);
+            }
+        }
+        // Four cameras: at least a quarter of the clicks hit the track, under a fifth are ties.
+        EXPECT_GT(segmentHits, clicks) << path;
+        EXPECT_LT(decidedByRounding, clicks * 4 / 5) << path;
+        std::cout << path << ": " << segmentHits << " segment hits, " << decidedByRounding
+                  << " decided by rounding of " << clicks * 4 << " clicks\n";
+    }
+}
