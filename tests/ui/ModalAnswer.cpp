@@ -1,30 +1,33 @@
 #include "ModalAnswer.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMetaObject>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Enough event-loop turns for any dialog to show; a dialog that never shows fails the test
+// Long enough for any dialog to show on a loaded machine (a count of turns is not: they pass
+// faster than a busy display shows a window); a dialog that never shows fails the test
 // instead of hanging it.
-constexpr int kMaxTurns = 10000;
+constexpr int kMaxWaitMs = 30000;
 
-void TryAnswer(std::function<void(QWidget&)> answer, const QWidget* above, int turnsLeft) {
+void TryAnswer(std::function<void(QWidget&)> answer, const QWidget* above,
+               QDeadlineTimer deadline) {
     QWidget* const modal = QApplication::activeModalWidget();
     if (modal != nullptr && modal != above) {
         answer(*modal);
         return;
     }
-    if (turnsLeft == 0) {
+    if (deadline.hasExpired()) {
         ADD_FAILURE() << "no modal dialog was shown";
         return;
     }
     QMetaObject::invokeMethod(
         qApp,
-        [answer = std::move(answer), above, turnsLeft]() mutable {
-            TryAnswer(std::move(answer), above, turnsLeft - 1);
+        [answer = std::move(answer), above, deadline]() mutable {
+            TryAnswer(std::move(answer), above, deadline);
         },
         Qt::QueuedConnection);
 }
@@ -35,7 +38,7 @@ void AnswerNextModal(std::function<void(QWidget&)> answer, const QWidget* above)
     QMetaObject::invokeMethod(
         qApp,
         [answer = std::move(answer), above]() mutable {
-            TryAnswer(std::move(answer), above, kMaxTurns);
+            TryAnswer(std::move(answer), above, QDeadlineTimer(kMaxWaitMs));
         },
         Qt::QueuedConnection);
 }
