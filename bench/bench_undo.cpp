@@ -38,8 +38,8 @@ void BM_Apply(benchmark::State& state) {
         b.history.Reset(); // keep the history from filling to its bound
         state.ResumeTiming();
     }
-    state.counters["step_bytes"] = double(mMain::EditHistory::StepBytes(
-        size_t(b.doc.SegmentCount), size_t(b.doc.SegmentCount)));
+    state.counters["step_bytes"] = double(
+        mMain::EditHistory::StepBytes(size_t(b.doc.SegmentCount), size_t(b.doc.SegmentCount)));
 }
 
 void BM_Undo(benchmark::State& state) {

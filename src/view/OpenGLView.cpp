@@ -27,10 +27,10 @@ int32_t ToDevicePixels(double logical, double ratio) {
 
 } // namespace
 
-OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& document,
-                       mKV_TraceTrack::TraceState& trace, mCamera3D::CameraState& camera,
+OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
+                       mKV_TraceTrack::TraceState& traceState, mCamera3D::CameraState& cameraState,
                        QWidget* parent)
-    : QOpenGLWidget(parent), document(document), trace(trace), camera(camera),
+    : QOpenGLWidget(parent), document(shownDocument), trace(traceState), camera(cameraState),
       fatalError(ShowFatalErrorAndQuit), tmrMain(new QTimer(this)) {
     setObjectName("pbOpenGL");
     // Frames are drawn on request; a repaint shows the last one unless it must be redrawn.
@@ -39,8 +39,7 @@ OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& document,
     setFocusPolicy(Qt::StrongFocus);
     tmrMain->setObjectName("tmrMain");
     tmrMain->setInterval(1);
-    connect(tmrMain, &QTimer::timeout, this,
-            [this] { mCamera3D::UpdateCamera(this->camera, *this); });
+    connect(tmrMain, &QTimer::timeout, this, [this] { mCamera3D::UpdateCamera(camera, *this); });
 }
 
 int32_t OpenGLView::SetupOpenGL() {
