@@ -11,11 +11,11 @@ namespace {
 
 class SegmentEditStep final : public QUndoCommand {
 public:
-    SegmentEditStep(const QString& name, std::vector<SegmentEdit>&& edits,
-                    mKavrano_TrackIO_1_3::TrackDocument& document,
-                    mKV_TraceTrack::TraceState& trace, const std::function<void()>& refresh)
-        : QUndoCommand(name), edits(std::move(edits)), selection(trace.SegmentSelected),
-          document(document), trace(trace), refresh(refresh) {}
+    SegmentEditStep(const QString& name, std::vector<SegmentEdit>&& stepEdits,
+                    mKavrano_TrackIO_1_3::TrackDocument& editedDocument,
+                    mKV_TraceTrack::TraceState& traceState, const std::function<void()>& onRefresh)
+        : QUndoCommand(name), edits(std::move(stepEdits)), selection(traceState.SegmentSelected),
+          document(editedDocument), trace(traceState), refresh(onRefresh) {}
 
     void redo() override { Store(&SegmentEdit::After); }
     void undo() override { Store(&SegmentEdit::Before); }
@@ -44,14 +44,15 @@ private:
 
 } // namespace
 
-EditHistory::EditHistory(mKavrano_TrackIO_1_3::TrackDocument& document,
-                         mKV_TraceTrack::TraceState& trace, MainState& state, size_t budgetBytes)
-    : document(document), trace(trace), state(state), budgetBytes(budgetBytes) {
+EditHistory::EditHistory(mKavrano_TrackIO_1_3::TrackDocument& editedDocument,
+                         mKV_TraceTrack::TraceState& traceState, MainState& mainState,
+                         size_t budget)
+    : document(editedDocument), trace(traceState), state(mainState), budgetBytes(budget) {
     QObject::connect(&stack, &QUndoStack::cleanChanged, [this](bool clean) {
         if (clean)
-            UpdateTitle(this->state);
+            UpdateTitle(state);
         else
-            SetTrackModified(this->state);
+            SetTrackModified(state);
     });
     Reset();
 }

@@ -23,11 +23,12 @@ public:
     // The most memory the steps' records may take; the oldest steps are dropped first.
     static constexpr size_t kDefaultBudgetBytes = size_t(256) << 20;
 
-    EditHistory(mKavrano_TrackIO_1_3::TrackDocument& document, mKV_TraceTrack::TraceState& trace,
-                MainState& state, size_t budgetBytes = kDefaultBudgetBytes);
+    EditHistory(mKavrano_TrackIO_1_3::TrackDocument& editedDocument,
+                mKV_TraceTrack::TraceState& traceState, MainState& mainState,
+                size_t budget = kDefaultBudgetBytes);
 
     // Called after every undo or redo, to refill the panels and redraw.
-    void SetRefresh(std::function<void()> refresh) { this->refresh = std::move(refresh); }
+    void SetRefresh(std::function<void()> onRefresh) { refresh = std::move(onRefresh); }
 
     // Stores the edits as one step named `name`; edits of no segment add no step.
     void Commit(const QString& name, std::vector<SegmentEdit>&& edits);

@@ -44,8 +44,7 @@ int TypedCharacter(const QKeyEvent& event) {
 
 } // namespace
 
-NumericTextBox::NumericTextBox(int typingLimit, QWidget* parent)
-    : QLineEdit(parent), typingLimit(typingLimit) {
+NumericTextBox::NumericTextBox(int limit, QWidget* parent) : QLineEdit(parent), typingLimit(limit) {
     // Composed input would bypass the key filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     // A dropped file is opened by the window, never typed into a box.

@@ -56,12 +56,12 @@ void SetRange(QValueAxis* axis, double low, double high) {
 
 } // namespace
 
-RidePreviewWindow::RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& document,
-                                     const mKV_TraceTrack::TraceState& trace, SegmentClick click,
-                                     QWidget* owner)
-    : QWidget(owner, Qt::Window), document(document), trace(trace),
-      click(std::move(click)), series{MakeSeries("Speed (km/h)"), MakeSeries("Height (m)"),
-                                      MakeSeries("Vertical g"), MakeSeries("Lateral g")},
+RidePreviewWindow::RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
+                                     const mKV_TraceTrack::TraceState& traceState,
+                                     SegmentClick onClick, QWidget* owner)
+    : QWidget(owner, Qt::Window), document(shownDocument), trace(traceState),
+      click(std::move(onClick)), series{MakeSeries("Speed (km/h)"), MakeSeries("Height (m)"),
+                                        MakeSeries("Vertical g"), MakeSeries("Lateral g")},
       distanceAxes{MakeAxis("Distance (m)"), MakeAxis("Distance (m)")},
       valueAxes{MakeAxis("Speed (km/h)"), MakeAxis("Height (m)"), MakeAxis("g")},
       speedChart(

@@ -96,8 +96,8 @@ void WriteColours(TrackSegment& s, const std::array<Colour, 3>& colours) {
 
 } // namespace
 
-SegmentEditors::SegmentEditors(AppContext& context, const SettingsPanels& panels)
-    : context(context), panels(panels) {
+SegmentEditors::SegmentEditors(AppContext& appContext, const SettingsPanels& settingsPanels)
+    : context(appContext), panels(settingsPanels) {
     ConnectControls();
 }
 

@@ -18,7 +18,7 @@ class SettingsPanels;
 // them. The context and the panels must outlive it.
 class SegmentEditors {
 public:
-    SegmentEditors(AppContext& context, const SettingsPanels& panels);
+    SegmentEditors(AppContext& appContext, const SettingsPanels& settingsPanels);
     ~SegmentEditors();
     SegmentEditors(const SegmentEditors&) = delete;
     SegmentEditors& operator=(const SegmentEditors&) = delete;

@@ -49,10 +49,10 @@ void SetPanelFont(QWidget& widget) {
 // A frame of a segment panel; its text boxes line up in one column left of the unit column.
 class Frame {
 public:
-    Frame(ucContainer& panel, const char* title, int left, int width, int unitWidth)
-        : box(new QGroupBox(title, &panel)), width(width),
-          boxLeft(width - kFrameMargin - unitWidth - kLabelGap - kBoxWidth) {
-        mTwips::SetGeometryInTwips(*box, left, kFrameTop, width, kFrameHeight);
+    Frame(ucContainer& panel, const char* title, int left, int frameWidth, int unitWidth)
+        : box(new QGroupBox(title, &panel)), width(frameWidth),
+          boxLeft(frameWidth - kFrameMargin - unitWidth - kLabelGap - kBoxWidth) {
+        mTwips::SetGeometryInTwips(*box, left, kFrameTop, frameWidth, kFrameHeight);
     }
 
     template <typename Button>

@@ -117,10 +117,11 @@ struct PathIndex {
 
 class Path {
 public:
-    Path(const TraceState& trace, const TrackDocument& doc)
-        : trace(trace), doc(doc), count(std::min({trace.TracedSegmentCount, doc.SegmentCount,
-                                                  static_cast<int32_t>(trace.TracedSegments.size()),
-                                                  static_cast<int32_t>(doc.Segments.size())})) {}
+    Path(const TraceState& traced, const TrackDocument& document)
+        : trace(traced), doc(document),
+          count(std::min({traced.TracedSegmentCount, document.SegmentCount,
+                          static_cast<int32_t>(traced.TracedSegments.size()),
+                          static_cast<int32_t>(document.Segments.size())})) {}
 
     // The first sample of the lowest lift or transport.
     std::optional<PathIndex> Start() const {

@@ -16,8 +16,8 @@ namespace {
 class SaveFileDialog : public QFileDialog {
 public:
     SaveFileDialog(QWidget* owner, const QString& title,
-                   std::function<QString(const QString&)> writtenName)
-        : QFileDialog(owner, title), writtenName(std::move(writtenName)) {}
+                   std::function<QString(const QString&)> writtenNameOf)
+        : QFileDialog(owner, title), writtenName(std::move(writtenNameOf)) {}
 
     void accept() override {
         const QStringList chosen = selectedFiles();

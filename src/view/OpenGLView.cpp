@@ -57,10 +57,10 @@ constexpr double WheelNotch = 120.0;
 
 } // namespace
 
-OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& document,
-                       mKV_TraceTrack::TraceState& trace, mCamera3D::CameraState& camera,
+OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
+                       mKV_TraceTrack::TraceState& traceState, mCamera3D::CameraState& cameraState,
                        QWidget* parent)
-    : QOpenGLWidget(parent), document(document), trace(trace), camera(camera),
+    : QOpenGLWidget(parent), document(shownDocument), trace(traceState), camera(cameraState),
       fatalError(ShowFatalErrorAndQuit), tmrMain(new QTimer(this)), lblSelection(new QLabel(this)) {
     setObjectName("pbOpenGL");
     // Frames are drawn on request; a repaint shows the last one unless it must be redrawn.
@@ -70,7 +70,7 @@ OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& document,
     tmrMain->setObjectName("tmrMain");
     tmrMain->setInterval(1);
     connect(tmrMain, &QTimer::timeout, this,
-            [this] { mCamera3D::UpdateCamera(this->camera, *this); });
+            [this] { mCamera3D::UpdateCamera(camera, *this); });
     clock.start();
     // A child over the scene: the frame's own pixels stay as drawn.
     lblSelection->setObjectName("lblSelection");

@@ -26,8 +26,8 @@ public:
     // Shows a fatal error and ends the program.
     using FatalErrorHandler = std::function<void(const QString& text, const QString& title)>;
 
-    OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& document,
-               mKV_TraceTrack::TraceState& trace, mCamera3D::CameraState& camera,
+    OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
+               mKV_TraceTrack::TraceState& traceState, mCamera3D::CameraState& cameraState,
                QWidget* parent = nullptr);
 
     // The context comes into being when the view is first shown, so call this after showing
