@@ -4,7 +4,7 @@
 #include "MotorFields.h"
 #include "NumericTextBox.h"
 #include "PanelNumbers.h"
-#include "SegmentSelection.h"
+#include "SelectionSummary.h"
 #include "SettingsPanels.h"
 #include "TriggerScrollBar.h"
 

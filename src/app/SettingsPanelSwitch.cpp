@@ -2,7 +2,7 @@
 
 #include "ColorSwatch.h"
 #include "PanelFill.h"
-#include "SegmentSelection.h"
+#include "SelectionSummary.h"
 #include "SettingsPanels.h"
 #include "ucContainer.h"
 #include "ucToolBar.h"

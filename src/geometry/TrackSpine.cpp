@@ -1,4 +1,4 @@
-#include "TrackTracer.h"
+#include "TrackSpine.h"
 
 #include <algorithm>
 #include <array>

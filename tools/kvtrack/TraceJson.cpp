@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "JsonWriter.h"
 
+#include "TrackSpine.h"
 #include "TrackTracer.h"
 
 #include <array>
