@@ -143,7 +143,7 @@ std::vector<WalkNode> WalkCircuit(std::vector<const Piece*>& segmentPiece, doubl
 
 TrackDocument MakeDemoTrack() {
     TrackDocument doc;
-    doc.FormatVersion = {1, 3, 0, 0};
+    doc.FormatVersion = kFormatVersion;
     doc.TrackStyle = 3;
     doc.TrackColours = {Rgb(200, 40, 40),   Rgb(230, 230, 230), Rgb(90, 90, 90),
                         Rgb(255, 200, 0),   Rgb(0, 120, 200),   Rgb(0, 0, 0),
