@@ -53,12 +53,12 @@ struct TraceState {
 // The most spine points a document may need before it is refused. A real track has a few
 // thousand; the bound a document is measured against is an upper estimate that also
 // covers float rounding.
-inline constexpr double MaxSpinePoints = 500'000.0;
+inline constexpr double kMaxSpinePoints = 500'000.0;
 
 // Samples every segment of doc in order, each starting from the frame the previous one
 // ended with. False with nothing else changed when doc has no segments. False with
 // TracedSegmentCount 0 and no traced segments when doc is refused: more segments than
-// nodes, counts beyond the arrays, or a spine that would exceed MaxSpinePoints.
+// nodes, counts beyond the arrays, or a spine that would exceed kMaxSpinePoints.
 bool TraceTrack(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc);
 
 // Traces segment segIndex of doc into TracedSegments[segIndex]; segment segIndex - 1 must
