@@ -30,6 +30,7 @@
 #include <QUrl>
 
 #include <cstdlib>
+#include <iterator>
 
 using namespace mKavrano_TrackIO_1_3;
 
@@ -45,20 +46,45 @@ QString DroppedTrackFile(const QMimeData* data) {
 
 const char* const kTrackFilter = "Kavrano Track Files (*.kvtrack)|*.kvtrack";
 
-struct ButtonSpec {
-    const char* ToolTip;
+// When a command may run.
+enum class EnabledWhen { Always, TrackLoaded, SegmentsSelected };
+
+struct CommandSpec {
+    const char* ToolTip;  // null for a command without a button
+    QKeyCombination Keys; // Qt::Key_unknown: no shortcut
     bool SeparatorAfter;
+    EnabledWhen Enabled;
 };
 
-// Tooltips name the shortcut where a command has one.
-const ButtonSpec kButtons[] = {
-    {"Open Track File... (Ctrl+O)", false},
-    {"Save Track File As... (Ctrl+Shift+S)", true},
-    {"Ride Track in Kavrano Simulator", true},
-    {"Select All", false},
-    {"UnSelect All", true},
-    {"About Tornelle...", false},
+// Every command of the window in frmMain::Command order: the buttons first, in the order of
+// their pictures. Tooltips name the shortcut where a command has one. The shortcuts are on
+// keys no text box uses, so they never take a text edit's keys.
+constexpr CommandSpec kCommands[] = {
+    {"Open Track File... (Ctrl+O)", Qt::CTRL | Qt::Key_O, false, EnabledWhen::Always},
+    {"Save Track File As... (Ctrl+Shift+S)", Qt::CTRL | Qt::SHIFT | Qt::Key_S, true,
+     EnabledWhen::TrackLoaded},
+    {"Ride Track in Kavrano Simulator", {}, true, EnabledWhen::TrackLoaded},
+    {"Select All", {}, false, EnabledWhen::TrackLoaded},
+    {"UnSelect All", {}, true, EnabledWhen::SegmentsSelected},
+    {"About Tornelle...", {}, false, EnabledWhen::Always},
+    {nullptr, Qt::CTRL | Qt::Key_S, false, EnabledWhen::TrackLoaded},
 };
+constexpr int kCommandCount = int(std::size(kCommands));
+static_assert(kCommandCount == frmMain::CmdSave + 1, "one row per command");
+
+// The number of leading rows with a button, when no row after them has one; else -1.
+constexpr int LeadingButtonCount() {
+    int buttons = 0;
+    while (buttons < kCommandCount && kCommands[buttons].ToolTip)
+        ++buttons;
+    for (int i = buttons; i < kCommandCount; ++i)
+        if (kCommands[i].ToolTip)
+            return -1;
+    return buttons;
+}
+constexpr int kButtonCount = LeadingButtonCount();
+static_assert(kButtonCount == mToolBarPictures::kPictureCount,
+              "the buttons lead the table, one for each picture");
 
 mFileDialog::FileDialogRequest TrackFileRequest(const std::string& fileName, const char* title) {
     mFileDialog::FileDialogRequest request;
@@ -147,33 +173,38 @@ bool frmMain::Form_Load() {
 }
 
 void frmMain::CreateToolBarButtons() {
-    for (int i = 0; i < mToolBarPictures::kPictureCount; ++i) {
+    for (int i = 0; i < kButtonCount; ++i) {
         const mToolBarPictures::PicturePair pictures = mToolBarPictures::LoadPictures(i);
-        toolBar->CreateButton(pictures.Normal, pictures.Disabled, kButtons[i].ToolTip);
-        if (kButtons[i].SeparatorAfter)
+        toolBar->CreateButton(pictures.Normal, pictures.Disabled, kCommands[i].ToolTip);
+        if (kCommands[i].SeparatorAfter)
             toolBar->CreateSeparator();
     }
 }
 
-void frmMain::AddWindowShortcut(const QKeySequence& keys, std::function<void()> command) {
+bool frmMain::CommandEnabled(Command command) const {
+    switch (kCommands[command].Enabled) {
+    case EnabledWhen::Always:
+        return true;
+    case EnabledWhen::TrackLoaded:
+        return state.bTrackLoaded;
+    case EnabledWhen::SegmentsSelected:
+        return mMain::CountSelectedSegments(trace) > 0;
+    }
+    return false;
+}
+
+void frmMain::AddWindowShortcut(const QKeySequence& keys, Command command) {
     auto* shortcut = new QShortcut(keys, this);
-    connect(shortcut, &QShortcut::activated, this, [this, command = std::move(command)] {
-        if (camera.LookMode == mCamera3D::LookOff)
-            command();
+    connect(shortcut, &QShortcut::activated, this, [this, command] {
+        if (camera.LookMode == mCamera3D::LookOff && CommandEnabled(command))
+            ToolBar_ButtonClick(command);
     });
 }
 
 void frmMain::CreateShortcuts() {
-    // Window-wide, and on keys no text box uses, so they never take a text edit's keys.
-    AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { ToolBar_ButtonClick(CmdOpen); });
-    AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
-        if (state.bTrackLoaded)
-            ToolBar_ButtonClick(CmdSaveAs);
-    });
-    AddWindowShortcut(QKeySequence::Save, [this] {
-        if (state.bTrackLoaded)
-            SaveCommand();
-    });
+    for (int i = 0; i < kCommandCount; ++i)
+        if (kCommands[i].Keys.key() != Qt::Key_unknown)
+            AddWindowShortcut(QKeySequence(kCommands[i].Keys), Command(i));
     // A text box with typing not yet applied keeps these keys for its own undo.
     // F5 also closes the preview from its own window.
     auto* preview = new QShortcut(QKeySequence(Qt::Key_F5), this);
@@ -209,6 +240,9 @@ void frmMain::ToolBar_ButtonClick(int Button) {
         // The about box reads the driver strings of the view's context.
         pbOpenGL->makeCurrent();
         context.Dialogs.ShowAboutBox();
+        break;
+    case CmdSave:
+        SaveCommand();
         break;
     default:
         break;
@@ -358,7 +392,9 @@ bool frmMain::Form_Unload() {
 }
 
 void frmMain::UpdateSettingsPanels() {
-    mMain::UpdateSettingsPanels(context, *panels, *toolBar);
+    mMain::UpdateSettingsPanels(context, *panels);
+    for (int i = 0; i < kButtonCount; ++i)
+        toolBar->ButtonEnabled(i, CommandEnabled(Command(i)));
     ridePreview->Refresh();
 }
 
