@@ -8,10 +8,10 @@
 #include "RideTrack.h"
 #include "SegmentEditors.h"
 #include "SelectionEdits.h"
-#include "SelectionShortcuts.h"
 #include "SelectionSummary.h"
 #include "SettingsPanelSwitch.h"
 #include "SettingsPanels.h"
+#include "TextSafeShortcut.h"
 #include "ToolBarPictures.h"
 #include "TrackPath.h"
 #include "TrackReader.h"
@@ -49,25 +49,37 @@ const char* const kTrackFilter = "Kavrano Track Files (*.kvtrack)|*.kvtrack";
 // When a command may run.
 enum class EnabledWhen { Always, TrackLoaded, SegmentsSelected };
 
+// Where a command's shortcut acts.
+enum class KeysAct {
+    OutsideLookMode,  // window-wide, on keys no text box uses; in look mode the view takes them
+    OutsideTextBoxes, // except while a text box has the focus: there the keys edit the text
+};
+
+constexpr QKeyCombination kNoKeys = Qt::Key_unknown;
+
 struct CommandSpec {
     const char* ToolTip;  // null for a command without a button
-    QKeyCombination Keys; // Qt::Key_unknown: no shortcut
+    QKeyCombination Keys; // kNoKeys: no shortcut
+    KeysAct Scope;
     bool SeparatorAfter;
     EnabledWhen Enabled;
 };
 
 // Every command of the window in frmMain::Command order: the buttons first, in the order of
-// their pictures. Tooltips name the shortcut where a command has one. The shortcuts are on
-// keys no text box uses, so they never take a text edit's keys.
+// their pictures. A shortcut acts only while its command is enabled, as its button does.
 constexpr CommandSpec kCommands[] = {
-    {"Open Track File... (Ctrl+O)", Qt::CTRL | Qt::Key_O, false, EnabledWhen::Always},
-    {"Save Track File As... (Ctrl+Shift+S)", Qt::CTRL | Qt::SHIFT | Qt::Key_S, true,
+    {"Open Track File... (Ctrl+O)", Qt::CTRL | Qt::Key_O, KeysAct::OutsideLookMode, false,
+     EnabledWhen::Always},
+    {"Save Track File As... (Ctrl+Shift+S)", Qt::CTRL | Qt::SHIFT | Qt::Key_S,
+     KeysAct::OutsideLookMode, true, EnabledWhen::TrackLoaded},
+    {"Ride Track in Kavrano Simulator", kNoKeys, KeysAct::OutsideLookMode, true,
      EnabledWhen::TrackLoaded},
-    {"Ride Track in Kavrano Simulator", {}, true, EnabledWhen::TrackLoaded},
-    {"Select All", {}, false, EnabledWhen::TrackLoaded},
-    {"UnSelect All", {}, true, EnabledWhen::SegmentsSelected},
-    {"About Tornelle...", {}, false, EnabledWhen::Always},
-    {nullptr, Qt::CTRL | Qt::Key_S, false, EnabledWhen::TrackLoaded},
+    {"Select All", Qt::CTRL | Qt::Key_A, KeysAct::OutsideTextBoxes, false,
+     EnabledWhen::TrackLoaded},
+    {"UnSelect All", Qt::Key_Escape, KeysAct::OutsideTextBoxes, true,
+     EnabledWhen::SegmentsSelected},
+    {"About Tornelle...", kNoKeys, KeysAct::OutsideLookMode, false, EnabledWhen::Always},
+    {nullptr, Qt::CTRL | Qt::Key_S, KeysAct::OutsideLookMode, false, EnabledWhen::TrackLoaded},
 };
 constexpr int kCommandCount = int(std::size(kCommands));
 static_assert(kCommandCount == frmMain::CmdSave + 1, "one row per command");
@@ -153,7 +165,6 @@ frmMain::frmMain(frmMainOptions opts)
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
     CreateShortcuts();
-    mMain::CreateSelectionShortcuts(*this, [this](bool selected) { SelectAll(selected); });
 }
 
 frmMain::~frmMain() = default;
@@ -202,9 +213,19 @@ void frmMain::AddWindowShortcut(const QKeySequence& keys, Command command) {
 }
 
 void frmMain::CreateShortcuts() {
-    for (int i = 0; i < kCommandCount; ++i)
-        if (kCommands[i].Keys.key() != Qt::Key_unknown)
-            AddWindowShortcut(QKeySequence(kCommands[i].Keys), Command(i));
+    for (int i = 0; i < kCommandCount; ++i) {
+        const CommandSpec& spec = kCommands[i];
+        const auto command = Command(i);
+        if (spec.Keys == kNoKeys)
+            continue;
+        if (spec.Scope == KeysAct::OutsideLookMode)
+            AddWindowShortcut(QKeySequence(spec.Keys), command);
+        else
+            mMain::AddTextSafeShortcut(*this, QKeySequence(spec.Keys), [this, command] {
+                if (CommandEnabled(command))
+                    ToolBar_ButtonClick(command);
+            });
+    }
     // A text box with typing not yet applied keeps these keys for its own undo.
     // F5 also closes the preview from its own window.
     auto* preview = new QShortcut(QKeySequence(Qt::Key_F5), this);
