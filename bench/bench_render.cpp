@@ -12,6 +12,7 @@
 #include "SurfaceFormat.h"
 #include "SyntheticTrack.h"
 #include "TrackDrawing.h"
+#include "TrackSpine.h"
 #include "TrackTracer.h"
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 #include "DemoTrack.h"
 #include "SyntheticTrack.h"
 #include "TrackReader.h"
+#include "TrackSpine.h"
 #include "TrackTracer.h"
 #include "TrackWriter.h"
 

@@ -2,9 +2,8 @@
 
 #include "ColorSwatch.h"
 #include "MotorFields.h"
-#include "NumericTextBox.h"
-#include "PanelNumbers.h"
-#include "SegmentSelection.h"
+#include "PanelFields.h"
+#include "SelectionSummary.h"
 #include "SettingsPanels.h"
 #include "TriggerScrollBar.h"
 
@@ -17,26 +16,6 @@ namespace mMain {
 
 namespace {
 
-using mKavrano_TrackIO_1_3::TrackSegment;
-
-// The whole text is shown; the box's limit holds for typing only.
-void ShowNumber(NumericTextBox& box, float stored, double shown, int digits) {
-    box.ShowStored(QString::fromStdString(FormatPanelNumber(shown, digits, kShownTextLength)),
-                   stored);
-}
-
-void ShowSpeed(NumericTextBox& box, float stored) {
-    ShowNumber(box, stored, SpeedToKmph(stored), kConvertedDigits);
-}
-
-void ShowAccel(NumericTextBox& box, float stored) {
-    ShowNumber(box, stored, AccelToG(stored), kConvertedDigits);
-}
-
-void ShowSeconds(NumericTextBox& box, float stored) {
-    ShowNumber(box, stored, stored, kSingleDigits);
-}
-
 // The option whose index is the byte is set and the other cleared; a byte that names neither
 // clears both, which an exclusive pair allows only while it is not exclusive.
 void ShowChoice(const std::array<QRadioButton*, 2>& options, uint8_t choice) {
@@ -48,25 +27,10 @@ void ShowChoice(const std::array<QRadioButton*, 2>& options, uint8_t choice) {
         option->setAutoExclusive(true);
 }
 
-void FillStation(const SettingsPanels::StationControls& c, const TrackSegment& s) {
-    // A byte other than 0 and 1 shows checked, as any value that is not 0.
-    c.chkStationNone->setChecked(s.StationNoBuilding != 0);
-    c.chkStationSimple->setChecked(s.StationBaseOnly != 0);
-    ShowChoice(c.optStationEntrance, s.StationEntrance);
-    ShowSeconds(*c.txtStationWait[0], s.StationWaitAverage);
-    ShowSeconds(*c.txtStationWait[1], s.StationWaitMinimum);
-    ShowSeconds(*c.txtStationWait[2], s.StationWaitMaximum);
-    ShowSeconds(*c.txtStationWait[3], s.StationWaitDeviation);
-    c.chkStationSync->setChecked(s.StationWaitSync);
-    ShowAccel(*c.txtStationMainBrake, s.StationMainBrakeDecel);
-    c.chkStationWheels->setChecked(s.StationWheels);
-    ShowSpeed(*c.txtStationWheels[0], s.StationWheelsSpeed);
-    ShowAccel(*c.txtStationWheels[1], s.StationWheelsAccel);
-    ShowAccel(*c.txtStationWheels[2], s.StationWheelsDecel);
-    c.chkStationPreBrake->setChecked(s.StationPreBrake);
-    ShowSpeed(*c.txtStationPreBrake[0], s.StationPreBrakeSpeedLimit);
-    ShowSpeed(*c.txtStationPreBrake[1], s.StationPreBrakeHysteresis);
-    ShowAccel(*c.txtStationPreBrake[2], s.StationPreBrakeDecel);
+void FillStation(const SettingsPanels& panels, const TrackSegment& s) {
+    FillFields(panels.conSegStyle(mKavrano_TrackIO_1_3::SegStation), kStationChecks,
+               kStationNumbers, s);
+    ShowChoice(panels.Station().optStationEntrance, s.StationEntrance);
 }
 
 void FillMotor(const SettingsPanels::MotorControls& c, const TrackSegment& s,
@@ -74,24 +38,14 @@ void FillMotor(const SettingsPanels::MotorControls& c, const TrackSegment& s,
     ShowChoice(c.optStyle, s.*f.Style);
     c.chkRailing[0]->setChecked(s.*f.LeftRailing);
     c.chkRailing[1]->setChecked(s.*f.RightRailing);
-    ShowSpeed(*c.txtMotor[0], s.*f.Speed);
-    ShowAccel(*c.txtMotor[1], s.*f.Accel);
-    ShowAccel(*c.txtMotor[2], s.*f.Decel);
+    ShowField(*c.txtMotor[0], s.*f.Speed, PanelUnit::Kmph);
+    ShowField(*c.txtMotor[1], s.*f.Accel, PanelUnit::G);
+    ShowField(*c.txtMotor[2], s.*f.Decel, PanelUnit::G);
 }
 
-void FillBrake(const SettingsPanels::BrakeControls& c, const TrackSegment& s) {
-    c.chkBrakeBlock->setChecked(s.BrakeBlock);
-    c.chkBrakeStop->setChecked(s.BrakeCompleteStop);
-    c.chkBrakeRailing[0]->setChecked(s.BrakeLeftRailing);
-    c.chkBrakeRailing[1]->setChecked(s.BrakeRightRailing);
-    ShowSpeed(*c.txtBrakeBrake[0], s.BrakeSpeedLimit);
-    ShowSpeed(*c.txtBrakeBrake[1], s.BrakeHysteresis);
-    ShowAccel(*c.txtBrakeBrake[2], s.BrakeDecel);
-    c.hsBrakeTrigger->ShowStored(s.BrakeTriggerPos);
-    c.chkBrakeWheels->setChecked(s.BrakeWheels);
-    ShowSpeed(*c.txtBrakeWheels[0], s.BrakeWheelsSpeed);
-    ShowAccel(*c.txtBrakeWheels[1], s.BrakeWheelsAccel);
-    ShowAccel(*c.txtBrakeWheels[2], s.BrakeWheelsDecel);
+void FillBrake(const SettingsPanels& panels, const TrackSegment& s) {
+    FillFields(panels.conSegStyle(mKavrano_TrackIO_1_3::SegBrake), kBrakeChecks, kBrakeNumbers, s);
+    panels.Brake().hsBrakeTrigger->ShowStored(s.BrakeTriggerPos);
 }
 
 void FillTrackSetting(const SettingsPanels& panels, const TrackSegment& s) {
@@ -115,7 +69,7 @@ void ShowSegmentSettings(const AppContext& context, const SettingsPanels& panels
     const TrackSegment& s = doc.Segments[size_t(Index)];
     switch (s.SegmentType) {
     case mKavrano_TrackIO_1_3::SegStation:
-        FillStation(panels.Station(), s);
+        FillStation(panels, s);
         break;
     case mKavrano_TrackIO_1_3::SegLift:
         FillMotor(panels.Lift(), s, kLiftFields);
@@ -124,7 +78,7 @@ void ShowSegmentSettings(const AppContext& context, const SettingsPanels& panels
         FillMotor(panels.Transport(), s, kTransportFields);
         break;
     case mKavrano_TrackIO_1_3::SegBrake:
-        FillBrake(panels.Brake(), s);
+        FillBrake(panels, s);
         break;
     default:
         break;

@@ -3,41 +3,24 @@
 #include "ColorSwatch.h"
 #include "MotorFields.h"
 #include "NumericTextBox.h"
-#include "PanelNumbers.h"
+#include "PanelFields.h"
 #include "SegmentEdits.h"
 #include "SettingsPanels.h"
 #include "TriggerScrollBar.h"
 #include "UserDialogs.h"
+#include "ucContainer.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
 
 #include <array>
-#include <initializer_list>
 #include <optional>
+#include <span>
 
 using mKavrano_TrackIO_1_3::Colour;
 using mKavrano_TrackIO_1_3::TrackSegment;
 
 namespace {
-
-// What a box stores, each box in its own unit; reading a box applies it.
-float SecondsOf(NumericTextBox& box) {
-    return box.ApplyStored([](double seconds) { return mMain::StoredSingle(seconds); });
-}
-
-float SpeedOf(NumericTextBox& box) {
-    return box.ApplyStored(
-        [](double kmph) { return mMain::StoredSingle(mMain::KmphToSpeed(kmph)); });
-}
-
-float AccelOf(NumericTextBox& box) {
-    return box.ApplyStored([](double g) { return mMain::StoredSingle(mMain::GToAccel(g)); });
-}
-
-uint8_t ByteOf(const QCheckBox& box) {
-    return box.isChecked() ? 1 : 0;
-}
 
 // The index of the selected option; none when neither is selected, so the field keeps its
 // value.
@@ -59,8 +42,12 @@ struct MotorSettings {
 };
 
 MotorSettings ReadMotorPanel(const SettingsPanels::MotorControls& c) {
-    return {ChoiceOf(c.optStyle),    c.chkRailing[0]->isChecked(), c.chkRailing[1]->isChecked(),
-            SpeedOf(*c.txtMotor[0]), AccelOf(*c.txtMotor[1]),      AccelOf(*c.txtMotor[2])};
+    return {ChoiceOf(c.optStyle),
+            c.chkRailing[0]->isChecked(),
+            c.chkRailing[1]->isChecked(),
+            mMain::StoredField(*c.txtMotor[0], mMain::PanelUnit::Kmph),
+            mMain::StoredField(*c.txtMotor[1], mMain::PanelUnit::G),
+            mMain::StoredField(*c.txtMotor[2], mMain::PanelUnit::G)};
 }
 
 void WriteMotorSettings(TrackSegment& s, const MotorSettings& v, const mMain::MotorFields& f) {
@@ -107,7 +94,6 @@ SegmentEditors::~SegmentEditors() {
 }
 
 void SegmentEditors::ConnectControls() {
-    using Buttons = std::initializer_list<QAbstractButton*>;
     const auto onClick = [this](QAbstractButton* button, void (SegmentEditors::*editor)()) {
         connections.push_back(QObject::connect(button, &QAbstractButton::clicked, button,
                                                [this, editor] { (this->*editor)(); }));
@@ -117,19 +103,22 @@ void SegmentEditors::ConnectControls() {
                                                [this, editor] { (this->*editor)(); }));
     };
 
-    const SettingsPanels::StationControls& station = panels.Station();
-    for (QAbstractButton* button :
-         Buttons{station.chkStationNone, station.chkStationSimple, station.optStationEntrance[0],
-                 station.optStationEntrance[1], station.chkStationSync, station.chkStationWheels,
-                 station.chkStationPreBrake})
+    // The station and the brake panel connect each control their field rows name.
+    const auto onFields = [&](int panel, std::span<const mMain::CheckField> checks,
+                              std::span<const mMain::NumberField> numbers,
+                              void (SegmentEditors::*editor)()) {
+        const ucContainer& container = panels.conSegStyle(panel);
+        for (const mMain::CheckField& row : checks)
+            onClick(container.findChild<QCheckBox*>(row.Control), editor);
+        for (const mMain::NumberField& row : numbers)
+            onEnter(container.findChild<NumericTextBox*>(row.Control), editor);
+    };
+    onFields(mKavrano_TrackIO_1_3::SegStation, mMain::kStationChecks, mMain::kStationNumbers,
+             &SegmentEditors::ApplyStationSettings);
+    for (QAbstractButton* button : panels.Station().optStationEntrance)
         onClick(button, &SegmentEditors::ApplyStationSettings);
-    for (NumericTextBox* box : station.txtStationWait)
-        onEnter(box, &SegmentEditors::ApplyStationSettings);
-    onEnter(station.txtStationMainBrake, &SegmentEditors::ApplyStationSettings);
-    for (NumericTextBox* box : station.txtStationWheels)
-        onEnter(box, &SegmentEditors::ApplyStationSettings);
-    for (NumericTextBox* box : station.txtStationPreBrake)
-        onEnter(box, &SegmentEditors::ApplyStationSettings);
+    onFields(mKavrano_TrackIO_1_3::SegBrake, mMain::kBrakeChecks, mMain::kBrakeNumbers,
+             &SegmentEditors::ApplyBrakeSettings);
 
     const std::pair<const SettingsPanels::MotorControls&, void (SegmentEditors::*)()> motors[] = {
         {panels.Lift(), &SegmentEditors::ApplyLiftSettings},
@@ -143,18 +132,10 @@ void SegmentEditors::ConnectControls() {
             onEnter(box, apply);
     }
 
-    const SettingsPanels::BrakeControls& brake = panels.Brake();
-    for (QAbstractButton* button :
-         Buttons{brake.chkBrakeBlock, brake.chkBrakeStop, brake.chkBrakeRailing[0],
-                 brake.chkBrakeRailing[1], brake.chkBrakeWheels})
-        onClick(button, &SegmentEditors::ApplyBrakeSettings);
-    for (NumericTextBox* box : brake.txtBrakeBrake)
-        onEnter(box, &SegmentEditors::ApplyBrakeSettings);
-    for (NumericTextBox* box : brake.txtBrakeWheels)
-        onEnter(box, &SegmentEditors::ApplyBrakeSettings);
+    TriggerScrollBar* const trigger = panels.Brake().hsBrakeTrigger;
     // Without tracking the bar changes on arrow and track clicks and when a drag is released.
-    connections.push_back(QObject::connect(brake.hsBrakeTrigger, &QScrollBar::valueChanged,
-                                           brake.hsBrakeTrigger, [this] { ApplyBrakeSettings(); }));
+    connections.push_back(QObject::connect(trigger, &QScrollBar::valueChanged, trigger,
+                                           [this] { ApplyBrakeSettings(); }));
 
     onClick(&panels.chkMainTunnel(), &SegmentEditors::chkMainTunnel_Click);
     onClick(&panels.chkMainColors(), &SegmentEditors::chkMainColors_Click);
@@ -180,44 +161,13 @@ void SegmentEditors::CommitEdit(const QString& name, const SegmentChange& change
 void SegmentEditors::ApplyStationSettings() {
     if (context.State.bUpdatingControls)
         return;
-    const SettingsPanels::StationControls& c = panels.Station();
-    const uint8_t noBuilding = ByteOf(*c.chkStationNone);
-    const uint8_t baseOnly = ByteOf(*c.chkStationSimple);
-    const std::optional<uint8_t> entrance = ChoiceOf(c.optStationEntrance);
-    const bool bSync = c.chkStationSync->isChecked();
-    std::array<float, 4> wait{};
-    for (size_t i = 0; i < wait.size(); ++i)
-        wait[i] = SecondsOf(*c.txtStationWait[i]);
-    const float mainBrake = AccelOf(*c.txtStationMainBrake);
-    // A disabled unit stores zeros, whatever its boxes show.
-    const bool bWheels = c.chkStationWheels->isChecked();
-    const float wheelsSpeed = bWheels ? SpeedOf(*c.txtStationWheels[0]) : 0.0f;
-    const float wheelsAccel = bWheels ? AccelOf(*c.txtStationWheels[1]) : 0.0f;
-    const float wheelsDecel = bWheels ? AccelOf(*c.txtStationWheels[2]) : 0.0f;
-    const bool bPreBrake = c.chkStationPreBrake->isChecked();
-    const float preBrakeSpeed = bPreBrake ? SpeedOf(*c.txtStationPreBrake[0]) : 0.0f;
-    const float preBrakeHysteresis = bPreBrake ? SpeedOf(*c.txtStationPreBrake[1]) : 0.0f;
-    const float preBrakeDecel = bPreBrake ? AccelOf(*c.txtStationPreBrake[2]) : 0.0f;
-
+    const std::optional<uint8_t> entrance = ChoiceOf(panels.Station().optStationEntrance);
+    const mMain::FieldValues fields(panels.conSegStyle(mKavrano_TrackIO_1_3::SegStation),
+                                    mMain::kStationChecks, mMain::kStationNumbers);
     CommitEdit("Station settings", [&](TrackSegment& s) {
-        s.StationNoBuilding = noBuilding;
-        s.StationBaseOnly = baseOnly;
+        fields.WriteTo(s);
         if (entrance)
             s.StationEntrance = *entrance;
-        s.StationWaitSync = bSync;
-        s.StationWaitAverage = wait[0];
-        s.StationWaitMinimum = wait[1];
-        s.StationWaitMaximum = wait[2];
-        s.StationWaitDeviation = wait[3];
-        s.StationMainBrakeDecel = mainBrake;
-        s.StationWheels = bWheels;
-        s.StationWheelsSpeed = wheelsSpeed;
-        s.StationWheelsAccel = wheelsAccel;
-        s.StationWheelsDecel = wheelsDecel;
-        s.StationPreBrake = bPreBrake;
-        s.StationPreBrakeSpeedLimit = preBrakeSpeed;
-        s.StationPreBrakeHysteresis = preBrakeHysteresis;
-        s.StationPreBrakeDecel = preBrakeDecel;
     });
 }
 
@@ -240,34 +190,12 @@ void SegmentEditors::ApplyTransportSettings() {
 void SegmentEditors::ApplyBrakeSettings() {
     if (context.State.bUpdatingControls)
         return;
-    const SettingsPanels::BrakeControls& c = panels.Brake();
-    const float trigger = c.hsBrakeTrigger->ApplyStored();
-    const bool bBlock = c.chkBrakeBlock->isChecked();
-    const bool bStop = c.chkBrakeStop->isChecked();
-    const bool bLeftRailing = c.chkBrakeRailing[0]->isChecked();
-    const bool bRightRailing = c.chkBrakeRailing[1]->isChecked();
-    const float speedLimit = SpeedOf(*c.txtBrakeBrake[0]);
-    const float hysteresis = SpeedOf(*c.txtBrakeBrake[1]);
-    const float decel = AccelOf(*c.txtBrakeBrake[2]);
-    // Unlike the station's, the brake's wheel values are kept when its wheels are off.
-    const bool bWheels = c.chkBrakeWheels->isChecked();
-    const float wheelsSpeed = SpeedOf(*c.txtBrakeWheels[0]);
-    const float wheelsAccel = AccelOf(*c.txtBrakeWheels[1]);
-    const float wheelsDecel = AccelOf(*c.txtBrakeWheels[2]);
-
+    const float trigger = panels.Brake().hsBrakeTrigger->ApplyStored();
+    const mMain::FieldValues fields(panels.conSegStyle(mKavrano_TrackIO_1_3::SegBrake),
+                                    mMain::kBrakeChecks, mMain::kBrakeNumbers);
     CommitEdit("Brake settings", [&](TrackSegment& s) {
-        s.BrakeBlock = bBlock;
-        s.BrakeCompleteStop = bStop;
-        s.BrakeLeftRailing = bLeftRailing;
-        s.BrakeRightRailing = bRightRailing;
-        s.BrakeSpeedLimit = speedLimit;
-        s.BrakeHysteresis = hysteresis;
-        s.BrakeDecel = decel;
+        fields.WriteTo(s);
         s.BrakeTriggerPos = trigger;
-        s.BrakeWheels = bWheels;
-        s.BrakeWheelsSpeed = wheelsSpeed;
-        s.BrakeWheelsAccel = wheelsAccel;
-        s.BrakeWheelsDecel = wheelsDecel;
     });
 }
 

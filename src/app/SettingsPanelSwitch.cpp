@@ -2,10 +2,9 @@
 
 #include "ColorSwatch.h"
 #include "PanelFill.h"
-#include "SegmentSelection.h"
+#include "SelectionSummary.h"
 #include "SettingsPanels.h"
 #include "ucContainer.h"
-#include "ucToolBar.h"
 
 #include <QCheckBox>
 
@@ -14,8 +13,6 @@ namespace mMain {
 namespace {
 
 constexpr mKavrano_TrackIO_1_3::Colour kButtonFace = 0x8000000F;
-
-enum Button { BtnSaveAs = 1, BtnRide = 2, BtnSelectAll = 3, BtnUnselectAll = 4 };
 
 void ClearTrackSettings(const SettingsPanels& panels) {
     panels.chkMainTunnel().setChecked(false);
@@ -37,7 +34,7 @@ void ShowSettingsPanel(const SettingsPanels& panels, int index) {
         panels.conSegStyle(index).setVisible(true);
 }
 
-void UpdateSettingsPanels(AppContext& app, const SettingsPanels& panels, ucToolBar& toolBar) {
+void UpdateSettingsPanels(AppContext& app, const SettingsPanels& panels) {
     app.State.bUpdatingControls = true;
     const int32_t n = CountSelectedSegments(app.Trace);
     const int32_t f = FirstSelectedSegment(app.Trace);
@@ -46,7 +43,6 @@ void UpdateSettingsPanels(AppContext& app, const SettingsPanels& panels, ucToolB
         ClearTrackSettings(panels);
         for (int i = 0; i < 3; ++i)
             panels.lblMainColor(i).SetColour(kButtonFace);
-        toolBar.ButtonEnabled(BtnUnselectAll, false);
     } else {
         const int32_t common = n == 1 ? app.Document.Segments[size_t(f)].SegmentType
                                       : CommonSegmentType(app.Trace, app.Document);
@@ -64,13 +60,8 @@ void UpdateSettingsPanels(AppContext& app, const SettingsPanels& panels, ucToolB
                     app.Document
                         .TrackColours[size_t(SettingsPanels::kTrackColourOfSwatch[size_t(i)])]);
         }
-        toolBar.ButtonEnabled(BtnUnselectAll, true);
     }
-    const bool loaded = app.State.bTrackLoaded;
-    toolBar.ButtonEnabled(BtnSaveAs, loaded);
-    toolBar.ButtonEnabled(BtnRide, loaded);
-    toolBar.ButtonEnabled(BtnSelectAll, loaded);
-    panels.conTrackSetting().setVisible(loaded);
+    panels.conTrackSetting().setVisible(app.State.bTrackLoaded);
     app.State.bUpdatingControls = false;
 }
 

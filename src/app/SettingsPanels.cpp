@@ -2,6 +2,7 @@
 
 #include "ColorSwatch.h"
 #include "NumericTextBox.h"
+#include "PanelFields.h"
 #include "PanelNumbers.h"
 #include "TriggerScrollBar.h"
 #include "Twips.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QString>
+
+#include <iterator>
 
 namespace {
 
@@ -68,8 +71,17 @@ public:
         return AddButton<QCheckBox>(name, caption, top);
     }
 
+    QCheckBox* AddCheckBox(const mMain::CheckField& row) {
+        return AddCheckBox(row.Control, row.Caption, row.Top);
+    }
+
     QRadioButton* AddOption(const QString& name, const char* caption, int top) {
         return AddButton<QRadioButton>(name, caption, top);
+    }
+
+    NumericTextBox* AddNumber(const mMain::NumberField& row,
+                              int typingLimit = mMain::kNumberBoxLength) {
+        return AddNumber(row.Control, row.Caption, mMain::UnitText(row.Unit), row.Top, typingLimit);
     }
 
     // A caption right-aligned left of the box, the box, and the unit just right of it.
@@ -133,41 +145,36 @@ void BuildTrackSetting(ucContainer& panel, SettingsPanels::TrackSettingControls&
     }
 }
 
+// The rows of kStationChecks and kStationNumbers in the station's frames.
 void BuildStation(ucContainer& panel, SettingsPanels::StationControls& c) {
+    const auto& checks = mMain::kStationChecks;
+    const auto& numbers = mMain::kStationNumbers;
+    static_assert(std::size(checks) == 5 && std::size(numbers) == 11);
     Frame building(panel, "Building", 60, 1575, kUnitG);
-    c.chkStationNone = building.AddCheckBox("chkStationNone", "No Building", 300);
-    c.chkStationSimple = building.AddCheckBox("chkStationSimple", "Base Only", 600);
+    c.chkStationNone = building.AddCheckBox(checks[0]);
+    c.chkStationSimple = building.AddCheckBox(checks[1]);
     c.optStationEntrance[0] =
         building.AddOption(Indexed("optStationEntrance", 0), "Left Entrance", 960);
     c.optStationEntrance[1] =
         building.AddOption(Indexed("optStationEntrance", 1), "Right Entrance", 1260);
 
     Frame wait(panel, "Wait Time", 1620, 1995, kUnitSec);
-    const char* const waitCaptions[] = {"Average:", "Minimum:", "Maximum:", "Deviation:"};
-    for (int i = 0; i < 4; ++i)
-        c.txtStationWait[i] = wait.AddNumber(Indexed("txtStationWait", i), waitCaptions[i], "sec",
-                                             300 + 300 * i, mMain::kWaitBoxLength);
-    c.chkStationSync = wait.AddCheckBox("chkStationSync", "Syncronized", 1560);
+    for (size_t i = 0; i < 4; ++i)
+        c.txtStationWait[i] = wait.AddNumber(numbers[i], mMain::kWaitBoxLength);
+    c.chkStationSync = wait.AddCheckBox(checks[2]);
 
     Frame mainBrake(panel, "Main Brake", 3600, 2055, kUnitG);
-    c.txtStationMainBrake = mainBrake.AddNumber("txtStationMainBrake", "Deceleration:", "g", 300);
+    c.txtStationMainBrake = mainBrake.AddNumber(numbers[4]);
 
     Frame wheels(panel, "Wheels", 5640, 2235, kUnitKmph);
-    c.chkStationWheels = wheels.AddCheckBox("chkStationWheels", "Enabled", 300);
-    c.txtStationWheels[0] = wheels.AddNumber(Indexed("txtStationWheels", 0), "Speed:", "kmph", 660);
-    c.txtStationWheels[1] =
-        wheels.AddNumber(Indexed("txtStationWheels", 1), "Acceleration:", "g", 960);
-    c.txtStationWheels[2] =
-        wheels.AddNumber(Indexed("txtStationWheels", 2), "Deceleration:", "g", 1260);
+    c.chkStationWheels = wheels.AddCheckBox(checks[3]);
+    for (size_t i = 0; i < 3; ++i)
+        c.txtStationWheels[i] = wheels.AddNumber(numbers[5 + i]);
 
     Frame preBrake(panel, "Pre-Brake", 7860, 2235, kUnitKmph);
-    c.chkStationPreBrake = preBrake.AddCheckBox("chkStationPreBrake", "Enabled", 300);
-    c.txtStationPreBrake[0] =
-        preBrake.AddNumber(Indexed("txtStationPreBrake", 0), "Speed Limit:", "kmph", 660);
-    c.txtStationPreBrake[1] =
-        preBrake.AddNumber(Indexed("txtStationPreBrake", 1), "Hysteresis:", "kmph", 960);
-    c.txtStationPreBrake[2] =
-        preBrake.AddNumber(Indexed("txtStationPreBrake", 2), "Deceleration:", "g", 1260);
+    c.chkStationPreBrake = preBrake.AddCheckBox(checks[4]);
+    for (size_t i = 0; i < 3; ++i)
+        c.txtStationPreBrake[i] = preBrake.AddNumber(numbers[8 + i]);
 }
 
 // Lift and transport differ only in their names and the first style's caption.
@@ -190,20 +197,20 @@ void BuildMotor(ucContainer& panel, SettingsPanels::MotorControls& c, const QStr
             motor.AddNumber(name("txt", "Motor", i), captions[i], units[i], 300 + 300 * i);
 }
 
+// The rows of kBrakeChecks and kBrakeNumbers in the brake's frames.
 void BuildBrake(ucContainer& panel, SettingsPanels::BrakeControls& c) {
+    const auto& checks = mMain::kBrakeChecks;
+    const auto& numbers = mMain::kBrakeNumbers;
+    static_assert(std::size(checks) == 5 && std::size(numbers) == 6);
     Frame style(panel, "Style", 60, 1575, kUnitG);
-    c.chkBrakeBlock = style.AddCheckBox("chkBrakeBlock", "Blocksegment", 300);
-    c.chkBrakeStop = style.AddCheckBox("chkBrakeStop", "Complete Stop", 600);
-    c.chkBrakeRailing[0] = style.AddCheckBox(Indexed("chkBrakeRailing", 0), "Left Railing", 960);
-    c.chkBrakeRailing[1] = style.AddCheckBox(Indexed("chkBrakeRailing", 1), "Right Railing", 1260);
+    c.chkBrakeBlock = style.AddCheckBox(checks[0]);
+    c.chkBrakeStop = style.AddCheckBox(checks[1]);
+    c.chkBrakeRailing[0] = style.AddCheckBox(checks[2]);
+    c.chkBrakeRailing[1] = style.AddCheckBox(checks[3]);
 
     Frame brakeFrame(panel, "Brake", 1620, 2295, kUnitKmph);
-    c.txtBrakeBrake[0] =
-        brakeFrame.AddNumber(Indexed("txtBrakeBrake", 0), "Speed Limit:", "kmph", 300);
-    c.txtBrakeBrake[1] =
-        brakeFrame.AddNumber(Indexed("txtBrakeBrake", 1), "Hysteresis:", "kmph", 600);
-    c.txtBrakeBrake[2] =
-        brakeFrame.AddNumber(Indexed("txtBrakeBrake", 2), "Deceleration:", "g", 900);
+    for (size_t i = 0; i < 3; ++i)
+        c.txtBrakeBrake[i] = brakeFrame.AddNumber(numbers[i]);
     brakeFrame.AddLabel("Trigger Position:", kButtonLeft, 1230,
                         brakeFrame.Width() - kButtonLeft - kFrameMargin,
                         Qt::AlignLeft | Qt::AlignVCenter);
@@ -214,11 +221,9 @@ void BuildBrake(ucContainer& panel, SettingsPanels::BrakeControls& c) {
                                kBarWidth, 255);
 
     Frame wheels(panel, "Wheels", 3900, 2295, kUnitKmph);
-    c.chkBrakeWheels = wheels.AddCheckBox("chkBrakeWheels", "Enabled", 300);
-    c.txtBrakeWheels[0] = wheels.AddNumber(Indexed("txtBrakeWheels", 0), "Speed:", "kmph", 660);
-    c.txtBrakeWheels[1] = wheels.AddNumber(Indexed("txtBrakeWheels", 1), "Acceleration:", "g", 960);
-    c.txtBrakeWheels[2] =
-        wheels.AddNumber(Indexed("txtBrakeWheels", 2), "Deceleration:", "g", 1260);
+    c.chkBrakeWheels = wheels.AddCheckBox(checks[4]);
+    for (size_t i = 0; i < 3; ++i)
+        c.txtBrakeWheels[i] = wheels.AddNumber(numbers[3 + i]);
 }
 
 ucContainer* NewPanel(QWidget* parent, const QString& name, const QString& title,

@@ -7,13 +7,15 @@
 #include "RidePreviewWindow.h"
 #include "RideTrack.h"
 #include "SegmentEditors.h"
-#include "SegmentSelection.h"
-#include "SelectionShortcuts.h"
+#include "SelectionEdits.h"
+#include "SelectionSummary.h"
 #include "SettingsPanelSwitch.h"
 #include "SettingsPanels.h"
+#include "TextSafeShortcut.h"
 #include "ToolBarPictures.h"
 #include "TrackPath.h"
 #include "TrackReader.h"
+#include "TrackSpine.h"
 #include "TrackWriter.h"
 #include "Twips.h"
 #include "ucContainer.h"
@@ -28,6 +30,7 @@
 #include <QUrl>
 
 #include <cstdlib>
+#include <iterator>
 
 using namespace mKavrano_TrackIO_1_3;
 
@@ -43,20 +46,57 @@ QString DroppedTrackFile(const QMimeData* data) {
 
 const char* const kTrackFilter = "Kavrano Track Files (*.kvtrack)|*.kvtrack";
 
-struct ButtonSpec {
-    const char* ToolTip;
-    bool SeparatorAfter;
+// When a command may run.
+enum class EnabledWhen { Always, TrackLoaded, SegmentsSelected };
+
+// Where a command's shortcut acts.
+enum class KeysAct {
+    OutsideLookMode,  // window-wide, on keys no text box uses; in look mode the view takes them
+    OutsideTextBoxes, // except while a text box has the focus: there the keys edit the text
 };
 
-// Tooltips name the shortcut where a command has one.
-const ButtonSpec kButtons[] = {
-    {"Open Track File... (Ctrl+O)", false},
-    {"Save Track File As... (Ctrl+Shift+S)", true},
-    {"Ride Track in Kavrano Simulator", true},
-    {"Select All", false},
-    {"UnSelect All", true},
-    {"About Tornelle...", false},
+constexpr QKeyCombination kNoKeys = Qt::Key_unknown;
+
+struct CommandSpec {
+    const char* ToolTip;  // null for a command without a button
+    QKeyCombination Keys; // kNoKeys: no shortcut
+    KeysAct Scope;
+    bool SeparatorAfter;
+    EnabledWhen Enabled;
 };
+
+// Every command of the window in frmMain::Command order: the buttons first, in the order of
+// their pictures. A shortcut acts only while its command is enabled, as its button does.
+constexpr CommandSpec kCommands[] = {
+    {"Open Track File... (Ctrl+O)", Qt::CTRL | Qt::Key_O, KeysAct::OutsideLookMode, false,
+     EnabledWhen::Always},
+    {"Save Track File As... (Ctrl+Shift+S)", Qt::CTRL | Qt::SHIFT | Qt::Key_S,
+     KeysAct::OutsideLookMode, true, EnabledWhen::TrackLoaded},
+    {"Ride Track in Kavrano Simulator", kNoKeys, KeysAct::OutsideLookMode, true,
+     EnabledWhen::TrackLoaded},
+    {"Select All", Qt::CTRL | Qt::Key_A, KeysAct::OutsideTextBoxes, false,
+     EnabledWhen::TrackLoaded},
+    {"UnSelect All", Qt::Key_Escape, KeysAct::OutsideTextBoxes, true,
+     EnabledWhen::SegmentsSelected},
+    {"About Tornelle...", kNoKeys, KeysAct::OutsideLookMode, false, EnabledWhen::Always},
+    {nullptr, Qt::CTRL | Qt::Key_S, KeysAct::OutsideLookMode, false, EnabledWhen::TrackLoaded},
+};
+constexpr int kCommandCount = int(std::size(kCommands));
+static_assert(kCommandCount == frmMain::CmdSave + 1, "one row per command");
+
+// The number of leading rows with a button, when no row after them has one; else -1.
+constexpr int LeadingButtonCount() {
+    int buttons = 0;
+    while (buttons < kCommandCount && kCommands[buttons].ToolTip)
+        ++buttons;
+    for (int i = buttons; i < kCommandCount; ++i)
+        if (kCommands[i].ToolTip)
+            return -1;
+    return buttons;
+}
+constexpr int kButtonCount = LeadingButtonCount();
+static_assert(kButtonCount == mToolBarPictures::kPictureCount,
+              "the buttons lead the table, one for each picture");
 
 mFileDialog::FileDialogRequest TrackFileRequest(const std::string& fileName, const char* title) {
     mFileDialog::FileDialogRequest request;
@@ -125,7 +165,6 @@ frmMain::frmMain(frmMainOptions opts)
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
     CreateShortcuts();
-    mMain::CreateSelectionShortcuts(*this, [this](bool selected) { SelectAll(selected); });
 }
 
 frmMain::~frmMain() = default;
@@ -145,33 +184,48 @@ bool frmMain::Form_Load() {
 }
 
 void frmMain::CreateToolBarButtons() {
-    for (int i = 0; i < mToolBarPictures::kPictureCount; ++i) {
+    for (int i = 0; i < kButtonCount; ++i) {
         const mToolBarPictures::PicturePair pictures = mToolBarPictures::LoadPictures(i);
-        toolBar->CreateButton(pictures.Normal, pictures.Disabled, kButtons[i].ToolTip);
-        if (kButtons[i].SeparatorAfter)
+        toolBar->CreateButton(pictures.Normal, pictures.Disabled, kCommands[i].ToolTip);
+        if (kCommands[i].SeparatorAfter)
             toolBar->CreateSeparator();
     }
 }
 
-void frmMain::AddWindowShortcut(const QKeySequence& keys, std::function<void()> command) {
+bool frmMain::CommandEnabled(Command command) const {
+    switch (kCommands[command].Enabled) {
+    case EnabledWhen::Always:
+        return true;
+    case EnabledWhen::TrackLoaded:
+        return state.bTrackLoaded;
+    case EnabledWhen::SegmentsSelected:
+        return mMain::CountSelectedSegments(trace) > 0;
+    }
+    return false;
+}
+
+void frmMain::AddWindowShortcut(const QKeySequence& keys, Command command) {
     auto* shortcut = new QShortcut(keys, this);
-    connect(shortcut, &QShortcut::activated, this, [this, command = std::move(command)] {
-        if (camera.LookMode == mCamera3D::LookOff)
-            command();
+    connect(shortcut, &QShortcut::activated, this, [this, command] {
+        if (camera.LookMode == mCamera3D::LookOff && CommandEnabled(command))
+            ToolBar_ButtonClick(command);
     });
 }
 
 void frmMain::CreateShortcuts() {
-    // Window-wide, and on keys no text box uses, so they never take a text edit's keys.
-    AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { ToolBar_ButtonClick(CmdOpen); });
-    AddWindowShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
-        if (state.bTrackLoaded)
-            ToolBar_ButtonClick(CmdSaveAs);
-    });
-    AddWindowShortcut(QKeySequence::Save, [this] {
-        if (state.bTrackLoaded)
-            SaveCommand();
-    });
+    for (int i = 0; i < kCommandCount; ++i) {
+        const CommandSpec& spec = kCommands[i];
+        const auto command = Command(i);
+        if (spec.Keys == kNoKeys)
+            continue;
+        if (spec.Scope == KeysAct::OutsideLookMode)
+            AddWindowShortcut(QKeySequence(spec.Keys), command);
+        else
+            mMain::AddTextSafeShortcut(*this, QKeySequence(spec.Keys), [this, command] {
+                if (CommandEnabled(command))
+                    ToolBar_ButtonClick(command);
+            });
+    }
     // A text box with typing not yet applied keeps these keys for its own undo.
     // F5 also closes the preview from its own window.
     auto* preview = new QShortcut(QKeySequence(Qt::Key_F5), this);
@@ -207,6 +261,9 @@ void frmMain::ToolBar_ButtonClick(int Button) {
         // The about box reads the driver strings of the view's context.
         pbOpenGL->makeCurrent();
         context.Dialogs.ShowAboutBox();
+        break;
+    case CmdSave:
+        SaveCommand();
         break;
     default:
         break;
@@ -356,7 +413,9 @@ bool frmMain::Form_Unload() {
 }
 
 void frmMain::UpdateSettingsPanels() {
-    mMain::UpdateSettingsPanels(context, *panels, *toolBar);
+    mMain::UpdateSettingsPanels(context, *panels);
+    for (int i = 0; i < kButtonCount; ++i)
+        toolBar->ButtonEnabled(i, CommandEnabled(Command(i)));
     ridePreview->Refresh();
 }
 

@@ -33,8 +33,9 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    // Toolbar button indexes.
-    enum Command { CmdOpen, CmdSaveAs, CmdRide, CmdSelectAll, CmdUnselectAll, CmdAbout };
+    // The window's commands; the first six are the toolbar's buttons, in the same order. Save
+    // has a shortcut only.
+    enum Command { CmdOpen, CmdSaveAs, CmdRide, CmdSelectAll, CmdUnselectAll, CmdAbout, CmdSave };
 
     explicit frmMain(frmMainOptions options = {});
     ~frmMain() override;
@@ -43,6 +44,7 @@ public:
     // when there is no context: the error was shown and the program ended.
     bool Form_Load();
 
+    // Runs command Button, a button index or any other Command.
     void ToolBar_ButtonClick(int Button);
 
     // The Open command after its dialog: asks about unsaved changes, then reads the track or
@@ -76,9 +78,11 @@ protected:
 private:
     void CreateToolBarButtons();
     void CreateShortcuts();
-    // A window-wide shortcut that runs `command` outside look mode only; in look mode the keys
-    // the camera takes go to the view.
-    void AddWindowShortcut(const QKeySequence& keys, std::function<void()> command);
+    // A window-wide shortcut that runs `command` outside look mode and while the command is
+    // enabled; in look mode the keys the camera takes go to the view.
+    void AddWindowShortcut(const QKeySequence& keys, Command command);
+    // Whether `command` may run now: its button is enabled and its shortcut acts only then.
+    bool CommandEnabled(Command command) const;
     void Form_Resize();
     // True when the window may close.
     bool Form_Unload();

@@ -6,7 +6,7 @@
 namespace mMath3D {
 
 double DegToRad(double deg) {
-    return deg * Pi / 180.0;
+    return deg * kPi / 180.0;
 }
 
 void MakeVector(Vector3D& out, float x, float y, float z) {
@@ -21,13 +21,13 @@ float Atan2(double y, double x) {
     if (x > 0.0)
         return static_cast<float>(std::atan(y / x));
     if (x < 0.0 && y >= 0.0)
-        return static_cast<float>(std::atan(y / x) + Pi);
+        return static_cast<float>(std::atan(y / x) + kPi);
     if (x < 0.0 && y < 0.0)
-        return static_cast<float>(std::atan(y / x) - Pi);
+        return static_cast<float>(std::atan(y / x) - kPi);
     if (x == 0.0 && y > 0.0)
-        return static_cast<float>(Pi / 2.0);
+        return static_cast<float>(kPi / 2.0);
     if (x == 0.0 && y < 0.0)
-        return static_cast<float>(-Pi / 2.0);
+        return static_cast<float>(-kPi / 2.0);
     if (x == 0.0 && y == 0.0)
         return 0.0f;
     return std::numeric_limits<float>::quiet_NaN(); // an argument is NaN

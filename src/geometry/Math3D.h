@@ -5,7 +5,7 @@
 namespace mMath3D {
 
 // The value of pi the angle functions use.
-inline constexpr double Pi = 3.14159265358979;
+inline constexpr double kPi = 3.14159265358979;
 
 double DegToRad(double deg);
 

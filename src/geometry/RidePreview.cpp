@@ -98,7 +98,7 @@ double StepV2(const TrackSegment& s, double v2, double drop, double step,
     if (brake && s.BrakeWheels && v2 < wheels * wheels)
         return MotorStep(v2, {wheels, Rate(s.BrakeWheelsAccel), Rate(s.BrakeWheelsDecel)}, step);
     double next =
-        v2 + 2.0 * Gravity * drop - 2.0 * (losses.Rolling * Gravity + losses.Drag * v2) * step;
+        v2 + 2.0 * kGravity * drop - 2.0 * (losses.Rolling * kGravity + losses.Drag * v2) * step;
     if (brake) {
         const double limit = s.BrakeCompleteStop ? 0.0 : Rate(s.BrakeSpeedLimit);
         if (next > limit * limit)
@@ -221,7 +221,7 @@ void AddForces(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& 
             next < lap.size() ? std::optional<size_t>(next) : std::nullopt;
         const Matrix3D& frame = path.Sample(p.At).Orientation;
         const Vec felt =
-            (1.0 / Gravity) * (AccelerationAt(lap, k, before, after) + Vec{0.0, Gravity, 0.0});
+            (1.0 / kGravity) * (AccelerationAt(lap, k, before, after) + Vec{0.0, kGravity, 0.0});
         ride.Samples.push_back({p.At.Segment, p.Distance, p.Position.y, std::sqrt(p.V2),
                                 Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
                                 -Dot(felt, Column(frame, 2))});
@@ -295,7 +295,7 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
 
 std::string DescribeRideEnd(const RidePreview& ride) {
     if (!ride.Started)
-        return NoStartReason;
+        return kNoStartReason;
     const std::string segment = " segment " + std::to_string(ride.EndSegment);
     const std::string at =
         " at " + std::to_string(std::lround(ride.Samples.back().Distance)) + " m";

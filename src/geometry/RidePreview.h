@@ -14,16 +14,16 @@
 namespace mKV_RidePreview {
 
 // The gravity the settings panels convert with, in m/s².
-inline constexpr double Gravity = 9.816650390625;
+inline constexpr double kGravity = 9.816650390625;
 // Rolling resistance as a fraction of the weight.
-inline constexpr double RollingResistance = 0.005;
-// Air drag per metre: the deceleration is AirDrag · v².
-inline constexpr double AirDrag = 0.00025;
+inline constexpr double kRollingResistance = 0.005;
+// Air drag per metre: the deceleration is kAirDrag · v².
+inline constexpr double kAirDrag = 0.00025;
 
 // The losses outside the motors and brakes; tests turn them off to check the exact physics.
 struct RideLosses {
-    double Rolling = RollingResistance;
-    double Drag = AirDrag;
+    double Rolling = kRollingResistance;
+    double Drag = kAirDrag;
 };
 
 enum class RideEnd { Lap, End, Station, Stop, Stall };
@@ -56,14 +56,14 @@ struct RidePreview {
 };
 
 // Why a preview did not start.
-inline constexpr const char* NoStartReason = "needs a lift or a transport to start";
+inline constexpr const char* kNoStartReason = "needs a lift or a transport to start";
 
 // The lap of a track traced from doc; trace must hold doc's traced segments.
 RidePreview PreviewRide(const mKV_TraceTrack::TraceState& trace,
                         const mKavrano_TrackIO_1_3::TrackDocument& doc,
                         const RideLosses& losses = {});
 
-// "Completes the lap at 412 m", "Stalls in segment 23 at 412 m", and so on; NoStartReason
+// "Completes the lap at 412 m", "Stalls in segment 23 at 412 m", and so on; kNoStartReason
 // when the preview did not start.
 std::string DescribeRideEnd(const RidePreview& ride);
 

@@ -12,7 +12,7 @@ float Sign(float v) {
     return v > 0.0f ? 1.0f : (v < 0.0f ? -1.0f : 0.0f);
 }
 
-const float TwoPi = static_cast<float>(2.0 * mMath3D::Pi);
+const float kTwoPi = static_cast<float>(2.0 * mMath3D::kPi);
 
 } // namespace
 
@@ -24,14 +24,14 @@ float RollCorrection(float roll, bool relative, float endBank) {
     if (relative)
         return roll;
     const float d1 = roll - endBank;
-    if (std::fabs(d1) <= WrapThreshold)
+    if (std::fabs(d1) <= kWrapThreshold)
         return d1;
     if (Sign(roll) == Sign(endBank)) {
-        const float d2 = roll - (endBank + TwoPi);
-        return d1 > WrapThreshold && std::fabs(d2) <= std::fabs(d1) ? d2 : d1;
+        const float d2 = roll - (endBank + kTwoPi);
+        return d1 > kWrapThreshold && std::fabs(d2) <= std::fabs(d1) ? d2 : d1;
     }
     // The banks lie on either side of +-180 degrees: go the short way through it.
-    return d1 - TwoPi * Sign(d1);
+    return d1 - kTwoPi * Sign(d1);
 }
 
 void ApplyRoll(TracedSegment& seg, const mKavrano_TrackIO_1_3::BezierNode& rollNode) {

@@ -7,7 +7,7 @@ namespace mKV_TraceTrack {
 
 // Beyond this difference between target and bank (260 degrees), the plain difference is
 // not taken unchanged.
-inline constexpr float WrapThreshold = 4.537856f; // 260 degrees
+inline constexpr float kWrapThreshold = 4.537856f; // 260 degrees
 
 // The twist Theta that brings a segment ending with bank endBank to the node's roll: the
 // roll itself when relative, else the difference to it, taken through +-180 degrees once

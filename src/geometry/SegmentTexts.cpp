@@ -30,9 +30,9 @@ bool IsSelected(const TraceState& trace, int32_t i) {
 } // namespace
 
 std::string SegmentTypeName(int32_t type) {
-    static const char* const names[] = {"Plain", "Station", "Lift", "Transport", "Brake"};
-    if (type >= 0 && type < static_cast<int32_t>(std::size(names))) {
-        return names[type];
+    static const char* const kNames[] = {"Plain", "Station", "Lift", "Transport", "Brake"};
+    if (type >= 0 && type < static_cast<int32_t>(std::size(kNames))) {
+        return kNames[type];
     }
     return "Type " + std::to_string(type);
 }

@@ -14,7 +14,7 @@ struct Colour {
     float b;
 };
 
-inline constexpr Colour White{1.0f, 1.0f, 1.0f};
+inline constexpr Colour kWhite{1.0f, 1.0f, 1.0f};
 
 // Segment types 0 to 4; any other type is white.
 inline Colour SegmentTypeColour(int32_t segType) {
@@ -26,7 +26,7 @@ inline Colour SegmentTypeColour(int32_t segType) {
         {1.0f, 0.0f, 0.0f},  // brake
     }};
     if (segType < 0 || segType >= static_cast<int32_t>(colours.size()))
-        return White;
+        return kWhite;
     return colours[static_cast<std::size_t>(segType)];
 }
 

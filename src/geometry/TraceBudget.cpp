@@ -52,14 +52,14 @@ double SampleBound(const SegmentCurve& curve, float step) {
 }
 
 bool SegmentWithinBounds(const SegmentCurve& curve, float step) {
-    return SampleBound(curve, step) <= MaxSpinePoints && FineStepBound(step) <= MaxFineSteps;
+    return SampleBound(curve, step) <= kMaxSpinePoints && FineStepBound(step) <= kMaxFineSteps;
 }
 
 bool MeasureTrack(const TrackDocument& doc, std::vector<float>& lengths) {
     // Every segment has sample 0, and a closed track one more point.
     double spinePoints = doc.SegmentCount + (doc.TrackClosed ? 1.0 : 0.0);
     double fineSteps = 0.0;
-    if (spinePoints > MaxSpinePoints)
+    if (spinePoints > kMaxSpinePoints)
         return false;
     lengths.assign(doc.SegmentCount, 0.0f);
     for (int32_t i = 0; i < doc.SegmentCount; ++i) {
@@ -68,7 +68,7 @@ bool MeasureTrack(const TrackDocument& doc, std::vector<float>& lengths) {
         const float step = FineStep(lengths[i]);
         spinePoints += SampleBound(curve, step) - 1.0;
         fineSteps += FineStepBound(step);
-        if (spinePoints > MaxSpinePoints || fineSteps > MaxFineSteps)
+        if (spinePoints > kMaxSpinePoints || fineSteps > kMaxFineSteps)
             return false;
     }
     return true;

@@ -26,10 +26,10 @@ double SampleBound(const SegmentCurve& curve, float step);
 bool SegmentWithinBounds(const SegmentCurve& curve, float step);
 
 // Measures every segment of doc into lengths. False when tracing doc would take more than
-// MaxFineSteps fine steps or build more than MaxSpinePoints spine points.
+// kMaxFineSteps fine steps or build more than kMaxSpinePoints spine points.
 bool MeasureTrack(const mKavrano_TrackIO_1_3::TrackDocument& doc, std::vector<float>& lengths);
 
-// Bounds the time of a trace, as MaxSpinePoints bounds its memory.
-inline constexpr double MaxFineSteps = 5'000'000.0;
+// Bounds the time of a trace, as kMaxSpinePoints bounds its memory.
+inline constexpr double kMaxFineSteps = 5'000'000.0;
 
 } // namespace mKV_TraceTrack

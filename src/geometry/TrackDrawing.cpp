@@ -48,7 +48,7 @@ struct GLLines {
         glLoadName(static_cast<GLuint>(point.SegIndex));
         glBegin(GL_LINES);
         if (IsSelected(state, point.SegIndex)) {
-            SetColour(Scaled(White, shade));
+            SetColour(Scaled(kWhite, shade));
         }
     }
     void Line(const Vector3D& a, const Vector3D& b) const {

@@ -1,4 +1,4 @@
-#include "TrackTracer.h"
+#include "TrackSpine.h"
 
 #include <algorithm>
 #include <array>
@@ -34,36 +34,36 @@ constexpr CrossSection Braced(float centerY, float railX, float braceX, float br
 }
 
 const CrossSection& CrossSectionOf(int32_t style) {
-    static constexpr CrossSection Plain = TwoRails(-0.3f, 0.5f);
-    static constexpr CrossSection Box = Braced(-0.6f, 0.6f, 0.6f, -0.6f);
-    static constexpr CrossSection Inverted = Braced(0.6f, 0.6f, 0.6f, 0.6f);
-    static constexpr CrossSection Triangle = Braced(-0.3f, 0.6f, 0.2f, -0.3f);
-    static constexpr CrossSection Raised = Braced(0.3f, 0.6f, 0.2f, 0.6f);
-    static constexpr CrossSection Deep = TwoRails(-1.0f, 0.5f);
-    static constexpr CrossSection Wide = {At(0.0f, -0.2f), At(0.3f, 0.0f),   At(-0.3f, 0.0f),
-                                          At(0.3f, -0.2f), At(-0.3f, -0.2f), At(0.5f, 0.0f),
-                                          At(-0.5f, 0.0f)};
+    static constexpr CrossSection kPlain = TwoRails(-0.3f, 0.5f);
+    static constexpr CrossSection kBox = Braced(-0.6f, 0.6f, 0.6f, -0.6f);
+    static constexpr CrossSection kInverted = Braced(0.6f, 0.6f, 0.6f, 0.6f);
+    static constexpr CrossSection kTriangle = Braced(-0.3f, 0.6f, 0.2f, -0.3f);
+    static constexpr CrossSection kRaised = Braced(0.3f, 0.6f, 0.2f, 0.6f);
+    static constexpr CrossSection kDeep = TwoRails(-1.0f, 0.5f);
+    static constexpr CrossSection kWide = {At(0.0f, -0.2f), At(0.3f, 0.0f),   At(-0.3f, 0.0f),
+                                           At(0.3f, -0.2f), At(-0.3f, -0.2f), At(0.5f, 0.0f),
+                                           At(-0.5f, 0.0f)};
     switch (style) {
     case 1:
-        return Box;
+        return kBox;
     case 2:
-        return Inverted;
+        return kInverted;
     case 3:
     case 6:
     case 7:
     case 8:
-        return Triangle;
+        return kTriangle;
     case 4:
-        return Raised;
+        return kRaised;
     case 5:
-        return Deep;
+        return kDeep;
     case 9:
     case 10:
     case 11:
     case 12:
-        return Wide;
+        return kWide;
     default:
-        return Plain; // style 0, and unknown styles so that the track stays visible
+        return kPlain; // style 0, and unknown styles so that the track stays visible
     }
 }
 

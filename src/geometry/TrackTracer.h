@@ -53,12 +53,12 @@ struct TraceState {
 // The most spine points a document may need before it is refused. A real track has a few
 // thousand; the bound a document is measured against is an upper estimate that also
 // covers float rounding.
-inline constexpr double MaxSpinePoints = 500'000.0;
+inline constexpr double kMaxSpinePoints = 500'000.0;
 
 // Samples every segment of doc in order, each starting from the frame the previous one
 // ended with. False with nothing else changed when doc has no segments. False with
 // TracedSegmentCount 0 and no traced segments when doc is refused: more segments than
-// nodes, counts beyond the arrays, or a spine that would exceed MaxSpinePoints.
+// nodes, counts beyond the arrays, or a spine that would exceed kMaxSpinePoints.
 bool TraceTrack(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc);
 
 // Traces segment segIndex of doc into TracedSegments[segIndex]; segment segIndex - 1 must
@@ -69,42 +69,5 @@ bool TraceSegment(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& 
 
 // Estimated arc length of the cubic Bezier from p0 (control c1) to p3 (control c2).
 float BezierLength(const Vector3D& p0, const Vector3D& c1, const Vector3D& p3, const Vector3D& c2);
-
-// Empties the spine and clears one selection flag per traced segment.
-void ResetSpine(TraceState& state);
-
-void AddSpinePoint(TraceState& state, const Vector3D& center, const Vector3D& railRight,
-                   const Vector3D& railLeft, const Vector3D& braceRight, const Vector3D& braceLeft,
-                   const Vector3D& outerRight, const Vector3D& outerLeft, int32_t segType,
-                   int32_t segIndex);
-
-// Resets the spine (clearing the selection) and adds one cross-section per sample in
-// track order, laid out by doc.TrackStyle; a closed track gets one more point repeating
-// the first.
-void BuildSpine(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc);
-
-void SelectAllSegments(TraceState& state);
-void UnselectAllSegments(TraceState& state);
-
-// Selects segments from and to and every one between them along the track; on a closed track
-// the shorter way round (forward from `from` when both ways are as long).
-void SelectSegmentRange(TraceState& state, int32_t from, int32_t to, bool closed);
-
-// Selects, or unselects, every segment whose SegmentType is type.
-void SetTypeSelected(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc,
-                     int32_t type, bool selected);
-
-// How a click on a segment changes the selection.
-enum class ClickAction {
-    Toggle,   // that segment flips
-    AddRange, // the segments from the one clicked last to this one are added
-    ByType,   // every segment of its type is added, or removed when it was selected
-};
-
-// A click that picked name: a segment index, or anything else for the ground or nothing. On a
-// segment the action applies and the segment becomes the one clicked last; off the track a
-// plain click clears the selection and the others change nothing.
-void ClickSegment(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc, int32_t name,
-                  ClickAction action);
 
 } // namespace mKV_TraceTrack

@@ -88,7 +88,7 @@ void SetBrake(TrackSegment& s, bool block) {
 const std::vector<Piece>& CircuitPieces() {
     const double turn = std::numbers::pi * 50.0; // half circle of radius 50
     const double helix = 2.0 * std::numbers::pi * 30.0;
-    static const std::vector<Piece> pieces = {
+    static const std::vector<Piece> kPieces = {
         {3, 36, 0, 2.0, SegStation},
         {1, 12, 0, 3.0, SegPlain},
         {6, 96, 0, 40.0, SegLift},
@@ -103,7 +103,7 @@ const std::vector<Piece>& CircuitPieces() {
         {4, 112, 0, 3.0, SegTransport},
         {6, turn, 180, 2.0, SegTransport, -0.3f},
     };
-    return pieces;
+    return kPieces;
 }
 
 // Walks the pieces and returns the nodes; totalLength receives the length of the circuit.
@@ -143,7 +143,7 @@ std::vector<WalkNode> WalkCircuit(std::vector<const Piece*>& segmentPiece, doubl
 
 TrackDocument MakeDemoTrack() {
     TrackDocument doc;
-    doc.FormatVersion = {1, 3, 0, 0};
+    doc.FormatVersion = kFormatVersion;
     doc.TrackStyle = 3;
     doc.TrackColours = {Rgb(200, 40, 40),   Rgb(230, 230, 230), Rgb(90, 90, 90),
                         Rgb(255, 200, 0),   Rgb(0, 120, 200),   Rgb(0, 0, 0),

@@ -193,6 +193,9 @@ struct ScobRecord {
     friend bool operator==(const ScobRecord&, const ScobRecord&) = default;
 };
 
+// The file format version the writer writes and the program's own tracks carry.
+inline constexpr std::array<uint8_t, 4> kFormatVersion = {1, 3, 0, 0};
+
 // The one track the program holds. Counts stay beside the arrays because the
 // file carries them; every user loops by the count.
 struct TrackDocument {

@@ -59,7 +59,7 @@ void WriteVector(ChunkOutput& out, const Vector3D& v) {
 void WriteHeader(ChunkOutput& out, const TrackDocument& doc) {
     WriteTag(out, "KAVR");
     WriteLong(out, doc.HeaderLength);
-    for (uint8_t b : {1, 3, 0, 0})
+    for (uint8_t b : kFormatVersion)
         WriteByte(out, b);
     WriteZeros(out, 16);
     WriteLong(out, doc.HeaderChildren);

@@ -22,18 +22,18 @@ QMessageBox::StandardButton RunMessageBox(QWidget* owner, QMessageBox::Icon icon
 
 } // namespace
 
-PlatformDialogs::PlatformDialogs(QWidget* owner) : Owner(owner) {}
+PlatformDialogs::PlatformDialogs(QWidget* ownerWindow) : owner(ownerWindow) {}
 
 void PlatformDialogs::ShowCriticalMessage(const QString& text, const QString& title) {
-    RunMessageBox(Owner, QMessageBox::Critical, text, title, QMessageBox::Ok);
+    RunMessageBox(owner, QMessageBox::Critical, text, title, QMessageBox::Ok);
 }
 
 void PlatformDialogs::ShowExclamationMessage(const QString& text, const QString& title) {
-    RunMessageBox(Owner, QMessageBox::Warning, text, title, QMessageBox::Ok);
+    RunMessageBox(owner, QMessageBox::Warning, text, title, QMessageBox::Ok);
 }
 
 MessageAnswer PlatformDialogs::AskYesNoCancel(const QString& text, const QString& title) {
-    switch (RunMessageBox(Owner, QMessageBox::Question, text, title,
+    switch (RunMessageBox(owner, QMessageBox::Question, text, title,
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -45,18 +45,18 @@ MessageAnswer PlatformDialogs::AskYesNoCancel(const QString& text, const QString
 }
 
 bool PlatformDialogs::ShowOpenDialog(mFileDialog::FileDialogRequest& request) {
-    return mFileDialog::ShowOpenDialog(request, Owner);
+    return mFileDialog::ShowOpenDialog(request, owner);
 }
 
 bool PlatformDialogs::ShowSaveDialog(mFileDialog::FileDialogRequest& request) {
-    return mFileDialog::ShowSaveDialog(request, Owner);
+    return mFileDialog::ShowSaveDialog(request, owner);
 }
 
 bool PlatformDialogs::ShowColorDialog(int32_t& colour) {
-    return mColorDialog::ShowColorDialog(ColorState, colour, Owner);
+    return mColorDialog::ShowColorDialog(colorState, colour, owner);
 }
 
 void PlatformDialogs::ShowAboutBox() {
-    frmAbout about(Owner);
+    frmAbout about(owner);
     about.exec();
 }

@@ -9,7 +9,7 @@ class QWidget;
 // owner window. It holds the colour picker's custom colours for the run.
 class PlatformDialogs final : public UserDialogs {
 public:
-    explicit PlatformDialogs(QWidget* owner);
+    explicit PlatformDialogs(QWidget* ownerWindow);
 
     void ShowCriticalMessage(const QString& text, const QString& title) override;
     void ShowExclamationMessage(const QString& text, const QString& title) override;
@@ -20,6 +20,6 @@ public:
     void ShowAboutBox() override;
 
 private:
-    QWidget* Owner;
-    mColorDialog::ColorDialogState ColorState;
+    QWidget* owner;
+    mColorDialog::ColorDialogState colorState;
 };

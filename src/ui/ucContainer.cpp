@@ -36,23 +36,23 @@ ucContainer::ucContainer(QWidget* parent) : QWidget(parent) {
 }
 
 QString ucContainer::Title() const {
-    return TitleText;
+    return titleText;
 }
 
 void ucContainer::SetTitle(const QString& sVal) {
-    TitleText = sVal;
+    titleText = sVal;
     update();
 }
 
 int ucContainer::Alignment() const {
-    return TitleAlignment;
+    return titleAlignment;
 }
 
 void ucContainer::SetAlignment(int aVal) {
     if (aVal != kAlignLeft && aVal != kAlignRight && aVal != kAlignCenter) {
         return;
     }
-    TitleAlignment = aVal;
+    titleAlignment = aVal;
     update();
 }
 
@@ -85,7 +85,7 @@ void ucContainer::paintEvent(QPaintEvent*) {
     painter.setPen(mColorForm::ColorFromLong(
         bInBackground ? mColorForm::kCaptionText : mColorForm::kHighlightText, pal));
     painter.setFont(TitleFont(font()));
-    painter.drawText(strip, QtAlignment(TitleAlignment), TitleText);
+    painter.drawText(strip, QtAlignment(titleAlignment), titleText);
 
     const QColor highlight = mColorForm::ColorFromLong(mColorForm::k3DHighlight, pal);
     const QColor shadow = mColorForm::ColorFromLong(mColorForm::k3DDarkShadow, pal);

@@ -49,8 +49,8 @@ private:
     QRect TitleRect() const;
     bool IsOverTitle(QPoint point) const;
 
-    QString TitleText;
-    int TitleAlignment = kAlignCenter;
+    QString titleText;
+    int titleAlignment = kAlignCenter;
     bool bInBackground = false;
     bool bTitlePressed = false;
 };

@@ -20,60 +20,60 @@ ucToolBar::ucToolBar(QWidget* parent) : QWidget(parent) {
 
 void ucToolBar::CreateButton(const QPixmap& NormalImage, const QPixmap& DisabledImage,
                              const QString& ToolTip) {
-    AddButton(State, NormalImage, DisabledImage, ToolTip);
+    AddButton(state, NormalImage, DisabledImage, ToolTip);
     updateGeometry();
     update();
 }
 
 void ucToolBar::CreateSeparator() {
-    AddSeparator(State, height());
+    AddSeparator(state, height());
     updateGeometry();
     update();
 }
 
 void ucToolBar::ButtonEnabled(int iButton, bool bIsEnabled) {
-    if (!IsButtonIndex(State, iButton)) {
+    if (!IsButtonIndex(state, iButton)) {
         return;
     }
-    State.Buttons[iButton].bEnabled = bIsEnabled;
+    state.Buttons[iButton].bEnabled = bIsEnabled;
     // A disabled button never shows the bevel, not even while the pointer is still on it.
-    if (!bIsEnabled && iButton == State.HoverButton) {
+    if (!bIsEnabled && iButton == state.HoverButton) {
         HideMouseOver();
     }
     update();
 }
 
 void ucToolBar::ButtonSelected(int iButton, bool bIsSelected) {
-    if (!IsButtonIndex(State, iButton)) {
+    if (!IsButtonIndex(state, iButton)) {
         return;
     }
-    State.Buttons[iButton].bSelected = bIsSelected;
+    state.Buttons[iButton].bSelected = bIsSelected;
     update();
 }
 
 bool ucToolBar::ButtonIsSelected(int iButton) const {
-    return IsButtonIndex(State, iButton) && State.Buttons[iButton].bSelected;
+    return IsButtonIndex(state, iButton) && state.Buttons[iButton].bSelected;
 }
 
 bool ucToolBar::ButtonIsEnabled(int iButton) const {
-    return IsButtonIndex(State, iButton) && State.Buttons[iButton].bEnabled;
+    return IsButtonIndex(state, iButton) && state.Buttons[iButton].bEnabled;
 }
 
 QString ucToolBar::ButtonToolTip(int iButton) const {
-    return IsButtonIndex(State, iButton) ? State.Buttons[iButton].ToolTip : QString();
+    return IsButtonIndex(state, iButton) ? state.Buttons[iButton].ToolTip : QString();
 }
 
 int ucToolBar::ButtonCount() const {
-    return static_cast<int>(State.Buttons.size());
+    return static_cast<int>(state.Buttons.size());
 }
 
 void ucToolBar::HideMouseOver() {
-    if (!State.bHoverShown) {
+    if (!state.bHoverShown) {
         return;
     }
-    const bool bWasOverButton = State.HoverButton != -1;
-    State.bHoverShown = false;
-    State.HoverButton = -1;
+    const bool bWasOverButton = state.HoverButton != -1;
+    state.bHoverShown = false;
+    state.HoverButton = -1;
     update();
     if (bWasOverButton) {
         emit ButtonHover(-1);
@@ -81,19 +81,19 @@ void ucToolBar::HideMouseOver() {
 }
 
 QSize ucToolBar::sizeHint() const {
-    return QSize(State.NextButtonX, kBarHeight);
+    return QSize(state.NextButtonX, kBarHeight);
 }
 
 bool ucToolBar::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const QString tip = ToolTipAt(State, help->pos());
+        const QString tip = ToolTipAt(state, help->pos());
         if (tip.isEmpty()) {
             QToolTip::hideText();
             event->ignore();
         } else {
-            const ToolBarHit hit = HitTest(State, help->pos());
-            QToolTip::showText(help->globalPos(), tip, this, PictureRect(State, hit.Button));
+            const ToolBarHit hit = HitTest(state, help->pos());
+            QToolTip::showText(help->globalPos(), tip, this, PictureRect(state, hit.Button));
         }
         return true;
     }
@@ -102,16 +102,16 @@ bool ucToolBar::event(QEvent* event) {
 
 void ucToolBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintToolBar(painter, State, size(), palette());
+    PaintToolBar(painter, state, size(), palette());
 }
 
 void ucToolBar::mouseMoveEvent(QMouseEvent* event) {
     // A pressed picture keeps the pointer until the button is released.
-    if (ButtonIsEnabled(State.PressedButton)) {
-        ShowMouseOver(State.PressedButton);
+    if (ButtonIsEnabled(state.PressedButton)) {
+        ShowMouseOver(state.PressedButton);
         return;
     }
-    const ToolBarHit hit = HitTest(State, event->position().toPoint());
+    const ToolBarHit hit = HitTest(state, event->position().toPoint());
     switch (hit.Part) {
     case ToolBarPart::NormalPicture:
         ShowMouseOver(hit.Button);
@@ -127,10 +127,10 @@ void ucToolBar::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ucToolBar::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || State.PressedButton != -1) {
+    if (event->button() != Qt::LeftButton || state.PressedButton != -1) {
         return;
     }
-    const ToolBarHit hit = HitTest(State, event->position().toPoint());
+    const ToolBarHit hit = HitTest(state, event->position().toPoint());
     if (hit.Part == ToolBarPart::NormalPicture) {
         DrawButtonDown(hit.Button);
     }
@@ -141,11 +141,11 @@ void ucToolBar::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ucToolBar::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || State.PressedButton == -1) {
+    if (event->button() != Qt::LeftButton || state.PressedButton == -1) {
         return;
     }
-    const int i = State.PressedButton;
-    const ToolBarHit hit = HitTest(State, event->position().toPoint());
+    const int i = state.PressedButton;
+    const ToolBarHit hit = HitTest(state, event->position().toPoint());
     const bool bClicked = hit.Part == ToolBarPart::NormalPicture && hit.Button == i;
     DrawButtonUp();
     if (bClicked) {
@@ -155,9 +155,9 @@ void ucToolBar::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ucToolBar::ShowMouseOver(int i) {
-    const bool bNewButton = State.HoverButton != i;
-    State.bHoverShown = true;
-    State.HoverButton = i;
+    const bool bNewButton = state.HoverButton != i;
+    state.bHoverShown = true;
+    state.HoverButton = i;
     update();
     if (bNewButton) {
         emit ButtonHover(i);
@@ -165,13 +165,13 @@ void ucToolBar::ShowMouseOver(int i) {
 }
 
 void ucToolBar::DrawButtonDown(int i) {
-    State.PressedButton = i;
-    State.bBevelSunken = true;
+    state.PressedButton = i;
+    state.bBevelSunken = true;
     update();
 }
 
 void ucToolBar::DrawButtonUp() {
-    State.PressedButton = -1;
-    State.bBevelSunken = false;
+    state.PressedButton = -1;
+    state.bBevelSunken = false;
     update();
 }

@@ -50,5 +50,5 @@ private:
     void DrawButtonDown(int i);
     void DrawButtonUp();
 
-    ToolBarState State;
+    ToolBarState state;
 };

@@ -103,11 +103,11 @@ void Camera_MouseMove(CameraState& cam, CameraHost& host, float x, float y) {
         return;
     }
     if (x != cam.LastMouseX) {
-        cam.CamRot.y += (cam.LastMouseX - x) * DegreesPerPixel;
+        cam.CamRot.y += (cam.LastMouseX - x) * kDegreesPerPixel;
         cam.CameraMoved = true;
     }
     if (y != cam.LastMouseY) {
-        cam.CamRot.x += (cam.LastMouseY - y) * DegreesPerPixel;
+        cam.CamRot.x += (cam.LastMouseY - y) * kDegreesPerPixel;
         cam.CameraMoved = true;
     }
     if (cam.CameraMoved) {
@@ -144,9 +144,9 @@ void MoveCamera(CameraState& cam, const Vector3D& delta) {
     cam.CamPos.x += d.x;
     cam.CamPos.y += d.y;
     cam.CamPos.z += d.z;
-    ClampAxis(cam.CamPos.x, -CamLimitXZ, CamLimitXZ);
-    ClampAxis(cam.CamPos.y, CamMinY, CamMaxY);
-    ClampAxis(cam.CamPos.z, -CamLimitXZ, CamLimitXZ);
+    ClampAxis(cam.CamPos.x, -kCamLimitXZ, kCamLimitXZ);
+    ClampAxis(cam.CamPos.y, kCamMinY, kCamMaxY);
+    ClampAxis(cam.CamPos.z, -kCamLimitXZ, kCamLimitXZ);
 }
 
 void UpdateCamera(CameraState& cam, CameraHost& host) {
@@ -160,7 +160,7 @@ void UpdateCamera(CameraState& cam, CameraHost& host) {
     const double ticks =
         cam.LastMotionSeconds < 0.0
             ? 1.0
-            : std::clamp(now - cam.LastMotionSeconds, 0.0, LongestFrameSeconds) * TicksPerSecond;
+            : std::clamp(now - cam.LastMotionSeconds, 0.0, kLongestFrameSeconds) * kTicksPerSecond;
     const float s =
         StepSize(cam.KeyState[KeyShift], cam.KeyState[KeyCtrl]) * static_cast<float>(ticks);
     MoveIf(cam, cam.MouseButton == ButtonLeft, 0.0f, 0.0f, -s);

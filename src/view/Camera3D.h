@@ -32,16 +32,16 @@ inline constexpr int16_t LookActive = 1;
 inline constexpr int16_t LookAwaitingReference = 2; // the next mouse position is the reference
 
 // The camera box: the ground square in x and z, a height band above it.
-inline constexpr float CamLimitXZ = 220.0f;
-inline constexpr float CamMinY = 0.1f;
-inline constexpr float CamMaxY = 150.0f;
+inline constexpr float kCamLimitXZ = 220.0f;
+inline constexpr float kCamMinY = 0.1f;
+inline constexpr float kCamMaxY = 150.0f;
 
-inline constexpr float DegreesPerPixel = 0.2f;
+inline constexpr float kDegreesPerPixel = 0.2f;
 
 // Motion covers a step per tick of this clock, whatever the frame rate; a frame slower than
 // the longest counts as the longest, so that a stall never throws the camera far.
-inline constexpr double TicksPerSecond = 64.0;
-inline constexpr double LongestFrameSeconds = 0.25;
+inline constexpr double kTicksPerSecond = 64.0;
+inline constexpr double kLongestFrameSeconds = 0.25;
 
 struct CameraState {
     Vector3D CamPos;

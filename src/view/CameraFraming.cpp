@@ -14,9 +14,9 @@ namespace {
 
 // The view is filled to this share of its half-width and half-height, so that the outermost
 // points stay clear of the edges.
-constexpr double FillShare = 0.95;
-constexpr float Pitches[] = {-30.0f, -45.0f, -60.0f, -75.0f, -89.0f};
-constexpr int Headings = 8;
+constexpr double kFillShare = 0.95;
+constexpr float kPitches[] = {-30.0f, -45.0f, -60.0f, -75.0f, -89.0f};
+constexpr int kHeadings = 8;
 
 struct Axes {
     Vector3D right;
@@ -43,8 +43,8 @@ double Dot(const Vector3D& a, double x, double y, double z) {
 }
 
 bool InBox(const Vector3D& p) {
-    return std::abs(p.x) <= CamLimitXZ && std::abs(p.z) <= CamLimitXZ && p.y >= CamMinY &&
-           p.y <= CamMaxY;
+    return std::abs(p.x) <= kCamLimitXZ && std::abs(p.z) <= kCamLimitXZ && p.y >= kCamMinY &&
+           p.y <= kCamMaxY;
 }
 
 } // namespace
@@ -76,16 +76,16 @@ bool FrameCamera(CameraState& cam, std::span<const Vector3D> points, double aspe
     const double cx = (low.x + high.x) / 2.0;
     const double cy = (low.y + high.y) / 2.0;
     const double cz = (low.z + high.z) / 2.0;
-    const double tanV = FillShare * std::tan(mOGL3D::ViewFovY * std::numbers::pi / 360.0);
+    const double tanV = kFillShare * std::tan(mOGL3D::kViewFovY * std::numbers::pi / 360.0);
     const double tanH = tanV * aspect;
 
     bool placed = false;
-    for (const float pitch : Pitches) {
-        for (int h = 0; h < Headings && !placed; ++h) {
-            const float yaw = cam.CamRot.y + 360.0f / Headings * h;
+    for (const float pitch : kPitches) {
+        for (int h = 0; h < kHeadings && !placed; ++h) {
+            const float yaw = cam.CamRot.y + 360.0f / kHeadings * h;
             const Axes a = AxesOf(pitch, yaw);
             // Back from the centre along the view until every point is inside the frustum.
-            double back = mOGL3D::ViewZNear * 2.0;
+            double back = mOGL3D::kViewZNear * 2.0;
             for (const Vector3D& p : points) {
                 const double qx = p.x - cx;
                 const double qy = p.y - cy;
@@ -97,7 +97,7 @@ bool FrameCamera(CameraState& cam, std::span<const Vector3D> points, double aspe
             const Vector3D at{static_cast<float>(cx - a.forward.x * back),
                               static_cast<float>(cy - a.forward.y * back),
                               static_cast<float>(cz - a.forward.z * back)};
-            const bool first = pitch == Pitches[0] && h == 0;
+            const bool first = pitch == kPitches[0] && h == 0;
             if (InBox(at) || first) {
                 cam.CamPos = at;
                 cam.CamRot = Vector3D{pitch, yaw, 0.0f};

@@ -26,7 +26,8 @@ void ResizeView(int32_t width, int32_t height, double fovY, double zFar) {
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(fovY, static_cast<double>(width) / static_cast<double>(height), ViewZNear, zFar);
+    gluPerspective(fovY, static_cast<double>(width) / static_cast<double>(height), kViewZNear,
+                   zFar);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

@@ -11,9 +11,9 @@
 namespace mOGL3D {
 
 // The view's projection.
-inline constexpr double ViewFovY = 45.0;
-inline constexpr double ViewZNear = 0.1;
-inline constexpr double ViewZFar = 650.0;
+inline constexpr double kViewFovY = 45.0;
+inline constexpr double kViewZNear = 0.1;
+inline constexpr double kViewZFar = 650.0;
 
 // The outcome of setting up the context: positive once it exists, negative when it failed.
 inline constexpr int32_t RenderContextReady = 1;

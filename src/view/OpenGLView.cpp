@@ -20,8 +20,8 @@
 
 namespace {
 
-const char* const ContextErrorText = "Error: Unable to get an OpenGL Render Context Handle!";
-const char* const ContextErrorTitle = "Error!";
+const char* const kContextErrorText = "Error: Unable to get an OpenGL Render Context Handle!";
+const char* const kContextErrorTitle = "Error!";
 
 void ShowFatalErrorAndQuit(const QString& text, const QString& title) {
     QMessageBox::critical(nullptr, title, text);
@@ -53,7 +53,7 @@ mKV_TraceTrack::ClickAction ClickActionFor(Qt::KeyboardModifiers modifiers) {
 }
 
 // A wheel notch is 120 eighths of a degree; turned away from the user it is positive.
-constexpr double WheelNotch = 120.0;
+constexpr double kWheelNotch = 120.0;
 
 } // namespace
 
@@ -84,7 +84,7 @@ OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
 int32_t OpenGLView::SetupOpenGL() {
     view.GLContext = isValid() ? mOGL3D::RenderContextReady : mOGL3D::NoRenderContext;
     if (view.GLContext < 0) {
-        fatalError(ContextErrorText, ContextErrorTitle);
+        fatalError(kContextErrorText, kContextErrorTitle);
     }
     return view.GLContext;
 }
@@ -155,7 +155,7 @@ void OpenGLView::initializeGL() {
 void OpenGLView::resizeGL(int width, int height) {
     const double ratio = devicePixelRatioF();
     mOGL3D::ResizeView(ToDevicePixels(width, ratio), ToDevicePixels(height, ratio),
-                       mOGL3D::ViewFovY, mOGL3D::ViewZFar);
+                       mOGL3D::kViewFovY, mOGL3D::kViewZFar);
     frameOnScreen = false;
 }
 
@@ -256,7 +256,7 @@ void OpenGLView::wheelEvent(QWheelEvent* event) {
     const QPoint turn = event->angleDelta();
     // Some systems turn a wheel with Shift held into a sideways one.
     const int eighths = turn.y() != 0 ? turn.y() : turn.x();
-    mCamera3D::Camera_Wheel(camera, *this, static_cast<float>(eighths / WheelNotch),
+    mCamera3D::Camera_Wheel(camera, *this, static_cast<float>(eighths / kWheelNotch),
                             event->modifiers() & Qt::ShiftModifier,
                             event->modifiers() & Qt::ControlModifier);
 }

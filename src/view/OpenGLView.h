@@ -7,6 +7,7 @@
 
 #include "Camera3D.h"
 #include "FrameRendering.h"
+#include "SelectionEdits.h"
 #include "TrackDocument.h"
 #include "TrackTracer.h"
 

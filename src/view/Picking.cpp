@@ -63,22 +63,22 @@ Matrix Translation(double x, double y, double z) {
 }
 
 Matrix Perspective(double aspect) {
-    const double f = 1.0 / std::tan(ViewFovY * std::numbers::pi / 360.0);
+    const double f = 1.0 / std::tan(kViewFovY * std::numbers::pi / 360.0);
     Matrix m{};
     m[0] = f / aspect;
     m[5] = f;
-    m[10] = (ViewZFar + ViewZNear) / (ViewZNear - ViewZFar);
+    m[10] = (kViewZFar + kViewZNear) / (kViewZNear - kViewZFar);
     m[11] = -1.0;
-    m[14] = 2.0 * ViewZFar * ViewZNear / (ViewZNear - ViewZFar);
+    m[14] = 2.0 * kViewZFar * kViewZNear / (kViewZNear - kViewZFar);
     return m;
 }
 
 // gluPickMatrix for a viewport at the origin: the window around (x, y) becomes the clip volume.
 Matrix PickWindow(double x, double y, double width, double height) {
-    Matrix m = Translation((width - 2.0 * x) / PickWindowPixels,
-                           (height - 2.0 * y) / PickWindowPixels, 0.0);
-    m[0] = width / PickWindowPixels;
-    m[5] = height / PickWindowPixels;
+    Matrix m = Translation((width - 2.0 * x) / kPickWindowPixels,
+                           (height - 2.0 * y) / kPickWindowPixels, 0.0);
+    m[0] = width / kPickWindowPixels;
+    m[5] = height / kPickWindowPixels;
     return m;
 }
 
@@ -116,7 +116,7 @@ float WindowDepth(const ClipPoint& p) {
     return static_cast<float>(0.5 * p.z / p.w + 0.5);
 }
 
-constexpr float Missed = std::numeric_limits<float>::infinity();
+constexpr float kMissed = std::numeric_limits<float>::infinity();
 
 float LineDepth(const ClipPoint& a, const ClipPoint& b) {
     double t0 = 0.0;
@@ -125,7 +125,7 @@ float LineDepth(const ClipPoint& a, const ClipPoint& b) {
         const double da = Inside(a, plane);
         const double db = Inside(b, plane);
         if (da < 0.0 && db < 0.0) {
-            return Missed;
+            return kMissed;
         }
         if (da < 0.0) {
             t0 = std::max(t0, da / (da - db));
@@ -134,7 +134,7 @@ float LineDepth(const ClipPoint& a, const ClipPoint& b) {
         }
     }
     if (t0 > t1) {
-        return Missed;
+        return kMissed;
     }
     return std::min(WindowDepth(Lerp(a, b, t0)), WindowDepth(Lerp(a, b, t1)));
 }
@@ -156,7 +156,7 @@ float PolygonDepth(std::vector<ClipPoint> polygon) {
         }
         polygon = std::move(kept);
     }
-    float depth = Missed;
+    float depth = kMissed;
     for (const ClipPoint& p : polygon) {
         depth = std::min(depth, WindowDepth(p));
     }
@@ -165,7 +165,7 @@ float PolygonDepth(std::vector<ClipPoint> polygon) {
 
 // The nearest hit so far; equal depths keep the earlier.
 struct Nearest {
-    float depth = Missed;
+    float depth = kMissed;
     int32_t name = NoPick;
 
     void Offer(float hitDepth, int32_t hitName) {

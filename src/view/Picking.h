@@ -12,7 +12,7 @@
 namespace mOGL3D {
 
 inline constexpr int32_t NoPick = -1;
-inline constexpr double PickWindowPixels = 10.0;
+inline constexpr double kPickWindowPixels = 10.0;
 
 // The name under (x, y), in the pixels of a width x height view from the top left: a segment
 // index, GroundPickName, or NoPick. A hit's depth is the smallest window depth of the part of

@@ -5,7 +5,7 @@
 #include "MainWindowFixture.h"
 #include "ModalAnswer.h"
 #include "OpenGLView.h"
-#include "SegmentSelection.h"
+#include "SelectionSummary.h"
 #include "TrackReader.h"
 #include "Twips.h"
 

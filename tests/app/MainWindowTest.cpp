@@ -3,6 +3,7 @@
 #include "MainLayout.h"
 #include "MainWindowFixture.h"
 #include "OpenGLView.h"
+#include "SelectionSummary.h"
 #include "TrackReader.h"
 #include "Twips.h"
 
@@ -98,6 +99,10 @@ TEST_F(MainWindowTest, AFailedOpenKeepsTheNameButEmptiesTheView) {
     EXPECT_EQ(window->Trace().SpinePointCount, 0);
     EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, false, false, false, false, true}));
     EXPECT_FALSE(window->Panels().conTrackSetting().isVisible());
+    // Ctrl+A is disabled as its button is: the segments no longer shown stay unselected.
+    window->View().setFocus();
+    QTest::keyClick(&window->View(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(mMain::CountSelectedSegments(window->Trace()), 0);
 }
 
 TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpening) {

@@ -1,7 +1,7 @@
 #include "PanelHarness.h"
 
 #include "PanelFill.h"
-#include "SegmentSelection.h"
+#include "SelectionSummary.h"
 #include "ucContainer.h"
 
 #include <QLineEdit>

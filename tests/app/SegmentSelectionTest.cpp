@@ -1,4 +1,4 @@
-#include "SegmentSelection.h"
+#include "SelectionSummary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "TestTracks.h"
 #include "TraceBudget.h"
+#include "TrackSpine.h"
 #include "TrackTracer.h"
 
 #include <gtest/gtest.h>

@@ -10,7 +10,7 @@
 namespace {
 
 using namespace mKavrano_TrackIO_1_3;
-using mKV_RidePreview::Gravity;
+using mKV_RidePreview::kGravity;
 using mKV_RidePreview::RideEnd;
 using mKV_RidePreview::RideLosses;
 using mKV_RidePreview::RidePreview;
@@ -32,7 +32,7 @@ struct EndCase {
 };
 
 TEST(RidePreview, EndsWhereTheSettingsTakeTheTrain) {
-    const double drop = std::sqrt(3.0 * 3.0 + 2.0 * Gravity * 20.0);
+    const double drop = std::sqrt(3.0 * 3.0 + 2.0 * kGravity * 20.0);
     const std::vector<Vector3D> level{{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}};
     const std::vector<int32_t> motors{SegTransport, SegLift, SegStation, SegPlain};
     const std::vector<int32_t> brake{SegLift, SegBrake, SegStation, SegPlain};
@@ -91,7 +91,7 @@ TEST(RidePreview, BottomOfAVerticalCircleAddsTheCentripetalLoad) {
     EXPECT_NEAR(ride.Samples.back().Distance, 2 * std::numbers::pi * r, 0.01 * r);
     const auto bottom = std::min_element(ride.Samples.begin(), ride.Samples.end(),
                                          [](auto& a, auto& b) { return a.Height < b.Height; });
-    EXPECT_NEAR(bottom->VerticalG, 1 + v * v / (Gravity * r), 0.01);
+    EXPECT_NEAR(bottom->VerticalG, 1 + v * v / (kGravity * r), 0.01);
     EXPECT_NEAR(bottom->LateralG, 0.0, 1e-6);
     EXPECT_NEAR(bottom->Speed, v, 1e-9);
 }

@@ -1,4 +1,5 @@
 #include "TestTracks.h"
+#include "TrackSpine.h"
 #include "TrackTracer.h"
 
 #include <gtest/gtest.h>

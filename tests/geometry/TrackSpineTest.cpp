@@ -1,3 +1,5 @@
+#include "TrackSpine.h"
+#include "SelectionEdits.h"
 #include "TestTracks.h"
 #include "TrackTracer.h"
 

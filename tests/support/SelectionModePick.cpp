@@ -22,10 +22,11 @@ GLint RenderSelection(const mCamera3D::CameraState& cam, const mKV_TraceTrack::T
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluPickMatrix(x, viewport[3] - y, mOGL3D::PickWindowPixels, mOGL3D::PickWindowPixels, viewport);
+    gluPickMatrix(x, viewport[3] - y, mOGL3D::kPickWindowPixels, mOGL3D::kPickWindowPixels,
+                  viewport);
     const GLint height = std::max(viewport[3] - viewport[1], 1);
-    gluPerspective(mOGL3D::ViewFovY, static_cast<double>(viewport[2] - viewport[0]) / height,
-                   mOGL3D::ViewZNear, mOGL3D::ViewZFar);
+    gluPerspective(mOGL3D::kViewFovY, static_cast<double>(viewport[2] - viewport[0]) / height,
+                   mOGL3D::kViewZNear, mOGL3D::kViewZFar);
     glMatrixMode(GL_MODELVIEW);
     mOGL3D::ViewState view;
     view.ViewReady = true;

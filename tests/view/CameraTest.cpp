@@ -40,7 +40,7 @@ struct CameraTest : ::testing::Test {
     }
 
     // Timer ticks at the rate of one step each.
-    void Tick(int times = 1, double seconds = 1.0 / TicksPerSecond) {
+    void Tick(int times = 1, double seconds = 1.0 / kTicksPerSecond) {
         for (int i = 0; i < times; ++i) {
             host.now += seconds;
             UpdateCamera(cam, host);
@@ -105,7 +105,7 @@ TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtO
     Camera_KeyDown(cam, host, KeyS);
     const float start = cam.CamPos.z;
     Tick(1, 5.0);
-    EXPECT_NEAR(cam.CamPos.z - start, 6.4f * LongestFrameSeconds, 1e-4f);
+    EXPECT_NEAR(cam.CamPos.z - start, 6.4f * kLongestFrameSeconds, 1e-4f);
 }
 
 TEST_F(CameraTest, StepSizeFollowsShiftAndCtrl) {

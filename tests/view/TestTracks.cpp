@@ -1,5 +1,7 @@
 #include "TestTracks.h"
 
+#include "TrackSpine.h"
+
 #include <gtest/gtest.h>
 
 namespace viewtest {

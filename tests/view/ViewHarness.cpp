@@ -1,6 +1,7 @@
 #include "ViewHarness.h"
 
 #include "TestTracks.h"
+#include "TrackSpine.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

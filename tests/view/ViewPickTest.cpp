@@ -1,5 +1,6 @@
 // Picks through the view: the nearest name under a point of the window.
 #include "Picking.h"
+#include "SelectionEdits.h"
 #include "TestTracks.h"
 #include "TrackDrawing.h"
 #include "ViewHarness.h"

@@ -1,14 +1,14 @@
 #include "FieldList.h"
 
 std::string FieldList::NextPath() {
-    if (frames_.empty())
+    if (frames.empty())
         return "";
-    Frame& f = frames_.back();
+    Frame& f = frames.back();
     if (f.bArray)
         return f.Path + '[' + std::to_string(f.NextIndex++) + ']';
-    return f.Path.empty() ? key_ : f.Path + '.' + key_;
+    return f.Path.empty() ? key : f.Path + '.' + key;
 }
 
 void FieldList::Enter(bool bArray) {
-    frames_.push_back({NextPath(), bArray});
+    frames.push_back({NextPath(), bArray});
 }

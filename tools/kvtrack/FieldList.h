@@ -23,10 +23,10 @@ public:
     };
 
     void BeginObject() { Enter(false); }
-    void EndObject() { frames_.pop_back(); }
+    void EndObject() { frames.pop_back(); }
     void BeginArray() { Enter(true); }
-    void EndArray() { frames_.pop_back(); }
-    void Key(std::string_view name) { key_ = name; }
+    void EndArray() { frames.pop_back(); }
+    void Key(std::string_view name) { key = name; }
 
     template <typename T> void Value(const T& v) {
         std::ostringstream text;
@@ -34,7 +34,7 @@ public:
         std::optional<uint32_t> bits;
         if constexpr (std::is_same_v<T, float>)
             bits = std::bit_cast<uint32_t>(v);
-        entries_.push_back({NextPath(), text.str(), bits});
+        entries.push_back({NextPath(), text.str(), bits});
     }
 
     void FloatArray(std::string_view name, std::span<const float> values) {
@@ -50,7 +50,7 @@ public:
         Value(v);
     }
 
-    const std::vector<Entry>& Entries() const { return entries_; }
+    const std::vector<Entry>& Entries() const { return entries; }
 
 private:
     struct Frame {
@@ -62,7 +62,7 @@ private:
     std::string NextPath();
     void Enter(bool bArray);
 
-    std::vector<Frame> frames_;
-    std::string key_;
-    std::vector<Entry> entries_;
+    std::vector<Frame> frames;
+    std::string key;
+    std::vector<Entry> entries;
 };

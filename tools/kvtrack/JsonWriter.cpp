@@ -4,43 +4,43 @@
 #include <cmath>
 
 void JsonWriter::Separate() {
-    if (needComma_)
-        out_.put(',');
-    needComma_ = true;
+    if (needComma)
+        out.put(',');
+    needComma = true;
 }
 
 void JsonWriter::BeginObject() {
     Separate();
-    out_.put('{');
-    needComma_ = false;
+    out.put('{');
+    needComma = false;
 }
 
 void JsonWriter::EndObject() {
-    out_.put('}');
-    needComma_ = true;
+    out.put('}');
+    needComma = true;
 }
 
 void JsonWriter::BeginArray() {
     Separate();
-    out_.put('[');
-    needComma_ = false;
+    out.put('[');
+    needComma = false;
 }
 
 void JsonWriter::EndArray() {
-    out_.put(']');
-    needComma_ = true;
+    out.put(']');
+    needComma = true;
 }
 
 void JsonWriter::Key(std::string_view name) {
     Separate();
     WriteString(name);
-    out_.put(':');
-    needComma_ = false;
+    out.put(':');
+    needComma = false;
 }
 
 void JsonWriter::Value(bool v) {
     Separate();
-    out_ << (v ? "true" : "false");
+    out << (v ? "true" : "false");
 }
 
 void JsonWriter::Value(int32_t v) {
@@ -53,7 +53,7 @@ void JsonWriter::Value(uint32_t v) {
 
 void JsonWriter::Value(int64_t v) {
     Separate();
-    out_ << v;
+    out << v;
 }
 
 namespace {
@@ -73,7 +73,7 @@ void JsonWriter::Value(float v) {
         return;
     }
     Separate();
-    WriteNumber(out_, v);
+    WriteNumber(out, v);
 }
 
 void JsonWriter::Value(double v) {
@@ -82,7 +82,7 @@ void JsonWriter::Value(double v) {
         return;
     }
     Separate();
-    WriteNumber(out_, v);
+    WriteNumber(out, v);
 }
 
 void JsonWriter::FloatArray(std::string_view name, std::span<const float> values) {
@@ -95,7 +95,7 @@ void JsonWriter::FloatArray(std::string_view name, std::span<const float> values
 
 void JsonWriter::RawValue(std::string_view json) {
     Separate();
-    out_ << json;
+    out << json;
 }
 
 void JsonWriter::Value(std::string_view bytes) {
@@ -104,37 +104,37 @@ void JsonWriter::Value(std::string_view bytes) {
 }
 
 void JsonWriter::WriteString(std::string_view bytes) {
-    static const char hex[] = "0123456789abcdef";
-    out_.put('"');
+    static const char kHex[] = "0123456789abcdef";
+    out.put('"');
     for (char ch : bytes) {
         auto b = static_cast<unsigned char>(ch);
         switch (b) {
         case '"':
-            out_ << "\\\"";
+            out << "\\\"";
             break;
         case '\\':
-            out_ << "\\\\";
+            out << "\\\\";
             break;
         case '\n':
-            out_ << "\\n";
+            out << "\\n";
             break;
         case '\r':
-            out_ << "\\r";
+            out << "\\r";
             break;
         case '\t':
-            out_ << "\\t";
+            out << "\\t";
             break;
         default:
             if (b < 0x20 || b == 0x7F) {
-                out_ << "\\u00" << hex[b >> 4] << hex[b & 15];
+                out << "\\u00" << kHex[b >> 4] << kHex[b & 15];
             } else if (b < 0x80) {
-                out_.put(ch);
+                out.put(ch);
             } else {
                 // Latin-1 byte as the UTF-8 form of the same code point.
-                out_.put(static_cast<char>(0xC0 | (b >> 6)));
-                out_.put(static_cast<char>(0x80 | (b & 0x3F)));
+                out.put(static_cast<char>(0xC0 | (b >> 6)));
+                out.put(static_cast<char>(0x80 | (b & 0x3F)));
             }
         }
     }
-    out_.put('"');
+    out.put('"');
 }

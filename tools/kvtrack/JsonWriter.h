@@ -12,7 +12,7 @@
 // code points of the same value (Latin-1).
 class JsonWriter {
 public:
-    explicit JsonWriter(std::ostream& out) : out_(out) {}
+    explicit JsonWriter(std::ostream& stream) : out(stream) {}
 
     void BeginObject();
     void EndObject();
@@ -45,6 +45,6 @@ private:
     void Separate();
     void WriteString(std::string_view bytes);
 
-    std::ostream& out_;
-    bool needComma_ = false;
+    std::ostream& out;
+    bool needComma = false;
 };

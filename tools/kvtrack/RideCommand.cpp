@@ -75,7 +75,7 @@ int RideCommand(const std::string& path, bool csv) {
         return 1;
     const RidePreview ride = mKV_RidePreview::PreviewRide(trace, doc);
     if (!ride.Started) {
-        std::cerr << "Error: " << mKV_RidePreview::NoStartReason << '\n';
+        std::cerr << "Error: " << mKV_RidePreview::kNoStartReason << '\n';
         return 1;
     }
     if (csv)

@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "JsonWriter.h"
 
+#include "TrackSpine.h"
 #include "TrackTracer.h"
 
 #include <array>
@@ -80,7 +81,7 @@ bool LoadAndTraceOrReport(mKavrano_TrackIO_1_3::TrackDocument& doc, TraceState& 
     if (mKV_TraceTrack::TraceTrack(trace, doc) || doc.SegmentCount == 0)
         return true;
     ReportInvalidTrack("the track cannot be traced: its spine would exceed " +
-                       std::to_string(int64_t(mKV_TraceTrack::MaxSpinePoints)) + " points");
+                       std::to_string(int64_t(mKV_TraceTrack::kMaxSpinePoints)) + " points");
     return false;
 }
 

@@ -1,4 +1,4 @@
-#include "TrackTracer.h"
+#include "SelectionEdits.h"
 
 #include <algorithm>
 

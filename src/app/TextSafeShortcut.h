@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QKeySequence>
+
+#include <functional>
+
+class QWidget;
+
+namespace mMain {
+
+// A shortcut that acts anywhere in the window except while a text box has the focus: there the
+// keys belong to the text.
+void AddTextSafeShortcut(QWidget& window, const QKeySequence& keys, std::function<void()> run);
+
+} // namespace mMain
