@@ -143,23 +143,21 @@ TEST_F(CameraTest, PitchUpFliesStraightUpAndTheBoxHoldsTheCamera) {
 
     cam.CamRot.x = 0.0f;
     cam.KeyState[KeyShift] = true;
-    Camera_KeyDown(cam, host, KeyPageDown);
-    Tick(200);
-    EXPECT_EQ(cam.CamPos.y, 0.1f);
-    Camera_KeyUp(cam, KeyPageDown);
-
-    Camera_KeyDown(cam, host, KeyD);
-    Tick(300);
-    EXPECT_EQ(cam.CamPos.x, 220.0f);
-    Camera_KeyUp(cam, KeyD);
-    Camera_KeyDown(cam, host, KeyA);
-    Tick(500);
-    EXPECT_EQ(cam.CamPos.x, -220.0f);
-    Camera_KeyUp(cam, KeyA);
-
-    Camera_KeyDown(cam, host, KeyS);
-    Tick(300);
-    EXPECT_EQ(cam.CamPos.z, 220.0f);
+    const struct {
+        int32_t key;
+        int ticks;
+        float Vector3D::*axis;
+        float limit;
+    } walls[] = {{KeyPageDown, 200, &Vector3D::y, 0.1f},
+                 {KeyD, 300, &Vector3D::x, 220.0f},
+                 {KeyA, 500, &Vector3D::x, -220.0f},
+                 {KeyS, 300, &Vector3D::z, 220.0f}};
+    for (const auto& wall : walls) {
+        Camera_KeyDown(cam, host, wall.key);
+        Tick(wall.ticks);
+        EXPECT_EQ(cam.CamPos.*wall.axis, wall.limit) << wall.key;
+        Camera_KeyUp(cam, wall.key);
+    }
     EXPECT_EQ(cam.CamPos.y, 0.1f);
 }
 
