@@ -63,17 +63,12 @@ TEST(ViewPick, ADenseSpotOfSixHundredOverlappingSegmentsYieldsTheNearest) {
     EXPECT_EQ(PickAtPoint(h, h.Project({0, 0, 0})), count - 2);
 }
 
-TEST(ClickSegment, ASegmentTogglesAndTheGroundOrNothingClearsTheSelection) {
+// Toggling and the ground's clearing are clicked through the view in ViewInput.
+TEST(ClickSegment, NothingClearsTheSelectionAndEveryIndexIsASegment) {
     mKV_TraceTrack::TraceState trace;
     const mKavrano_TrackIO_1_3::TrackDocument doc;
     const auto toggle = mKV_TraceTrack::ClickAction::Toggle;
     trace.TracedSegmentCount = 3;
-    trace.SegmentSelected = {false, true, false};
-    mKV_TraceTrack::ClickSegment(trace, doc, 0, toggle);
-    mKV_TraceTrack::ClickSegment(trace, doc, 1, toggle);
-    EXPECT_EQ(trace.SegmentSelected, (std::vector<bool>{true, false, false}));
-    mKV_TraceTrack::ClickSegment(trace, doc, static_cast<int32_t>(GroundPickName), toggle);
-    EXPECT_EQ(trace.SegmentSelected, (std::vector<bool>{false, false, false}));
     trace.SegmentSelected = {true, true, true};
     mKV_TraceTrack::ClickSegment(trace, doc, NoPick, toggle);
     EXPECT_EQ(trace.SegmentSelected, (std::vector<bool>{false, false, false}));
