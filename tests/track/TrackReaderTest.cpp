@@ -201,15 +201,10 @@ TEST(TrackReader, WalkDispatchesByTagWherever) {
     empty.HeaderLength = 24;
     EXPECT_EQ(doc, empty);
 
-    // The magic matches in any letter case; anything else is refused and clears.
+    // The magic matches in any letter case (other magics are refused with the checks below).
     auto lowerMagic = TrackFile(0, {});
     std::copy_n("kavr", 4, lowerMagic.begin());
     EXPECT_TRUE(LoadTrackData(doc, lowerMagic));
-    ASSERT_TRUE(LoadTrackData(doc, FullFile()));
-    auto badMagic = FullFile();
-    badMagic[0] = 'X';
-    EXPECT_FALSE(LoadTrackData(doc, badMagic));
-    EXPECT_EQ(doc, TrackDocument{});
 }
 
 // Each check of the reader refuses with its own reason, at the chunk and byte where it stood.
