@@ -1,4 +1,5 @@
 #include "SyntheticTrack.h"
+#include "TestTracks.h"
 
 #include <cmath>
 #include <numbers>
@@ -33,14 +34,9 @@ TrackDocument MakeSyntheticTrack() {
     const double step = 1.0 / kSegments;
     for (int i = 0; i < kSegments; ++i) {
         const double u = i * step;
-        const Vector3D p = HelixPoint(u);
-        const Vector3D before = HelixPoint(u - step / 3.0);
-        const Vector3D after = HelixPoint(u + step / 3.0);
-        BezierNode& n = doc.BezierNodes[i];
-        n.Position = p;
-        n.ControlIn = before;
-        n.ControlOut = after;
-        n.Roll = float(0.4 * std::sin(40.0 * u));
+        doc.BezierNodes[i] =
+            test_tracks::Node(HelixPoint(u), HelixPoint(u - step / 3.0), HelixPoint(u + step / 3.0),
+                              float(0.4 * std::sin(40.0 * u)));
         TrackSegment& s = doc.Segments[i];
         s.SegmentType = i % 5;
         s.Tunnel = i % 7 == 0;

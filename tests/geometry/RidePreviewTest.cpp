@@ -1,5 +1,5 @@
 #include "RidePreview.h"
-#include "RideTracks.h"
+#include "TestTracks.h"
 #include "TrackTracer.h"
 
 #include <gtest/gtest.h>

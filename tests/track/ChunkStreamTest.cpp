@@ -4,18 +4,10 @@
 
 using namespace mKavrano_TrackIO_1_3;
 
-namespace {
-
-ChunkInput Input(const std::vector<uint8_t>& bytes) {
-    return ChunkInput{bytes};
-}
-
-} // namespace
-
 TEST(ChunkStream, ScalarsReadBigEndian) {
     const std::vector<uint8_t> bytes = {0x00, 0x00, 0x01, 0x00, 0xFF, 0xFF, 0xFF, 0xFE, 0x3F, 0x80,
                                         0x00, 0x00, 0x7F, 0x10, 0x20, 0x30, 0x01, 0x00, 0xAB};
-    ChunkInput in = Input(bytes);
+    ChunkInput in{bytes};
     EXPECT_EQ(ReadLong(in), 256);
     EXPECT_EQ(ReadLong(in), -2);
     EXPECT_EQ(ReadSingle(in), 1.0f);
@@ -48,7 +40,7 @@ TEST(ChunkStream, ScalarsWriteBigEndian) {
 TEST(ChunkStream, TextsAndTags) {
     const std::vector<uint8_t> bytes = {0,   0,    0,    0,   0,   0,   0,  3,
                                         'x', 0xE9, 0x00, 's', 'c', 'e', 'n'};
-    ChunkInput in = Input(bytes);
+    ChunkInput in{bytes};
     EXPECT_EQ(ReadCountedText(in), "");
     EXPECT_EQ(in.Cursor, 4u); // an empty text is only its length
     // Every byte survives as one character, including non-ASCII and NUL.
@@ -59,19 +51,19 @@ TEST(ChunkStream, TextsAndTags) {
 
 TEST(ChunkStream, OverrunIsStickyAndYieldsZeros) {
     const std::vector<uint8_t> bytes = {0x00, 0x00, 0x00, 0x05, 'a', 0x12, 0x34};
-    ChunkInput in = Input(bytes);
+    ChunkInput in{bytes};
     EXPECT_EQ(ReadCountedText(in), ""); // claims 5 bytes, 3 remain
     EXPECT_TRUE(in.Overrun);
     EXPECT_EQ(ReadByte(in), 0); // nothing is read once the data ran out
     EXPECT_EQ(ReadLong(in), 0);
 
     const std::vector<uint8_t> negative = {0xFF, 0xFF, 0xFF, 0xFF, 'a', 'b'};
-    ChunkInput neg = Input(negative);
+    ChunkInput neg{negative};
     EXPECT_EQ(ReadCountedText(neg), "");
     EXPECT_TRUE(neg.Overrun);
 
     const std::vector<uint8_t> three = {1, 2, 3};
-    ChunkInput shortLong = Input(three);
+    ChunkInput shortLong{three};
     EXPECT_EQ(ReadLong(shortLong), 0);
     EXPECT_TRUE(shortLong.Overrun);
 }

@@ -90,3 +90,73 @@ inline std::vector<uint8_t> Concat(std::initializer_list<std::vector<uint8_t>> p
         all.insert(all.end(), p.begin(), p.end());
     return all;
 }
+
+// A file with two track entries, every record kind and a terrain; reserved bytes hold junk.
+inline std::vector<uint8_t> TrckChunk(int32_t children, const std::vector<uint8_t>& descendants) {
+    ByteBuilder own;
+    own.Long(5).Long(2).Long(77);            // style, entries, extra
+    own.Byte(3).Fill(7, 0xEE).Text("Alpha"); // entry 0
+    own.Long(0x11).Long(0x22).Long(0x33).Long(0x44);
+    own.Byte(0).Fill(7, 0).Long(0).Long(1).Long(2).Long(3).Long(4); // entry 1, empty name
+    for (int32_t c = 0; c < 8; ++c)
+        own.Long(0x7F000000 | (c + 1)); // colours, top byte junk
+    own.Fill(16, 0xEE);
+    return Chunk("TRCK", own.Bytes(), children, descendants);
+}
+
+inline std::vector<uint8_t> SupportChunks() {
+    ByteBuilder fund;
+    fund.Byte(1).Single(5).Byte(0).Single(7).Fill(6, 0xEE).Single(1).Single(2).Single(3);
+    fund.Fill(64, 0xEE);
+    ByteBuilder rasc;
+    rasc.Long(2).Long(9).Single(1.5f).Zeros(16).Long(-4).Single(2.5f).Zeros(16);
+    rasc.Long(0).Long(-1);
+    ByteBuilder fren;
+    fren.Single(1).Single(2).Single(3).Zeros(16);
+    ByteBuilder tube;
+    tube.Long(1).Long(3).Long(2).Zeros(4).Long(4).Long(6).Long(5).Zeros(4);
+    tube.Long(7).Long(8).Single(9.5f).Zeros(4);
+    ByteBuilder catw;
+    catw.Long(1).Long(2).Long(3).Long(4).Long(5).Long(6).Long(10).Fill(10, 0xCC);
+    catw.Long(11).Long(12).Long(13).Long(14).Long(15).Long(16).Long(0);
+    return Concat({Chunk("FUND", RecordChunkFields(1, fund.Bytes()), 0),
+                   Chunk("RASC", RecordChunkFields(3, rasc.Bytes()), 0),
+                   Chunk("FREN", RecordChunkFields(1, fren.Bytes()), 0),
+                   Chunk("TUBE", RecordChunkFields(1, tube.Bytes()), 0),
+                   Chunk("CATW", RecordChunkFields(2, catw.Bytes()), 0)});
+}
+
+inline std::vector<uint8_t> SceneryChunks() {
+    ByteBuilder scen;
+    scen.Single(1).Single(2).Single(3).Long(5).Single(4).Zeros(44);
+    ByteBuilder scob;
+    scob.Text("second").Text("first");
+    // File order of the values: 1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12, 13, 14, 15.
+    for (int v : {1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12, 13, 14, 15})
+        scob.Single(float(v));
+    scob.Zeros(20);
+    const auto scobChunk = Chunk("SCOB", RecordChunkFields(1, scob.Bytes()), 0);
+    return Chunk("SCEN", RecordChunkFields(1, scen.Bytes()), 1, scobChunk);
+}
+
+inline std::vector<uint8_t> TeraChunk() {
+    ByteBuilder own;
+    own.Long(2).Long(3).Single(1).Single(2).Text("t1").Single(3).Text("").Single(4);
+    own.Byte(1).Zeros(4).Text("t3").Single(5).Byte(42).Zeros(15);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 2; ++x)
+            own.Single(float(10 * y + x));
+    own.Zeros(16);
+    return Chunk("TERA", own.Bytes(), 0);
+}
+
+inline std::vector<uint8_t> FullFile() {
+    ByteBuilder info;
+    info.Zeros(16).Text("hello");
+    const auto segments =
+        Concat({SegmentCommon(1, 1, 0x010203, 0x040506, 0x070809, 0).Bytes(), StationBlock()});
+    const auto track = TrckChunk(
+        4, Concat({Chunk("INFO", info.Bytes(), 0), BezrChunk(2), SegmChunk(1, 1, segments),
+                   Chunk("SUPP", ByteBuilder().Zeros(32).Bytes(), 5, SupportChunks())}));
+    return TrackFile(4, Concat({track, SceneryChunks(), TeraChunk(), EnvcChunk("sky", "")}));
+}

@@ -74,15 +74,6 @@ TEST(TrackWriter, EmptyDocumentIsTheCanonical665Bytes) {
     const std::vector<uint8_t> bytes = BuildTrackData(doc);
     EXPECT_EQ(bytes.size(), 665u);
     EXPECT_EQ(bytes, EmptyFile());
-    EXPECT_EQ(doc.HeaderLength, 657);
-    EXPECT_EQ(doc.TrckLength, 477);
-    EXPECT_EQ(doc.SuppLength, 276);
-    EXPECT_EQ(doc.ScenLength, 88);
-    EXPECT_EQ(doc.EnvcLength, 44);
-    EXPECT_EQ(doc.HeaderChildren, 3);
-    EXPECT_EQ(doc.TrckChildren, 4);
-    EXPECT_EQ(doc.SuppChildren, 5);
-    EXPECT_EQ(doc.ScenChildren, 1);
     EXPECT_EQ(doc.FormatVersion, (std::array<uint8_t, 4>{9, 9, 9, 9}));
 }
 
@@ -149,36 +140,29 @@ TEST(TrackWriter, RebuildsTheStandardTreeFromAnyFile) {
     EXPECT_EQ(BuildTrackData(again), bytes);
 }
 
-TEST(TrackWriter, TerrainOnlyWhenPresent) {
+// Every record kind, the terrain and two track entries survive writing and reading back.
+TEST(TrackWriter, FullDocumentRoundTrips) {
     TrackDocument doc;
-    doc.TeraPresent = true;
-    doc.TeraCountX = 3;
-    doc.TeraCountY = 2;
-    doc.TeraGrid = {0, 1, 2, 10, 11, 12};
-    doc.TeraText2 = "ab";
-    doc.CatwCount = 1;
-    doc.CatwRecords.resize(1);
-    doc.CatwRecords[0].TailLength = 10;
+    ASSERT_TRUE(LoadTrackData(doc, FullFile()));
     const std::vector<uint8_t> bytes = BuildTrackData(doc);
+    EXPECT_EQ(
+        TagsInOrder(bytes),
+        (std::vector<std::string>{"KAVR", "TRCK", "INFO", "BEZR", "SEGM", "SUPP", "FUND", "RASC",
+                                  "FREN", "TUBE", "CATW", "SCEN", "SCOB", "TERA", "ENVC"}));
     EXPECT_EQ(doc.HeaderChildren, 4);
-    EXPECT_EQ(doc.TeraLength, 81 + 2 + 4 * 6);
-    EXPECT_EQ(doc.CatwLength, 40 + 38);
-    EXPECT_EQ(bytes.size(), size_t(665 + 8 + doc.TeraLength + 38));
-    const auto tags = TagsInOrder(bytes);
-    ASSERT_GE(tags.size(), 3u);
-    EXPECT_EQ((std::vector<std::string>(tags.end() - 3, tags.end())),
-              (std::vector<std::string>{"SCOB", "TERA", "ENVC"}));
+    // The TRCK chunk's own fields: style, entry count, extra, then each entry in order.
+    ByteBuilder trck;
+    trck.Long(5).Long(2).Long(77).Byte(0xFF).Zeros(7).Text("Alpha");
+    trck.Long(0x11).Long(0x22).Long(0x33).Long(0x44);
+    trck.Byte(0).Zeros(7).Long(0).Long(1).Long(2).Long(3).Long(4);
+    ASSERT_EQ(std::string(bytes.begin() + 32, bytes.begin() + 36), "TRCK");
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 40, bytes.begin() + 40 + trck.Size()),
+              trck.Bytes());
 
     TrackDocument back;
     ASSERT_TRUE(LoadTrackData(back, bytes));
-    EXPECT_TRUE(back.TeraPresent);
-    EXPECT_EQ(back.TeraGrid, doc.TeraGrid);
-    EXPECT_EQ(back.CatwRecords[0].TailLength, 10);
-
-    doc.TeraPresent = false;
-    const std::vector<uint8_t> without = BuildTrackData(doc);
-    EXPECT_EQ(TagsInOrder(without).size(), 14u);
-    EXPECT_EQ(doc.HeaderChildren, 3);
+    EXPECT_EQ(back, doc);
+    EXPECT_EQ(BuildTrackData(back), bytes);
 }
 
 TEST(TrackWriter, SavePathsAndFailures) {

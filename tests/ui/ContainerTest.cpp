@@ -47,6 +47,15 @@ protected:
         return {first, last};
     }
 
+    // Whether any pixel of the title strip has `colour`.
+    static bool StripHas(const QImage& image, const QColor& colour) {
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < kTitleHeight; ++y)
+                if (At(image, x, y) == colour)
+                    return true;
+        return false;
+    }
+
     QColor Highlight() const { return Palette.color(QPalette::Highlight); }
     QColor HighlightText() const { return Palette.color(QPalette::HighlightedText); }
 
@@ -100,15 +109,7 @@ TEST_F(ContainerTest, TitleTextTakesItsAlignment) {
     const auto [centreFirst, centreLast] = TextColumns(Grab(), Highlight());
     ASSERT_GT(centreFirst, 0);
     EXPECT_NEAR((centreFirst + centreLast) / 2.0, 100.0, 3.0);
-    // Text pixels are in the highlight text colour.
-    bool bTextColour = false;
-    const QImage image = Grab();
-    for (int x = centreFirst; x <= centreLast && !bTextColour; ++x) {
-        for (int y = 0; y < kTitleHeight; ++y) {
-            bTextColour = bTextColour || At(image, x, y) == HighlightText();
-        }
-    }
-    EXPECT_TRUE(bTextColour);
+    EXPECT_TRUE(StripHas(Grab(), HighlightText()));
 
     Panel.SetAlignment(ucContainer::kAlignLeft);
     EXPECT_EQ(Panel.Alignment(), 0);
@@ -153,13 +154,7 @@ TEST_F(ContainerTest, InBackgroundSwitchesTheStripToCaptionColoursAndBack) {
     QImage image = Grab();
     EXPECT_EQ(At(image, 5, 5), caption);
     EXPECT_EQ(At(image, 195, 12), caption);
-    bool bCaptionText = false;
-    for (int x = 0; x < image.width(); ++x) {
-        for (int y = 0; y < kTitleHeight; ++y) {
-            bCaptionText = bCaptionText || At(image, x, y) == captionText;
-        }
-    }
-    EXPECT_TRUE(bCaptionText);
+    EXPECT_TRUE(StripHas(image, captionText));
 
     Panel.SetInBackground(false);
     image = Grab();

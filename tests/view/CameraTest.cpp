@@ -48,79 +48,54 @@ struct CameraTest : ::testing::Test {
     }
 };
 
-TEST_F(CameraTest, KeysMoveOnlyInLookModeAndTheTimerRunsWhileHeld) {
-    Camera_KeyDown(cam, host, KeyW);
+TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtOnce) {
+    Camera_KeyDown(cam, host, KeyW); // outside look mode keys do nothing
     EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, 0.0f}));
     EXPECT_EQ(host.frames, 0);
     EXPECT_FALSE(host.timerOn);
-    Camera_KeyUp(cam, KeyW);
-
-    EnterLookMode();
-    Camera_KeyDown(cam, host, KeyW);
-    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
-    EXPECT_EQ(host.frames, 1);
-    EXPECT_TRUE(host.timerOn);
-
-    Tick(2);
-    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -1.5f}));
-    EXPECT_EQ(host.frames, 3);
-
-    Camera_KeyUp(cam, KeyW);
-    Tick();
-    EXPECT_EQ(cam.CamPos.z, -1.5f);
-    EXPECT_FALSE(host.timerOn); // off on the first tick with nothing to do
-    EXPECT_EQ(host.frames, 3);
-}
-
-TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtOnce) {
     struct Case {
         double framesPerSecond;
-        int32_t modifier; // 0 for none
+        bool shift, ctrl;
         float unitsPerSecond;
     };
-    const Case cases[] = {{4.0, 0, 32.0f},       {20.0, 0, 32.0f},        {60.0, 0, 32.0f},
-                          {1000.0, 0, 32.0f},    {20.0, KeyShift, 64.0f}, {500.0, KeyShift, 64.0f},
-                          {20.0, KeyCtrl, 6.4f}, {500.0, KeyCtrl, 6.4f}};
+    const Case cases[] = {{4.0, false, false, 32.0f},    {60.0, false, false, 32.0f},
+                          {1000.0, false, false, 32.0f}, {20.0, true, false, 64.0f},
+                          {500.0, true, false, 64.0f},   {20.0, false, true, 6.4f},
+                          {500.0, false, true, 6.4f},    {20.0, true, true, 64.0f}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.framesPerSecond);
-        SCOPED_TRACE(c.modifier);
+        SCOPED_TRACE(testing::Message() << c.framesPerSecond << c.shift << c.ctrl);
         ResetCamera(cam);
         ReleaseAllKeys(cam);
         cam.LookMode = LookActive;
-        cam.KeyState[c.modifier] = c.modifier != 0;
-        Camera_KeyDown(cam, host, KeyW); // the press itself moves one step
+        cam.KeyState[KeyShift] = c.shift; // Shift wins over Ctrl
+        cam.KeyState[KeyCtrl] = c.ctrl;
+        const int framesBefore = host.frames;
+        Camera_KeyDown(cam, host, KeyW); // the press itself moves one step and draws
         const float step = c.unitsPerSecond / 64.0f;
         EXPECT_NEAR(cam.CamPos.z, -step, 1e-5f);
-        Tick(static_cast<int>(c.framesPerSecond), 1.0 / c.framesPerSecond);
+        EXPECT_EQ(host.frames, framesBefore + 1);
+        EXPECT_TRUE(host.timerOn);
+        const int ticks = static_cast<int>(c.framesPerSecond);
+        Tick(ticks, 1.0 / c.framesPerSecond);
         EXPECT_NEAR(cam.CamPos.z, -step - c.unitsPerSecond, 1e-3f);
+        EXPECT_EQ(host.frames, framesBefore + 1 + ticks);
         Camera_KeyUp(cam, KeyW);
         const float released = cam.CamPos.z;
-        const int frames = host.frames;
         Tick(1, 0.2);
         EXPECT_EQ(cam.CamPos.z, released);
-        EXPECT_EQ(host.frames, frames);
-        EXPECT_FALSE(host.timerOn);
+        EXPECT_EQ(host.frames, framesBefore + 1 + ticks);
+        EXPECT_FALSE(host.timerOn); // off on the first tick with nothing to do
     }
     // A stall counts as the longest frame: a quarter of a second.
     Camera_KeyDown(cam, host, KeyS);
     const float start = cam.CamPos.z;
     Tick(1, 5.0);
-    EXPECT_NEAR(cam.CamPos.z - start, 6.4f * kLongestFrameSeconds, 1e-4f);
+    EXPECT_NEAR(cam.CamPos.z - start, 64.0f * kLongestFrameSeconds, 1e-4f);
 }
 
-TEST_F(CameraTest, StepSizeFollowsShiftAndCtrl) {
-    EnterLookMode();
-    cam.KeyState[KeyCtrl] = true;
-    Camera_KeyDown(cam, host, KeyS);
-    EXPECT_FLOAT_EQ(cam.CamPos.z, 0.1f);
-    cam.KeyState[KeyShift] = true; // Shift wins over Ctrl
-    Tick();
-    EXPECT_FLOAT_EQ(cam.CamPos.z, 1.1f);
-    Camera_KeyUp(cam, KeyS);
-
+TEST_F(CameraTest, MovesFollowTheHeading) {
     // Turned 90 degrees left, forward is -X and D (right) is -Z.
-    cam.KeyState[KeyShift] = cam.KeyState[KeyCtrl] = false;
-    cam.CamPos = Vector3D{0.0f, 5.0f, 0.0f};
+    EnterLookMode();
     cam.CamRot.y = 90.0f;
     cam.KeyState[KeyW] = true;
     cam.KeyState[KeyD] = true;
@@ -143,23 +118,21 @@ TEST_F(CameraTest, PitchUpFliesStraightUpAndTheBoxHoldsTheCamera) {
 
     cam.CamRot.x = 0.0f;
     cam.KeyState[KeyShift] = true;
-    Camera_KeyDown(cam, host, KeyPageDown);
-    Tick(200);
-    EXPECT_EQ(cam.CamPos.y, 0.1f);
-    Camera_KeyUp(cam, KeyPageDown);
-
-    Camera_KeyDown(cam, host, KeyD);
-    Tick(300);
-    EXPECT_EQ(cam.CamPos.x, 220.0f);
-    Camera_KeyUp(cam, KeyD);
-    Camera_KeyDown(cam, host, KeyA);
-    Tick(500);
-    EXPECT_EQ(cam.CamPos.x, -220.0f);
-    Camera_KeyUp(cam, KeyA);
-
-    Camera_KeyDown(cam, host, KeyS);
-    Tick(300);
-    EXPECT_EQ(cam.CamPos.z, 220.0f);
+    const struct {
+        int32_t key;
+        int ticks;
+        float Vector3D::*axis;
+        float limit;
+    } walls[] = {{KeyPageDown, 200, &Vector3D::y, 0.1f},
+                 {KeyD, 300, &Vector3D::x, 220.0f},
+                 {KeyA, 500, &Vector3D::x, -220.0f},
+                 {KeyS, 300, &Vector3D::z, 220.0f}};
+    for (const auto& wall : walls) {
+        Camera_KeyDown(cam, host, wall.key);
+        Tick(wall.ticks);
+        EXPECT_EQ(cam.CamPos.*wall.axis, wall.limit) << wall.key;
+        Camera_KeyUp(cam, wall.key);
+    }
     EXPECT_EQ(cam.CamPos.y, 0.1f);
 }
 

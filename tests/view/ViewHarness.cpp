@@ -1,6 +1,5 @@
 #include "ViewHarness.h"
 
-#include "TestTracks.h"
 #include "TrackSpine.h"
 
 #include <QCoreApplication>
@@ -100,7 +99,9 @@ ViewHarness::~ViewHarness() = default;
 
 void ViewHarness::Load(const mKavrano_TrackIO_1_3::TrackDocument& doc) {
     document = doc;
-    TraceInto(trace, document);
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(trace, document));
+    mKV_TraceTrack::BuildSpine(trace, document);
+    ASSERT_GT(trace.SpinePointCount, 1);
 }
 
 Pixels ViewHarness::Render() {

@@ -14,11 +14,12 @@
 namespace {
 
 using namespace viewtest;
+using namespace test_tracks;
 
 const std::vector<Vector3D> Square = {{-10, 2, -10}, {10, 2, -10}, {10, 2, 10}, {-10, 2, 10}};
 
 QPoint SegmentPoint(const ViewHarness& h, std::size_t i) {
-    return h.Project(Midpoint(Square[i], Square[(i + 1) % Square.size()]));
+    return h.Project(Between(Square[i], Square[(i + 1) % Square.size()], 0.5f));
 }
 
 // A mouse move delivered straight to the view, without moving the real cursor.
@@ -36,7 +37,7 @@ void EnterLookMode(ViewHarness& h) {
 
 TEST(ViewInput, LeftClicksToggleSegmentsAndAClickBesideTheTrackClearsThem) {
     ViewHarness h;
-    h.Load(LoopTrack(Square, {0, 1, 2, 3}));
+    h.Load(Polyline(Square, {0, 1, 2, 3}));
     h.LookDownFrom(40.0f);
     h.view->RenderFrame();
 
@@ -64,7 +65,7 @@ TEST(ViewInput, LeftClicksToggleSegmentsAndAClickBesideTheTrackClearsThem) {
 
 TEST(ViewInput, RightClicksNeverPickAndLeftClicksInLookModeMoveInstead) {
     ViewHarness h;
-    h.Load(LoopTrack(Square, {0, 1, 2, 3}));
+    h.Load(Polyline(Square, {0, 1, 2, 3}));
     h.LookDownFrom(40.0f);
     int told = 0;
     QObject::connect(h.view, &OpenGLView::selectionChanged, [&] { ++told; });
@@ -156,7 +157,7 @@ TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
 
 TEST(ViewInput, TheFrameReachesTheScreen) {
     ViewHarness h;
-    h.Load(LoopTrack(Square, {1, 1, 1, 1}));
+    h.Load(Polyline(Square, {1, 1, 1, 1}));
     h.LookDownFrom(40.0f);
     h.view->RenderFrame();
     // What the window system shows of the view around a point.

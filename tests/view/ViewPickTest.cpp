@@ -10,6 +10,7 @@
 namespace {
 
 using namespace viewtest;
+using namespace test_tracks;
 using mOGL3D::GroundPickName;
 using mOGL3D::NoPick;
 
@@ -21,8 +22,8 @@ TEST(ViewPick, HitsALineWithinFivePixelsAndOtherwiseTheGroundOrNothing) {
     ViewHarness h;
     // Segment 1 runs along +X at z = -10; its left rail lies 0.5 towards -Z, which is screen
     // up when looking down.
-    h.Load(LoopTrack({{-20, 2, -10}, {0, 2, -10}, {20, 2, -10}, {20, 2, 10}, {-20, 2, 10}},
-                     {0, 0, 0, 0, 0}));
+    h.Load(Polyline({{-20, 2, -10}, {0, 2, -10}, {20, 2, -10}, {20, 2, 10}, {-20, 2, 10}},
+                    {0, 0, 0, 0, 0}));
     h.LookDownFrom(50.0f);
     h.view->RenderFrame();
     EXPECT_EQ(PickAtPoint(h, h.Project({10, 1.7f, -10})), 1);
@@ -40,7 +41,7 @@ TEST(ViewPick, HitsALineWithinFivePixelsAndOtherwiseTheGroundOrNothing) {
 TEST(ViewPick, TheNearestOfOverlappingSegmentsWins) {
     ViewHarness h;
     // Segment 2 runs 8 units above segment 0, back over the same line.
-    h.Load(LoopTrack({{-20, 2, 0}, {20, 2, 0}, {20, 10, 0}, {-20, 10, 0}}, {0, 0, 0, 0}));
+    h.Load(Polyline({{-20, 2, 0}, {20, 2, 0}, {20, 10, 0}, {-20, 10, 0}}, {0, 0, 0, 0}));
     h.LookDownFrom(50.0f);
     EXPECT_EQ(PickAtPoint(h, h.Project({5, 10, 0})), 2);
 
@@ -58,22 +59,17 @@ TEST(ViewPick, ADenseSpotOfSixHundredOverlappingSegmentsYieldsTheNearest) {
     for (int i = 0; i < count; ++i) {
         corners.push_back({i % 2 == 0 ? -10.0f : 10.0f, 2.0f + 0.05f * i, 0.0f});
     }
-    h.Load(LoopTrack(corners, std::vector<int32_t>(count, 0)));
+    h.Load(Polyline(corners, std::vector<int32_t>(count, 0)));
     h.LookDownFrom(50.0f);
     EXPECT_EQ(PickAtPoint(h, h.Project({0, 0, 0})), count - 2);
 }
 
-TEST(ClickSegment, ASegmentTogglesAndTheGroundOrNothingClearsTheSelection) {
+// Toggling and the ground's clearing are clicked through the view in ViewInput.
+TEST(ClickSegment, NothingClearsTheSelectionAndEveryIndexIsASegment) {
     mKV_TraceTrack::TraceState trace;
     const mKavrano_TrackIO_1_3::TrackDocument doc;
     const auto toggle = mKV_TraceTrack::ClickAction::Toggle;
     trace.TracedSegmentCount = 3;
-    trace.SegmentSelected = {false, true, false};
-    mKV_TraceTrack::ClickSegment(trace, doc, 0, toggle);
-    mKV_TraceTrack::ClickSegment(trace, doc, 1, toggle);
-    EXPECT_EQ(trace.SegmentSelected, (std::vector<bool>{true, false, false}));
-    mKV_TraceTrack::ClickSegment(trace, doc, static_cast<int32_t>(GroundPickName), toggle);
-    EXPECT_EQ(trace.SegmentSelected, (std::vector<bool>{false, false, false}));
     trace.SegmentSelected = {true, true, true};
     mKV_TraceTrack::ClickSegment(trace, doc, NoPick, toggle);
     EXPECT_EQ(trace.SegmentSelected, (std::vector<bool>{false, false, false}));

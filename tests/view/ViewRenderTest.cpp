@@ -12,6 +12,7 @@
 namespace {
 
 using namespace viewtest;
+using namespace test_tracks;
 
 const Rgb Black{0, 0, 0};
 const Rgb Ground = FromUnit(0.0f, 0.3f, 0.0f);
@@ -36,7 +37,7 @@ const std::vector<Vector3D> Rectangle = {{-20, 2, -10}, {0, 2, -10}, {20, 2, -10
                                          {20, 2, 10},   {0, 2, 10},  {-20, 2, 10}};
 
 Vector3D SegmentMiddle(std::size_t i) {
-    return Midpoint(Rectangle[i], Rectangle[(i + 1) % Rectangle.size()]);
+    return Between(Rectangle[i], Rectangle[(i + 1) % Rectangle.size()], 0.5f);
 }
 
 // Every colour seen near a segment's middle is the ground's or one of the two given.
@@ -72,7 +73,7 @@ TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
 
 TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyAndAPickDrawsNothing) {
     ViewHarness h;
-    h.Load(LoopTrack(Rectangle, {0, 1, 2, 3, 4, 7}));
+    h.Load(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}));
     h.view->SetViewReady(false);
     h.view->makeCurrent();
     glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
@@ -92,7 +93,7 @@ TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyAndAPickDrawsNothing) {
 
 TEST(ViewRender, RailsAndCrossTiesTakeTheSegmentTypeColoursAndSelectionTurnsThemWhite) {
     ViewHarness h;
-    h.Load(LoopTrack(Rectangle, {0, 1, 2, 3, 4, 7}));
+    h.Load(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}));
     h.LookDownFrom(50.0f);
     const Pixels frame = h.Render();
     for (std::size_t i = 0; i < Rectangle.size(); ++i) {
@@ -114,7 +115,9 @@ TEST(ViewRender, CrossTiesFollowTheTrackStyle) {
     const Rgb ties = Types[0].ties;
     auto tiePixelsBelowCentre = [&](int32_t style) {
         ViewHarness h;
-        h.Load(LoopTrack(Rectangle, {0, 0, 0, 0, 0, 0}, style));
+        auto doc = Polyline(Rectangle, {0, 0, 0, 0, 0, 0});
+        doc.TrackStyle = style;
+        h.Load(doc);
         h.camera.CamPos = Vector3D{10.0f, 2.0f, -30.0f};
         h.camera.CamRot = Vector3D{0.0f, 180.0f, 0.0f}; // facing +Z, segment 1 in front
         const Pixels frame = h.Render();

@@ -1,31 +1,73 @@
 #pragma once
 
-// Small tracks of straight segments for the ride preview tests, with the settings each case
-// needs.
-#include "TestTracks.h"
+// Small hand-made documents shared by the tests and the benchmarks.
+#include "TrackDocument.h"
 
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace test_tracks {
+
+inline mKavrano_TrackIO_1_3::BezierNode Node(Vector3D position, Vector3D controlIn,
+                                             Vector3D controlOut, float roll = 0.0f,
+                                             bool relative = false) {
+    mKavrano_TrackIO_1_3::BezierNode node;
+    node.Position = position;
+    node.ControlIn = controlIn;
+    node.ControlOut = controlOut;
+    node.Roll = roll;
+    node.RelativeRoll = relative;
+    return node;
+}
+
+// One segment per node; the last segment runs back to node 0.
+inline mKavrano_TrackIO_1_3::TrackDocument
+TrackOf(std::vector<mKavrano_TrackIO_1_3::BezierNode> nodes, bool closed = false) {
+    mKavrano_TrackIO_1_3::TrackDocument doc;
+    doc.BezierCount = doc.SegmentCount = static_cast<int32_t>(nodes.size());
+    doc.BezierNodes = std::move(nodes);
+    doc.Segments.resize(doc.BezierNodes.size());
+    for (size_t i = 0; i < doc.Segments.size(); ++i)
+        doc.Segments[i].SegmentType = static_cast<int32_t>(i % 5);
+    doc.TrackClosed = closed;
+    return doc;
+}
+
+// The point `fraction` of the way from a to b.
+inline Vector3D Between(const Vector3D& a, const Vector3D& b, float fraction) {
+    return {a.x + (b.x - a.x) * fraction, a.y + (b.y - a.y) * fraction,
+            a.z + (b.z - a.z) * fraction};
+}
+
+// Nodes every `spacing` units along -Z from the origin, controls a third of the way to
+// their neighbours (so each curve runs at constant speed), rolls as given.
+inline std::vector<mKavrano_TrackIO_1_3::BezierNode> StraightNodes(int count, float spacing) {
+    std::vector<mKavrano_TrackIO_1_3::BezierNode> nodes;
+    for (int i = 0; i < count; ++i) {
+        const float z = -spacing * static_cast<float>(i);
+        nodes.push_back(Node({0, 0, z}, {0, 0, z + spacing / 3}, {0, 0, z - spacing / 3}));
+    }
+    return nodes;
+}
 
 using SegmentSetup = std::function<void(mKavrano_TrackIO_1_3::TrackSegment&)>;
 
 // Nodes at the points with controls a third of the way to their neighbours, so that every
-// segment is straight; segment i gets types[i] and then setups[i], when given.
+// segment is straight (the last one back to the first point); segment i gets types[i] and
+// then setups[i], when given.
 inline mKavrano_TrackIO_1_3::TrackDocument Polyline(const std::vector<Vector3D>& points,
                                                     const std::vector<int32_t>& types,
                                                     const std::vector<SegmentSetup>& setups = {},
                                                     bool closed = false) {
     const size_t n = points.size();
-    auto toward = [](Vector3D a, Vector3D b) {
-        return Vector3D{a.x + (b.x - a.x) / 3, a.y + (b.y - a.y) / 3, a.z + (b.z - a.z) / 3};
-    };
     std::vector<mKavrano_TrackIO_1_3::BezierNode> nodes;
     for (size_t i = 0; i < n; ++i)
-        nodes.push_back(Node(points[i], toward(points[i], points[(i + n - 1) % n]),
-                             toward(points[i], points[(i + 1) % n]), 0.0f, true));
+        nodes.push_back(Node(points[i], Between(points[i], points[(i + n - 1) % n], 1.0f / 3),
+                             Between(points[i], points[(i + 1) % n], 1.0f / 3), 0.0f, true));
     mKavrano_TrackIO_1_3::TrackDocument doc = TrackOf(nodes, closed);
     for (size_t i = 0; i < n; ++i) {
         doc.Segments[i].SegmentType = types[i];
