@@ -5,9 +5,6 @@
 #include "MainWindowFixture.h"
 #include "Math3D.h"
 #include "Matrix3D.h"
-#include "NumericTextBox.h"
-#include "OpenGLView.h"
-#include "Picking.h"
 #include "SegmentTexts.h"
 #include "SelectionModePick.h"
 #include "TrackDrawing.h"
@@ -16,6 +13,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <map>
@@ -63,13 +61,8 @@ protected:
 
     // One pixel that picks each segment seen from the current camera.
     std::map<int32_t, QPoint> SegmentPixels() {
-        std::map<int32_t, QPoint> found;
-        for (int y = 2; y < View().height(); y += 6)
-            for (int x = 2; x < View().width(); x += 6) {
-                const int32_t name = View().PickAt(x, y);
-                if (name >= 0 && name < window->Trace().TracedSegmentCount)
-                    found.emplace(name, QPoint(x, y));
-            }
+        std::map<int32_t, QPoint> found = PickedPixels();
+        std::erase_if(found, [&](const auto& picked) { return !IsSegment(picked.first); });
         return found;
     }
 
@@ -252,19 +245,17 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
 TEST_F(FindAndSelectTest, RestingOnALiftShowsItsTooltip) {
     Open(demoPath);
     QTest::keyClick(&View(), Qt::Key_Home);
-    for (const auto& [i, pixel] : SegmentPixels()) {
-        if (window->Document().Segments[size_t(i)].SegmentType != 2)
-            continue;
-        window->Trace().SegmentSelected[size_t(i)] = true;
-        QHelpEvent help(QEvent::ToolTip, pixel, View().mapToGlobal(pixel));
-        QApplication::sendEvent(&View(), &help);
-        const QString length =
-            QString::number(window->Trace().TracedSegments[size_t(i)].Length, 'f', 1);
-        EXPECT_EQ(QToolTip::text(),
-                  QString("Segment %1: Lift, %2 m (selected)").arg(i).arg(length));
-        return;
-    }
-    FAIL() << "no lift in view";
+    const std::map<int32_t, QPoint> pixels = SegmentPixels();
+    const auto lift = std::ranges::find_if(
+        pixels, [&](const auto& picked) { return Segment(picked.first).SegmentType == 2; });
+    ASSERT_NE(lift, pixels.end());
+    const auto [i, pixel] = *lift;
+    window->Trace().SegmentSelected[size_t(i)] = true;
+    QHelpEvent help(QEvent::ToolTip, pixel, View().mapToGlobal(pixel));
+    QApplication::sendEvent(&View(), &help);
+    const QString length =
+        QString::number(window->Trace().TracedSegments[size_t(i)].Length, 'f', 1);
+    EXPECT_EQ(QToolTip::text(), QString("Segment %1: Lift, %2 m (selected)").arg(i).arg(length));
 }
 
 TEST(SegmentTexts, TooltipAndSummaryForOneSeveralAndNone) {

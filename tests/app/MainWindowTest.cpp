@@ -68,16 +68,10 @@ TEST_F(MainWindowTest, OpensSelectsAndShowsTheMatchingPanel) {
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_TRUE(window->Panels().conTrackSetting().isVisible());
 
-    // A track of one function: Select All shows that function's panel.
-    TrackDocument lifts = MakeDemoTrack();
-    for (auto& s : lifts.Segments)
-        s.SegmentType = SegLift;
-    const std::string liftPath = folder.Path("lifts.kvtrack");
-    ASSERT_TRUE(SaveTrackFile(lifts, liftPath).Saved);
-    Open(liftPath);
+    // The next open starts at the file opened last. (A selection of one type shows that type's
+    // panel: SettingsPanelsTest, FindAndSelectTest.)
+    Open(demoPath);
     EXPECT_EQ(dialogs.OpenRequests.back().FileName, QString::fromStdString(demoPath));
-    window->ToolBar_ButtonClick(frmMain::CmdSelectAll);
-    EXPECT_EQ(VisiblePanel(), SegLift);
 }
 
 TEST_F(MainWindowTest, AFailedOpenKeepsTheNameButEmptiesTheView) {
