@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iostream>
 #include <map>
@@ -84,28 +85,32 @@ protected:
         QApplication::sendEvent(&View(), &event);
     }
 
-    // Every point inside the frustum from a camera inside its box; true when the points span at
-    // least half the view's width or height.
-    QPoint PixelOf(const Seen& s) {
+    // Where a point lies in the view, -1 to 1 across and up.
+    std::array<double, 2> InView(const Seen& s) {
         const double tanV = std::tan(mOGL3D::ViewFovY * std::numbers::pi / 360.0);
         const double tanH = tanV * View().width() / View().height();
-        return QPoint(int(View().width() / 2.0 * (1.0 + s.x / s.depth / tanH)),
-                      int(View().height() / 2.0 * (1.0 - s.y / s.depth / tanV)));
+        return {s.x / s.depth / tanH, s.y / s.depth / tanV};
     }
 
+    QPoint PixelOf(const Seen& s) {
+        const std::array<double, 2> at = InView(s);
+        return QPoint(int(View().width() / 2.0 * (1.0 + at[0])),
+                      int(View().height() / 2.0 * (1.0 - at[1])));
+    }
+
+    // Every point inside the frustum from a camera inside its box; true when the points span at
+    // least half the view's width or height.
     bool ExpectFramed(const std::vector<Vector3D>& points) {
         const auto& cam = window->Camera();
         EXPECT_LE(std::abs(cam.CamPos.x), mCamera3D::CamLimitXZ);
         EXPECT_LE(std::abs(cam.CamPos.z), mCamera3D::CamLimitXZ);
         EXPECT_GE(cam.CamPos.y, mCamera3D::CamMinY);
         EXPECT_LE(cam.CamPos.y, mCamera3D::CamMaxY);
-        const double tanV = std::tan(mOGL3D::ViewFovY * std::numbers::pi / 360.0);
-        const double tanH = tanV * View().width() / View().height();
         double low[2] = {1, 1};
         double high[2] = {-1, -1};
         for (const Vector3D& p : points) {
             const Seen s = SeenFrom(cam, p);
-            const double at[2] = {s.x / s.depth / tanH, s.y / s.depth / tanV};
+            const std::array<double, 2> at = InView(s);
             EXPECT_GT(s.depth, mOGL3D::ViewZNear);
             for (int i = 0; i < 2; ++i) {
                 EXPECT_LE(std::abs(at[i]), 1.0);

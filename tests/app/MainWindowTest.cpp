@@ -58,18 +58,13 @@ TEST_F(MainWindowTest, OpensSelectsAndShowsTheMatchingPanel) {
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_EQ(EnabledButtons()[4], false);
 
-    // One selected station shows the station panel; a type without settings the empty one.
-    auto& doc = window->Document();
-    window->Trace().SegmentSelected[0] = true;
-    window->UpdateSettingsPanels();
-    EXPECT_EQ(VisiblePanel(), doc.Segments[0].SegmentType);
-    doc.Segments[0].SegmentType = 9;
-    window->UpdateSettingsPanels();
+    // A type without settings shows the empty panel (the others: SettingsPanelsTest).
+    Segment(0).SegmentType = 9;
+    SelectOnly({0});
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_TRUE(window->Panels().conTrackSetting().isVisible());
 
-    // The next open starts at the file opened last. (A selection of one type shows that type's
-    // panel: SettingsPanelsTest, FindAndSelectTest.)
+    // The next open starts at the file opened last.
     Open(demoPath);
     EXPECT_EQ(dialogs.OpenRequests.back().FileName, QString::fromStdString(demoPath));
 }
