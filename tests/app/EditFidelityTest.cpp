@@ -1,24 +1,15 @@
 // Edits change exactly what the user changed, and the hand gets what it asked for: the real
 // main window on the demo track, driven through its widgets, its window and its files.
-#include "ColorSwatch.h"
-#include "MainLayout.h"
 #include "MainWindowFixture.h"
 #include "ModalAnswer.h"
 #include "OpenGLView.h"
 #include "SelectionSummary.h"
-#include "TrackReader.h"
-#include "Twips.h"
 
-#include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSettings>
-#include <QUrl>
 
 #include <cstdlib>
 #include <filesystem>
@@ -32,29 +23,6 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         Open(demoPath);
-    }
-
-    // The file Save As writes, read back.
-    std::vector<uint8_t> SaveAs(const std::string& name) {
-        dialogs.SavePaths.push_back(QString::fromStdString(folder.Path(name)));
-        window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
-        return TempFolder::Read(folder.Path(name));
-    }
-
-    // A view pixel whose pick is a segment of `type` (-1: the ground), found by picking.
-    QPoint ViewPointOf(int32_t type) {
-        OpenGLView& view = window->View();
-        for (int y = 4; y < view.height(); y += 6)
-            for (int x = 4; x < view.width(); x += 6) {
-                const int32_t name = view.PickAt(x, y);
-                const bool ground = name < 0 || name >= 99999;
-                if (type < 0
-                        ? ground
-                        : !ground && window->Document().Segments[size_t(name)].SegmentType == type)
-                    return {x, y};
-            }
-        ADD_FAILURE() << "nothing of type " << type << " in view";
-        return {};
     }
 
     // A picture's centre in the window, for button `i` of the toolbar (16 pixels, from x 6).
@@ -89,124 +57,9 @@ TEST_F(EditFidelityTest, AppliesThatChangeNoValueSaveTheOriginalBytes) {
     EXPECT_EQ(SaveAs("same.kvtrack"), original);
 }
 
-TEST_F(EditFidelityTest, BoxesShowTheWholeStoredTextAndTheUserTypesUpToTheLimit) {
-    const int32_t station = SegmentsOfType(SegStation).front();
-    TrackSegment& s = window->Document().Segments[size_t(station)];
-    s.StationWaitAverage = 12.125f;
-    s.StationWaitMaximum = 120.25f;
-    s.StationMainBrakeDecel = 1234567 * 9.816650390625f;
-    SelectOnly({station});
-    EXPECT_EQ(Find<NumericTextBox>("txtStationWait(0)").text(), "12.125");
-    EXPECT_EQ(Find<NumericTextBox>("txtStationWait(2)").text(), "120.25");
-    TypeAndEnter("txtStationWait(1)", "123456"); // five characters typed at most
-    EXPECT_EQ(Find<NumericTextBox>("txtStationWait(1)").text(), "12345");
-    EXPECT_EQ(s.StationWaitMinimum, 12345.0f);
-    EXPECT_EQ(s.StationWaitAverage, 12.125f);
-    EXPECT_EQ(s.StationWaitMaximum, 120.25f);
-
-    // Eight characters fit every box at its design width: the caret at the end has not
-    // scrolled the first one out.
-    for (NumericTextBox* box : window->findChildren<NumericTextBox*>()) {
-        SCOPED_TRACE(box->objectName().toStdString());
-        box->setText("-8888888");
-        box->setCursorPosition(0);
-        const int start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
-        box->setCursorPosition(8);
-        const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
-        EXPECT_EQ(end - start, box->fontMetrics().horizontalAdvance("-8888888"));
-        EXPECT_GE(box->font().pixelSize(), 7);
-    }
-}
-
-TEST_F(EditFidelityTest, SwatchesCustomColoursAndTypedValuesGoThroughTheFile) {
-    const auto& colours = window->Document().TrackColours;
-    const Colour expected[] = {colours[0], colours[2], colours[1]}; // spine, crosstie, rails
-    ASSERT_NE(expected[0], expected[2]);
-    const auto swatches = [&] {
-        std::vector<Colour> shown;
-        for (int i = 0; i < 3; ++i)
-            shown.push_back(window->Panels().lblMainColor(i).Colour());
-        return shown;
-    };
-    EXPECT_EQ(swatches(), std::vector<Colour>(3, ColorSwatch::kNeutral)); // nothing selected
-    window->ToolBar_ButtonClick(frmMain::CmdSelectAll);
-    EXPECT_EQ(swatches(), std::vector<Colour>(std::begin(expected), std::end(expected)));
-
-    // Custom colours ticked alone store what the simulator showed; a rails colour then joins
-    // the track's spine and crosstie colours.
-    const int32_t plain = SegmentsOfType(SegPlain).front();
-    ASSERT_FALSE(window->Document().Segments[size_t(plain)].CustomColours);
-    SelectOnly({plain});
-    EXPECT_EQ(VisiblePanel(), SegPlain);
-    window->Panels().chkMainColors().click();
-    dialogs.Colours.push_back(0x00112233);
-    QTest::mouseClick(&window->Panels().lblMainColor(2), Qt::LeftButton);
-    // A typed value goes through the file too, and is shown rounded when reopened.
-    const int32_t lift = SegmentsOfType(SegLift).front();
-    SelectOnly({lift});
-    TypeAndEnter("txtLiftMotor(0)", "36.6");
-    SaveAs("colours.kvtrack");
-    TrackDocument back;
-    ASSERT_TRUE(LoadTrackFile(back, folder.Path("colours.kvtrack")));
-    EXPECT_EQ(back.Segments[size_t(lift)].LiftMotorSpeed, float(36.6 * 0.277777791023254));
-    Open(folder.Path("colours.kvtrack"));
-    SelectOnly({lift});
-    EXPECT_EQ(Find<NumericTextBox>("txtLiftMotor(0)").text(), "37");
-    const TrackSegment& s = back.Segments[size_t(plain)];
-    EXPECT_TRUE(s.CustomColours);
-    EXPECT_EQ(s.SpineColour, expected[0]);
-    EXPECT_EQ(s.CrosstieColour, expected[1]);
-    EXPECT_EQ(s.RailsColour, 0x00112233u);
-}
-
-TEST_F(EditFidelityTest, TheHandMovesOnlyWhatItTouches) {
-    // The wheel over the trigger bar moves nothing and applies nothing.
-    const int32_t brake = SegmentsOfType(SegBrake).front();
-    SelectOnly({brake});
-    auto& bar = Find<QScrollBar>("hsBrakeTrigger");
-    const int value = bar.value();
-    QWheelEvent wheel(QPointF(5, 5), bar.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&bar, &wheel);
-    EXPECT_EQ(bar.value(), value);
-    EXPECT_FALSE(window->State().bTrackModified);
-
-    // Typing in the lift panel outlives a Track Setting edit, and its undo stays its own.
-    const int32_t lift = SegmentsOfType(SegLift).front();
-    SelectOnly({lift});
-    auto& speed = Find<NumericTextBox>("txtLiftMotor(0)");
-    const QString filled = speed.text();
-    speed.setFocus();
-    speed.selectAll();
-    QTest::keyClicks(&speed, "50");
-    window->Panels().chkMainTunnel().click();
-    ASSERT_TRUE(window->Document().Segments[size_t(lift)].Tunnel);
-    speed.setFocus();
-    QTest::keyClick(&speed, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(speed.text(), filled);
-    EXPECT_TRUE(window->Document().Segments[size_t(lift)].Tunnel);
-
-    // A file dropped on a number box is opened, never typed into it.
-    const std::string other = folder.Path("other.kvtrack");
-    std::filesystem::copy_file(demoPath, other);
-    const QString before = speed.text();
-    dialogs.Answers.push_back(MessageAnswer::No); // the tunnel edit is dropped
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
-    data.setText(QString::fromStdString(other));
-    const QPointF at = speed.mapTo(window.get(), QPointF(speed.rect().center()));
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window->windowHandle(), &enter);
-    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window->windowHandle(), &move);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window->windowHandle(), &drop);
-    EXPECT_EQ(speed.text(), before);
-    EXPECT_EQ(window->State().CurrentFileName, other);
-}
-
-TEST_F(EditFidelityTest, LookModeKeysGoToTheCamera) {
+TEST_F(EditFidelityTest, LookModeKeysGoToTheCameraBeforeTheShortcuts) {
     OpenGLView& view = window->View();
+    EditFirstSegment();
     QTest::mouseClick(&view, Qt::RightButton, {}, view.rect().center());
     ASSERT_NE(window->Camera().LookMode, 0);
     view.setFocus();
@@ -216,10 +69,14 @@ TEST_F(EditFidelityTest, LookModeKeysGoToTheCamera) {
     QTest::keyPress(&view, Qt::Key_S, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_FLOAT_EQ(window->Camera().CamPos.z, z + 1.0f); // backward, Shift's step
     QTest::keyClick(&view, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_TRUE(dialogs.SaveRequests.empty());
-    EXPECT_EQ(dialogs.OpenRequests.size(), 1u); // the fixture's own open
     for (const Qt::Key key : {Qt::Key_S, Qt::Key_Control, Qt::Key_Shift})
         QTest::keyRelease(&view, key);
+    QTest::keyPress(&view, Qt::Key_S, Qt::ControlModifier); // Ctrl+S steers too
+    EXPECT_TRUE(window->Camera().KeyState[mCamera3D::KeyS]);
+    QTest::keyRelease(&view, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(dialogs.SaveRequests.empty());
+    EXPECT_EQ(dialogs.OpenRequests.size(), 1u); // the fixture's own open
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
 
     QTest::mouseClick(&view, Qt::RightButton, {}, view.rect().center());
     dialogs.SavePaths.push_back("");
@@ -229,8 +86,13 @@ TEST_F(EditFidelityTest, LookModeKeysGoToTheCamera) {
 
 TEST_F(EditFidelityTest, ClicksInTheViewSelectOnceAndTheGroundClears) {
     OpenGLView& view = window->View();
-    const QPoint plain = ViewPointOf(SegPlain);
-    const QPoint ground = ViewPointOf(-1);
+    QPoint plain, ground;
+    for (const auto& [name, pixel] : PickedPixels()) {
+        if (!IsSegment(name))
+            ground = pixel;
+        else if (Segment(name).SegmentType == SegPlain)
+            plain = pixel;
+    }
     const auto doubleClick = [&](Qt::MouseButton button, QPoint at) {
         QTest::mouseClick(&view, button, {}, at);
         QMouseEvent second(QEvent::MouseButtonDblClick, at, view.mapToGlobal(at), button, button,

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using namespace mMain;
 
 TEST(MainState, ShortNameDropsFolderAndEveryExtension) {
@@ -13,32 +11,4 @@ TEST(MainState, ShortNameDropsFolderAndEveryExtension) {
     EXPECT_EQ(ShortTrackName("plain"), "plain");
     EXPECT_EQ(ShortTrackName("/tracks/track.txt"), "track.txt");
     EXPECT_EQ(ShortTrackName(".kvtrack.kvtrack"), "");
-}
-
-TEST(MainState, CaptionFollowsOpenEditAndSave) {
-    MainState state;
-    std::vector<std::string> shown;
-    state.CaptionChanged = [&](const std::string& c) { shown.push_back(c); };
-
-    UpdateTitle(state);
-    EXPECT_EQ(state.Caption, "Kavrano Tornelle v1.3.0");
-
-    state.CurrentFileName = "/tracks/Loop.KVTRACK";
-    UpdateTitle(state);
-    EXPECT_EQ(state.Caption, "Kavrano Tornelle - Loop");
-    EXPECT_FALSE(state.bTrackModified);
-
-    SetTrackModified(state);
-    SetTrackModified(state); // further edits leave the caption alone
-    EXPECT_TRUE(state.bTrackModified);
-    EXPECT_EQ(state.Caption, "Kavrano Tornelle - Loop*");
-
-    state.CurrentFileName = "/tracks/copy.txt"; // saved under a typed other extension
-    UpdateTitle(state);
-    EXPECT_FALSE(state.bTrackModified);
-    EXPECT_EQ(state.Caption, "Kavrano Tornelle - copy.txt");
-
-    EXPECT_EQ(shown, (std::vector<std::string>{"Kavrano Tornelle v1.3.0", "Kavrano Tornelle - Loop",
-                                               "Kavrano Tornelle - Loop*",
-                                               "Kavrano Tornelle - copy.txt"}));
 }

@@ -4,6 +4,8 @@
 // the test.
 #include "DemoTrack.h"
 #include "NumericTextBox.h"
+#include "OpenGLView.h"
+#include "Picking.h"
 #include "ScriptedDialogs.h"
 #include "SettingsPanels.h"
 #include "TempFolder.h"
@@ -13,14 +15,19 @@
 #include "ucToolBar.h"
 
 #include <QCheckBox>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 class MainWindowTest : public ::testing::Test {
 protected:
+    using TrackSegment = mKavrano_TrackIO_1_3::TrackSegment;
+
     TempFolder folder;
     ScriptedDialogs dialogs;
     std::unique_ptr<frmMain> window;
@@ -62,11 +69,13 @@ protected:
     // The caption as the window system shows it.
     QString Caption() const { return window->windowHandle()->title(); }
 
-    template <typename W> W& Find(const char* name) {
+    template <typename W = QWidget> W& Find(const char* name) {
         W* w = window->findChild<W*>(name);
         EXPECT_NE(w, nullptr) << name;
         return *w;
     }
+
+    TrackSegment& Segment(int32_t i) { return window->Document().Segments.at(size_t(i)); }
 
     // Types into a settings box and commits it with Enter, as the user does.
     void TypeAndEnter(const char* box, const char* text) {
@@ -77,15 +86,27 @@ protected:
         QTest::keyClick(&edit, Qt::Key_Return);
     }
 
+    // A mouse click on a control: buttons on their indicator, swatches anywhere.
+    void Click(const char* name) {
+        QWidget& control = Find(name);
+        QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(6, control.height() / 2));
+    }
+
     void Open(const std::string& path) {
         dialogs.OpenPaths.push_back(QString::fromStdString(path));
         window->ToolBar_ButtonClick(frmMain::CmdOpen);
     }
 
+    // The file Save As writes, read back.
+    std::vector<uint8_t> SaveAs(const std::string& name) {
+        dialogs.SavePaths.push_back(QString::fromStdString(folder.Path(name)));
+        window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
+        return TempFolder::Read(folder.Path(name));
+    }
+
     // An edit through the panels: ticks Tunnel with the first segment selected.
     void EditFirstSegment() {
-        window->Trace().SegmentSelected[0] = true;
-        window->UpdateSettingsPanels();
+        SelectOnly({0});
         window->Panels().chkMainTunnel().click();
     }
 
@@ -103,6 +124,45 @@ protected:
             if (window->Document().Segments[size_t(i)].SegmentType == type)
                 found.push_back(i);
         return found;
+    }
+
+    // Ctrl+Z and Ctrl+Y where the keyboard focus is.
+    QWidget* Focus() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus : window.get();
+    }
+    void Undo() { QTest::keyClick(Focus(), Qt::Key_Z, Qt::ControlModifier); }
+    void Redo() { QTest::keyClick(Focus(), Qt::Key_Y, Qt::ControlModifier); }
+
+    // Drags files onto the window at `at` and drops them when the window takes them; true when
+    // it took them.
+    bool DropFiles(const QList<QUrl>& urls, QPoint at = {10, 10}) {
+        QMimeData data;
+        data.setUrls(urls);
+        data.setText(urls.isEmpty() ? QString() : urls.front().toLocalFile());
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window->windowHandle(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window->windowHandle(), &move);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window->windowHandle(), &drop);
+        return true;
+    }
+
+    // One view pixel for each pick name seen from the current camera: segments, and the ground.
+    std::map<int32_t, QPoint> PickedPixels() {
+        std::map<int32_t, QPoint> found;
+        OpenGLView& view = window->View();
+        for (int y = 2; y < view.height(); y += 6)
+            for (int x = 2; x < view.width(); x += 6)
+                found.emplace(view.PickAt(x, y), QPoint(x, y));
+        return found;
+    }
+
+    bool IsSegment(int32_t name) const {
+        return name >= 0 && name < window->Trace().TracedSegmentCount;
     }
 
     // Asks the window to close as the window system would; true when it closed.

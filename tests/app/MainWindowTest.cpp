@@ -59,26 +59,15 @@ TEST_F(MainWindowTest, OpensSelectsAndShowsTheMatchingPanel) {
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_EQ(EnabledButtons()[4], false);
 
-    // One selected station shows the station panel; a type without settings the empty one.
-    auto& doc = window->Document();
-    window->Trace().SegmentSelected[0] = true;
-    window->UpdateSettingsPanels();
-    EXPECT_EQ(VisiblePanel(), doc.Segments[0].SegmentType);
-    doc.Segments[0].SegmentType = 9;
-    window->UpdateSettingsPanels();
+    // A type without settings shows the empty panel (the others: SettingsPanelsTest).
+    Segment(0).SegmentType = 9;
+    SelectOnly({0});
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_TRUE(window->Panels().conTrackSetting().isVisible());
 
-    // A track of one function: Select All shows that function's panel.
-    TrackDocument lifts = MakeDemoTrack();
-    for (auto& s : lifts.Segments)
-        s.SegmentType = SegLift;
-    const std::string liftPath = folder.Path("lifts.kvtrack");
-    ASSERT_TRUE(SaveTrackFile(lifts, liftPath).Saved);
-    Open(liftPath);
+    // The next open starts at the file opened last.
+    Open(demoPath);
     EXPECT_EQ(dialogs.OpenRequests.back().FileName, QString::fromStdString(demoPath));
-    window->ToolBar_ButtonClick(frmMain::CmdSelectAll);
-    EXPECT_EQ(VisiblePanel(), SegLift);
 }
 
 TEST_F(MainWindowTest, AFailedOpenKeepsTheNameButEmptiesTheView) {
@@ -174,22 +163,13 @@ TEST_F(MainWindowTest, SaveAsWritesAndClearsTheStar) {
     EXPECT_TRUE(window->State().bTrackModified);
 }
 
-TEST_F(MainWindowTest, CtrlSSavesInPlaceOutsideLookMode) {
+// In look mode Ctrl+S steers the camera instead (EditFidelityTest).
+TEST_F(MainWindowTest, CtrlSSavesInPlace) {
     const auto ctrlS = [this] { QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier); };
-    const auto rightClick = [this] { QTest::mouseClick(&window->View(), Qt::RightButton); };
     ctrlS(); // nothing loaded
     Open(demoPath);
     EditFirstSegment();
     const bool edited = window->Document().Segments[0].Tunnel;
-
-    rightClick(); // in look mode Ctrl and S steer the camera
-    ASSERT_NE(window->Camera().LookMode, mCamera3D::LookOff);
-    QTest::keyPress(&window->View(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(window->Camera().KeyState[mCamera3D::KeyS]);
-    QTest::keyRelease(&window->View(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
-    rightClick();
-
     ctrlS();
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
     EXPECT_TRUE(dialogs.SaveRequests.empty());
@@ -231,12 +211,6 @@ TEST_F(MainWindowTest, ClosingAsksAndKeepsUnsavedWork) {
     EXPECT_EQ(dialogs.Messages.size(), 3u);
 }
 
-TEST_F(MainWindowTest, ClosingWithoutChangesAsksNothing) {
-    Open(demoPath);
-    EXPECT_TRUE(TryClose());
-    EXPECT_TRUE(dialogs.Messages.empty());
-}
-
 TEST_F(MainWindowTest, LaysOutInTwips) {
     window->resize(mTwips::TwipsToPixels(mMain::kClientWidth),
                    mTwips::TwipsToPixels(mMain::kClientHeight));
@@ -247,6 +221,11 @@ TEST_F(MainWindowTest, LaysOutInTwips) {
                   QRect(0, 6255, 11880, 2235));
     EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()),
               QRect(0, 4080, 1695, 2115));
+
+    window->resize(1000, 800); // 15000 x 12000 twips
+    QApplication::processEvents();
+    EXPECT_EQ(mTwips::GeometryInTwips(window->View()), QRect(1740, 480, 15000 - 1740, 9225));
+    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 7590);
 
     window->resize(60, 100); // 900 x 1500 twips
     QApplication::processEvents();

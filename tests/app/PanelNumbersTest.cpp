@@ -23,16 +23,8 @@ struct CommaPunct : std::numpunct<char> {
 
 } // namespace
 
+// Whole km/h and g to two decimals through the panels: SettingsPanelsTest.
 TEST(PanelNumbers, ConversionsRoundTripWholeKmphAndTwoDecimalG) {
-    EXPECT_EQ(StoredSingle(KmphToSpeed(36)), 10.0f);
-    EXPECT_EQ(SpeedToKmph(10.0), 36.0);
-    EXPECT_EQ(StoredSingle(GToAccel(1.5)), 14.7249755859375f);
-    EXPECT_EQ(AccelToG(14.7249755859375), 1.5);
-    EXPECT_EQ(AccelToG(9.816650390625), 1.0);
-    EXPECT_EQ(AccelToG(14.715), 1.5);
-    EXPECT_EQ(SpeedToKmph(0.0), 0.0);
-    EXPECT_EQ(AccelToG(0.0), 0.0);
-
     // 36.6 km/h is stored as the single nearest to 36.6 / 3.6 and is shown as 37 again.
     const float stored = StoredSingle(KmphToSpeed(ParsePanelNumber("36.6")));
     EXPECT_EQ(stored, static_cast<float>(36.6 / 3.6));
@@ -67,19 +59,12 @@ TEST(PanelNumbers, RoundingBreaksTiesToEvenOnTheExactValue) {
 }
 
 TEST(PanelNumbers, FormatWritesShortestPlainTextThatFitsTheBox) {
-    EXPECT_EQ(FormatPanelNumber(36, kConvertedDigits, kNumberBoxLength), "36");
-    EXPECT_EQ(FormatPanelNumber(1.5, kConvertedDigits, kNumberBoxLength), "1.5");
-    EXPECT_EQ(FormatPanelNumber(0.5, kConvertedDigits, kNumberBoxLength), "0.5");
     EXPECT_EQ(FormatPanelNumber(-2.25, kConvertedDigits, kNumberBoxLength), "-2.25");
-    EXPECT_EQ(FormatPanelNumber(0.0, kConvertedDigits, kNumberBoxLength), "0");
     EXPECT_EQ(FormatPanelNumber(-0.0, kConvertedDigits, kNumberBoxLength), "0");
     EXPECT_EQ(FormatPanelNumber(0.1, kConvertedDigits, kNumberBoxLength), "0.1");
     EXPECT_EQ(FormatPanelNumber(1234567, kConvertedDigits, kNumberBoxLength), "1234567");
     EXPECT_EQ(FormatPanelNumber(100, kConvertedDigits, kNumberBoxLength), "100");
     // Stored singles with 7 significant digits, not their binary expansion.
-    EXPECT_EQ(FormatPanelNumber(12.5f, kSingleDigits, kWaitBoxLength), "12.5");
-    EXPECT_EQ(FormatPanelNumber(30.0f, kSingleDigits, kWaitBoxLength), "30");
-    EXPECT_EQ(FormatPanelNumber(0.1f, kSingleDigits, kNumberBoxLength), "0.1");
     EXPECT_EQ(FormatPanelNumber(1.1f, kSingleDigits, kNumberBoxLength), "1.1");
     // 15 digits for converted doubles: more than a single would carry.
     EXPECT_EQ(FormatPanelNumber(1.0 / 3, kConvertedDigits, 20), "0.333333333333333");
@@ -125,7 +110,6 @@ TEST(PanelNumbers, DecimalCommaLocaleStillWritesAndReadsPoint) {
 
 TEST(PanelNumbers, ParseReadsTheLongestLeadingNumber) {
     EXPECT_EQ(ParsePanelNumber("12.5"), 12.5);
-    EXPECT_EQ(ParsePanelNumber("1.2.3"), 1.2);
     EXPECT_EQ(ParsePanelNumber("5-"), 5.0);
     EXPECT_EQ(ParsePanelNumber("-3-4"), -3.0);
     EXPECT_EQ(ParsePanelNumber("  \t-3.5x"), -3.5);

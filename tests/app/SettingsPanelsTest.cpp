@@ -1,213 +1,435 @@
+// The settings panels of the real main window on the demo track: every control with its
+// caption, its fill from the lowest selected segment and its apply to every selected one, each
+// apply one step of the edit history.
 #include "ColorSwatch.h"
-#include "NumericTextBox.h"
-#include "PanelHarness.h"
+#include "EditHistory.h"
+#include "MainWindowFixture.h"
 #include "Twips.h"
-#include "ucContainer.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QUndoStack>
+#include <QWheelEvent>
 
-#include <gtest/gtest.h>
+#include <variant>
+
+using namespace mKavrano_TrackIO_1_3;
 
 namespace {
 
-struct Named {
+// 1 g and 1 km/h in stored units, written out rather than taken from the code under test.
+constexpr double kG = 9.816650390625;
+constexpr double kKmph = 0.277777791023254;
+
+using S = TrackSegment;
+using Field = std::variant<float S::*, bool S::*, uint8_t S::*>;
+
+void Set(S& s, const Field& field, double value) {
+    std::visit(
+        [&](auto member) { s.*member = std::remove_reference_t<decltype(s.*member)>(value); },
+        field);
+}
+
+struct Control {
     const char* Name;
-    const char* Caption; // check boxes and options
+    const char* Caption;
+    const char* Unit;  // after a box
+    Field Stored;      // the field it shows and writes
+    double Value;      // the field's value for the fill
+    const char* Shown; // the box's text, or "on" / "off" for a button
+    const char* Typed; // typed into a box and entered; a button is clicked instead
+    double Applied;    // what the apply stores
 };
 
-QRect Twips(int left, int top, int width, int height) {
-    return {left, top, width, height};
+struct Panel {
+    int32_t Type;
+    const char* Step; // the name of the edit in the history
+    std::vector<Control> Controls;
+};
+
+const Panel kPanels[] = {
+    {SegStation,
+     "Station settings",
+     {
+         {"chkStationNone", "No Building", "", &S::StationNoBuilding, 2, "on", "", 0},
+         {"chkStationSimple", "Base Only", "", &S::StationBaseOnly, 0, "off", "", 1},
+         {"optStationEntrance(0)", "Left Entrance", "", &S::StationEntrance, 1, "off", "", 0},
+         {"optStationEntrance(1)", "Right Entrance", "", &S::StationEntrance, 0, "off", "", 1},
+         // The whole stored text is shown; typing stops at the box's limit.
+         {"txtStationWait(0)", "Average:", "sec", &S::StationWaitAverage, 12.125, "12.125",
+          "123456", 12345},
+         {"txtStationWait(1)", "Minimum:", "sec", &S::StationWaitMinimum, 30, "30", "1,2a 3", 123},
+         {"txtStationWait(2)", "Maximum:", "sec", &S::StationWaitMaximum, 0.1f, "0.1", "1.2.3",
+          1.2f},
+         {"txtStationWait(3)", "Deviation:", "sec", &S::StationWaitDeviation, -2, "-2", "-.", 0},
+         {"chkStationSync", "Syncronized", "", &S::StationWaitSync, 1, "on", "", 0},
+         {"txtStationMainBrake", "Deceleration:", "g", &S::StationMainBrakeDecel, 14.715f, "1.5",
+          "12345678", float(1234567 * kG)},
+         {"chkStationWheels", "Enabled", "", &S::StationWheels, 0, "off", "", 1},
+         {"txtStationWheels(0)", "Speed:", "kmph", &S::StationWheelsSpeed, 10, "36", "72",
+          float(72 * kKmph)},
+         {"txtStationWheels(1)", "Acceleration:", "g", &S::StationWheelsAccel, kG, "1", "2",
+          2 * kG},
+         {"txtStationWheels(2)", "Deceleration:", "g", &S::StationWheelsDecel, 2 * kG, "2", "0.5",
+          0.5 * kG},
+         {"chkStationPreBrake", "Enabled", "", &S::StationPreBrake, 0, "off", "", 1},
+         {"txtStationPreBrake(0)", "Speed Limit:", "kmph", &S::StationPreBrakeSpeedLimit, 5, "18",
+          "9", float(9 * kKmph)},
+         {"txtStationPreBrake(1)", "Hysteresis:", "kmph", &S::StationPreBrakeHysteresis, 2.5, "9",
+          "0", 0},
+         {"txtStationPreBrake(2)", "Deceleration:", "g", &S::StationPreBrakeDecel, 0.5 * kG, "0.5",
+          "1.5", 1.5 * kG},
+     }},
+    {SegLift,
+     "Lift settings",
+     {
+         {"optLiftStyle(0)", "Chain", "", &S::LiftStyle, 1, "off", "", 0},
+         {"optLiftStyle(1)", "Transport Wheels", "", &S::LiftStyle, 0, "off", "", 1},
+         {"chkLiftRailing(0)", "Left Railing", "", &S::LiftLeftRailing, 1, "on", "", 0},
+         {"chkLiftRailing(1)", "Right Railing", "", &S::LiftRightRailing, 0, "off", "", 1},
+         {"txtLiftMotor(0)", "Speed:", "kmph", &S::LiftMotorSpeed, 10, "36", "50",
+          float(50 * kKmph)},
+         {"txtLiftMotor(1)", "Acceleration:", "g", &S::LiftMotorAccel, 0.25 * kG, "0.25", "1", kG},
+         {"txtLiftMotor(2)", "Deceleration:", "g", &S::LiftMotorDecel, 1.5 * kG, "1.5", "0.3",
+          float(0.3 * kG)},
+     }},
+    {SegTransport,
+     "Transport settings",
+     {
+         {"optTransportStyle(0)", "L.I.M.", "", &S::TransportStyle, 1, "off", "", 0},
+         {"optTransportStyle(1)", "Transport Wheels", "", &S::TransportStyle, 0, "off", "", 1},
+         {"chkTransportRailing(0)", "Left Railing", "", &S::TransportLeftRailing, 1, "on", "", 0},
+         {"chkTransportRailing(1)", "Right Railing", "", &S::TransportRightRailing, 0, "off", "",
+          1},
+         {"txtTransportMotor(0)", "Speed:", "kmph", &S::TransportMotorSpeed, 2.5, "9", "18",
+          float(18 * kKmph)},
+         {"txtTransportMotor(1)", "Acceleration:", "g", &S::TransportMotorAccel, 2 * kG, "2",
+          "0.75", 0.75 * kG},
+         {"txtTransportMotor(2)", "Deceleration:", "g", &S::TransportMotorDecel, 0.5 * kG, "0.5",
+          "1.5", 1.5 * kG},
+     }},
+    {SegBrake,
+     "Brake settings",
+     {
+         {"chkBrakeBlock", "Blocksegment", "", &S::BrakeBlock, 1, "on", "", 0},
+         {"chkBrakeStop", "Complete Stop", "", &S::BrakeCompleteStop, 0, "off", "", 1},
+         {"chkBrakeRailing(0)", "Left Railing", "", &S::BrakeLeftRailing, 1, "on", "", 0},
+         {"chkBrakeRailing(1)", "Right Railing", "", &S::BrakeRightRailing, 0, "off", "", 1},
+         {"txtBrakeBrake(0)", "Speed Limit:", "kmph", &S::BrakeSpeedLimit, 20, "72", "18",
+          float(18 * kKmph)},
+         {"txtBrakeBrake(1)", "Hysteresis:", "kmph", &S::BrakeHysteresis, 0, "0", "5",
+          float(5 * kKmph)},
+         {"txtBrakeBrake(2)", "Deceleration:", "g", &S::BrakeDecel, 3 * kG, "3", "0.1",
+          float(0.1 * kG)},
+         {"chkBrakeWheels", "Enabled", "", &S::BrakeWheels, 0, "off", "", 1},
+         {"txtBrakeWheels(0)", "Speed:", "kmph", &S::BrakeWheelsSpeed, 20, "72", "36",
+          float(36 * kKmph)},
+         {"txtBrakeWheels(1)", "Acceleration:", "g", &S::BrakeWheelsAccel, 0.5 * kG, "0.5", "2",
+          2 * kG},
+         {"txtBrakeWheels(2)", "Deceleration:", "g", &S::BrakeWheelsDecel, kG, "1", "0.25",
+          0.25 * kG},
+     }},
+    {SegPlain, "Tunnel", {{"chkMainTunnel", "Tunnel", "", &S::Tunnel, 0, "off", "", 1}}},
+};
+
+// The text of the label on a box's row left of it (its caption) or right of it (its unit).
+QString LabelBeside(const QWidget& box, bool left) {
+    for (const QLabel* label : box.parentWidget()->findChildren<QLabel*>())
+        if (label->geometry().top() == box.geometry().top() &&
+            (left ? label->geometry().right() < box.geometry().left()
+                  : label->geometry().left() > box.geometry().right()))
+            return label->text();
+    return "none";
 }
 
-// Twips survive the trip through whole pixels to within one pixel.
-void ExpectTwips(const QWidget& widget, const QRect& expected) {
-    const QRect actual = mTwips::GeometryInTwips(widget);
-    SCOPED_TRACE(widget.objectName().toStdString());
-    EXPECT_NEAR(actual.left(), expected.left(), 15);
-    EXPECT_NEAR(actual.top(), expected.top(), 15);
-    EXPECT_NEAR(actual.width(), expected.width(), 15);
-    EXPECT_NEAR(actual.height(), expected.height(), 15);
-}
-
-QStringList FrameTitles(const QWidget& panel) {
-    QStringList titles;
-    for (const QGroupBox* frame : panel.findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
-        titles << frame->title();
-    return titles;
+QColor PaintedColor(QWidget& widget) {
+    return widget.grab().toImage().pixelColor(widget.width() / 2, widget.height() / 2);
 }
 
 } // namespace
 
-TEST(SettingsPanels, PanelsCarryTheirNamesTitlesAndFrames) {
-    PanelHarness h({});
-    EXPECT_EQ(h.Find<ucContainer>("conTrackSetting").Title(), "Track Setting");
+using SettingsPanelsTest = MainWindowTest;
+
+TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSegment) {
+    Open(demoPath);
+    const TrackDocument original = window->Document();
+    const auto& segments = window->Document().Segments;
+    const QUndoStack& history = window->History().Stack();
+    for (const Panel& panel : kPanels) {
+        const std::vector<int32_t> ofType = SegmentsOfType(panel.Type);
+        ASSERT_GE(ofType.size(), 3u);
+        const int32_t a = ofType[0], b = ofType[1], c = ofType[2];
+        for (const Control& control : panel.Controls) {
+            SCOPED_TRACE(control.Name);
+            Segment(a) = original.Segments[size_t(a)];
+            Segment(b) = original.Segments[size_t(b)];
+            Set(Segment(a), control.Stored, control.Value);
+            const std::vector<TrackSegment> filled = segments;
+            const int steps = history.index();
+            SelectOnly({b, a}); // the fill comes from the lowest
+            EXPECT_EQ(VisiblePanel(), panel.Type);
+            EXPECT_EQ(segments, filled); // a fill writes only controls
+            EXPECT_EQ(history.index(), steps);
+
+            QWidget& widget = Find(control.Name);
+            if (auto* box = qobject_cast<NumericTextBox*>(&widget)) {
+                EXPECT_EQ(box->text(), control.Shown);
+                EXPECT_EQ(LabelBeside(*box, true), control.Caption);
+                EXPECT_EQ(LabelBeside(*box, false), control.Unit);
+                EXPECT_EQ(mTwips::GeometryInTwips(*box).size(), QSize(615, 285));
+                TypeAndEnter(control.Name, control.Typed);
+            } else {
+                auto& button = static_cast<QAbstractButton&>(widget);
+                EXPECT_EQ(button.text(), control.Caption);
+                EXPECT_EQ(button.isChecked() ? "on" : "off", std::string(control.Shown));
+                Click(control.Name);
+            }
+            TrackSegment expected = filled[size_t(a)];
+            Set(expected, control.Stored, control.Applied);
+            EXPECT_EQ(segments[size_t(a)], expected);
+            EXPECT_EQ(segments[size_t(b)], expected); // the whole panel, to every selected one
+            EXPECT_EQ(segments[size_t(c)], filled[size_t(c)]);
+            EXPECT_EQ(window->focusWidget(), &window->View());
+            ASSERT_EQ(history.index(), steps + 1);
+            EXPECT_EQ(history.undoText(), panel.Step);
+            EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+
+            const std::vector<TrackSegment> edited = segments;
+            Undo();
+            EXPECT_EQ(segments, filled);
+            Redo();
+            EXPECT_EQ(segments, edited);
+        }
+    }
+}
+
+TEST_F(SettingsPanelsTest, BytesWithoutAControlStateShowClearOrChecked) {
+    Open(demoPath);
+    const auto checked = [&](const char* name) { return Find<QAbstractButton>(name).isChecked(); };
+    Segment(0).StationEntrance = 1;
+    SelectOnly({0});
+    EXPECT_FALSE(checked("optStationEntrance(0)"));
+    EXPECT_TRUE(checked("optStationEntrance(1)"));
+
+    Segment(0).StationEntrance = 7;
+    SelectOnly({0});
+    EXPECT_FALSE(checked("optStationEntrance(0)"));
+    EXPECT_FALSE(checked("optStationEntrance(1)"));
+    // The pair is exclusive again for the user.
+    Click("optStationEntrance(0)");
+    Click("optStationEntrance(1)");
+    EXPECT_FALSE(checked("optStationEntrance(0)"));
+    EXPECT_TRUE(checked("optStationEntrance(1)"));
+}
+
+TEST_F(SettingsPanelsTest, AStationUnitSwitchedOffStoresZerosAndTheBrakeWheelsKeepTheirs) {
+    Open(demoPath);
+    const struct {
+        int32_t Type;
+        const char* Check;
+        std::vector<float S::*> Fields;
+        bool bZeroedWhenOff;
+    } units[] = {
+        {SegStation,
+         "chkStationWheels",
+         {&S::StationWheelsSpeed, &S::StationWheelsAccel, &S::StationWheelsDecel},
+         true},
+        {SegStation,
+         "chkStationPreBrake",
+         {&S::StationPreBrakeSpeedLimit, &S::StationPreBrakeHysteresis, &S::StationPreBrakeDecel},
+         true},
+        {SegBrake,
+         "chkBrakeWheels",
+         {&S::BrakeWheelsSpeed, &S::BrakeWheelsAccel, &S::BrakeWheelsDecel},
+         false},
+    };
+    const auto texts = [&](int32_t type) {
+        QStringList shown;
+        for (const auto* box : window->Panels().conSegStyle(type).findChildren<NumericTextBox*>())
+            shown << box->text();
+        return shown;
+    };
+    for (const auto& unit : units) {
+        SCOPED_TRACE(unit.Check);
+        const int32_t i = SegmentsOfType(unit.Type).front();
+        const TrackSegment on = Segment(i);
+        SelectOnly({i});
+        ASSERT_TRUE(Find<QCheckBox>(unit.Check).isChecked());
+        const QStringList shown = texts(unit.Type);
+        Click(unit.Check);
+        for (float S::*field : unit.Fields)
+            EXPECT_EQ(Segment(i).*field, unit.bZeroedWhenOff ? 0.0f : on.*field);
+        EXPECT_EQ(texts(unit.Type), shown); // the boxes still show their values
+        Click(unit.Check);
+        EXPECT_EQ(Segment(i), on);
+    }
+}
+
+TEST_F(SettingsPanelsTest, TheTriggerBarAppliesOnClicksAndReleasedDragsOnly) {
+    Open(demoPath);
+    const std::vector<int32_t> brakes = SegmentsOfType(SegBrake);
+    const float unselected = Segment(brakes[2]).BrakeTriggerPos;
+    SelectOnly({brakes[0], brakes[1]});
+    auto& bar = Find<QScrollBar>("hsBrakeTrigger");
+    ASSERT_EQ(bar.value(), 5000);
+    const auto part = [&](QStyle::SubControl control) {
+        QStyleOptionSlider option;
+        option.initFrom(&bar);
+        option.orientation = bar.orientation();
+        option.maximum = bar.maximum();
+        option.sliderPosition = bar.sliderPosition();
+        option.sliderValue = bar.value();
+        option.pageStep = bar.pageStep();
+        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
+    };
+    const auto stored = [&](int32_t i) { return Segment(brakes[size_t(i)]).BrakeTriggerPos; };
+
+    // The wheel moves nothing; a drag changes nothing until the thumb is released.
+    QWheelEvent wheel(QPointF(5, 5), bar.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&bar, &wheel);
+    EXPECT_EQ(bar.value(), 5000);
+    const QPoint grip = part(QStyle::SC_ScrollBarSlider).center();
+    const QPoint quarter(part(QStyle::SC_ScrollBarGroove).left() +
+                             part(QStyle::SC_ScrollBarGroove).width() / 4,
+                         grip.y());
+    QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(&bar, quarter);
+    EXPECT_NE(bar.sliderPosition(), 5000);
+    EXPECT_EQ(stored(0), 0.5f);
+    EXPECT_FALSE(window->State().bTrackModified);
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, quarter);
+    EXPECT_LT(bar.value(), 5000);
+    EXPECT_EQ(stored(0), float(bar.value() / 10000.0));
+    EXPECT_EQ(stored(1), stored(0));
+    EXPECT_EQ(window->focusWidget(), &window->View());
+
+    // An arrow click and a click on the track apply at once.
+    for (const auto control : {QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarAddPage}) {
+        const int before = bar.value();
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, part(control).center());
+        EXPECT_GT(bar.value(), before);
+        EXPECT_EQ(stored(1), float(bar.value() / 10000.0));
+    }
+    EXPECT_EQ(stored(2), unselected);
+
+    // Another control's apply keeps a position the bar cannot show.
+    Segment(brakes[0]).BrakeTriggerPos = 1.7f;
+    SelectOnly({brakes[0]});
+    EXPECT_EQ(bar.value(), 10000);
+    Click("chkBrakeStop");
+    EXPECT_EQ(stored(0), 1.7f);
+}
+
+TEST_F(SettingsPanelsTest, SwatchesShowStoreAndPickTheColoursTheSimulatorDraws) {
+    Open(demoPath);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Button, QColor(10, 200, 30));
+    window->setPalette(palette);
+    const auto& colours = window->Document().TrackColours;
+    const std::vector<Colour> trackColours = {colours[0], colours[2], colours[1]};
+    const auto swatches = [&] {
+        std::vector<Colour> shown;
+        for (int i = 0; i < 3; ++i)
+            shown.push_back(window->Panels().lblMainColor(i).Colour());
+        return shown;
+    };
+    EXPECT_EQ(Find<QCheckBox>("chkMainColors").text(), "Custom Colors");
+    // Nothing selected, or a segment without custom colours: the button face.
+    const int32_t plain = SegmentsOfType(SegPlain).front();
+    SelectOnly({plain});
+    EXPECT_EQ(swatches(), std::vector<Colour>(3, ColorSwatch::kNeutral));
+    EXPECT_EQ(PaintedColor(window->Panels().lblMainColor(1)), QColor(10, 200, 30));
+    window->ToolBar_ButtonClick(frmMain::CmdSelectAll); // mixed types: the track's colours
+    EXPECT_EQ(swatches(), trackColours);
+    EXPECT_FALSE(window->State().bTrackModified);
+
+    // Custom colours ticked alone store what the simulator showed; then a rails colour.
+    SelectOnly({plain});
+    Click("chkMainColors");
+    EXPECT_TRUE(Segment(plain).CustomColours);
+    const auto stored = [&] {
+        const TrackSegment& s = Segment(plain);
+        return std::vector<Colour>{s.SpineColour, s.CrosstieColour, s.RailsColour};
+    };
+    EXPECT_EQ(stored(), trackColours);
+    dialogs.Colours.push_back(0x00112233);
+    Click("lblMainColor(2)");
+    EXPECT_EQ(dialogs.ColoursOffered, std::vector<int32_t>({int32_t(trackColours[2])}));
+    EXPECT_EQ(stored(), std::vector<Colour>({trackColours[0], trackColours[1], 0x00112233}));
+    EXPECT_EQ(window->History().Stack().undoText(), "Rails colour");
+    SelectOnly({plain});
+    EXPECT_EQ(swatches(), stored());
+    EXPECT_EQ(PaintedColor(window->Panels().lblMainColor(2)), QColor(0x33, 0x22, 0x11));
+
+    // A cancelled picker changes nothing; with custom colours off a pick is stored all the same.
+    const int steps = window->History().Stack().index();
+    dialogs.Colours.push_back(std::nullopt);
+    Click("lblMainColor(0)");
+    EXPECT_EQ(window->History().Stack().index(), steps);
+    EXPECT_EQ(swatches(), stored());
+    Click("chkMainColors");
+    EXPECT_FALSE(Segment(plain).CustomColours);
+    EXPECT_EQ(stored()[2], 0x00112233u);
+    dialogs.Colours.push_back(0x00445566);
+    Click("lblMainColor(0)");
+    EXPECT_EQ(stored(), std::vector<Colour>({0x00445566, trackColours[1], 0x00112233}));
+    EXPECT_FALSE(Segment(plain).CustomColours);
+
+    // With nothing selected the Track Setting panel changes no segment but marks the track.
+    window->ToolBar_ButtonClick(frmMain::CmdUnselectAll);
+    SaveAs("saved.kvtrack");
+    const std::vector<TrackSegment> before = window->Document().Segments;
+    Click("chkMainTunnel");
+    EXPECT_EQ(window->Document().Segments, before);
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - saved*");
+}
+
+TEST_F(SettingsPanelsTest, PanelsFramesAndSwatchesCarryTheirTitles) {
     const char* const titles[] = {
         "Normal", "Station", "Lift", "Transport", "Brake", "*Multiple Segment Types Selected*", ""};
-    for (int i = 0; i < 7; ++i) {
-        auto& panel = h.Find<ucContainer>(QString("conSegStyle(%1)").arg(i));
-        EXPECT_EQ(&panel, &h.panels.conSegStyle(i));
-        EXPECT_EQ(panel.Title(), titles[i]);
-        ExpectTwips(panel, Twips(0, 6240, 10155, 2235));
-    }
-    EXPECT_EQ(&h.panels.conTrackSetting(), &h.Find<ucContainer>("conTrackSetting"));
-    ExpectTwips(h.panels.conTrackSetting(), Twips(0, 480, 1695, 2115));
-
-    EXPECT_EQ(FrameTitles(h.panels.conSegStyle(1)),
-              QStringList({"Building", "Wait Time", "Main Brake", "Wheels", "Pre-Brake"}));
-    EXPECT_EQ(FrameTitles(h.panels.conSegStyle(2)), QStringList({"Style", "Motor"}));
-    EXPECT_EQ(FrameTitles(h.panels.conSegStyle(3)), QStringList({"Style", "Motor"}));
-    EXPECT_EQ(FrameTitles(h.panels.conSegStyle(4)), QStringList({"Style", "Brake", "Wheels"}));
-    EXPECT_TRUE(FrameTitles(h.panels.conSegStyle(0)).isEmpty());
-    EXPECT_EQ(h.panels.conSegStyle(0).findChild<QLabel*>()->text(),
+    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+        EXPECT_EQ(window->Panels().conSegStyle(i).Title(), titles[i]);
+    EXPECT_EQ(window->Panels().conTrackSetting().Title(), "Track Setting");
+    EXPECT_EQ(window->Panels().conSegStyle(0).findChild<QLabel*>()->text(),
               "No Additional Settings for This Segment Type");
-    EXPECT_EQ(h.panels.conSegStyle(5).findChild<QLabel*>()->text(),
+    EXPECT_EQ(window->Panels().conSegStyle(5).findChild<QLabel*>()->text(),
               "Only the standard Track Settings can be modified for multiple segment types.");
-    EXPECT_TRUE(h.panels.conSegStyle(6).children().isEmpty());
-
-    // Frame geometry: left and width each, all 1875 high at top 300.
-    const std::vector<std::pair<int, std::vector<std::pair<int, int>>>> frames = {
-        {1, {{60, 1575}, {1620, 1995}, {3600, 2055}, {5640, 2235}, {7860, 2235}}},
-        {2, {{60, 1815}, {1860, 2295}}},
-        {3, {{60, 1815}, {1860, 2295}}},
-        {4, {{60, 1575}, {1620, 2295}, {3900, 2295}}}};
-    for (const auto& [panel, geometry] : frames) {
-        const auto boxes =
-            h.panels.conSegStyle(panel).findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
-        ASSERT_EQ(boxes.size(), qsizetype(geometry.size()));
-        for (size_t i = 0; i < geometry.size(); ++i)
-            ExpectTwips(*boxes[qsizetype(i)],
-                        Twips(geometry[i].first, 300, geometry[i].second, 1875));
+    const std::pair<int, QStringList> frames[] = {
+        {1, {"Building", "Wait Time", "Main Brake", "Wheels", "Pre-Brake"}},
+        {2, {"Style", "Motor"}},
+        {3, {"Style", "Motor"}},
+        {4, {"Style", "Brake", "Wheels"}}};
+    for (const auto& [panel, frameTitles] : frames) {
+        QStringList shown;
+        for (const QGroupBox* frame : window->Panels().conSegStyle(panel).findChildren<QGroupBox*>(
+                 Qt::FindDirectChildrenOnly))
+            shown << frame->title();
+        EXPECT_EQ(shown, frameTitles);
     }
-}
-
-TEST(SettingsPanels, ButtonsCarryTheirNamesAndCaptions) {
-    PanelHarness h({});
-    const Named checks[] = {{"chkMainTunnel", "Tunnel"},
-                            {"chkMainColors", "Custom Colors"},
-                            {"chkStationNone", "No Building"},
-                            {"chkStationSimple", "Base Only"},
-                            {"chkStationSync", "Syncronized"},
-                            {"chkStationWheels", "Enabled"},
-                            {"chkStationPreBrake", "Enabled"},
-                            {"chkLiftRailing(0)", "Left Railing"},
-                            {"chkLiftRailing(1)", "Right Railing"},
-                            {"chkTransportRailing(0)", "Left Railing"},
-                            {"chkTransportRailing(1)", "Right Railing"},
-                            {"chkBrakeBlock", "Blocksegment"},
-                            {"chkBrakeStop", "Complete Stop"},
-                            {"chkBrakeRailing(0)", "Left Railing"},
-                            {"chkBrakeRailing(1)", "Right Railing"},
-                            {"chkBrakeWheels", "Enabled"}};
-    for (const Named& check : checks) {
-        const auto& box = h.Find<QCheckBox>(check.Name);
-        EXPECT_EQ(box.text(), check.Caption) << check.Name;
-        EXPECT_FALSE(box.isTristate()) << check.Name;
-        EXPECT_NEAR(mTwips::GeometryInTwips(box).left(), 120, 15) << check.Name;
-    }
-    const Named options[] = {{"optStationEntrance(0)", "Left Entrance"},
-                             {"optStationEntrance(1)", "Right Entrance"},
-                             {"optLiftStyle(0)", "Chain"},
-                             {"optLiftStyle(1)", "Transport Wheels"},
-                             {"optTransportStyle(0)", "L.I.M."},
-                             {"optTransportStyle(1)", "Transport Wheels"}};
-    for (const Named& option : options)
-        EXPECT_EQ(h.Find<QRadioButton>(option.Name).text(), option.Caption) << option.Name;
-
-    ExpectTwips(h.panels.chkMainTunnel(), Twips(120, 300, 1455, 255));
-    ExpectTwips(h.panels.chkMainColors(), Twips(120, 660, 1455, 255));
-    const char* const colourNames[] = {"Spine:", "Crosstie:", "Rails:"};
+    // The swatches, each right of its name.
+    const char* const names[] = {"Spine:", "Crosstie:", "Rails:"};
     for (int i = 0; i < 3; ++i) {
-        auto& swatch = h.Find<ColorSwatch>(QString("lblMainColor(%1)").arg(i));
-        EXPECT_EQ(&swatch, &h.panels.lblMainColor(i));
-        ExpectTwips(swatch, Twips(900, 960 + 360 * i, 675, 315));
-        const auto& name = h.Find<QLabel>(QString("lblMainColorName(%1)").arg(i));
-        EXPECT_EQ(name.text(), colourNames[i]);
-        EXPECT_LE(name.geometry().right(), swatch.geometry().left()); // left of its swatch
+        const ColorSwatch& swatch = window->Panels().lblMainColor(i);
+        EXPECT_EQ(mTwips::GeometryInTwips(swatch).topLeft(), QPoint(900, 960 + 360 * i));
+        const auto& name =
+            Find<QLabel>(QString("lblMainColorName(%1)").arg(i).toUtf8().constData());
+        EXPECT_EQ(name.text(), names[i]);
+        EXPECT_LE(name.geometry().right(), swatch.geometry().left());
     }
-}
-
-TEST(SettingsPanels, NumberBoxesHaveTheirLengthsCaptionsAndUnits) {
-    PanelHarness h({});
-    struct Box {
-        const char* Name;
-        const char* Caption;
-        const char* Unit;
-        int MaxLength;
-    };
-    const Box boxes[] = {
-        {"txtStationWait(0)", "Average:", "sec", 5},
-        {"txtStationWait(1)", "Minimum:", "sec", 5},
-        {"txtStationWait(2)", "Maximum:", "sec", 5},
-        {"txtStationWait(3)", "Deviation:", "sec", 5},
-        {"txtStationMainBrake", "Deceleration:", "g", 7},
-        {"txtStationWheels(0)", "Speed:", "kmph", 7},
-        {"txtStationWheels(1)", "Acceleration:", "g", 7},
-        {"txtStationWheels(2)", "Deceleration:", "g", 7},
-        {"txtStationPreBrake(0)", "Speed Limit:", "kmph", 7},
-        {"txtStationPreBrake(1)", "Hysteresis:", "kmph", 7},
-        {"txtStationPreBrake(2)", "Deceleration:", "g", 7},
-        {"txtLiftMotor(0)", "Speed:", "kmph", 7},
-        {"txtLiftMotor(1)", "Acceleration:", "g", 7},
-        {"txtLiftMotor(2)", "Deceleration:", "g", 7},
-        {"txtTransportMotor(0)", "Speed:", "kmph", 7},
-        {"txtTransportMotor(1)", "Acceleration:", "g", 7},
-        {"txtTransportMotor(2)", "Deceleration:", "g", 7},
-        {"txtBrakeBrake(0)", "Speed Limit:", "kmph", 7},
-        {"txtBrakeBrake(1)", "Hysteresis:", "kmph", 7},
-        {"txtBrakeBrake(2)", "Deceleration:", "g", 7},
-        {"txtBrakeWheels(0)", "Speed:", "kmph", 7},
-        {"txtBrakeWheels(1)", "Acceleration:", "g", 7},
-        {"txtBrakeWheels(2)", "Deceleration:", "g", 7},
-    };
-    for (const Box& b : boxes) {
-        SCOPED_TRACE(b.Name);
-        const auto& box = h.Find<NumericTextBox>(b.Name);
-        EXPECT_EQ(box.TypingLimit(), b.MaxLength);
-        const QRect twips = mTwips::GeometryInTwips(box);
-        EXPECT_NEAR(twips.width(), 615, 15);
-        EXPECT_NEAR(twips.height(), 285, 15);
-        // The caption ends left of the box on its row, right-aligned; the unit starts right
-        // of it.
-        const QLabel* caption = nullptr;
-        const QLabel* unit = nullptr;
-        for (const QLabel* label : box.parentWidget()->findChildren<QLabel*>()) {
-            if (label->geometry().top() != box.geometry().top())
-                continue;
-            if (label->geometry().right() < box.geometry().left())
-                caption = label;
-            else if (label->geometry().left() > box.geometry().right())
-                unit = label;
-        }
-        ASSERT_NE(caption, nullptr);
-        ASSERT_NE(unit, nullptr);
-        EXPECT_EQ(caption->text(), b.Caption);
-        EXPECT_TRUE(caption->alignment() & Qt::AlignRight);
-        EXPECT_EQ(unit->text(), b.Unit);
+    // Eight characters fit every box at its design width: the caret at the end has not
+    // scrolled the first one out.
+    for (NumericTextBox* box : window->findChildren<NumericTextBox*>()) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        box->setText("-8888888");
+        box->setCursorPosition(0);
+        const int start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        box->setCursorPosition(8);
+        const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        EXPECT_EQ(end - start, box->fontMetrics().horizontalAdvance("-8888888"));
+        EXPECT_GE(box->font().pixelSize(), 7);
     }
-    // Rows every 300 twips.
-    const int top0 = mTwips::GeometryInTwips(h.Find<QLineEdit>("txtLiftMotor(0)")).top();
-    const int top2 = mTwips::GeometryInTwips(h.Find<QLineEdit>("txtLiftMotor(2)")).top();
-    EXPECT_NEAR(top2 - top0, 600, 15);
-
-    const auto& bar = h.Find<QScrollBar>("hsBrakeTrigger");
-    EXPECT_EQ(bar.orientation(), Qt::Horizontal);
-    EXPECT_EQ(bar.minimum(), 0);
-    EXPECT_EQ(bar.maximum(), 10000);
-    EXPECT_FALSE(bar.hasTracking());
-    EXPECT_NEAR(mTwips::GeometryInTwips(bar).width(), 1935, 15);
-    EXPECT_NEAR(mTwips::GeometryInTwips(bar).height(), 255, 15);
-    // Below its caption, in the "Brake" frame.
-    const auto* frame = qobject_cast<QGroupBox*>(bar.parentWidget());
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->title(), "Brake");
-    bool bCaptionAbove = false;
-    for (const QLabel* label : frame->findChildren<QLabel*>())
-        bCaptionAbove |= label->text() == "Trigger Position:" &&
-                         label->geometry().bottom() <= bar.geometry().top();
-    EXPECT_TRUE(bCaptionAbove);
 }

@@ -22,6 +22,7 @@ public:
     std::deque<QString> OpenPaths;              // "" cancels
     std::deque<QString> SavePaths;              // "" cancels
     std::deque<std::optional<int32_t>> Colours; // nullopt cancels
+    std::vector<int32_t> ColoursOffered;        // the colour each picker started at
     std::vector<mFileDialog::FileDialogRequest> OpenRequests;
     std::vector<mFileDialog::FileDialogRequest> SaveRequests;
     int AboutBoxes = 0;
@@ -49,6 +50,7 @@ public:
         return Choose(SavePaths, request);
     }
     bool ShowColorDialog(int32_t& colour) override {
+        ColoursOffered.push_back(colour);
         if (Colours.empty() || !Colours.front()) {
             if (!Colours.empty())
                 Colours.pop_front();
