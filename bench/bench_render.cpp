@@ -46,9 +46,8 @@ struct RenderScene {
         view->setFixedSize(676, 381);
         window.show();
         QApplication::processEvents();
-        if (view->SetupOpenGL() < 0 || !mKV_TraceTrack::TraceTrack(trace, document)) {
+        if (view->SetupOpenGL() < 0 || !mKV_TraceTrack::TraceTrack(trace, document))
             throw std::runtime_error("no context, or the track was refused");
-        }
         mKV_TraceTrack::BuildSpine(trace, document);
         mCamera3D::ResetCamera(camera);
         view->SetViewReady(true);

@@ -62,10 +62,9 @@ void BM_LoadTrackFile(benchmark::State& state) {
 void BM_SaveTrackFile(benchmark::State& state) {
     TrackDocument doc = File().doc;
     const std::string out = File().path + ".out.kvtrack";
-    for (auto _ : state) {
+    for (auto _ : state)
         if (!SaveTrackFile(doc, out).Saved)
             state.SkipWithError("save failed");
-    }
     std::filesystem::remove(out);
     SetBytes(state);
 }

@@ -133,14 +133,13 @@ double ParsePanelNumber(std::string_view text) {
     }
     std::string digits;
     int pointAt = -1; // digits before the point
-    for (; i < text.size(); ++i) {
+    for (; i < text.size(); ++i)
         if (IsDigit(text[i]))
             digits += text[i];
         else if (text[i] == '.' && pointAt < 0)
             pointAt = int(digits.size());
         else
             break;
-    }
     if (digits.empty())
         return 0.0;
     if (pointAt < 0)

@@ -95,8 +95,8 @@ SegmentEditors::~SegmentEditors() {
 
 void SegmentEditors::ConnectControls() {
     const auto onClick = [this](QAbstractButton* button, void (SegmentEditors::*editor)()) {
-        connections.push_back(QObject::connect(button, &QAbstractButton::clicked, button,
-                                               [this, editor] { (this->*editor)(); }));
+        connections.push_back(QObject::connect(
+            button, &QAbstractButton::clicked, button, [this, editor] { (this->*editor)(); }));
     };
     const auto onEnter = [this](NumericTextBox* box, void (SegmentEditors::*editor)()) {
         connections.push_back(QObject::connect(box, &NumericTextBox::EnterPressed, box,

@@ -31,17 +31,15 @@ bool IsSelected(const TraceState& trace, int32_t i) {
 
 std::string SegmentTypeName(int32_t type) {
     static const char* const kNames[] = {"Plain", "Station", "Lift", "Transport", "Brake"};
-    if (type >= 0 && type < static_cast<int32_t>(std::size(kNames))) {
+    if (type >= 0 && type < static_cast<int32_t>(std::size(kNames)))
         return kNames[type];
-    }
     return "Type " + std::to_string(type);
 }
 
 std::string SegmentTooltip(const TraceState& trace, const mKavrano_TrackIO_1_3::TrackDocument& doc,
                            int32_t index) {
-    if (!IsTraced(trace, doc, index)) {
+    if (!IsTraced(trace, doc, index))
         return {};
-    }
     const size_t i = static_cast<size_t>(index);
     return "Segment " + std::to_string(index) + ": " +
            SegmentTypeName(doc.Segments[i].SegmentType) + ", " +
@@ -60,9 +58,8 @@ std::string SelectionSummary(const TraceState& trace,
             length += trace.TracedSegments[static_cast<size_t>(i)].Length;
         }
     }
-    if (count == 0) {
+    if (count == 0)
         return {};
-    }
     std::string text = std::to_string(count) + " selected: ";
     for (auto it = perType.begin(); it != perType.end(); ++it) {
         text += (it == perType.begin() ? "" : ", ") + std::to_string(it->second) + " " +

@@ -31,9 +31,8 @@ void UnselectAllSegments(TraceState& state) {
 
 void SelectSegmentRange(TraceState& state, int32_t from, int32_t to, bool closed) {
     const int32_t n = SelectableCount(state);
-    if (!IsSegment(state, from) || !IsSegment(state, to)) {
+    if (!IsSegment(state, from) || !IsSegment(state, to))
         return;
-    }
     int32_t start = std::min(from, to);
     int32_t steps = std::abs(to - from);
     if (closed) {
@@ -42,27 +41,23 @@ void SelectSegmentRange(TraceState& state, int32_t from, int32_t to, bool closed
         start = backward < forward ? to : from;
         steps = std::min(forward, backward);
     }
-    for (int32_t k = 0; k <= steps; ++k) {
+    for (int32_t k = 0; k <= steps; ++k)
         state.SegmentSelected[static_cast<size_t>((start + k) % n)] = true;
-    }
 }
 
 void SetTypeSelected(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc,
                      int32_t type, bool selected) {
     const int32_t n = std::min(SelectableCount(state), static_cast<int32_t>(doc.Segments.size()));
-    for (int32_t i = 0; i < n; ++i) {
-        if (doc.Segments[static_cast<size_t>(i)].SegmentType == type) {
+    for (int32_t i = 0; i < n; ++i)
+        if (doc.Segments[static_cast<size_t>(i)].SegmentType == type)
             state.SegmentSelected[static_cast<size_t>(i)] = selected;
-        }
-    }
 }
 
 void ClickSegment(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc, int32_t name,
                   ClickAction action) {
     if (!IsSegment(state, name)) {
-        if (action == ClickAction::Toggle) {
+        if (action == ClickAction::Toggle)
             UnselectAllSegments(state);
-        }
         return;
     }
     const auto flag = state.SegmentSelected[static_cast<size_t>(name)];
@@ -76,9 +71,8 @@ void ClickSegment(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& 
             name, doc.TrackClosed);
         break;
     case ClickAction::ByType:
-        if (static_cast<size_t>(name) < doc.Segments.size()) {
+        if (static_cast<size_t>(name) < doc.Segments.size())
             SetTypeSelected(state, doc, doc.Segments[static_cast<size_t>(name)].SegmentType, !flag);
-        }
         break;
     }
     state.LastClickedSegment = name;

@@ -13,9 +13,8 @@ void DrawGround() {
     glColor3f(0.0f, 0.3f, 0.0f);
     glLoadName(GroundPickName);
     glBegin(GL_QUADS);
-    for (const Vector3D& corner : GroundCorners) {
+    for (const Vector3D& corner : GroundCorners)
         glVertex3f(corner.x, corner.y, corner.z);
-    }
     glEnd();
 }
 
@@ -47,9 +46,8 @@ struct GLLines {
         glEnd();
         glLoadName(static_cast<GLuint>(point.SegIndex));
         glBegin(GL_LINES);
-        if (IsSelected(state, point.SegIndex)) {
+        if (IsSelected(state, point.SegIndex))
             SetColour(Scaled(kWhite, shade));
-        }
     }
     void Line(const Vector3D& a, const Vector3D& b) const {
         glVertex3f(a.x, a.y, a.z);
@@ -71,9 +69,8 @@ struct CollectedLines {
 } // namespace
 
 void DrawTrack(const TraceState& state, int32_t trackStyle) {
-    if (state.SpinePointCount < 1) {
+    if (state.SpinePointCount < 1)
         return;
-    }
     const GLLines lines{state};
     glBegin(GL_LINES);
     DrawRails(lines, state);

@@ -54,17 +54,15 @@ const std::array<std::optional<PaletteEntry>, 31> kSystemColors = {{
 } // namespace
 
 QColor SystemColor(int index, const QPalette& palette) {
-    if (index < 0 || index >= static_cast<int>(kSystemColors.size()) || !kSystemColors[index]) {
+    if (index < 0 || index >= static_cast<int>(kSystemColors.size()) || !kSystemColors[index])
         return QColor(0, 0, 0);
-    }
     const PaletteEntry& entry = *kSystemColors[index];
     return palette.color(entry.Group, entry.Role);
 }
 
 QColor ColorFromLong(int32_t value, const QPalette& palette) {
-    if ((value & kSystemColorFlag) != 0) {
+    if ((value & kSystemColorFlag) != 0)
         return SystemColor(value & 0x00FFFFFF, palette);
-    }
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 

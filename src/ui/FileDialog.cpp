@@ -57,17 +57,14 @@ bool RunFileDialog(FileDialogRequest& request, QWidget* owner, QFileDialog::Acce
     const QStringList filters = NameFilters(request.Filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
-        if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size()) {
+        if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size())
             dialog.selectNameFilter(filters[request.FilterIndex - 1]);
-        }
     }
     dialog.setDefaultSuffix(request.DefaultExt);
-    if (!request.InitialDir.isEmpty()) {
+    if (!request.InitialDir.isEmpty())
         dialog.setDirectory(request.InitialDir);
-    }
-    if (!request.FileName.isEmpty()) {
+    if (!request.FileName.isEmpty())
         dialog.selectFile(request.FileName);
-    }
 
     const bool bChosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     if (!bChosen) {
@@ -78,9 +75,8 @@ bool RunFileDialog(FileDialogRequest& request, QWidget* owner, QFileDialog::Acce
     request.FileName = dialog.selectedFiles().first();
     request.FileTitle = QFileInfo(request.FileName).fileName();
     const qsizetype chosenFilter = filters.indexOf(dialog.selectedNameFilter());
-    if (chosenFilter >= 0) {
+    if (chosenFilter >= 0)
         request.FilterIndex = static_cast<int32_t>(chosenFilter + 1);
-    }
     return true;
 }
 

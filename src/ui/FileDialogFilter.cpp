@@ -9,9 +9,8 @@ std::vector<FilterPair> SplitFilter(const QString& filter) {
     const QStringList entries = filter.split(kSeparator);
     std::vector<FilterPair> pairs;
     for (qsizetype i = 0; i + 1 < entries.size(); i += 2) {
-        if (entries[i].isEmpty() || entries[i + 1].isEmpty()) {
+        if (entries[i].isEmpty() || entries[i + 1].isEmpty())
             break;
-        }
         pairs.push_back(FilterPair{entries[i], entries[i + 1]});
     }
     return pairs;

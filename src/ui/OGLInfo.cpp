@@ -11,9 +11,8 @@ constexpr qsizetype kMaxLength = 1024;
 
 QString ReadGLString(GLenum name) {
     QOpenGLContext* const context = QOpenGLContext::currentContext();
-    if (context == nullptr) {
+    if (context == nullptr)
         return {};
-    }
     return TextFromGLString(context->functions()->glGetString(name));
 }
 
@@ -32,13 +31,11 @@ QString GetGLVersion() {
 }
 
 QString TextFromGLString(const unsigned char* text) {
-    if (text == nullptr) {
+    if (text == nullptr)
         return {};
-    }
     qsizetype length = 0;
-    while (length < kMaxLength && text[length] != 0) {
+    while (length < kMaxLength && text[length] != 0)
         ++length;
-    }
     return QString::fromLatin1(reinterpret_cast<const char*>(text), length);
 }
 

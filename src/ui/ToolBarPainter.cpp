@@ -45,11 +45,9 @@ void PaintToolBar(QPainter& painter, const ToolBarState& state, QSize size,
     painter.fillRect(QRect(QPoint(0, 0), size),
                      mColorForm::ColorFromLong(mColorForm::kButtonFace, palette));
 
-    for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i) {
-        if (state.Buttons[i].bSelected) {
+    for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i)
+        if (state.Buttons[i].bSelected)
             PaintSelectedBackdrop(painter, BevelSquare(state, i), palette);
-        }
-    }
     for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i) {
         const ToolBarButton& button = state.Buttons[i];
         painter.drawPixmap(PictureRect(state, i),
@@ -61,9 +59,8 @@ void PaintToolBar(QPainter& painter, const ToolBarState& state, QSize size,
         DrawPixelLine(painter, {separator.X + 1, separator.Top},
                       {separator.X + 1, separator.Bottom}, highlight);
     }
-    if (state.bHoverShown && IsButtonIndex(state, state.HoverButton)) {
+    if (state.bHoverShown && IsButtonIndex(state, state.HoverButton))
         PaintBevel(painter, BevelSquare(state, state.HoverButton), state.bBevelSunken, palette);
-    }
 
     DrawPixelLine(painter, {0, 0}, {w, 0}, highlight);
     DrawPixelLine(painter, {0, 0}, {0, h}, highlight);

@@ -41,11 +41,9 @@ ToolBarHit HitTest(const ToolBarState& state, QPoint point) {
                     i};
         }
     }
-    for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i) {
-        if (state.Buttons[i].bSelected && BevelSquare(state, i).contains(point)) {
+    for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i)
+        if (state.Buttons[i].bSelected && BevelSquare(state, i).contains(point))
             return {ToolBarPart::SelectedBackdrop, i};
-        }
-    }
     return {};
 }
 

@@ -49,9 +49,8 @@ int ucContainer::Alignment() const {
 }
 
 void ucContainer::SetAlignment(int aVal) {
-    if (aVal != kAlignLeft && aVal != kAlignRight && aVal != kAlignCenter) {
+    if (aVal != kAlignLeft && aVal != kAlignRight && aVal != kAlignCenter)
         return;
-    }
     titleAlignment = aVal;
     update();
 }
@@ -97,9 +96,8 @@ void ucContainer::paintEvent(QPaintEvent*) {
 
 void ucContainer::mouseMoveEvent(QMouseEvent* event) {
     // Moves that a contained control let through are not the panel's own.
-    if (childAt(event->position().toPoint()) == nullptr) {
+    if (childAt(event->position().toPoint()) == nullptr)
         emit MouseMoved();
-    }
 }
 
 void ucContainer::mousePressEvent(QMouseEvent* event) {
@@ -110,7 +108,6 @@ void ucContainer::mouseReleaseEvent(QMouseEvent* event) {
     const bool bClicked = bTitlePressed && event->button() == Qt::LeftButton &&
                           IsOverTitle(event->position().toPoint());
     bTitlePressed = false;
-    if (bClicked) {
+    if (bClicked)
         emit TitleClicked();
-    }
 }

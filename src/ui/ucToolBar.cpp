@@ -32,21 +32,18 @@ void ucToolBar::CreateSeparator() {
 }
 
 void ucToolBar::ButtonEnabled(int iButton, bool bIsEnabled) {
-    if (!IsButtonIndex(state, iButton)) {
+    if (!IsButtonIndex(state, iButton))
         return;
-    }
     state.Buttons[iButton].bEnabled = bIsEnabled;
     // A disabled button never shows the bevel, not even while the pointer is still on it.
-    if (!bIsEnabled && iButton == state.HoverButton) {
+    if (!bIsEnabled && iButton == state.HoverButton)
         HideMouseOver();
-    }
     update();
 }
 
 void ucToolBar::ButtonSelected(int iButton, bool bIsSelected) {
-    if (!IsButtonIndex(state, iButton)) {
+    if (!IsButtonIndex(state, iButton))
         return;
-    }
     state.Buttons[iButton].bSelected = bIsSelected;
     update();
 }
@@ -68,16 +65,14 @@ int ucToolBar::ButtonCount() const {
 }
 
 void ucToolBar::HideMouseOver() {
-    if (!state.bHoverShown) {
+    if (!state.bHoverShown)
         return;
-    }
     const bool bWasOverButton = state.HoverButton != -1;
     state.bHoverShown = false;
     state.HoverButton = -1;
     update();
-    if (bWasOverButton) {
+    if (bWasOverButton)
         emit ButtonHover(-1);
-    }
 }
 
 QSize ucToolBar::sizeHint() const {
@@ -127,13 +122,11 @@ void ucToolBar::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ucToolBar::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || state.PressedButton != -1) {
+    if (event->button() != Qt::LeftButton || state.PressedButton != -1)
         return;
-    }
     const ToolBarHit hit = HitTest(state, event->position().toPoint());
-    if (hit.Part == ToolBarPart::NormalPicture) {
+    if (hit.Part == ToolBarPart::NormalPicture)
         DrawButtonDown(hit.Button);
-    }
 }
 
 void ucToolBar::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -141,9 +134,8 @@ void ucToolBar::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ucToolBar::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || state.PressedButton == -1) {
+    if (event->button() != Qt::LeftButton || state.PressedButton == -1)
         return;
-    }
     const int i = state.PressedButton;
     const ToolBarHit hit = HitTest(state, event->position().toPoint());
     const bool bClicked = hit.Part == ToolBarPart::NormalPicture && hit.Button == i;
@@ -159,9 +151,8 @@ void ucToolBar::ShowMouseOver(int i) {
     state.bHoverShown = true;
     state.HoverButton = i;
     update();
-    if (bNewButton) {
+    if (bNewButton)
         emit ButtonHover(i);
-    }
 }
 
 void ucToolBar::DrawButtonDown(int i) {

@@ -14,18 +14,15 @@ bool IsKeyCode(int32_t code) {
 }
 
 void ClampAxis(float& value, float low, float high) {
-    if (value < low) {
+    if (value < low)
         value = low;
-    }
-    if (value > high) {
+    if (value > high)
         value = high;
-    }
 }
 
 void MoveIf(CameraState& cam, bool condition, float x, float y, float z) {
-    if (!condition) {
+    if (!condition)
         return;
-    }
     MoveCamera(cam, Vector3D{x, y, z});
     cam.CameraMoved = true;
 }
@@ -33,12 +30,10 @@ void MoveIf(CameraState& cam, bool condition, float x, float y, float z) {
 } // namespace
 
 float StepSize(bool shift, bool ctrl) {
-    if (shift) {
+    if (shift)
         return 1.0f;
-    }
-    if (ctrl) {
+    if (ctrl)
         return 0.1f;
-    }
     return 0.5f;
 }
 
@@ -48,17 +43,15 @@ void ResetCamera(CameraState& cam) {
 }
 
 void Camera_KeyDown(CameraState& cam, CameraHost& host, int32_t code) {
-    if (!IsKeyCode(code)) {
+    if (!IsKeyCode(code))
         return;
-    }
     cam.KeyState[code] = true;
     UpdateCamera(cam, host);
 }
 
 void Camera_KeyUp(CameraState& cam, int32_t code) {
-    if (IsKeyCode(code)) {
+    if (IsKeyCode(code))
         cam.KeyState[code] = false;
-    }
 }
 
 void ReleaseAllKeys(CameraState& cam) {
@@ -79,23 +72,20 @@ bool Camera_MouseDown(CameraState& cam, CameraHost& host, int16_t button, float 
         }
         return true;
     }
-    if (cam.LookMode < LookActive) {
+    if (cam.LookMode < LookActive)
         return false;
-    }
     UpdateCamera(cam, host);
     return true;
 }
 
 void Camera_MouseUp(CameraState& cam) {
-    if (cam.LookMode > LookOff) {
+    if (cam.LookMode > LookOff)
         cam.MouseButton = 0;
-    }
 }
 
 void Camera_MouseMove(CameraState& cam, CameraHost& host, float x, float y) {
-    if (cam.LookMode < LookActive) {
+    if (cam.LookMode < LookActive)
         return;
-    }
     if (cam.LookMode == LookAwaitingReference) {
         cam.LastMouseX = x;
         cam.LastMouseY = y;

@@ -55,18 +55,16 @@ std::vector<Vector3D> TrackPoints(const mKV_TraceTrack::TraceState& trace, bool 
         const mKV_TraceTrack::SpinePoint& p = trace.SpinePoints[size_t(k)];
         const size_t segment = size_t(p.SegIndex);
         if (selectedOnly &&
-            !(segment < trace.SegmentSelected.size() && trace.SegmentSelected[segment])) {
+            !(segment < trace.SegmentSelected.size() && trace.SegmentSelected[segment]))
             continue;
-        }
         points.insert(points.end(), {p.Center, p.RailRight, p.RailLeft});
     }
     return points;
 }
 
 bool FrameCamera(CameraState& cam, std::span<const Vector3D> points, double aspect) {
-    if (points.empty()) {
+    if (points.empty())
         return false;
-    }
     Vector3D low = points.front();
     Vector3D high = points.front();
     for (const Vector3D& p : points) {

@@ -20,9 +20,8 @@ void InitGLState() {
 }
 
 void ResizeView(int32_t width, int32_t height, double fovY, double zFar) {
-    if (height == 0) {
+    if (height == 0)
         height = 1;
-    }
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -34,9 +33,8 @@ void ResizeView(int32_t width, int32_t height, double fovY, double zFar) {
 
 bool DrawFrame(const ViewState& view, const mCamera3D::CameraState& cam,
                const mKV_TraceTrack::TraceState& trace, int32_t trackStyle) {
-    if (!view.ViewReady) {
+    if (!view.ViewReady)
         return false;
-    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glRotatef(360.0f - cam.CamRot.x, 1.0f, 0.0f, 0.0f);

@@ -5,9 +5,8 @@
 namespace mCamera3D {
 
 int32_t KeyCodeFromQt(int qtKey) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return qtKey; // Qt's letter keys are their upper-case ASCII codes, as are the key codes
-    }
     switch (qtKey) {
     case Qt::Key_Shift:
         return KeyShift;

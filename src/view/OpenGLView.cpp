@@ -43,12 +43,10 @@ int32_t Rounded(double value) {
 }
 
 mKV_TraceTrack::ClickAction ClickActionFor(Qt::KeyboardModifiers modifiers) {
-    if (modifiers & Qt::ShiftModifier) {
+    if (modifiers & Qt::ShiftModifier)
         return mKV_TraceTrack::ClickAction::AddRange;
-    }
-    if (modifiers & Qt::ControlModifier) {
+    if (modifiers & Qt::ControlModifier)
         return mKV_TraceTrack::ClickAction::ByType;
-    }
     return mKV_TraceTrack::ClickAction::Toggle;
 }
 
@@ -69,8 +67,7 @@ OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
     setFocusPolicy(Qt::StrongFocus);
     tmrMain->setObjectName("tmrMain");
     tmrMain->setInterval(1);
-    connect(tmrMain, &QTimer::timeout, this,
-            [this] { mCamera3D::UpdateCamera(camera, *this); });
+    connect(tmrMain, &QTimer::timeout, this, [this] { mCamera3D::UpdateCamera(camera, *this); });
     clock.start();
     // A child over the scene: the frame's own pixels stay as drawn.
     lblSelection->setObjectName("lblSelection");
@@ -83,9 +80,8 @@ OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
 
 int32_t OpenGLView::SetupOpenGL() {
     view.GLContext = isValid() ? mOGL3D::RenderContextReady : mOGL3D::NoRenderContext;
-    if (view.GLContext < 0) {
+    if (view.GLContext < 0)
         fatalError(kContextErrorText, kContextErrorTitle);
-    }
     return view.GLContext;
 }
 
@@ -102,13 +98,11 @@ bool OpenGLView::DrawCurrentFrame() {
 }
 
 void OpenGLView::RenderFrame() {
-    if (!isValid()) {
+    if (!isValid())
         return;
-    }
     makeCurrent();
-    if (!DrawCurrentFrame()) {
+    if (!DrawCurrentFrame())
         return;
-    }
     frameOnScreen = true;
     update();
     const QString summary =
@@ -122,9 +116,8 @@ void OpenGLView::RenderFrame() {
 
 int32_t OpenGLView::PickAt(int32_t x, int32_t y) {
     // Only what a frame would show can be picked.
-    if (!isValid() || !view.ViewReady) {
+    if (!isValid() || !view.ViewReady)
         return mOGL3D::NoPick;
-    }
     const double ratio = devicePixelRatioF();
     return mOGL3D::PickAt(camera, trace, document.TrackStyle, ToDevicePixels(width(), ratio),
                           ToDevicePixels(height(), ratio), ToDevicePixels(x, ratio),
@@ -133,9 +126,8 @@ int32_t OpenGLView::PickAt(int32_t x, int32_t y) {
 
 void OpenGLView::FrameTrack(bool selectedOnly) {
     const std::vector<Vector3D> points = mCamera3D::TrackPoints(trace, selectedOnly);
-    if (mCamera3D::FrameCamera(camera, points, double(width()) / std::max(height(), 1))) {
+    if (mCamera3D::FrameCamera(camera, points, double(width()) / std::max(height(), 1)))
         RenderFrame();
-    }
 }
 
 bool OpenGLView::ReleaseOpenGL() {
@@ -160,9 +152,8 @@ void OpenGLView::resizeGL(int width, int height) {
 }
 
 void OpenGLView::paintGL() {
-    if (!frameOnScreen) {
+    if (!frameOnScreen)
         DrawCurrentFrame();
-    }
     frameOnScreen = false;
 }
 
@@ -195,9 +186,8 @@ void OpenGLView::keyPressEvent(QKeyEvent* event) {
     }
     // A repeat of a held key adds nothing the timer does not already do; on a slow frame the
     // repeats would pile up and keep the camera moving after the release.
-    if (!event->isAutoRepeat()) {
+    if (!event->isAutoRepeat())
         mCamera3D::Camera_KeyDown(camera, *this, code);
-    }
 }
 
 void OpenGLView::keyReleaseEvent(QKeyEvent* event) {
@@ -207,21 +197,18 @@ void OpenGLView::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     // A held key repeats its press only; the release comes when it is let go.
-    if (!event->isAutoRepeat()) {
+    if (!event->isAutoRepeat())
         mCamera3D::Camera_KeyUp(camera, code);
-    }
 }
 
 void OpenGLView::mousePressEvent(QMouseEvent* event) {
     const int16_t button = mCamera3D::ButtonFromQt(event->button());
     const QPointF at = event->position();
     if (mCamera3D::Camera_MouseDown(camera, *this, button, static_cast<float>(at.x()),
-                                    static_cast<float>(at.y()))) {
+                                    static_cast<float>(at.y())))
         return;
-    }
-    if (button != mCamera3D::ButtonLeft) {
+    if (button != mCamera3D::ButtonLeft)
         return;
-    }
     ClickSegment(PickAt(Rounded(at.x()), Rounded(at.y())), ClickActionFor(event->modifiers()));
 }
 
@@ -265,27 +252,24 @@ void OpenGLView::ShowSegmentTip(const QPoint& at, const QPoint& globalAt) {
     const int32_t name =
         camera.LookMode == mCamera3D::LookOff ? PickAt(at.x(), at.y()) : mOGL3D::NoPick;
     const std::string tip = mKV_TraceTrack::SegmentTooltip(trace, document, name);
-    if (tip.empty()) {
+    if (tip.empty())
         QToolTip::hideText();
-    } else {
+    else
         QToolTip::showText(globalAt, QString::fromStdString(tip), this);
-    }
 }
 
 void OpenGLView::SetMotionTimer(bool enabled) {
-    if (!enabled) {
+    if (!enabled)
         tmrMain->stop();
-    } else if (!tmrMain->isActive()) {
+    else if (!tmrMain->isActive())
         tmrMain->start();
-    }
 }
 
 void OpenGLView::SetCursorHidden(bool hidden) {
-    if (hidden) {
+    if (hidden)
         setCursor(Qt::BlankCursor);
-    } else {
+    else
         unsetCursor();
-    }
 }
 
 double OpenGLView::Seconds() {

@@ -33,11 +33,9 @@ Matrix Identity() {
 Matrix Multiply(const Matrix& a, const Matrix& b) {
     Matrix m{};
     for (int col = 0; col < 4; ++col) {
-        for (int row = 0; row < 4; ++row) {
-            for (int k = 0; k < 4; ++k) {
+        for (int row = 0; row < 4; ++row)
+            for (int k = 0; k < 4; ++k)
                 m[col * 4 + row] += a[k * 4 + row] * b[col * 4 + k];
-            }
-        }
     }
     return m;
 }
@@ -48,11 +46,10 @@ Matrix Rotation(float degrees, int axis) {
     const double c = std::cos(r);
     const double s = std::sin(r);
     Matrix m = Identity();
-    if (axis == 0) {
+    if (axis == 0)
         m[5] = c, m[6] = s, m[9] = -s, m[10] = c;
-    } else {
+    else
         m[0] = c, m[2] = -s, m[8] = s, m[10] = c;
-    }
     return m;
 }
 
@@ -124,18 +121,15 @@ float LineDepth(const ClipPoint& a, const ClipPoint& b) {
     for (int plane = 0; plane < 6; ++plane) {
         const double da = Inside(a, plane);
         const double db = Inside(b, plane);
-        if (da < 0.0 && db < 0.0) {
+        if (da < 0.0 && db < 0.0)
             return kMissed;
-        }
-        if (da < 0.0) {
+        if (da < 0.0)
             t0 = std::max(t0, da / (da - db));
-        } else if (db < 0.0) {
+        else if (db < 0.0)
             t1 = std::min(t1, da / (da - db));
-        }
     }
-    if (t0 > t1) {
+    if (t0 > t1)
         return kMissed;
-    }
     return std::min(WindowDepth(Lerp(a, b, t0)), WindowDepth(Lerp(a, b, t1)));
 }
 
@@ -147,19 +141,16 @@ float PolygonDepth(std::vector<ClipPoint> polygon) {
             const ClipPoint& b = polygon[(i + 1) % polygon.size()];
             const double da = Inside(a, plane);
             const double db = Inside(b, plane);
-            if (da >= 0.0) {
+            if (da >= 0.0)
                 kept.push_back(a);
-            }
-            if ((da < 0.0) != (db < 0.0)) {
+            if ((da < 0.0) != (db < 0.0))
                 kept.push_back(Lerp(a, b, da / (da - db)));
-            }
         }
         polygon = std::move(kept);
     }
     float depth = kMissed;
-    for (const ClipPoint& p : polygon) {
+    for (const ClipPoint& p : polygon)
         depth = std::min(depth, WindowDepth(p));
-    }
     return depth;
 }
 
@@ -198,9 +189,8 @@ int32_t PickAt(const mCamera3D::CameraState& cam, const mKV_TraceTrack::TraceSta
     Nearest nearest;
     // The camera never goes below the ground, so its front face, the one drawn, is always seen.
     std::vector<ClipPoint> ground;
-    for (const Vector3D& corner : GroundCorners) {
+    for (const Vector3D& corner : GroundCorners)
         ground.push_back(Transform(transform, corner));
-    }
     nearest.Offer(PolygonDepth(std::move(ground)), static_cast<int32_t>(GroundPickName));
     int32_t name = NoPick;
     mKV_TraceTrack::WalkTrackLines(LineHits{transform, nearest, name}, trace, trackStyle);

@@ -87,12 +87,11 @@ TEST_F(EditFidelityTest, LookModeKeysGoToTheCameraBeforeTheShortcuts) {
 TEST_F(EditFidelityTest, ClicksInTheViewSelectOnceAndTheGroundClears) {
     OpenGLView& view = window->View();
     QPoint plain, ground;
-    for (const auto& [name, pixel] : PickedPixels()) {
+    for (const auto& [name, pixel] : PickedPixels())
         if (!IsSegment(name))
             ground = pixel;
         else if (Segment(name).SegmentType == SegPlain)
             plain = pixel;
-    }
     const auto doubleClick = [&](Qt::MouseButton button, QPoint at) {
         QTest::mouseClick(&view, button, {}, at);
         QMouseEvent second(QEvent::MouseButtonDblClick, at, view.mapToGlobal(at), button, button,

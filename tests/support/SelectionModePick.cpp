@@ -69,9 +69,8 @@ ReferencePick SelectionModePick(const mCamera3D::CameraState& cam,
     std::vector<GLuint> buffer(2048);
     for (;;) {
         const GLint hits = RenderSelection(cam, trace, trackStyle, x, y, buffer);
-        if (hits >= 0) {
+        if (hits >= 0)
             return NearestHit(buffer, hits);
-        }
         buffer.resize(buffer.size() * 2);
     }
 }

@@ -70,9 +70,8 @@ TEST(AboutBox, ShowsTheProgramAndTheCurrentContextsDriverStrings) {
         EXPECT_EQ(label->font().family(), QStringLiteral("Arial"))
             << label->objectName().toStdString();
     }
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= 4; ++i)
         EXPECT_NE(about.findChild<QWidget*>(QStringLiteral("Line%1").arg(i)), nullptr) << i;
-    }
     view.doneCurrent();
 
     // OK closes the box.

@@ -37,9 +37,8 @@ TEST(ColorDialog, CustomColorsStartAsTheSystemColoursZeroToFifteen) {
     EXPECT_EQ(state.CustomColors[13], Long(palette.color(QPalette::Highlight)));
     EXPECT_EQ(state.CustomColors[14], Long(palette.color(QPalette::HighlightedText)));
     EXPECT_EQ(state.CustomColors[15], Long(palette.color(QPalette::Button)));
-    for (const int32_t colour : state.CustomColors) {
+    for (const int32_t colour : state.CustomColors)
         EXPECT_EQ(colour & ~0x00FFFFFF, 0);
-    }
 }
 
 TEST(ColorDialog, OffersTheInitialColourAndKeepsCustomColoursFromCallToCall) {
@@ -51,9 +50,8 @@ TEST(ColorDialog, OffersTheInitialColourAndKeepsCustomColoursFromCallToCall) {
     int32_t colour = 0x00336699;
     AnswerNextModal([&](QWidget& modal) {
         auto* dialog = ModalAs<QColorDialog>(modal);
-        if (dialog == nullptr) {
+        if (dialog == nullptr)
             return;
-        }
         EXPECT_EQ(dialog->currentColor(), QColor(0x99, 0x66, 0x33));
         EXPECT_EQ(QColorDialog::customColor(15), owner.palette().color(QPalette::Button));
         EXPECT_EQ(QColorDialog::customColor(13), owner.palette().color(QPalette::Highlight));
@@ -72,9 +70,8 @@ TEST(ColorDialog, OffersTheInitialColourAndKeepsCustomColoursFromCallToCall) {
     colour = static_cast<int32_t>(0x8000000F); // a system colour as the initial one
     AnswerNextModal([&](QWidget& modal) {
         auto* dialog = ModalAs<QColorDialog>(modal);
-        if (dialog == nullptr) {
+        if (dialog == nullptr)
             return;
-        }
         EXPECT_EQ(dialog->currentColor(), owner.palette().color(QPalette::Button));
         EXPECT_EQ(QColorDialog::customColor(0), defined);
         dialog->reject();

@@ -83,11 +83,9 @@ TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorder) {
     const QImage image = Grab();
     ASSERT_EQ(image.size(), QSize(200, 100));
     // The strip covers the full width inside the border and holds no text.
-    for (int x = 1; x < 199; ++x) {
-        for (int y = 1; y < kTitleHeight; ++y) {
+    for (int x = 1; x < 199; ++x)
+        for (int y = 1; y < kTitleHeight; ++y)
             ASSERT_EQ(At(image, x, y), Highlight()) << x << "," << y;
-        }
-    }
     const QColor light = Palette.color(QPalette::Light);
     const QColor shadow = Palette.color(QPalette::Shadow);
     const QColor face = Palette.color(QPalette::Button);

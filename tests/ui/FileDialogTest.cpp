@@ -79,9 +79,8 @@ TEST_F(FileDialogTest, OpenDialogShowsTheRequestAndReturnsTheChosenFile) {
     request.FileMustExist = true;
     AnswerNextModal([&](QWidget& modal) {
         auto* dialog = ModalAs<QFileDialog>(modal);
-        if (dialog == nullptr) {
+        if (dialog == nullptr)
             return;
-        }
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Open Track File..."));
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
@@ -107,9 +106,8 @@ TEST_F(FileDialogTest, OpenDialogRefusesAMissingFileAndCancelEmptiesTheNames) {
     bool bRefused = false;
     AnswerNextModal([&](QWidget& modal) {
         auto* dialog = ModalAs<QFileDialog>(modal);
-        if (dialog == nullptr) {
+        if (dialog == nullptr)
             return;
-        }
         EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
         AnswerNextModal(
             [&](QWidget& warning) {
@@ -133,9 +131,8 @@ TEST_F(FileDialogTest, SaveDialogAddsTheDefaultExtensionAndAsksBeforeReplacing) 
     request.OverwritePrompt = true;
     AnswerNextModal([&](QWidget& modal) {
         auto* dialog = ModalAs<QFileDialog>(modal);
-        if (dialog == nullptr) {
+        if (dialog == nullptr)
             return;
-        }
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Track File As..."));
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
         EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
@@ -145,9 +142,8 @@ TEST_F(FileDialogTest, SaveDialogAddsTheDefaultExtensionAndAsksBeforeReplacing) 
             [&](QWidget& question) {
                 auto* box = ModalAs<QMessageBox>(question);
                 bAsked = box != nullptr;
-                if (box != nullptr) {
+                if (box != nullptr)
                     box->button(QMessageBox::No)->click();
-                }
             },
             dialog);
         Accept(*dialog);

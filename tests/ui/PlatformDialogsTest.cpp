@@ -23,16 +23,14 @@ struct SeenBox {
 void AnswerBox(SeenBox& seen, QMessageBox::StandardButton press) {
     AnswerNextModal([&seen, press](QWidget& modal) {
         auto* box = ModalAs<QMessageBox>(modal);
-        if (box == nullptr) {
+        if (box == nullptr)
             return;
-        }
         seen = {box->icon(), box->windowTitle(), box->text(), box->standardButtons(),
                 box->parentWidget()};
-        if (press == QMessageBox::NoButton) {
+        if (press == QMessageBox::NoButton)
             box->close();
-        } else {
+        else
             box->button(press)->click();
-        }
     });
 }
 

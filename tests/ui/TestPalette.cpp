@@ -21,8 +21,7 @@ QPalette DistinctPalette() {
         {QPalette::Highlight, QColor(10, 36, 106)},
         {QPalette::HighlightedText, QColor(240, 250, 200)},
     };
-    for (const auto& entry : roles) {
+    for (const auto& entry : roles)
         palette.setColor(QPalette::All, entry.Role, entry.Color);
-    }
     return palette;
 }

@@ -30,18 +30,15 @@ TEST(ToolBarPictures, EveryCommandHasItsOwnPictureAndAGreyedTwin) {
                 const QRgb d = disabled.pixel(x, y);
                 // The greyed picture is the same shape in greys.
                 EXPECT_EQ(qAlpha(n), qAlpha(d)) << x << "," << y;
-                if (qAlpha(d) != 0) {
-                    EXPECT_TRUE(IsGrey(d)) << x << "," << y;
-                }
+                EXPECT_TRUE(qAlpha(d) == 0 || IsGrey(d)) << x << "," << y;
                 bNormalHasColour = bNormalHasColour || (qAlpha(n) != 0 && !IsGrey(n));
                 bHasTransparency = bHasTransparency || qAlpha(n) == 0;
             }
         }
         EXPECT_TRUE(bNormalHasColour);
         EXPECT_TRUE(bHasTransparency);
-        for (const QImage& other : normals) {
+        for (const QImage& other : normals)
             EXPECT_NE(other, normal);
-        }
         normals.push_back(normal);
     }
     EXPECT_TRUE(mToolBarPictures::LoadPictures(-1).Normal.isNull());

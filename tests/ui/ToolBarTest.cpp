@@ -49,9 +49,8 @@ protected:
         for (int i = 0; i < 6; ++i) {
             Bar.CreateButton(Solid(NormalColor(i)), Solid(DisabledColor(i)),
                              QStringLiteral("Tip %1").arg(i));
-            if (i == 1 || i == 2 || i == 4) {
+            if (i == 1 || i == 2 || i == 4)
                 Bar.CreateSeparator();
-            }
         }
         Bar.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Bar));
@@ -71,12 +70,10 @@ protected:
         const QColor left = At(image, l, t + 21);
         const QColor bottom = At(image, l, t + 22);
         const QColor right = At(image, l + 22, t);
-        if (topLeft == Light() && left == Light() && bottom == Shadow() && right == Shadow()) {
+        if (topLeft == Light() && left == Light() && bottom == Shadow() && right == Shadow())
             return Bevel::Raised;
-        }
-        if (topLeft == Shadow() && left == Shadow() && bottom == Light() && right == Light()) {
+        if (topLeft == Shadow() && left == Shadow() && bottom == Light() && right == Light())
             return Bevel::Sunken;
-        }
         EXPECT_EQ(topLeft, Face());
         EXPECT_EQ(right, Face());
         return Bevel::None;

@@ -67,18 +67,16 @@ Rgb Pixels::At(int x, int y) const {
 std::vector<Rgb> Pixels::Around(QPoint centre, int half) const {
     std::vector<Rgb> colours;
     for (int y = centre.y() - half; y <= centre.y() + half; ++y) {
-        for (int x = centre.x() - half; x <= centre.x() + half; ++x) {
-            if (x >= 0 && y >= 0 && x < width && y < height) {
+        for (int x = centre.x() - half; x <= centre.x() + half; ++x)
+            if (x >= 0 && y >= 0 && x < width && y < height)
                 colours.push_back(At(x, y));
-            }
-        }
     }
     return colours;
 }
 
 bool Contains(const std::vector<Rgb>& colours, const Rgb& wanted) {
-    return std::any_of(colours.begin(), colours.end(),
-                       [&](const Rgb& c) { return Near(c, wanted); });
+    return std::any_of(
+        colours.begin(), colours.end(), [&](const Rgb& c) { return Near(c, wanted); });
 }
 
 ViewHarness::ViewHarness() : window(std::make_unique<QWidget>()) {
@@ -149,9 +147,8 @@ bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {
-        if (clock.elapsed() > milliseconds) {
+        if (clock.elapsed() > milliseconds)
             return false;
-        }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(1);
     }

@@ -56,9 +56,8 @@ TEST(ViewPick, ADenseSpotOfSixHundredOverlappingSegmentsYieldsTheNearest) {
     // the nearest at the origin is the one between the two highest nodes.
     const int count = 600;
     std::vector<Vector3D> corners;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         corners.push_back({i % 2 == 0 ? -10.0f : 10.0f, 2.0f + 0.05f * i, 0.0f});
-    }
     h.Load(Polyline(corners, std::vector<int32_t>(count, 0)));
     h.LookDownFrom(50.0f);
     EXPECT_EQ(PickAtPoint(h, h.Project({0, 0, 0})), count - 2);

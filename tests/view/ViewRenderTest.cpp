@@ -60,13 +60,12 @@ TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
     for (int y = 0; y < frame.height; ++y) {
         for (int x = 0; x < frame.width; ++x) {
             const Rgb c = frame.At(x, y);
-            if (y < edge - 1) {
+            if (y < edge - 1)
                 ASSERT_TRUE(Near(c, Black)) << x << "," << y;
-            } else if (y > edge + 1) {
+            else if (y > edge + 1)
                 ASSERT_TRUE(Near(c, Ground)) << x << "," << y;
-            } else {
+            else
                 ASSERT_TRUE(Near(c, Black) || Near(c, Ground)) << x << "," << y;
-            }
         }
     }
 }

@@ -90,14 +90,13 @@ std::vector<Entry> Flatten(const mKavrano_TrackIO_1_3::TrackDocument& doc) {
 int DiffCommand(const CommandArgs& args) {
     bool bJson = false;
     std::vector<std::string> files;
-    for (const std::string& a : args) {
+    for (const std::string& a : args)
         if (a == "--json")
             bJson = true;
         else if (a.size() > 1 && a[0] == '-')
             return kBadUsage;
         else
             files.push_back(a);
-    }
     if (files.size() != 2)
         return kBadUsage;
     mKavrano_TrackIO_1_3::TrackDocument a, b;

@@ -86,14 +86,13 @@ bool IsDigit(char c) {
 size_t NumberLength(std::string_view text) {
     size_t i = text.starts_with('+') || text.starts_with('-') ? 1 : 0;
     size_t digits = 0;
-    for (bool bPoint = false; i < text.size(); ++i) {
+    for (bool bPoint = false; i < text.size(); ++i)
         if (IsDigit(text[i]))
             ++digits;
         else if (text[i] == '.' && !bPoint)
             bPoint = true;
         else
             break;
-    }
     if (digits == 0)
         return 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
