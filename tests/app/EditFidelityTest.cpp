@@ -2,7 +2,6 @@
 // main window on the demo track, driven through its widgets, its window and its files.
 #include "MainWindowFixture.h"
 #include "ModalAnswer.h"
-#include "OpenGLView.h"
 #include "SelectionSummary.h"
 
 #include <QColorDialog>
@@ -92,20 +91,13 @@ TEST_F(EditFidelityTest, ClicksInTheViewSelectOnceAndTheGroundClears) {
             ground = pixel;
         else if (Segment(name).SegmentType == SegPlain)
             plain = pixel;
-    const auto doubleClick = [&](Qt::MouseButton button, QPoint at) {
-        QTest::mouseClick(&view, button, {}, at);
-        QMouseEvent second(QEvent::MouseButtonDblClick, at, view.mapToGlobal(at), button, button,
-                           Qt::NoModifier);
-        QApplication::sendEvent(&view, &second);
-        QTest::mouseRelease(&view, button, {}, at);
-    };
-    doubleClick(Qt::LeftButton, plain);
+    DoubleClick(view, Qt::LeftButton, plain);
     EXPECT_EQ(VisiblePanel(), SegPlain); // a plain segment: panel 0
     EXPECT_TRUE(EnabledButtons()[frmMain::CmdUnselectAll]);
     QTest::mouseClick(&view, Qt::LeftButton, {}, plain); // the same segment again
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_FALSE(EnabledButtons()[frmMain::CmdUnselectAll]);
-    doubleClick(Qt::RightButton, view.rect().center());
+    DoubleClick(view, Qt::RightButton, view.rect().center());
     EXPECT_NE(window->Camera().LookMode, 0);
     QTest::mouseClick(&view, Qt::RightButton, {}, view.rect().center());
 
@@ -120,11 +112,7 @@ TEST_F(EditFidelityTest, TheToolbarStaysReachableAndItsButtonsActOnce) {
     // A double-click on About is one click.
     ucToolBar& bar = window->ToolBar();
     const QPoint about = bar.mapFrom(window.get(), ToolBarButton(frmMain::CmdAbout));
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, about);
-    QMouseEvent second(QEvent::MouseButtonDblClick, about, bar.mapToGlobal(about), Qt::LeftButton,
-                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&bar, &second);
-    QTest::mouseRelease(&bar, Qt::LeftButton, {}, about);
+    DoubleClick(bar, Qt::LeftButton, about);
     EXPECT_EQ(dialogs.AboutBoxes, 1);
 
     // UnSelect All disabling itself under the pointer shows no bevel.

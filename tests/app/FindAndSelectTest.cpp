@@ -16,8 +16,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <iostream>
-#include <map>
 #include <numbers>
 #include <random>
 
@@ -235,8 +233,7 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
     EXPECT_FALSE(EnabledButtons()[frmMain::CmdUnselectAll]);
 
     // A lift's text box: the keys work on its text and leave the selection alone.
-    window->Trace().SegmentSelected = SelectedOfType(2);
-    window->UpdateSettingsPanels();
+    SelectOnly(SegmentsOfType(2));
     auto* box = window->Panels().conSegStyle(2).findChild<NumericTextBox*>();
     ASSERT_NE(box, nullptr);
     box->setFocus();
@@ -344,7 +341,5 @@ TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
         // Four cameras: at least a quarter of the clicks hit the track, under a fifth are ties.
         EXPECT_GT(segmentHits, clicks) << path;
         EXPECT_LT(decidedByRounding, clicks * 4 / 5) << path;
-        std::cout << path << ": " << segmentHits << " segment hits, " << decidedByRounding
-                  << " decided by rounding of " << clicks * 4 << " clicks\n";
     }
 }

@@ -92,6 +92,15 @@ protected:
         QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(6, control.height() / 2));
     }
 
+    // A double click as the window system delivers it: click, double-click event, release.
+    static void DoubleClick(QWidget& widget, Qt::MouseButton button, QPoint at) {
+        QTest::mouseClick(&widget, button, {}, at);
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, widget.mapToGlobal(at), button, button,
+                           Qt::NoModifier);
+        QApplication::sendEvent(&widget, &second);
+        QTest::mouseRelease(&widget, button, {}, at);
+    }
+
     void Open(const std::string& path) {
         dialogs.OpenPaths.push_back(QString::fromStdString(path));
         window->ToolBar_ButtonClick(frmMain::CmdOpen);

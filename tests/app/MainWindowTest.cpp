@@ -1,8 +1,6 @@
 // The real main window, driven as a user would, with the modal seam answered by the test.
-#include "Camera3D.h"
 #include "MainLayout.h"
 #include "MainWindowFixture.h"
-#include "OpenGLView.h"
 #include "SelectionSummary.h"
 #include "TrackReader.h"
 #include "Twips.h"
@@ -125,6 +123,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpening) {
     EXPECT_EQ(onDisk.Segments[0].Tunnel, edited);
     EXPECT_NE(window->Document().Segments[0].Tunnel, edited);
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
+    EXPECT_EQ(window->History().Stack().count(), 0); // no undo back into the other file
 }
 
 TEST_F(MainWindowTest, SaveAsWritesAndClearsTheStar) {

@@ -7,6 +7,7 @@
 #include <locale>
 #include <set>
 #include <string>
+#include <utility>
 
 using namespace mMain;
 
@@ -36,15 +37,11 @@ TEST(PanelNumbers, ConversionsRoundTripWholeKmphAndTwoDecimalG) {
 
 TEST(PanelNumbers, RoundingBreaksTiesToEvenOnTheExactValue) {
     const double kmph = 0.277777791023254;
-    for (const double shown : {0.5, 1.5, 2.5, 3.5, -2.5}) {
-        const double stored = shown * kmph;
-        ASSERT_EQ(stored / kmph, shown); // an exact tie reaches the rounding
+    const std::pair<double, double> ties[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}};
+    for (const auto& [shown, rounded] : ties) {
+        ASSERT_EQ(shown * kmph / kmph, shown); // an exact tie reaches the rounding
+        EXPECT_EQ(SpeedToKmph(shown * kmph), rounded);
     }
-    EXPECT_EQ(SpeedToKmph(0.5 * kmph), 0.0);
-    EXPECT_EQ(SpeedToKmph(1.5 * kmph), 2.0);
-    EXPECT_EQ(SpeedToKmph(2.5 * kmph), 2.0);
-    EXPECT_EQ(SpeedToKmph(3.5 * kmph), 4.0);
-    EXPECT_EQ(SpeedToKmph(-2.5 * kmph), -2.0);
 
     // 0.125 g and 0.375 g are exact in binary: true ties at two decimals.
     EXPECT_EQ(AccelToG(40209.0 / 32768), 0.12);
@@ -172,9 +169,6 @@ TEST(PanelNumbers, KeyFilterKeepsDigitsSignPointBackspaceAndEnter) {
         auto key = static_cast<int16_t>(code);
         const int16_t typed = key;
         FilterNumericKey(key);
-        if (kept.count(typed) != 0)
-            EXPECT_EQ(key, typed) << code;
-        else
-            EXPECT_EQ(key, 0) << code;
+        EXPECT_EQ(key, kept.contains(typed) ? typed : 0) << code;
     }
 }

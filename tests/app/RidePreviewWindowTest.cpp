@@ -53,16 +53,13 @@ TEST_F(RidePreviewWindowTest, F5ShowsTheLapBesideTheMainWindowAndHidesIt) {
 
 TEST_F(RidePreviewWindowTest, FollowsAnEditAndItsUndoAtOnce) {
     const QList<QPointF> before = Speeds();
-    auto& flags = window->Trace().SegmentSelected;
-    std::fill(flags.begin(), flags.end(), false);
-    flags[4] = true;
-    window->UpdateSettingsPanels();
+    SelectOnly({4});
     EXPECT_EQ(Speeds(), before); // a selection alone changes nothing
     TypeAndEnter("txtLiftMotor(0)", "50");
     const QList<QPointF> raised = Speeds();
     ASSERT_FALSE(raised.isEmpty());
     EXPECT_GT(raised.front().y(), before.front().y());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    Undo();
     EXPECT_EQ(Speeds(), before);
 }
 

@@ -3,7 +3,6 @@
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "TrackReader.h"
-#include "TrackWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +64,13 @@ bool WaitForFile(const std::string& path) {
     return std::filesystem::exists(path);
 }
 
+// The segments of a track file once it is there; none when it never comes or cannot be read.
+std::vector<TrackSegment> SegmentsIn(const std::string& path) {
+    TrackDocument document;
+    EXPECT_TRUE(WaitForFile(path) && LoadTrackFile(document, path)) << path;
+    return document.Segments;
+}
+
 std::string ReadText(const std::string& path) {
     std::ifstream in(path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -73,12 +79,11 @@ std::string ReadText(const std::string& path) {
 } // namespace
 
 TEST(RideTrack, PathsEndTheFolderWithOneSeparator) {
-    const mMain::RidePaths a = mMain::BuildRidePaths("/opt/kavrano");
-    EXPECT_EQ(a.Simulator, "/opt/kavrano/KavranoSimulator.exe");
-    EXPECT_EQ(a.TemporaryTrack, "/opt/kavrano/$Tornelle$.kvtrack");
-    const mMain::RidePaths root = mMain::BuildRidePaths("/");
-    EXPECT_EQ(root.Simulator, "/KavranoSimulator.exe");
-    EXPECT_EQ(root.TemporaryTrack, "/$Tornelle$.kvtrack");
+    EXPECT_EQ(mMain::BuildRidePaths("/opt/kavrano").Simulator, "/opt/kavrano/KavranoSimulator.exe");
+    EXPECT_EQ(mMain::BuildRidePaths("/opt/kavrano").TemporaryTrack,
+              "/opt/kavrano/$Tornelle$.kvtrack");
+    EXPECT_EQ(mMain::BuildRidePaths("/").Simulator, "/KavranoSimulator.exe");
+    EXPECT_EQ(mMain::BuildRidePaths("/").TemporaryTrack, "/$Tornelle$.kvtrack");
 }
 
 TEST(RideTrack, StartsTheSimulatorOnTheDocumentInMemory) {
@@ -91,10 +96,7 @@ TEST(RideTrack, StartsTheSimulatorOnTheDocumentInMemory) {
     mMain::RideTrack(f.app, program);
     ASSERT_TRUE(WaitForFile(program + "/args.txt"));
     EXPECT_EQ(ReadText(program + "/args.txt"), "-s\n" + program + "/$Tornelle$.kvtrack\n");
-    ASSERT_TRUE(WaitForFile(program + "/given.kvtrack"));
-    TrackDocument given;
-    ASSERT_TRUE(LoadTrackFile(given, program + "/given.kvtrack"));
-    EXPECT_EQ(given.Segments, f.document.Segments);
+    EXPECT_EQ(SegmentsIn(program + "/given.kvtrack"), f.document.Segments);
     EXPECT_TRUE(f.dialogs.Messages.empty());
     // A ride leaves the file name, the caption and the unsaved state alone.
     EXPECT_TRUE(f.state.bTrackModified);
@@ -106,9 +108,7 @@ TEST(RideTrack, StartsTheSimulatorOnTheDocumentInMemory) {
     std::filesystem::remove(program + "/given.kvtrack");
     mMain::RideTrack(f.app, program);
     ASSERT_TRUE(WaitForFile(program + "/given.kvtrack"));
-    TrackDocument onDisk;
-    ASSERT_TRUE(LoadTrackFile(onDisk, program + "/$Tornelle$.kvtrack"));
-    EXPECT_EQ(onDisk.Segments, f.document.Segments);
+    EXPECT_EQ(SegmentsIn(program + "/$Tornelle$.kvtrack"), f.document.Segments);
     mMain::RemoveRideTrack(program);
     EXPECT_FALSE(std::filesystem::exists(program + "/$Tornelle$.kvtrack"));
     mMain::RemoveRideTrack(program); // a missing file is no error
@@ -185,9 +185,7 @@ TEST(RideTrack, StartsAWindowsSimulatorThroughWine) {
     EXPECT_EQ(ReadText(program + "/wine.txt"),
               program + "\n" + program + "/KavranoSimulator.exe\n-s\n" + windowsTrack + "\n");
     EXPECT_EQ(ReadText(wine + "/winepath.txt"), "-w\n" + track + "\n");
-    TrackDocument given;
-    ASSERT_TRUE(LoadTrackFile(given, track));
-    EXPECT_EQ(given.Segments, f.document.Segments);
+    EXPECT_EQ(SegmentsIn(track), f.document.Segments);
     EXPECT_TRUE(f.dialogs.Messages.empty());
 
     // Without Wine, or when winepath fails, the ride stops before writing anything.

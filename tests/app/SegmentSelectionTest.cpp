@@ -29,23 +29,21 @@ mKV_TraceTrack::TraceState Selecting(const std::vector<bool>& flags) {
 TEST(SegmentSelection, QueriesOverTheFlags) {
     const TrackDocument doc = WithTypes({1, 2, 1, 0, 1});
 
-    const auto none = Selecting({false, false, false, false, false});
-    EXPECT_EQ(CountSelectedSegments(none), 0);
-    EXPECT_EQ(FirstSelectedSegment(none), -1);
-    EXPECT_EQ(CommonSegmentType(none, doc), -1);
-
-    const auto stations = Selecting({false, false, true, false, true});
-    EXPECT_EQ(CountSelectedSegments(stations), 2);
-    EXPECT_EQ(FirstSelectedSegment(stations), 2);
-    EXPECT_EQ(CommonSegmentType(stations, doc), 1);
-
-    const auto mixed = Selecting({true, true, true, false, false});
-    EXPECT_EQ(CountSelectedSegments(mixed), 3);
-    EXPECT_EQ(FirstSelectedSegment(mixed), 0);
-    EXPECT_EQ(CommonSegmentType(mixed, doc), -1); // a later station does not restore it
-
-    const auto plain = Selecting({false, false, false, true, false});
-    EXPECT_EQ(CommonSegmentType(plain, doc), 0);
+    const struct {
+        std::vector<bool> Flags;
+        int32_t Count, First, Common;
+    } cases[] = {
+        {{false, false, false, false, false}, 0, -1, -1},
+        {{false, false, true, false, true}, 2, 2, 1},
+        {{true, true, true, false, false}, 3, 0, -1}, // a later station does not restore it
+        {{false, false, false, true, false}, 1, 3, 0},
+    };
+    for (const auto& c : cases) {
+        const auto trace = Selecting(c.Flags);
+        EXPECT_EQ(CountSelectedSegments(trace), c.Count);
+        EXPECT_EQ(FirstSelectedSegment(trace), c.First);
+        EXPECT_EQ(CommonSegmentType(trace, doc), c.Common);
+    }
 
     // The spare flags beyond the traced count never count.
     auto spare = Selecting({false, false, false, false, false});

@@ -8,7 +8,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QUndoStack>
