@@ -83,6 +83,7 @@ TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
         doc.Segments[0].SegmentType = 4;
         doc.Segments[1].SegmentType = 1;
         doc.Segments[2].SegmentType = 77; // no settings group; still copied
+        doc.TrackStyle = 9;               // every cross-section point distinct
         TraceState state;
         ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
         mKV_TraceTrack::BuildSpine(state, doc);
@@ -99,9 +100,9 @@ TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
                 const SpinePoint& p = state.SpinePoints[k++];
                 EXPECT_EQ(p.SegIndex, i);
                 EXPECT_EQ(p.SegType, doc.Segments[i].SegmentType);
-                // Style 0's left rail sits half a unit to the sample's left.
-                EXPECT_NEAR(p.RailLeft.x, sample.World[3] - 0.5f * sample.World[0], 1e-6);
-                EXPECT_NEAR(p.RailLeft.z, sample.World[11] - 0.5f * sample.World[8], 1e-6);
+                // Style 9's left outer point sits half a unit to the sample's left.
+                EXPECT_NEAR(p.OuterLeft.x, sample.World[3] - 0.5f * sample.World[0], 1e-6);
+                EXPECT_NEAR(p.OuterLeft.z, sample.World[11] - 0.5f * sample.World[8], 1e-6);
             }
         // The closing point repeats the first.
         const auto parts = [](const SpinePoint& p) {
