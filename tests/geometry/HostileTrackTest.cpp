@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -31,20 +32,18 @@ void ExpectRefused(const mKavrano_TrackIO_1_3::TrackDocument& doc) {
 }
 
 TEST(HostileTrack, CountsTheNodesAndArraysDoNotBackAreRefused) {
-    auto doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
-    doc.BezierCount = 2; // three segments, two nodes
-    ExpectRefused(doc);
-
-    doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
-    doc.BezierNodes.resize(2);
-    ExpectRefused(doc);
-
-    doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
-    doc.Segments.resize(1);
-    ExpectRefused(doc);
+    // Three segments with two nodes, two node records, one segment record.
+    using Doc = mKavrano_TrackIO_1_3::TrackDocument;
+    for (const auto& spoil : {std::function<void(Doc&)>([](Doc& d) { d.BezierCount = 2; }),
+                              std::function<void(Doc&)>([](Doc& d) { d.BezierNodes.resize(2); }),
+                              std::function<void(Doc&)>([](Doc& d) { d.Segments.resize(1); })}) {
+        auto doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
+        spoil(doc);
+        ExpectRefused(doc);
+    }
 
     // Fewer segments than nodes is fine: the roll still comes from node i + 1.
-    doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    auto doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
     doc.SegmentCount = 2;
     doc.BezierNodes[2].Roll = 0.5f;
     TraceState state;

@@ -3,12 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+
+void ExpectNear(const Vector3D& got, const Vector3D& want) {
+    EXPECT_NEAR(got.x, want.x, 1e-6);
+    EXPECT_NEAR(got.y, want.y, 1e-6);
+    EXPECT_NEAR(got.z, want.z, 1e-6);
+}
 
 TEST(Math3D, Atan2CoversEveryQuadrantAxisAndZero) {
     EXPECT_FLOAT_EQ(mMath3D::Atan2(0.0, -1.0), float(kPi));
@@ -41,9 +48,8 @@ TEST(Math3D, DegreesVectorsAndBezierPoints) {
     EXPECT_EQ(v, p3);
     // At t = 1/2 the weights are 1/8, 3/8, 3/8, 1/8 (c1 beside p0, c2 beside p3).
     mMath3D::BezierPoint(v, p0, c1, p3, c2, 0.5);
-    EXPECT_FLOAT_EQ(v.x, (1 + 3 * 4 + 3 * 8 + 10) / 8.0f);
-    EXPECT_FLOAT_EQ(v.y, (2 + 3 * 6 + 3 * 0 - 2) / 8.0f);
-    EXPECT_FLOAT_EQ(v.z, (3 + 3 * 3 + 3 * 5 + 7) / 8.0f);
+    ExpectNear(v, {(1 + 3 * 4 + 3 * 8 + 10) / 8.0f, (2 + 3 * 6 + 3 * 0 - 2) / 8.0f,
+                   (3 + 3 * 3 + 3 * 5 + 7) / 8.0f});
 }
 
 TEST(Matrix3D, RotationsFollowTheColumnVectorConvention) {
@@ -51,9 +57,7 @@ TEST(Matrix3D, RotationsFollowTheColumnVectorConvention) {
     Vector3D p;
     mMatrix3D::RotationY(m, kPi / 2);
     mMatrix3D::TransformPoint(p, m, {0, 0, -1});
-    EXPECT_NEAR(p.x, -1, 1e-6);
-    EXPECT_NEAR(p.y, 0, 1e-6);
-    EXPECT_NEAR(p.z, 0, 1e-6);
+    ExpectNear(p, {-1, 0, 0});
 
     // X turns +Y towards +Z, Z turns +X towards +Y.
     mMatrix3D::RotationX(m, kPi / 2);
@@ -64,12 +68,9 @@ TEST(Matrix3D, RotationsFollowTheColumnVectorConvention) {
     EXPECT_NEAR(p.y, 1, 1e-6);
 
     mMatrix3D::RotationZ(m, 0.3);
-    EXPECT_EQ(m[0], float(std::cos(0.3)));
-    EXPECT_EQ(m[1], -float(std::sin(0.3)));
-    EXPECT_EQ(m[4], float(std::sin(0.3)));
-    EXPECT_EQ(m[15], 1.0f);
-    EXPECT_EQ(m[3], 0.0f);
-    EXPECT_EQ(m[12], 0.0f);
+    const float c = float(std::cos(0.3)), s = float(std::sin(0.3));
+    EXPECT_EQ((std::array{m[0], m[1], m[4], m[15], m[3], m[12]}),
+              (std::array{c, -s, s, 1.f, 0.f, 0.f}));
 
     mMatrix3D::TranslationMatrix(m, 5, 6, 7);
     mMatrix3D::TransformPoint(p, m, {1, 2, 3});
@@ -114,15 +115,10 @@ TEST(Matrix3D, MultiplyAndTransposeMayWriteOverTheirInput) {
     mMatrix3D::MatrixMultiply(tr, t, r);
     Vector3D p;
     mMatrix3D::TransformPoint(p, tr, {1, 0, 0});
-    EXPECT_NEAR(p.x, 0, 1e-6);
-    EXPECT_NEAR(p.y, 2, 1e-6);
-    EXPECT_NEAR(p.z, 3, 1e-6);
+    ExpectNear(p, {0, 2, 3});
 
     mMatrix3D::MatrixTranspose(out, a);
-    EXPECT_EQ(out[1], 5.0f);
-    EXPECT_EQ(out[4], 2.0f);
-    EXPECT_EQ(out[3], 13.0f);
-    EXPECT_EQ(out[15], 16.0f);
+    EXPECT_EQ((std::array{out[1], out[4], out[3], out[15]}), (std::array{5.f, 2.f, 13.f, 16.f}));
     same = a;
     mMatrix3D::MatrixTranspose(same, same);
     EXPECT_EQ(same, out);

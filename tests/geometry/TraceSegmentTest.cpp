@@ -59,6 +59,12 @@ std::vector<ExpectedSample> ExpectedStraightSamples(float step) {
     return samples;
 }
 
+// The derivative of one coordinate of a cubic Bezier curve, in double.
+double Tangent(double t, double a0, double a1, double a2, double a3) {
+    const double u = 1 - t;
+    return 3 * (u * u * (a1 - a0) + 2 * t * u * (a2 - a1) + t * t * (a3 - a2));
+}
+
 void ExpectIdentity(const Matrix3D& m) {
     for (int i = 0; i < 16; ++i)
         EXPECT_FLOAT_EQ(m[i], i % 5 == 0 ? 1.0f : 0.0f) << "element " << i;
@@ -111,9 +117,8 @@ TEST(TraceSegment, ConsecutiveSegmentsMeetOnTheNode) {
     EXPECT_LE(last.Distance, first.Length + 1e-4f);
 
     const TrackSample& start = second.Samples[0];
-    EXPECT_EQ(start.World[3], doc.BezierNodes[1].Position.x);
-    EXPECT_EQ(start.World[7], doc.BezierNodes[1].Position.y);
-    EXPECT_EQ(start.World[11], doc.BezierNodes[1].Position.z);
+    EXPECT_EQ((Vector3D{start.World[3], start.World[7], start.World[11]}),
+              doc.BezierNodes[1].Position);
     EXPECT_EQ(start.Orientation, last.Orientation);
     EXPECT_EQ(start.Param, 0.0f);
     EXPECT_EQ(start.Distance, 0.0f);
@@ -156,12 +161,10 @@ TEST(TraceSegment, FirstFrameFacesNodeZerosControlAndFramesFollowTheCurve) {
 
     ASSERT_GT(seg.SampleCount, 20);
     for (const TrackSample& s : seg.Samples) {
-        const double t = s.Param, u = 1 - t;
-        const auto tangent = [&](float a0, float a1, float a2, float a3) {
-            return 3 * (u * u * (a1 - a0) + 2 * t * u * (a2 - a1) + t * t * (a3 - a2));
-        };
-        const double tx = tangent(p0.x, c1.x, c2.x, p3.x), ty = tangent(p0.y, c1.y, c2.y, p3.y),
-                     tz = tangent(p0.z, c1.z, c2.z, p3.z);
+        const double t = s.Param;
+        const double tx = Tangent(t, p0.x, c1.x, c2.x, p3.x),
+                     ty = Tangent(t, p0.y, c1.y, c2.y, p3.y),
+                     tz = Tangent(t, p0.z, c1.z, c2.z, p3.z);
         const double norm = std::sqrt(tx * tx + ty * ty + tz * tz);
         SCOPED_TRACE(t);
         EXPECT_NEAR(-s.Orientation[2], tx / norm, 0.03);
@@ -182,14 +185,8 @@ TEST(TraceSegment, FirstFrameFacesNodeZerosControlAndFramesFollowTheCurve) {
 TEST(TraceSegment, BezierLengthOfACurve) {
     const float last = LastLengthParam();
     // Its arc length by Simpson's rule over |B'(t)|, in double.
-    const double a[4] = {0, 4, 8, 8}, b[4] = {0, 0, 4, 8}; // x and z of p0, c1, c2, p3
-    const auto speed = [&](double t) {
-        const double u = 1 - t;
-        const double dx =
-            3 * (u * u * (a[1] - a[0]) + 2 * t * u * (a[2] - a[1]) + t * t * (a[3] - a[2]));
-        const double dz =
-            3 * (u * u * (b[1] - b[0]) + 2 * t * u * (b[2] - b[1]) + t * t * (b[3] - b[2]));
-        return std::sqrt(dx * dx + dz * dz);
+    const auto speed = [](double t) { // x and z of p0, c1, c2, p3
+        return std::hypot(Tangent(t, 0, 4, 8, 8), Tangent(t, 0, 0, 4, 8));
     };
     const int n = 2000;
     double arc = speed(0) + speed(last);

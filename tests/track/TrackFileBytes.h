@@ -91,6 +91,11 @@ inline std::vector<uint8_t> Concat(std::initializer_list<std::vector<uint8_t>> p
     return all;
 }
 
+// A plain segment record, 37 bytes.
+inline std::vector<uint8_t> PlainSegment(uint32_t spine) {
+    return Concat({SegmentCommon(0, 0, spine, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
+}
+
 // A file with two track entries, every record kind and a terrain; reserved bytes hold junk.
 inline std::vector<uint8_t> TrckChunk(int32_t children, const std::vector<uint8_t>& descendants) {
     ByteBuilder own;

@@ -15,67 +15,35 @@ TEST(TrackReader, ReadsEveryChunkLayout) {
     EXPECT_EQ(doc.TrackStyle, 5);
     EXPECT_EQ(doc.TrackExtra, 77);
     ASSERT_EQ(doc.TrackEntryCount, 2);
-    EXPECT_TRUE(doc.TrackEntries[0].Flag);
-    EXPECT_EQ(doc.TrackEntries[0].Name, "Alpha");
-    EXPECT_EQ(doc.TrackEntries[0].Colour4, 0x44u);
-    EXPECT_EQ(doc.TrackEntries[1].Name, "");
-    EXPECT_EQ(doc.TrackEntries[1].Colour1, 1u);
-    EXPECT_EQ(doc.TrackEntries[1].Colour4, 4u);
-    for (int c = 0; c < 8; ++c)
-        EXPECT_EQ(doc.TrackColours[c], Colour(c + 1)) << c;
+    EXPECT_EQ(doc.TrackEntries, (std::vector<TrackEntry>{{true, 0x11, 0x22, 0x33, 0x44, "Alpha"},
+                                                         {false, 1, 2, 3, 4, ""}}));
+    EXPECT_EQ(doc.TrackColours, (std::array<Colour, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(doc.InfoText, "hello");
 
+    // Node 1's third flag byte is the relative roll.
     ASSERT_EQ(doc.BezierCount, 2);
-    EXPECT_EQ(doc.BezierNodes[1].Position, (Vector3D{1, 2, -3}));
-    EXPECT_EQ(doc.BezierNodes[1].ControlIn, (Vector3D{0, 2, -3}));
-    EXPECT_EQ(doc.BezierNodes[1].ControlOut, (Vector3D{2, 2, -3}));
-    EXPECT_EQ(doc.BezierNodes[1].Roll, 0.5f);
-    EXPECT_TRUE(doc.BezierNodes[1].NodeFlagA);
-    EXPECT_FALSE(doc.BezierNodes[1].NodeFlagC);
-    EXPECT_TRUE(doc.BezierNodes[1].RelativeRoll); // the third flag byte
+    EXPECT_EQ(doc.BezierNodes[1],
+              (BezierNode{{1, 2, -3}, {0, 2, -3}, {2, 2, -3}, 0.5f, true, true, false}));
     EXPECT_FALSE(doc.BezierNodes[0].RelativeRoll);
 
     EXPECT_TRUE(doc.TrackClosed);
     ASSERT_EQ(doc.SegmentCount, 1);
     EXPECT_EQ(doc.Segments[0].RailsColour, 0x040506u);
 
-    ASSERT_EQ(doc.FundCount, 1);
-    const FundRecord& f = doc.FundRecords[0];
-    EXPECT_EQ((std::vector<float>{f.Value1, f.Value2, f.Value3, f.Value5, f.Value7}),
-              (std::vector<float>{1, 2, 3, 5, 7}));
-    EXPECT_TRUE(f.Value4);
-    EXPECT_FALSE(f.Value6);
-
-    ASSERT_EQ(doc.RascCount, 3);
-    ASSERT_EQ(doc.RascRecords[0].Items.size(), 2u);
-    EXPECT_EQ(doc.RascRecords[0].Items[1].Value1, -4);
-    EXPECT_EQ(doc.RascRecords[0].Items[1].Value2, 2.5f);
-    EXPECT_TRUE(doc.RascRecords[1].Items.empty());
-    EXPECT_EQ(doc.RascRecords[2].ItemCount, -1); // kept, with no items
-    EXPECT_TRUE(doc.RascRecords[2].Items.empty());
-
-    EXPECT_EQ(doc.FrenRecords.at(0).Value3, 3.0f);
-    const TubeRecord& t = doc.TubeRecords.at(0);
-    EXPECT_EQ((std::vector<int32_t>{t.Value1, t.Value2, t.Value3, t.Value4, t.Value5, t.Value6,
-                                    t.Value7, t.Value8}),
-              (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(t.Value9, 9.5f);
-    ASSERT_EQ(doc.CatwCount, 2);
-    EXPECT_EQ(doc.CatwRecords[0].TailLength, 10); // the 10 tail bytes are skipped
-    EXPECT_EQ(doc.CatwRecords[1].Value1, 11);
-    EXPECT_EQ(doc.CatwRecords[1].Value6, 16);
-
-    const ScenRecord& sc = doc.ScenRecords.at(0);
-    EXPECT_EQ((std::vector<float>{sc.Value1, sc.Value2, sc.Value3, sc.Value4}),
-              (std::vector<float>{1, 2, 3, 4}));
-    EXPECT_EQ(sc.Value5, 5);
-    const ScobRecord& so = doc.ScobRecords.at(0);
-    EXPECT_EQ(so.Text1, "first");
-    EXPECT_EQ(so.Text2, "second");
-    EXPECT_EQ((std::vector<float>{so.Value1, so.Value2, so.Value3, so.Value4, so.Value5, so.Value6,
-                                  so.Value7, so.Value8, so.Value9, so.Value10, so.Value11,
-                                  so.Value12, so.Value13, so.Value14, so.Value15}),
-              (std::vector<float>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+    // RASC record 2 keeps its negative count, with no items; the 10 CATW tail bytes are skipped.
+    EXPECT_EQ((std::vector<int32_t>{doc.FundCount, doc.RascCount, doc.FrenCount, doc.TubeCount,
+                                    doc.CatwCount, doc.ScenCount, doc.ScobCount}),
+              (std::vector<int32_t>{1, 3, 1, 1, 2, 1, 1}));
+    EXPECT_EQ(doc.FundRecords, (std::vector<FundRecord>{{1, 2, 3, true, 5, false, 7}}));
+    EXPECT_EQ(doc.RascRecords,
+              (std::vector<RascRecord>{{2, {{9, 1.5f}, {-4, 2.5f}}}, {0, {}}, {-1, {}}}));
+    EXPECT_EQ(doc.FrenRecords, (std::vector<FrenRecord>{{1, 2, 3}}));
+    EXPECT_EQ(doc.TubeRecords, (std::vector<TubeRecord>{{1, 2, 3, 4, 5, 6, 7, 8, 9.5f}}));
+    EXPECT_EQ(doc.CatwRecords,
+              (std::vector<CatwRecord>{{1, 2, 3, 4, 5, 6, 10}, {11, 12, 13, 14, 15, 16, 0}}));
+    EXPECT_EQ(doc.ScenRecords, (std::vector<ScenRecord>{{1, 2, 3, 4, 5}}));
+    EXPECT_EQ(doc.ScobRecords, (std::vector<ScobRecord>{{"first", "second", 1, 2, 3, 4, 5, 6, 7, 8,
+                                                         9, 10, 11, 12, 13, 14, 15}}));
 
     EXPECT_TRUE(doc.TeraPresent);
     EXPECT_EQ(doc.TeraCountX, 2);
@@ -100,12 +68,6 @@ TEST(TrackReader, SegmentRecordsByType) {
     const auto transport = Concat({SegmentCommon(3, 0, 0, 0, 0, 0).Bytes(), TransportBlock(0xEE)});
     const auto brake = Concat({SegmentCommon(4, 0, 0, 0, 0, 0).Bytes(), BrakeBlock(0xEE)});
     const auto unknown = SegmentCommon(9, 1, 7, 8, 9, 1).Bytes();
-    ASSERT_EQ(plain.size(), 37u);
-    ASSERT_EQ(station.size(), 163u);
-    ASSERT_EQ(lift.size(), 73u);
-    ASSERT_EQ(transport.size(), 65u);
-    ASSERT_EQ(brake.size(), 87u);
-    ASSERT_EQ(unknown.size(), 33u);
 
     const auto records = Concat({plain, station, lift, transport, brake, unknown, plain});
     TrackDocument doc;
@@ -170,10 +132,7 @@ TEST(TrackReader, SegmentRecordsByType) {
 }
 
 TEST(TrackReader, WalkDispatchesByTagWherever) {
-    const auto seg =
-        Concat({SegmentCommon(0, 0, 5, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
-    const auto seg2 =
-        Concat({SegmentCommon(0, 0, 6, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
+    const auto seg = PlainSegment(5), seg2 = PlainSegment(6);
     // A lower-case tag, an unknown chunk with children-like bytes inside it, a SEGM directly
     // under the root and a second SEGM that replaces the first.
     auto lower = EnvcChunk("first", "");
@@ -209,8 +168,7 @@ TEST(TrackReader, WalkDispatchesByTagWherever) {
 
 // Each check of the reader refuses with its own reason, at the chunk and byte where it stood.
 TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
-    const auto seg =
-        Concat({SegmentCommon(0, 0, 0, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
+    const auto seg = PlainSegment(0);
     const auto threeSegs = Concat({seg, seg, seg});
     auto badMagic = TrackFile(0, {});
     badMagic[0] = 'X';
