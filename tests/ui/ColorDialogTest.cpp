@@ -48,16 +48,13 @@ TEST(ColorDialog, OffersTheInitialColourAndKeepsCustomColoursFromCallToCall) {
     const QColor defined(1, 2, 3);
 
     int32_t colour = 0x00336699;
-    AnswerNextModal([&](QWidget& modal) {
-        auto* dialog = ModalAs<QColorDialog>(modal);
-        if (dialog == nullptr)
-            return;
-        EXPECT_EQ(dialog->currentColor(), QColor(0x99, 0x66, 0x33));
+    AnswerNextModalAs<QColorDialog>([&](QColorDialog& dialog) {
+        EXPECT_EQ(dialog.currentColor(), QColor(0x99, 0x66, 0x33));
         EXPECT_EQ(QColorDialog::customColor(15), owner.palette().color(QPalette::Button));
         EXPECT_EQ(QColorDialog::customColor(13), owner.palette().color(QPalette::Highlight));
-        AddCustomColor(*dialog, defined);
-        dialog->setCurrentColor(QColor(10, 20, 30));
-        dialog->accept();
+        AddCustomColor(dialog, defined);
+        dialog.setCurrentColor(QColor(10, 20, 30));
+        dialog.accept();
     });
     ASSERT_TRUE(mColorDialog::ShowColorDialog(state, colour, &owner));
     EXPECT_EQ(colour, 0x001E140A);
@@ -68,13 +65,10 @@ TEST(ColorDialog, OffersTheInitialColourAndKeepsCustomColoursFromCallToCall) {
     // Whatever else changed Qt's shared custom colours, the next call offers the run's own.
     QColorDialog::setCustomColor(0, Qt::white);
     colour = static_cast<int32_t>(0x8000000F); // a system colour as the initial one
-    AnswerNextModal([&](QWidget& modal) {
-        auto* dialog = ModalAs<QColorDialog>(modal);
-        if (dialog == nullptr)
-            return;
-        EXPECT_EQ(dialog->currentColor(), owner.palette().color(QPalette::Button));
+    AnswerNextModalAs<QColorDialog>([&](QColorDialog& dialog) {
+        EXPECT_EQ(dialog.currentColor(), owner.palette().color(QPalette::Button));
         EXPECT_EQ(QColorDialog::customColor(0), defined);
-        dialog->reject();
+        dialog.reject();
     });
     EXPECT_FALSE(mColorDialog::ShowColorDialog(state, colour, &owner));
     EXPECT_EQ(colour, -1);

@@ -77,20 +77,16 @@ protected:
 TEST_F(FileDialogTest, OpenDialogShowsTheRequestAndReturnsTheChosenFile) {
     auto request = TrackRequest(QStringLiteral("Open Track File..."), Path("Loop.kvtrack"));
     request.FileMustExist = true;
-    AnswerNextModal([&](QWidget& modal) {
-        auto* dialog = ModalAs<QFileDialog>(modal);
-        if (dialog == nullptr)
-            return;
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Open Track File..."));
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
-        EXPECT_EQ(dialog->nameFilters(),
+    AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Open Track File..."));
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog.nameFilters(),
                   QStringList{QStringLiteral("Kavrano Track Files (*.kvtrack)")});
-        EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("Kavrano Track Files (*.kvtrack)"));
-        EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("kvtrack"));
+        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("kvtrack"));
         // The initial file sets the folder shown.
-        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
-        Accept(*dialog);
+        EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
+        Accept(dialog);
     });
     ASSERT_TRUE(mFileDialog::ShowOpenDialog(request, nullptr));
     EXPECT_EQ(QFileInfo(request.FileName).canonicalFilePath(),
@@ -104,21 +100,18 @@ TEST_F(FileDialogTest, OpenDialogRefusesAMissingFileAndCancelEmptiesTheNames) {
     request.InitialDir = Folder.path();
     request.FileMustExist = true;
     bool bRefused = false;
-    AnswerNextModal([&](QWidget& modal) {
-        auto* dialog = ModalAs<QFileDialog>(modal);
-        if (dialog == nullptr)
-            return;
-        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
+    AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
         AnswerNextModal(
             [&](QWidget& warning) {
                 bRefused = qobject_cast<QMessageBox*>(&warning) != nullptr;
                 warning.close();
             },
-            dialog);
-        dialog->selectFile(QStringLiteral("Missing.kvtrack"));
-        Accept(*dialog);
-        EXPECT_TRUE(dialog->isVisible());
-        dialog->reject();
+            &dialog);
+        dialog.selectFile(QStringLiteral("Missing.kvtrack"));
+        Accept(dialog);
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
     });
     EXPECT_FALSE(mFileDialog::ShowOpenDialog(request, nullptr));
     EXPECT_TRUE(bRefused);
@@ -129,35 +122,30 @@ TEST_F(FileDialogTest, OpenDialogRefusesAMissingFileAndCancelEmptiesTheNames) {
 TEST_F(FileDialogTest, SaveDialogAddsTheDefaultExtensionAndAsksBeforeReplacing) {
     auto request = TrackRequest(QStringLiteral("Save Track File As..."), Path("Loop.kvtrack"));
     request.OverwritePrompt = true;
-    AnswerNextModal([&](QWidget& modal) {
-        auto* dialog = ModalAs<QFileDialog>(modal);
-        if (dialog == nullptr)
-            return;
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Track File As..."));
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Save Track File As..."));
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         // Replacing the existing file is asked first; No keeps the dialog open.
         bool bAsked = false;
-        AnswerNextModal(
-            [&](QWidget& question) {
-                auto* box = ModalAs<QMessageBox>(question);
-                bAsked = box != nullptr;
-                if (box != nullptr)
-                    box->button(QMessageBox::No)->click();
+        AnswerNextModalAs<QMessageBox>(
+            [&](QMessageBox& question) {
+                bAsked = true;
+                question.button(QMessageBox::No)->click();
             },
-            dialog);
-        Accept(*dialog);
+            &dialog);
+        Accept(dialog);
         EXPECT_TRUE(bAsked);
-        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(dialog.isVisible());
         // A name typed without an extension gets the default one.
-        auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (nameEdit == nullptr) {
             ADD_FAILURE() << "no file name box";
-            dialog->reject();
+            dialog.reject();
             return;
         }
         nameEdit->setText(QStringLiteral("Hill"));
-        Accept(*dialog);
+        Accept(dialog);
     });
     ASSERT_TRUE(mFileDialog::ShowSaveDialog(request, nullptr));
     EXPECT_EQ(QFileInfo(request.FileName).absolutePath(),
@@ -167,12 +155,9 @@ TEST_F(FileDialogTest, SaveDialogAddsTheDefaultExtensionAndAsksBeforeReplacing) 
 
     // Without the prompt an existing file is taken at once; cancelling empties the names.
     request = TrackRequest(QStringLiteral("Save Track File As..."), Path("Loop.kvtrack"));
-    AnswerNextModal([&](QWidget& modal) {
-        auto* dialog = ModalAs<QFileDialog>(modal);
-        if (dialog != nullptr) {
-            EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-            Accept(*dialog);
-        }
+    AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        Accept(dialog);
     });
     ASSERT_TRUE(mFileDialog::ShowSaveDialog(request, nullptr));
     EXPECT_EQ(request.FileTitle, QStringLiteral("Loop.kvtrack"));

@@ -21,3 +21,14 @@ template <typename T> T* ModalAs(QWidget& widget) {
     }
     return typed;
 }
+
+// Answers the next modal, which must be a T (see ModalAs).
+template <typename T>
+void AnswerNextModalAs(std::function<void(T&)> answer, const QWidget* above = nullptr) {
+    AnswerNextModal(
+        [answer](QWidget& modal) {
+            if (T* typed = ModalAs<T>(modal))
+                answer(*typed);
+        },
+        above);
+}

@@ -21,16 +21,13 @@ struct SeenBox {
 
 // Records the next message box and closes it with `press` (or the window's close button).
 void AnswerBox(SeenBox& seen, QMessageBox::StandardButton press) {
-    AnswerNextModal([&seen, press](QWidget& modal) {
-        auto* box = ModalAs<QMessageBox>(modal);
-        if (box == nullptr)
-            return;
-        seen = {box->icon(), box->windowTitle(), box->text(), box->standardButtons(),
-                box->parentWidget()};
+    AnswerNextModalAs<QMessageBox>([&seen, press](QMessageBox& box) {
+        seen = {box.icon(), box.windowTitle(), box.text(), box.standardButtons(),
+                box.parentWidget()};
         if (press == QMessageBox::NoButton)
-            box->close();
+            box.close();
         else
-            box->button(press)->click();
+            box.button(press)->click();
     });
 }
 
@@ -93,11 +90,9 @@ TEST_F(PlatformDialogsTest, QuestionAnswersYesNoOrCancel) {
 
 TEST_F(PlatformDialogsTest, KeepsTheRunsCustomColoursAndShowsTheAboutBox) {
     int32_t colour = 0x000000FF;
-    AnswerNextModal([](QWidget& modal) {
-        if (auto* dialog = ModalAs<QColorDialog>(modal)) {
-            QColorDialog::setCustomColor(4, QColor(7, 8, 9)); // the user defines a colour
-            dialog->reject();
-        }
+    AnswerNextModalAs<QColorDialog>([](QColorDialog& dialog) {
+        QColorDialog::setCustomColor(4, QColor(7, 8, 9)); // the user defines a colour
+        dialog.reject();
     });
     EXPECT_FALSE(Dialogs.ShowColorDialog(colour));
     EXPECT_EQ(colour, -1);
@@ -105,23 +100,19 @@ TEST_F(PlatformDialogsTest, KeepsTheRunsCustomColoursAndShowsTheAboutBox) {
     QColorDialog::setCustomColor(4, Qt::black);
     colour = 0x000000FF;
     QColor offered;
-    AnswerNextModal([&](QWidget& modal) {
-        if (auto* dialog = ModalAs<QColorDialog>(modal)) {
-            offered = QColorDialog::customColor(4);
-            dialog->accept();
-        }
+    AnswerNextModalAs<QColorDialog>([&](QColorDialog& dialog) {
+        offered = QColorDialog::customColor(4);
+        dialog.accept();
     });
     EXPECT_TRUE(Dialogs.ShowColorDialog(colour));
     EXPECT_EQ(colour, 0x000000FF);
     EXPECT_EQ(offered, QColor(7, 8, 9));
 
     QString aboutTitle;
-    AnswerNextModal([&](QWidget& modal) {
-        if (auto* about = ModalAs<frmAbout>(modal)) {
-            aboutTitle = about->windowTitle();
-            EXPECT_EQ(about->parentWidget(), &Owner);
-            about->findChild<QPushButton*>(QStringLiteral("btnOkay"))->click();
-        }
+    AnswerNextModalAs<frmAbout>([&](frmAbout& about) {
+        aboutTitle = about.windowTitle();
+        EXPECT_EQ(about.parentWidget(), &Owner);
+        about.findChild<QPushButton*>(QStringLiteral("btnOkay"))->click();
     });
     Dialogs.ShowAboutBox();
     EXPECT_EQ(aboutTitle, QStringLiteral("About Tornelle..."));

@@ -30,21 +30,15 @@ struct UnitColour {
     float b;
 };
 
+// Plain light blue, station orange, lift green, transport yellow, brake red; others white.
+constexpr UnitColour kRailUnits[] = {{0.0f, 0.75f, 1.0f},
+                                     {1.0f, 0.5f, 0.0f},
+                                     {0.0f, 1.0f, 0.0f},
+                                     {1.0f, 1.0f, 0.0f},
+                                     {1.0f, 0.0f, 0.0f}};
+
 UnitColour RailUnits(int32_t type) {
-    switch (type) {
-    case 0:
-        return {0.0f, 0.75f, 1.0f}; // plain: light blue
-    case 1:
-        return {1.0f, 0.5f, 0.0f}; // station: orange
-    case 2:
-        return {0.0f, 1.0f, 0.0f}; // lift: green
-    case 3:
-        return {1.0f, 1.0f, 0.0f}; // transport: yellow
-    case 4:
-        return {1.0f, 0.0f, 0.0f}; // brake: red
-    default:
-        return {1.0f, 1.0f, 1.0f};
-    }
+    return type >= 0 && type < 5 ? kRailUnits[type] : UnitColour{1.0f, 1.0f, 1.0f};
 }
 
 } // namespace
@@ -92,8 +86,6 @@ ViewHarness::ViewHarness() : window(std::make_unique<QWidget>()) {
     mKV_TraceTrack::ResetSpine(trace);
     view->SetViewReady(true);
 }
-
-ViewHarness::~ViewHarness() = default;
 
 void ViewHarness::Load(const mKavrano_TrackIO_1_3::TrackDocument& doc) {
     document = doc;

@@ -57,7 +57,6 @@ struct ViewHarness {
     // Shows the window, sets up the context and readies the view with an empty spine and the
     // reset camera, as start-up does.
     ViewHarness();
-    ~ViewHarness();
 
     // Puts doc in place of the document and traces it.
     void Load(const mKavrano_TrackIO_1_3::TrackDocument& doc);

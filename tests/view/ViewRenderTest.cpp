@@ -17,22 +17,13 @@ using namespace test_tracks;
 const Rgb Black{0, 0, 0};
 const Rgb Ground = FromUnit(0.0f, 0.3f, 0.0f);
 
-// Rails and cross-ties of the segment types in the test track, then a type with no colour
-// of its own.
-struct TypeColours {
-    Rgb rails;
-    Rgb ties;
-};
-const TypeColours Types[] = {
-    {RailsOfType(0), TiesOfType(0)}, {RailsOfType(1), TiesOfType(1)},
-    {RailsOfType(2), TiesOfType(2)}, {RailsOfType(3), TiesOfType(3)},
-    {RailsOfType(4), TiesOfType(4)}, {RailsOfType(7), TiesOfType(7)},
-};
+// The segment types in the test track, the last one with no colour of its own.
+const int32_t TypeOf[] = {0, 1, 2, 3, 4, 7};
 const Rgb SelectedRails = FromUnit(1.0f, 1.0f, 1.0f);
 const Rgb SelectedTies = FromUnit(0.5f, 0.5f, 0.5f);
 
 // A 40 x 20 rectangle at height 2, its long sides split in two: six segments, one per entry
-// of Types, running clockwise seen from above.
+// of TypeOf, running clockwise seen from above.
 const std::vector<Vector3D> Rectangle = {{-20, 2, -10}, {0, 2, -10}, {20, 2, -10},
                                          {20, 2, 10},   {0, 2, 10},  {-20, 2, 10}};
 
@@ -97,21 +88,22 @@ TEST(ViewRender, RailsAndCrossTiesTakeTheSegmentTypeColoursAndSelectionTurnsThem
     const Pixels frame = h.Render();
     for (std::size_t i = 0; i < Rectangle.size(); ++i) {
         SCOPED_TRACE(i);
-        ExpectOnly(frame.Around(h.Project(SegmentMiddle(i)), 10), Types[i].rails, Types[i].ties);
+        ExpectOnly(frame.Around(h.Project(SegmentMiddle(i)), 10), RailsOfType(TypeOf[i]),
+                   TiesOfType(TypeOf[i]));
     }
 
     h.trace.SegmentSelected[2] = true;
     const Pixels selected = h.Render();
     ExpectOnly(selected.Around(h.Project(SegmentMiddle(2)), 10), SelectedRails, SelectedTies);
-    ExpectOnly(selected.Around(h.Project(SegmentMiddle(1)), 10), Types[1].rails, Types[1].ties);
-    ExpectOnly(selected.Around(h.Project(SegmentMiddle(3)), 10), Types[3].rails, Types[3].ties);
+    ExpectOnly(selected.Around(h.Project(SegmentMiddle(1)), 10), RailsOfType(1), TiesOfType(1));
+    ExpectOnly(selected.Around(h.Project(SegmentMiddle(3)), 10), RailsOfType(3), TiesOfType(3));
 }
 
 TEST(ViewRender, CrossTiesFollowTheTrackStyle) {
     // Seen from the side, style 1 hangs its cross-ties 0.6 below the rails down to the braces,
     // style 0 only 0.3 down to the centre beam: a row 0.45 below the rails meets ties only
     // with style 1.
-    const Rgb ties = Types[0].ties;
+    const Rgb ties = TiesOfType(0);
     auto tiePixelsBelowCentre = [&](int32_t style) {
         ViewHarness h;
         auto doc = Polyline(Rectangle, {0, 0, 0, 0, 0, 0});
