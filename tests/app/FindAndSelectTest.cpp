@@ -121,7 +121,6 @@ protected:
 };
 
 TEST_F(FindAndSelectTest, HomeAndFFrameTheTrackOrTheSelectionWithoutChangingIt) {
-    Open(demoPath);
     View().setFocus();
     for (const auto look : {mCamera3D::LookOff, mCamera3D::LookActive}) {
         window->Camera().LookMode = look;
@@ -139,7 +138,6 @@ TEST_F(FindAndSelectTest, HomeAndFFrameTheTrackOrTheSelectionWithoutChangingIt) 
 }
 
 TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMode) {
-    Open(demoPath);
     const struct {
         int eighths;
         Qt::KeyboardModifiers modifiers;
@@ -156,10 +154,10 @@ TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMo
     }
 }
 
-TEST_F(FindAndSelectTest, ShiftAddsRangesAndCtrlAddsOrRemovesAType) {
-    Open(demoPath);
+TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) {
     QTest::keyClick(&View(), Qt::Key_Home);
     const std::map<int32_t, QPoint> at = SegmentPixels();
+    const QPoint ground = PickedPixels().at(int32_t(mOGL3D::GroundPickName));
     const int32_t n = window->Trace().TracedSegmentCount;
     const auto segment = [&](int32_t i) {
         const auto it = at.lower_bound(i); // the first seen from i on
@@ -176,23 +174,30 @@ TEST_F(FindAndSelectTest, ShiftAddsRangesAndCtrlAddsOrRemovesAType) {
         return selected;
     };
     struct Step {
-        int32_t segment;
+        int32_t segment; // -1: the ground
         Qt::KeyboardModifiers modifiers;
+        bool bDouble;
         std::vector<bool> selected;
     };
     const Step steps[] = {
-        {b, Qt::ShiftModifier, range({{b, b}})},               // no earlier click: the one
-        {b, Qt::NoModifier, range({})},                        // plain click toggles it off
-        {a, Qt::ShiftModifier, range({{a, b}})},               // backward from b
-        {last, Qt::NoModifier, range({{a, b}, {last, last}})}, // toggle
-        {first, Qt::ShiftModifier, range({{a, b}, {last, n - 1}, {0, first}})}, // over the joint
+        {b, Qt::ShiftModifier, false, range({{b, b}})},               // no earlier click: the one
+        {b, Qt::NoModifier, false, range({})},                        // plain click toggles it off
+        {b, Qt::NoModifier, true, range({{b, b}})},                   // a double click selects once
+        {a, Qt::ShiftModifier, false, range({{a, b}})},               // backward from b
+        {last, Qt::NoModifier, false, range({{a, b}, {last, last}})}, // toggle
+        {first, Qt::ShiftModifier, false, range({{a, b}, {last, n - 1}, {0, first}})}, // the joint
+        {-1, Qt::NoModifier, false, range({})}, // the ground clears
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.segment);
-        Click(at.at(s.segment), s.modifiers);
+        const QPoint pixel = s.segment < 0 ? ground : at.at(s.segment);
+        if (s.bDouble)
+            DoubleClick(View(), Qt::LeftButton, pixel);
+        else
+            Click(pixel, s.modifiers);
         EXPECT_EQ(window->Trace().SegmentSelected, s.selected);
     }
-    EXPECT_EQ(VisiblePanel(), SettingsPanels::kMultipleTypesPanel);
+    EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
 
     // Escape, then forward from a to b.
     QTest::keyClick(&View(), Qt::Key_Escape);
@@ -220,7 +225,6 @@ TEST_F(FindAndSelectTest, ShiftAddsRangesAndCtrlAddsOrRemovesAType) {
 }
 
 TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
-    Open(demoPath);
     View().setFocus();
     const size_t n = size_t(window->Trace().TracedSegmentCount);
     QTest::keyClick(&View(), Qt::Key_A, Qt::ControlModifier);
@@ -251,7 +255,6 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
 }
 
 TEST_F(FindAndSelectTest, RestingOnALiftShowsItsTooltip) {
-    Open(demoPath);
     QTest::keyClick(&View(), Qt::Key_Home);
     const std::map<int32_t, QPoint> pixels = SegmentPixels();
     const auto lift = std::ranges::find_if(

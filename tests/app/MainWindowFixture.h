@@ -1,7 +1,7 @@
 #pragma once
 
-// The real main window on a temporary folder with the demo track, its modal seam answered by
-// the test.
+// The real main window on a temporary folder with the demo track opened, its modal seam answered
+// by the test.
 #include "DemoTrack.h"
 #include "NumericTextBox.h"
 #include "OpenGLView.h"
@@ -9,6 +9,7 @@
 #include "ScriptedDialogs.h"
 #include "SettingsPanels.h"
 #include "TempFolder.h"
+#include "TrackReader.h"
 #include "TrackWriter.h"
 #include "frmMain.h"
 #include "ucContainer.h"
@@ -32,13 +33,15 @@ protected:
     ScriptedDialogs dialogs;
     std::unique_ptr<frmMain> window;
     std::string demoPath;
+    bool bOpenDemo = true;         // false: the window starts empty
+    bool bPlatformDialogs = false; // true: the platform's own dialogs instead of the script
 
     void SetUp() override {
         mKavrano_TrackIO_1_3::TrackDocument demo = mKavrano_TrackIO_1_3::MakeDemoTrack();
         demoPath = folder.Path("demo.kvtrack");
         ASSERT_TRUE(SaveTrackFile(demo, demoPath).Saved);
         frmMainOptions options;
-        options.Dialogs = &dialogs;
+        options.Dialogs = bPlatformDialogs ? nullptr : &dialogs;
         options.ProgramFolder = QString::fromStdString(folder.MakeFolder("program"));
         options.EndProgram = [] { FAIL() << "the program ended"; };
         window = std::make_unique<frmMain>(options);
@@ -47,6 +50,7 @@ protected:
         window->activateWindow(); // window-wide shortcuts act in the active window
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_TRUE(window->Form_Load());
+        ASSERT_TRUE(!bOpenDemo || window->OpenTrackFile(QString::fromStdString(demoPath)));
     }
 
     int VisiblePanel() const {
@@ -111,6 +115,13 @@ protected:
         dialogs.SavePaths.push_back(QString::fromStdString(folder.Path(name)));
         window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
         return TempFolder::Read(folder.Path(name));
+    }
+
+    // The segments of a track file; none when it cannot be read.
+    static std::vector<TrackSegment> SegmentsIn(const std::string& path) {
+        mKavrano_TrackIO_1_3::TrackDocument onDisk;
+        EXPECT_TRUE(LoadTrackFile(onDisk, path)) << path;
+        return onDisk.Segments;
     }
 
     // An edit through the panels: ticks Tunnel with the first segment selected.

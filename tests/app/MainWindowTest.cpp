@@ -2,33 +2,46 @@
 #include "MainLayout.h"
 #include "MainWindowFixture.h"
 #include "SelectionSummary.h"
-#include "TrackReader.h"
 #include "Twips.h"
 
 #include <filesystem>
 
 using namespace mKavrano_TrackIO_1_3;
 
-TEST_F(MainWindowTest, StartsEmptyWithTheVersionTitle) {
+namespace {
+
+class EmptyWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        bOpenDemo = false;
+        MainWindowTest::SetUp();
+    }
+};
+
+} // namespace
+
+TEST_F(EmptyWindowTest, StartsEmptyWithTheVersionTitleThenOpensAndShowsTheMatchingPanel) {
     EXPECT_EQ(Caption(), "Kavrano Tornelle v1.3.0");
     EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, false, false, false, false, true}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_FALSE(window->Panels().conTrackSetting().isVisible());
-    EXPECT_EQ(window->ToolBar().ButtonToolTip(0), "Open Track File... (Ctrl+O)");
-    EXPECT_EQ(window->ToolBar().ButtonToolTip(1), "Save Track File As... (Ctrl+Shift+S)");
-    EXPECT_EQ(window->ToolBar().ButtonToolTip(2), "Ride Track in Kavrano Simulator");
-    EXPECT_EQ(window->ToolBar().ButtonToolTip(3), "Select All");
-    EXPECT_EQ(window->ToolBar().ButtonToolTip(4), "UnSelect All");
-    EXPECT_EQ(window->ToolBar().ButtonToolTip(5), "About Tornelle...");
+    const char* const tips[] = {"Open Track File... (Ctrl+O)",
+                                "Save Track File As... (Ctrl+Shift+S)",
+                                "Ride Track in Kavrano Simulator",
+                                "Select All",
+                                "UnSelect All",
+                                "About Tornelle..."};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(window->ToolBar().ButtonToolTip(i), tips[i]);
     EXPECT_EQ(window->windowIcon().availableSizes(),
               (QList<QSize>{{48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     window->ToolBar_ButtonClick(frmMain::CmdAbout);
     EXPECT_EQ(dialogs.AboutBoxes, 1);
-    window->ToolBar_ButtonClick(17); // not a command
+    window->ToolBar_ButtonClick(17);                                  // not a command
+    QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier); // nothing to save
     EXPECT_TRUE(dialogs.Messages.empty());
-}
+    EXPECT_TRUE(dialogs.SaveRequests.empty());
 
-TEST_F(MainWindowTest, OpensSelectsAndShowsTheMatchingPanel) {
     Open(demoPath);
     ASSERT_EQ(dialogs.OpenRequests.size(), 1u);
     const auto& request = dialogs.OpenRequests[0];
@@ -37,25 +50,12 @@ TEST_F(MainWindowTest, OpensSelectsAndShowsTheMatchingPanel) {
     EXPECT_EQ(request.DefaultExt, "kvtrack");
     EXPECT_TRUE(request.FileMustExist);
     EXPECT_EQ(request.FileName, "");
-
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
     EXPECT_TRUE(window->State().bTrackLoaded);
     EXPECT_GT(window->Trace().SpinePointCount, 0);
     EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, true, true, true, false, true}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_TRUE(window->Panels().conTrackSetting().isVisible());
-
-    // The demo holds every segment function: Select All shows the mixed panel with the
-    // track's default colours.
-    window->ToolBar_ButtonClick(frmMain::CmdSelectAll);
-    EXPECT_EQ(VisiblePanel(), SettingsPanels::kMultipleTypesPanel);
-    EXPECT_EQ(EnabledButtons()[4], true);
-    EXPECT_FALSE(window->Panels().chkMainTunnel().isChecked());
-    EXPECT_FALSE(window->State().bTrackModified); // filling never marks
-
-    window->ToolBar_ButtonClick(frmMain::CmdUnselectAll);
-    EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
-    EXPECT_EQ(EnabledButtons()[4], false);
 
     // A type without settings shows the empty panel (the others: SettingsPanelsTest).
     Segment(0).SegmentType = 9;
@@ -69,10 +69,7 @@ TEST_F(MainWindowTest, OpensSelectsAndShowsTheMatchingPanel) {
 }
 
 TEST_F(MainWindowTest, AFailedOpenKeepsTheNameButEmptiesTheView) {
-    Open(demoPath);
     EditFirstSegment();
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
-
     const std::string bad = folder.Write("bad.kvtrack", {'N', 'O', 'P', 'E'});
     dialogs.Answers.push_back(MessageAnswer::No); // drop the unsaved edit
     Open(bad);
@@ -92,55 +89,56 @@ TEST_F(MainWindowTest, AFailedOpenKeepsTheNameButEmptiesTheView) {
     EXPECT_EQ(mMain::CountSelectedSegments(window->Trace()), 0);
 }
 
-TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpening) {
-    Open(demoPath);
+TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpeningAndClosing) {
+    const std::string ride = folder.Write("program/$Tornelle$.kvtrack", {1});
     EditFirstSegment();
-    const bool edited = window->Document().Segments[0].Tunnel;
-
-    dialogs.Answers.push_back(MessageAnswer::Cancel);
-    Open(demoPath);
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    const std::vector<TrackSegment> edited = window->Document().Segments;
+    // Cancel, or Yes with a cancelled save, keeps the edit and the window.
+    for (const bool bClose : {false, true}) {
+        dialogs.Answers.push_back(MessageAnswer::Cancel);
+        dialogs.Answers.push_back(MessageAnswer::Yes);
+        dialogs.SavePaths.push_back("");
+        for (int i = 0; i < 2; ++i)
+            EXPECT_FALSE(bClose ? TryClose()
+                                : window->OpenTrackFile(QString::fromStdString(demoPath)));
+        EXPECT_EQ(window->Document().Segments, edited);
+        EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+    }
+    ASSERT_EQ(dialogs.Messages.size(), 4u);
     EXPECT_EQ(dialogs.Messages[0].Kind, "question");
     EXPECT_EQ(dialogs.Messages[0].Text,
               "There are unsaved changes to the current track.\r\nSave Changes?");
     EXPECT_EQ(dialogs.Messages[0].Title, "Unsaved Changes...");
-    EXPECT_EQ(window->Document().Segments[0].Tunnel, edited); // nothing happened
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
-
-    // Yes with a cancelled save keeps the changes too.
-    dialogs.Answers.push_back(MessageAnswer::Yes);
-    dialogs.SavePaths.push_back("");
-    Open(demoPath);
-    EXPECT_EQ(window->Document().Segments[0].Tunnel, edited);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(std::filesystem::exists(ride));
 
     // Yes and a save: the edit is in the saved file, and the track is opened afresh.
-    const std::string saved = folder.Path("saved.kvtrack");
     dialogs.Answers.push_back(MessageAnswer::Yes);
-    dialogs.SavePaths.push_back(QString::fromStdString(saved));
+    dialogs.SavePaths.push_back(QString::fromStdString(folder.Path("saved.kvtrack")));
     Open(demoPath);
-    TrackDocument onDisk;
-    ASSERT_TRUE(LoadTrackFile(onDisk, saved));
-    EXPECT_EQ(onDisk.Segments[0].Tunnel, edited);
-    EXPECT_NE(window->Document().Segments[0].Tunnel, edited);
+    EXPECT_EQ(SegmentsIn(folder.Path("saved.kvtrack")), edited);
+    EXPECT_NE(window->Document().Segments, edited);
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
     EXPECT_EQ(window->History().Stack().count(), 0); // no undo back into the other file
+
+    // No: the window closes, and the ride file goes with it.
+    EditFirstSegment();
+    dialogs.Answers.push_back(MessageAnswer::No);
+    EXPECT_TRUE(TryClose());
+    EXPECT_FALSE(std::filesystem::exists(ride));
+    EXPECT_EQ(dialogs.Messages.size(), 6u);
 }
 
-TEST_F(MainWindowTest, SaveAsWritesAndClearsTheStar) {
-    Open(demoPath);
+TEST_F(MainWindowTest, SaveAsWritesAndTheStarFollowsTheSavedStep) {
     EditFirstSegment();
-
-    // A failed save names the file and keeps the name, the caption and the star.
-    const std::string blocked = folder.MakeFolder("taken.kvtrack");
-    folder.Write("taken.kvtrack/inside", {1});
-    dialogs.SavePaths.push_back(QString::fromStdString(blocked));
-    window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(dialogs.Messages[0].Title, "Error!");
-    EXPECT_TRUE(dialogs.Messages[0].Text.contains("taken.kvtrack"));
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
-    EXPECT_EQ(window->State().CurrentFileName, demoPath);
-
+    Undo();
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
+    EXPECT_FALSE(window->State().bTrackModified);
+    Redo();
+    dialogs.SavePaths.push_back(""); // a cancelled dialog changes nothing
+    window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
+    EXPECT_TRUE(window->State().bTrackModified);
     const auto& request = dialogs.SaveRequests.back();
     EXPECT_EQ(request.Title, "Save Track File As...");
     EXPECT_TRUE(request.OverwritePrompt);
@@ -150,64 +148,49 @@ TEST_F(MainWindowTest, SaveAsWritesAndClearsTheStar) {
     dialogs.SavePaths.push_back(QString::fromStdString(folder.Path("Copy.txt")));
     window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
     EXPECT_EQ(Caption(), "Kavrano Tornelle - Copy.txt");
-    EXPECT_FALSE(window->State().bTrackModified);
-    TrackDocument back;
-    ASSERT_TRUE(LoadTrackFile(back, folder.Path("Copy.txt.kvtrack")));
-    EXPECT_EQ(back.Segments, window->Document().Segments);
-
-    // A cancelled dialog changes nothing.
-    EditFirstSegment();
-    dialogs.SavePaths.push_back("");
-    window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
-    EXPECT_TRUE(window->State().bTrackModified);
+    EXPECT_EQ(SegmentsIn(folder.Path("Copy.txt.kvtrack")), window->Document().Segments);
+    Undo(); // leaving the saved step
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - Copy.txt*");
+    Redo();
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - Copy.txt");
+    EXPECT_TRUE(TryClose()) << "no question after coming back to the saved step";
+    EXPECT_TRUE(dialogs.Messages.empty());
 }
 
 // In look mode Ctrl+S steers the camera instead (EditFidelityTest).
 TEST_F(MainWindowTest, CtrlSSavesInPlace) {
-    const auto ctrlS = [this] { QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier); };
-    ctrlS(); // nothing loaded
-    Open(demoPath);
     EditFirstSegment();
-    const bool edited = window->Document().Segments[0].Tunnel;
-    ctrlS();
+    QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
     EXPECT_TRUE(dialogs.SaveRequests.empty());
     EXPECT_TRUE(dialogs.Messages.empty());
-    TrackDocument onDisk;
-    ASSERT_TRUE(LoadTrackFile(onDisk, demoPath));
-    EXPECT_EQ(onDisk.Segments[0].Tunnel, edited);
-    window->History().Stack().undo(); // leaves the saved step
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
-
-    // A failed save is shown and keeps the star.
-    std::filesystem::remove(demoPath);
-    folder.MakeFolder("demo.kvtrack");
-    folder.Write("demo.kvtrack/inside", {1});
-    ctrlS();
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(dialogs.Messages[0].Title, "Error!");
-    EXPECT_TRUE(dialogs.Messages[0].Text.contains("demo.kvtrack"));
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+    EXPECT_EQ(SegmentsIn(demoPath), window->Document().Segments);
 }
 
-TEST_F(MainWindowTest, ClosingAsksAndKeepsUnsavedWork) {
-    Open(demoPath);
-    const std::string ride = folder.Path("program/$Tornelle$.kvtrack");
-    folder.Write("program/$Tornelle$.kvtrack", {1});
-
+// Save As and Ctrl+S alike: the message names the file; the name, the star and the saved step
+// stay.
+TEST_F(MainWindowTest, AFailedSaveIsShownAndKeepsTheStar) {
     EditFirstSegment();
-    dialogs.Answers.push_back(MessageAnswer::Cancel);
-    EXPECT_FALSE(TryClose());
-    dialogs.Answers.push_back(MessageAnswer::Yes);
-    dialogs.SavePaths.push_back(""); // the save is cancelled: the window stays
-    EXPECT_FALSE(TryClose());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(std::filesystem::exists(ride));
-
-    dialogs.Answers.push_back(MessageAnswer::No);
-    EXPECT_TRUE(TryClose());
-    EXPECT_FALSE(std::filesystem::exists(ride)); // the ride file goes with the window
-    EXPECT_EQ(dialogs.Messages.size(), 3u);
+    for (const std::string name : {"taken.kvtrack", "demo.kvtrack"}) {
+        const bool bSaveAs = name == "taken.kvtrack";
+        std::filesystem::remove(folder.Path(name));
+        folder.MakeFolder(name);
+        folder.Write(name + "/inside", {1});
+        if (bSaveAs) {
+            dialogs.SavePaths.push_back(QString::fromStdString(folder.Path(name)));
+            window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
+        } else {
+            QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
+        }
+        ASSERT_EQ(dialogs.Messages.size(), bSaveAs ? 1u : 2u);
+        EXPECT_EQ(dialogs.Messages.back().Title, "Error!");
+        EXPECT_TRUE(dialogs.Messages.back().Text.contains(QString::fromStdString(name)));
+        EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
+        EXPECT_EQ(window->State().CurrentFileName, demoPath);
+        Undo(); // back at the opened state
+        EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
+        Redo();
+    }
 }
 
 TEST_F(MainWindowTest, LaysOutInTwips) {

@@ -16,7 +16,6 @@ class RidePreviewWindowTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        Open(demoPath);
         QTest::keyClick(window.get(), Qt::Key_F5);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Preview()));
         window->activateWindow();

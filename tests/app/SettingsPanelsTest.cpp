@@ -13,6 +13,7 @@
 #include <QUndoStack>
 #include <QWheelEvent>
 
+#include <map>
 #include <variant>
 
 using namespace mKavrano_TrackIO_1_3;
@@ -55,8 +56,9 @@ const Panel kPanels[] = {
      {
          {"chkStationNone", "No Building", "", &S::StationNoBuilding, 2, "on", "", 0},
          {"chkStationSimple", "Base Only", "", &S::StationBaseOnly, 0, "off", "", 1},
-         {"optStationEntrance(0)", "Left Entrance", "", &S::StationEntrance, 1, "off", "", 0},
-         {"optStationEntrance(1)", "Right Entrance", "", &S::StationEntrance, 0, "off", "", 1},
+         // A byte without a control state shows neither choice.
+         {"optStationEntrance(0)", "Left Entrance", "", &S::StationEntrance, 7, "off", "", 0},
+         {"optStationEntrance(1)", "Right Entrance", "", &S::StationEntrance, 7, "off", "", 1},
          // The whole stored text is shown; typing stops at the box's limit.
          {"txtStationWait(0)", "Average:", "sec", &S::StationWaitAverage, 12.125, "12.125",
           "123456", 12345},
@@ -67,14 +69,14 @@ const Panel kPanels[] = {
          {"chkStationSync", "Syncronized", "", &S::StationWaitSync, 1, "on", "", 0},
          {"txtStationMainBrake", "Deceleration:", "g", &S::StationMainBrakeDecel, 14.715f, "1.5",
           "12345678", float(1234567 * kG)},
-         {"chkStationWheels", "Enabled", "", &S::StationWheels, 0, "off", "", 1},
+         {"chkStationWheels", "Enabled", "", &S::StationWheels, 1, "on", "", 0},
          {"txtStationWheels(0)", "Speed:", "kmph", &S::StationWheelsSpeed, 10, "36", "72",
           float(72 * kKmph)},
          {"txtStationWheels(1)", "Acceleration:", "g", &S::StationWheelsAccel, kG, "1", "2",
           2 * kG},
          {"txtStationWheels(2)", "Deceleration:", "g", &S::StationWheelsDecel, 2 * kG, "2", "0.5",
           0.5 * kG},
-         {"chkStationPreBrake", "Enabled", "", &S::StationPreBrake, 0, "off", "", 1},
+         {"chkStationPreBrake", "Enabled", "", &S::StationPreBrake, 1, "on", "", 0},
          {"txtStationPreBrake(0)", "Speed Limit:", "kmph", &S::StationPreBrakeSpeedLimit, 5, "18",
           "9", float(9 * kKmph)},
          {"txtStationPreBrake(1)", "Hysteresis:", "kmph", &S::StationPreBrakeHysteresis, 2.5, "9",
@@ -123,7 +125,7 @@ const Panel kPanels[] = {
           float(5 * kKmph)},
          {"txtBrakeBrake(2)", "Deceleration:", "g", &S::BrakeDecel, 3 * kG, "3", "0.1",
           float(0.1 * kG)},
-         {"chkBrakeWheels", "Enabled", "", &S::BrakeWheels, 0, "off", "", 1},
+         {"chkBrakeWheels", "Enabled", "", &S::BrakeWheels, 1, "on", "", 0},
          {"txtBrakeWheels(0)", "Speed:", "kmph", &S::BrakeWheelsSpeed, 20, "72", "36",
           float(36 * kKmph)},
          {"txtBrakeWheels(1)", "Acceleration:", "g", &S::BrakeWheelsAccel, 0.5 * kG, "0.5", "2",
@@ -132,6 +134,13 @@ const Panel kPanels[] = {
           0.25 * kG},
      }},
     {SegPlain, "Tunnel", {{"chkMainTunnel", "Tunnel", "", &S::Tunnel, 0, "off", "", 1}}},
+};
+
+// A station unit switched off stores zeros in its boxes' fields; the brake wheels keep theirs.
+const std::map<std::string, std::vector<float S::*>> kZeroedWhenOff = {
+    {"chkStationWheels", {&S::StationWheelsSpeed, &S::StationWheelsAccel, &S::StationWheelsDecel}},
+    {"chkStationPreBrake",
+     {&S::StationPreBrakeSpeedLimit, &S::StationPreBrakeHysteresis, &S::StationPreBrakeDecel}},
 };
 
 // The text of the label on a box's row left of it (its caption) or right of it (its unit).
@@ -153,7 +162,6 @@ QColor PaintedColor(QWidget& widget) {
 using SettingsPanelsTest = MainWindowTest;
 
 TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSegment) {
-    Open(demoPath);
     const TrackDocument original = window->Document();
     const auto& segments = window->Document().Segments;
     const QUndoStack& history = window->History().Stack();
@@ -188,6 +196,10 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
             }
             TrackSegment expected = filled[size_t(a)];
             Set(expected, control.Stored, control.Applied);
+            if (const auto zeroed = kZeroedWhenOff.find(control.Name);
+                zeroed != kZeroedWhenOff.end())
+                for (float S::*field : zeroed->second)
+                    expected.*field = 0;
             EXPECT_EQ(segments[size_t(a)], expected);
             EXPECT_EQ(segments[size_t(b)], expected); // the whole panel, to every selected one
             EXPECT_EQ(segments[size_t(c)], filled[size_t(c)]);
@@ -205,70 +217,15 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
     }
 }
 
-TEST_F(SettingsPanelsTest, BytesWithoutAControlStateShowClearOrChecked) {
-    Open(demoPath);
-    const auto checked = [&](const char* name) { return Find<QAbstractButton>(name).isChecked(); };
-    Segment(0).StationEntrance = 1;
-    SelectOnly({0});
-    EXPECT_FALSE(checked("optStationEntrance(0)"));
-    EXPECT_TRUE(checked("optStationEntrance(1)"));
-
+TEST_F(SettingsPanelsTest, TheEntrancesAreExclusiveAgainAfterAByteWithoutAControlState) {
     Segment(0).StationEntrance = 7;
     SelectOnly({0});
-    EXPECT_FALSE(checked("optStationEntrance(0)"));
-    EXPECT_FALSE(checked("optStationEntrance(1)"));
-    // The pair is exclusive again for the user.
     Click("optStationEntrance(0)");
     Click("optStationEntrance(1)");
-    EXPECT_FALSE(checked("optStationEntrance(0)"));
-    EXPECT_TRUE(checked("optStationEntrance(1)"));
-}
-
-TEST_F(SettingsPanelsTest, AStationUnitSwitchedOffStoresZerosAndTheBrakeWheelsKeepTheirs) {
-    Open(demoPath);
-    const struct {
-        int32_t Type;
-        const char* Check;
-        std::vector<float S::*> Fields;
-        bool bZeroedWhenOff;
-    } units[] = {
-        {SegStation,
-         "chkStationWheels",
-         {&S::StationWheelsSpeed, &S::StationWheelsAccel, &S::StationWheelsDecel},
-         true},
-        {SegStation,
-         "chkStationPreBrake",
-         {&S::StationPreBrakeSpeedLimit, &S::StationPreBrakeHysteresis, &S::StationPreBrakeDecel},
-         true},
-        {SegBrake,
-         "chkBrakeWheels",
-         {&S::BrakeWheelsSpeed, &S::BrakeWheelsAccel, &S::BrakeWheelsDecel},
-         false},
-    };
-    const auto texts = [&](int32_t type) {
-        QStringList shown;
-        for (const auto* box : window->Panels().conSegStyle(type).findChildren<NumericTextBox*>())
-            shown << box->text();
-        return shown;
-    };
-    for (const auto& unit : units) {
-        SCOPED_TRACE(unit.Check);
-        const int32_t i = SegmentsOfType(unit.Type).front();
-        const TrackSegment on = Segment(i);
-        SelectOnly({i});
-        ASSERT_TRUE(Find<QCheckBox>(unit.Check).isChecked());
-        const QStringList shown = texts(unit.Type);
-        Click(unit.Check);
-        for (float S::*field : unit.Fields)
-            EXPECT_EQ(Segment(i).*field, unit.bZeroedWhenOff ? 0.0f : on.*field);
-        EXPECT_EQ(texts(unit.Type), shown); // the boxes still show their values
-        Click(unit.Check);
-        EXPECT_EQ(Segment(i), on);
-    }
+    EXPECT_FALSE(Find<QAbstractButton>("optStationEntrance(0)").isChecked());
 }
 
 TEST_F(SettingsPanelsTest, TheTriggerBarAppliesOnClicksAndReleasedDragsOnly) {
-    Open(demoPath);
     const std::vector<int32_t> brakes = SegmentsOfType(SegBrake);
     const float unselected = Segment(brakes[2]).BrakeTriggerPos;
     SelectOnly({brakes[0], brakes[1]});
@@ -324,7 +281,6 @@ TEST_F(SettingsPanelsTest, TheTriggerBarAppliesOnClicksAndReleasedDragsOnly) {
 }
 
 TEST_F(SettingsPanelsTest, SwatchesShowStoreAndPickTheColoursTheSimulatorDraws) {
-    Open(demoPath);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Button, QColor(10, 200, 30));
     window->setPalette(palette);
