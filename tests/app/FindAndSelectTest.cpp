@@ -1,5 +1,5 @@
 // Finding and selecting through the real main window: framing keys, the wheel, range and type
-// clicks, Ctrl+A and Escape, the tooltip and summary, and the CPU pick against selection mode.
+// clicks with the tooltip and summary, Ctrl+A and Escape, and the CPU pick against selection mode.
 #include "CameraFraming.h"
 #include "FrameRendering.h"
 #include "MainWindowFixture.h"
@@ -218,6 +218,12 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
     EXPECT_EQ(View().SelectionLabel().text().toStdString(),
               mKV_TraceTrack::SelectionSummary(window->Trace(), window->Document()));
     EXPECT_TRUE(View().SelectionLabel().isVisible());
+    QHelpEvent rest(QEvent::ToolTip, at.at(brake), View().mapToGlobal(at.at(brake)));
+    QApplication::sendEvent(&View(), &rest);
+    const float length = window->Trace().TracedSegments[size_t(brake)].Length;
+    EXPECT_EQ(QToolTip::text(), QString("Segment %1: Brake, %2 m (selected)")
+                                    .arg(brake)
+                                    .arg(QString::number(length, 'f', 1)));
     Click(at.at(brake), Qt::ControlModifier);
     EXPECT_EQ(window->Trace().SegmentSelected, range({}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
@@ -252,21 +258,6 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
     EXPECT_EQ(box->text(), text.mid(1));
     EXPECT_EQ(window->Trace().SegmentSelected, SelectedOfType(2));
     EXPECT_EQ(VisiblePanel(), 2);
-}
-
-TEST_F(FindAndSelectTest, RestingOnALiftShowsItsTooltip) {
-    QTest::keyClick(&View(), Qt::Key_Home);
-    const std::map<int32_t, QPoint> pixels = SegmentPixels();
-    const auto lift = std::ranges::find_if(
-        pixels, [&](const auto& picked) { return Segment(picked.first).SegmentType == 2; });
-    ASSERT_NE(lift, pixels.end());
-    const auto [i, pixel] = *lift;
-    window->Trace().SegmentSelected[size_t(i)] = true;
-    QHelpEvent help(QEvent::ToolTip, pixel, View().mapToGlobal(pixel));
-    QApplication::sendEvent(&View(), &help);
-    const QString length =
-        QString::number(window->Trace().TracedSegments[size_t(i)].Length, 'f', 1);
-    EXPECT_EQ(QToolTip::text(), QString("Segment %1: Lift, %2 m (selected)").arg(i).arg(length));
 }
 
 TEST(SegmentTexts, TooltipAndSummaryForOneSeveralAndNone) {

@@ -157,40 +157,42 @@ TEST_F(MainWindowTest, SaveAsWritesAndTheStarFollowsTheSavedStep) {
     EXPECT_TRUE(dialogs.Messages.empty());
 }
 
-// In look mode Ctrl+S steers the camera instead (EditFidelityTest).
-TEST_F(MainWindowTest, CtrlSSavesInPlace) {
-    EditFirstSegment();
-    QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
-    EXPECT_TRUE(dialogs.SaveRequests.empty());
-    EXPECT_TRUE(dialogs.Messages.empty());
-    EXPECT_EQ(SegmentsIn(demoPath), window->Document().Segments);
-}
-
-// Save As and Ctrl+S alike: the message names the file; the name, the star and the saved step
-// stay.
-TEST_F(MainWindowTest, AFailedSaveIsShownAndKeepsTheStar) {
-    EditFirstSegment();
-    for (const std::string name : {"taken.kvtrack", "demo.kvtrack"}) {
-        const bool bSaveAs = name == "taken.kvtrack";
-        std::filesystem::remove(folder.Path(name));
-        folder.MakeFolder(name);
-        folder.Write(name + "/inside", {1});
-        if (bSaveAs) {
-            dialogs.SavePaths.push_back(QString::fromStdString(folder.Path(name)));
-            window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
-        } else {
-            QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
-        }
-        ASSERT_EQ(dialogs.Messages.size(), bSaveAs ? 1u : 2u);
+// Ctrl+S in place, then Save As: a failed save names the file and keeps the name, the star and
+// the saved step; once the way is free it saves. In look mode Ctrl+S steers the camera instead
+// (EditFidelityTest).
+TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndKeepTheStar) {
+    for (const std::string name : {"demo", "taken"}) {
+        const bool bSaveAs = name == "taken";
+        const std::string path = folder.Path(name + ".kvtrack");
+        const auto save = [&] {
+            if (bSaveAs) {
+                dialogs.SavePaths.push_back(QString::fromStdString(path));
+                window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
+            } else {
+                QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
+            }
+        };
+        EditFirstSegment();
+        std::filesystem::remove(path);
+        folder.MakeFolder(name + ".kvtrack");
+        folder.Write(name + ".kvtrack/inside", {1});
+        save();
+        ASSERT_EQ(dialogs.Messages.size(), bSaveAs ? 2u : 1u);
         EXPECT_EQ(dialogs.Messages.back().Title, "Error!");
-        EXPECT_TRUE(dialogs.Messages.back().Text.contains(QString::fromStdString(name)));
+        EXPECT_TRUE(
+            dialogs.Messages.back().Text.contains(QString::fromStdString(name + ".kvtrack")));
         EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
         EXPECT_EQ(window->State().CurrentFileName, demoPath);
-        Undo(); // back at the opened state
+        Undo(); // back at the last saved state
         EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
         Redo();
+
+        std::filesystem::remove_all(path);
+        save();
+        EXPECT_EQ(Caption(), QString::fromStdString("Kavrano Tornelle - " + name));
+        EXPECT_EQ(SegmentsIn(path), window->Document().Segments);
     }
+    EXPECT_EQ(dialogs.SaveRequests.size(), 2u); // Ctrl+S asks for no name
 }
 
 TEST_F(MainWindowTest, LaysOutInTwips) {

@@ -41,7 +41,7 @@ struct Control {
     double Value;      // the field's value for the fill
     const char* Shown; // the box's text, or "on" / "off" for a button
     const char* Typed; // typed into a box and entered; a button is clicked instead
-    double Applied;    // what the apply stores
+    double Applied;    // what the apply stores, in the unit shown
 };
 
 struct Panel {
@@ -68,21 +68,19 @@ const Panel kPanels[] = {
          {"txtStationWait(3)", "Deviation:", "sec", &S::StationWaitDeviation, -2, "-2", "-.", 0},
          {"chkStationSync", "Syncronized", "", &S::StationWaitSync, 1, "on", "", 0},
          {"txtStationMainBrake", "Deceleration:", "g", &S::StationMainBrakeDecel, 14.715f, "1.5",
-          "12345678", float(1234567 * kG)},
+          "12345678", 1234567},
          {"chkStationWheels", "Enabled", "", &S::StationWheels, 1, "on", "", 0},
-         {"txtStationWheels(0)", "Speed:", "kmph", &S::StationWheelsSpeed, 10, "36", "72",
-          float(72 * kKmph)},
-         {"txtStationWheels(1)", "Acceleration:", "g", &S::StationWheelsAccel, kG, "1", "2",
-          2 * kG},
+         {"txtStationWheels(0)", "Speed:", "kmph", &S::StationWheelsSpeed, 10, "36", "72", 72},
+         {"txtStationWheels(1)", "Acceleration:", "g", &S::StationWheelsAccel, kG, "1", "2", 2},
          {"txtStationWheels(2)", "Deceleration:", "g", &S::StationWheelsDecel, 2 * kG, "2", "0.5",
-          0.5 * kG},
+          0.5},
          {"chkStationPreBrake", "Enabled", "", &S::StationPreBrake, 1, "on", "", 0},
          {"txtStationPreBrake(0)", "Speed Limit:", "kmph", &S::StationPreBrakeSpeedLimit, 5, "18",
-          "9", float(9 * kKmph)},
+          "9", 9},
          {"txtStationPreBrake(1)", "Hysteresis:", "kmph", &S::StationPreBrakeHysteresis, 2.5, "9",
           "0", 0},
          {"txtStationPreBrake(2)", "Deceleration:", "g", &S::StationPreBrakeDecel, 0.5 * kG, "0.5",
-          "1.5", 1.5 * kG},
+          "1.5", 1.5},
      }},
     {SegLift,
      "Lift settings",
@@ -91,11 +89,9 @@ const Panel kPanels[] = {
          {"optLiftStyle(1)", "Transport Wheels", "", &S::LiftStyle, 0, "off", "", 1},
          {"chkLiftRailing(0)", "Left Railing", "", &S::LiftLeftRailing, 1, "on", "", 0},
          {"chkLiftRailing(1)", "Right Railing", "", &S::LiftRightRailing, 0, "off", "", 1},
-         {"txtLiftMotor(0)", "Speed:", "kmph", &S::LiftMotorSpeed, 10, "36", "50",
-          float(50 * kKmph)},
-         {"txtLiftMotor(1)", "Acceleration:", "g", &S::LiftMotorAccel, 0.25 * kG, "0.25", "1", kG},
-         {"txtLiftMotor(2)", "Deceleration:", "g", &S::LiftMotorDecel, 1.5 * kG, "1.5", "0.3",
-          float(0.3 * kG)},
+         {"txtLiftMotor(0)", "Speed:", "kmph", &S::LiftMotorSpeed, 10, "36", "50", 50},
+         {"txtLiftMotor(1)", "Acceleration:", "g", &S::LiftMotorAccel, 0.25 * kG, "0.25", "1", 1},
+         {"txtLiftMotor(2)", "Deceleration:", "g", &S::LiftMotorDecel, 1.5 * kG, "1.5", "0.3", 0.3},
      }},
     {SegTransport,
      "Transport settings",
@@ -105,12 +101,11 @@ const Panel kPanels[] = {
          {"chkTransportRailing(0)", "Left Railing", "", &S::TransportLeftRailing, 1, "on", "", 0},
          {"chkTransportRailing(1)", "Right Railing", "", &S::TransportRightRailing, 0, "off", "",
           1},
-         {"txtTransportMotor(0)", "Speed:", "kmph", &S::TransportMotorSpeed, 2.5, "9", "18",
-          float(18 * kKmph)},
+         {"txtTransportMotor(0)", "Speed:", "kmph", &S::TransportMotorSpeed, 2.5, "9", "18", 18},
          {"txtTransportMotor(1)", "Acceleration:", "g", &S::TransportMotorAccel, 2 * kG, "2",
-          "0.75", 0.75 * kG},
+          "0.75", 0.75},
          {"txtTransportMotor(2)", "Deceleration:", "g", &S::TransportMotorDecel, 0.5 * kG, "0.5",
-          "1.5", 1.5 * kG},
+          "1.5", 1.5},
      }},
     {SegBrake,
      "Brake settings",
@@ -119,22 +114,21 @@ const Panel kPanels[] = {
          {"chkBrakeStop", "Complete Stop", "", &S::BrakeCompleteStop, 0, "off", "", 1},
          {"chkBrakeRailing(0)", "Left Railing", "", &S::BrakeLeftRailing, 1, "on", "", 0},
          {"chkBrakeRailing(1)", "Right Railing", "", &S::BrakeRightRailing, 0, "off", "", 1},
-         {"txtBrakeBrake(0)", "Speed Limit:", "kmph", &S::BrakeSpeedLimit, 20, "72", "18",
-          float(18 * kKmph)},
-         {"txtBrakeBrake(1)", "Hysteresis:", "kmph", &S::BrakeHysteresis, 0, "0", "5",
-          float(5 * kKmph)},
-         {"txtBrakeBrake(2)", "Deceleration:", "g", &S::BrakeDecel, 3 * kG, "3", "0.1",
-          float(0.1 * kG)},
+         {"txtBrakeBrake(0)", "Speed Limit:", "kmph", &S::BrakeSpeedLimit, 20, "72", "18", 18},
+         {"txtBrakeBrake(1)", "Hysteresis:", "kmph", &S::BrakeHysteresis, 0, "0", "5", 5},
+         {"txtBrakeBrake(2)", "Deceleration:", "g", &S::BrakeDecel, 3 * kG, "3", "0.1", 0.1},
          {"chkBrakeWheels", "Enabled", "", &S::BrakeWheels, 1, "on", "", 0},
-         {"txtBrakeWheels(0)", "Speed:", "kmph", &S::BrakeWheelsSpeed, 20, "72", "36",
-          float(36 * kKmph)},
-         {"txtBrakeWheels(1)", "Acceleration:", "g", &S::BrakeWheelsAccel, 0.5 * kG, "0.5", "2",
-          2 * kG},
-         {"txtBrakeWheels(2)", "Deceleration:", "g", &S::BrakeWheelsDecel, kG, "1", "0.25",
-          0.25 * kG},
+         {"txtBrakeWheels(0)", "Speed:", "kmph", &S::BrakeWheelsSpeed, 20, "72", "36", 36},
+         {"txtBrakeWheels(1)", "Acceleration:", "g", &S::BrakeWheelsAccel, 0.5 * kG, "0.5", "2", 2},
+         {"txtBrakeWheels(2)", "Deceleration:", "g", &S::BrakeWheelsDecel, kG, "1", "0.25", 0.25},
      }},
     {SegPlain, "Tunnel", {{"chkMainTunnel", "Tunnel", "", &S::Tunnel, 0, "off", "", 1}}},
 };
+
+// Stored units per unit shown.
+double Scale(const std::string& unit) {
+    return unit == "kmph" ? kKmph : unit == "g" ? kG : 1;
+}
 
 // A station unit switched off stores zeros in its boxes' fields; the brake wheels keep theirs.
 const std::map<std::string, std::vector<float S::*>> kZeroedWhenOff = {
@@ -151,6 +145,13 @@ QString LabelBeside(const QWidget& box, bool left) {
                   : label->geometry().left() > box.geometry().right()))
             return label->text();
     return "none";
+}
+
+// A box's text, or "on" / "off" for a button.
+std::string Shown(QWidget& control) {
+    if (auto* box = qobject_cast<NumericTextBox*>(&control))
+        return box->text().toStdString();
+    return static_cast<QAbstractButton&>(control).isChecked() ? "on" : "off";
 }
 
 QColor PaintedColor(QWidget& widget) {
@@ -181,21 +182,20 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
             EXPECT_EQ(segments, filled); // a fill writes only controls
             EXPECT_EQ(history.index(), steps);
 
+            const std::vector<bool> selected = window->Trace().SegmentSelected;
             QWidget& widget = Find(control.Name);
+            EXPECT_EQ(Shown(widget), control.Shown);
             if (auto* box = qobject_cast<NumericTextBox*>(&widget)) {
-                EXPECT_EQ(box->text(), control.Shown);
                 EXPECT_EQ(LabelBeside(*box, true), control.Caption);
                 EXPECT_EQ(LabelBeside(*box, false), control.Unit);
                 EXPECT_EQ(mTwips::GeometryInTwips(*box).size(), QSize(615, 285));
                 TypeAndEnter(control.Name, control.Typed);
             } else {
-                auto& button = static_cast<QAbstractButton&>(widget);
-                EXPECT_EQ(button.text(), control.Caption);
-                EXPECT_EQ(button.isChecked() ? "on" : "off", std::string(control.Shown));
+                EXPECT_EQ(static_cast<QAbstractButton&>(widget).text(), control.Caption);
                 Click(control.Name);
             }
             TrackSegment expected = filled[size_t(a)];
-            Set(expected, control.Stored, control.Applied);
+            Set(expected, control.Stored, control.Applied * Scale(control.Unit));
             if (const auto zeroed = kZeroedWhenOff.find(control.Name);
                 zeroed != kZeroedWhenOff.end())
                 for (float S::*field : zeroed->second)
@@ -208,9 +208,13 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
             EXPECT_EQ(history.undoText(), panel.Step);
             EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
 
+            // Undo brings back the step's selection and fills the panel from it again.
             const std::vector<TrackSegment> edited = segments;
+            SelectOnly({c});
             Undo();
             EXPECT_EQ(segments, filled);
+            EXPECT_EQ(window->Trace().SegmentSelected, selected);
+            EXPECT_EQ(Shown(widget), control.Shown);
             Redo();
             EXPECT_EQ(segments, edited);
         }
@@ -344,27 +348,27 @@ TEST_F(SettingsPanelsTest, SwatchesShowStoreAndPickTheColoursTheSimulatorDraws) 
 }
 
 TEST_F(SettingsPanelsTest, PanelsFramesAndSwatchesCarryTheirTitles) {
-    const char* const titles[] = {
-        "Normal", "Station", "Lift", "Transport", "Brake", "*Multiple Segment Types Selected*", ""};
-    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
-        EXPECT_EQ(window->Panels().conSegStyle(i).Title(), titles[i]);
+    const std::pair<const char*, QStringList> panels[] = {
+        {"Normal", {}},
+        {"Station", {"Building", "Wait Time", "Main Brake", "Wheels", "Pre-Brake"}},
+        {"Lift", {"Style", "Motor"}},
+        {"Transport", {"Style", "Motor"}},
+        {"Brake", {"Style", "Brake", "Wheels"}},
+        {"*Multiple Segment Types Selected*", {}},
+        {"", {}}};
+    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i) {
+        QStringList frames;
+        for (const QGroupBox* frame :
+             window->Panels().conSegStyle(i).findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+            frames << frame->title();
+        EXPECT_EQ(window->Panels().conSegStyle(i).Title(), panels[i].first);
+        EXPECT_EQ(frames, panels[i].second);
+    }
     EXPECT_EQ(window->Panels().conTrackSetting().Title(), "Track Setting");
     EXPECT_EQ(window->Panels().conSegStyle(0).findChild<QLabel*>()->text(),
               "No Additional Settings for This Segment Type");
     EXPECT_EQ(window->Panels().conSegStyle(5).findChild<QLabel*>()->text(),
               "Only the standard Track Settings can be modified for multiple segment types.");
-    const std::pair<int, QStringList> frames[] = {
-        {1, {"Building", "Wait Time", "Main Brake", "Wheels", "Pre-Brake"}},
-        {2, {"Style", "Motor"}},
-        {3, {"Style", "Motor"}},
-        {4, {"Style", "Brake", "Wheels"}}};
-    for (const auto& [panel, frameTitles] : frames) {
-        QStringList shown;
-        for (const QGroupBox* frame : window->Panels().conSegStyle(panel).findChildren<QGroupBox*>(
-                 Qt::FindDirectChildrenOnly))
-            shown << frame->title();
-        EXPECT_EQ(shown, frameTitles);
-    }
     // The swatches, each right of its name.
     const char* const names[] = {"Spine:", "Crosstie:", "Rails:"};
     for (int i = 0; i < 3; ++i) {

@@ -1,32 +1,11 @@
-// Undo and redo beyond the single edits the panel tests undo, and opening a dropped file, on
-// the real main window.
+// Undo beyond the single edits the panel tests undo, and opening a dropped file, on the real
+// main window.
 #include "EditHistory.h"
 #include "MainWindowFixture.h"
-
-#include <QRadioButton>
 
 using namespace mKavrano_TrackIO_1_3;
 
 using UndoTest = MainWindowTest;
-
-TEST_F(UndoTest, UndoRestoresTheStepsSelectionAndRefillsThePanel) {
-    const std::vector<int32_t> lifts = SegmentsOfType(SegLift);
-    const TrackSegment before = Segment(lifts[0]);
-    SelectOnly(lifts);
-    const std::vector<bool> selected = window->Trace().SegmentSelected;
-    Find<QRadioButton>("optLiftStyle(1)").click();
-    Find<QCheckBox>("chkLiftRailing(0)").click();
-    SelectOnly({0}); // a selection change is no step
-    EXPECT_EQ(window->History().Stack().count(), 2);
-    Undo();
-    Undo();
-    EXPECT_EQ(Segment(lifts[0]), before);
-    EXPECT_EQ(window->Trace().SegmentSelected, selected);
-    EXPECT_EQ(VisiblePanel(), SegLift);
-    EXPECT_TRUE(Find<QRadioButton>("optLiftStyle(0)").isChecked());
-    EXPECT_TRUE(Find<QCheckBox>("chkLiftRailing(0)").isChecked());
-    EXPECT_FALSE(window->State().bTrackModified); // back at the opened state
-}
 
 TEST_F(UndoTest, ATextBoxWithUnappliedTypingKeepsItsOwnUndo) {
     const std::vector<int32_t> lifts = SegmentsOfType(SegLift);
