@@ -103,23 +103,6 @@ TEST_F(EditFidelityTest, TheToolbarStaysReachableAndItsButtonsActOnce) {
     EXPECT_EQ(dialogs.AboutBoxes, 2);
 }
 
-TEST_F(EditFidelityTest, CaptionsShowNamesAsTheyAreAndMinimisingKeepsTheLayout) {
-    const std::string odd = folder.Path("Track[*]x.kvtrack");
-    std::filesystem::copy_file(demoPath, odd);
-    Open(odd);
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - Track[*]x");
-    EditFirstSegment();
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - Track[*]x*");
-
-    // A minimised window keeps its layout whatever size the window system reports.
-    const QRect view = window->View().geometry();
-    window->setWindowState(Qt::WindowMinimized);
-    ASSERT_TRUE(window->isMinimized());
-    window->resize(160, 40);
-    QApplication::processEvents();
-    EXPECT_EQ(window->View().geometry(), view);
-}
-
 // The real dialogs: Save As asks about the file it writes, and neither Qt dialog leaves a
 // settings file in the user's configuration folder.
 class PlatformDialogsOfTheWindow : public MainWindowTest {

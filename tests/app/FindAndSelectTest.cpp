@@ -287,12 +287,14 @@ TEST(SegmentTexts, TooltipAndSummaryForOneSeveralAndNone) {
 TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
     std::vector<std::pair<std::string, int>> tracks = {{demoPath, 100}};
 #ifdef TORNELLE_SYNTHETIC_TRACK
-    const std::string synthetic = folder.Path("synthetic.kvtrack");
+    tracks.emplace_back(folder.Path("synthetic.kvtrack"), 8);
     TrackDocument large = MakeSyntheticTrack();
-    ASSERT_TRUE(SaveTrackFile(large, synthetic).Saved);
-    tracks.emplace_back(synthetic, 8);
+    ASSERT_TRUE(SaveTrackFile(large, tracks.back().first).Saved);
 #endif
     std::mt19937 random(12);
+    const auto uniform = [&](float low, float high) {
+        return std::uniform_real_distribution<float>(low, high)(random);
+    };
     for (const auto& [path, clicks] : tracks) {
         Open(path);
         int segmentHits = 0;
@@ -302,32 +304,26 @@ TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
             if (pose == 0)
                 QTest::keyClick(&View(), Qt::Key_Home);
             else
-                cam.CamPos = {std::uniform_real_distribution<float>(-60, 60)(random),
-                              std::uniform_real_distribution<float>(1, 40)(random),
-                              std::uniform_real_distribution<float>(-60, 60)(random)},
-                cam.CamRot = {std::uniform_real_distribution<float>(-60, 10)(random),
-                              std::uniform_real_distribution<float>(0, 360)(random), 0};
+                cam.CamPos = {uniform(-60, 60), uniform(1, 40), uniform(-60, 60)},
+                cam.CamRot = {uniform(-60, 10), uniform(0, 360), 0};
             View().makeCurrent();
             const std::vector<Vector3D> spine = mCamera3D::TrackPoints(window->Trace(), false);
             for (int i = 0; i < clicks; ++i) {
                 // Every other click within a few pixels of a random spine point.
-                int x = std::uniform_int_distribution<int>(0, View().width() - 1)(random);
-                int y = std::uniform_int_distribution<int>(0, View().height() - 1)(random);
+                QPoint at(int(uniform(0, float(View().width()))),
+                          int(uniform(0, float(View().height()))));
                 const Seen s = SeenFrom(cam, spine[random() % spine.size()]);
-                if (i % 2 == 0 && s.depth > 1.0) {
-                    const QPoint at = PixelOf(s);
-                    x = at.x() + int(random() % 13) - 6;
-                    y = at.y() + int(random() % 13) - 6;
-                }
-                const int32_t cpu = View().PickAt(x, y);
-                const ReferencePick reference =
-                    SelectionModePick(cam, window->Trace(), window->Document().TrackStyle, x, y);
+                if (i % 2 == 0 && s.depth > 1.0)
+                    at = PixelOf(s) + QPoint(int(random() % 13) - 6, int(random() % 13) - 6);
+                const int32_t cpu = View().PickAt(at.x(), at.y());
+                const ReferencePick reference = SelectionModePick(
+                    cam, window->Trace(), window->Document().TrackStyle, at.x(), at.y());
                 if (reference.Tied.size() > 1) {
                     ++decidedByRounding;
                     EXPECT_TRUE(reference.Tied.contains(cpu)) << cpu;
                 } else {
                     ASSERT_EQ(cpu, reference.Nearest)
-                        << path << " pose " << pose << " at " << x << "," << y;
+                        << path << " pose " << pose << " at " << at.x() << "," << at.y();
                 }
                 segmentHits += cpu >= 0 && cpu != int32_t(mOGL3D::GroundPickName);
             }

@@ -144,15 +144,16 @@ TEST_F(MainWindowTest, SaveAsWritesAndTheStarFollowsTheSavedStep) {
     EXPECT_TRUE(request.OverwritePrompt);
     EXPECT_EQ(request.FileName, QString::fromStdString(demoPath));
 
-    // A name typed with another extension shows as typed; the file gets ".kvtrack".
-    dialogs.SavePaths.push_back(QString::fromStdString(folder.Path("Copy.txt")));
+    // A name typed with another extension shows as typed, even Qt's placeholder; the file gets
+    // ".kvtrack".
+    dialogs.SavePaths.push_back(QString::fromStdString(folder.Path("Track[*]x.txt")));
     window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - Copy.txt");
-    EXPECT_EQ(SegmentsIn(folder.Path("Copy.txt.kvtrack")), window->Document().Segments);
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - Track[*]x.txt");
+    EXPECT_EQ(SegmentsIn(folder.Path("Track[*]x.txt.kvtrack")), window->Document().Segments);
     Undo(); // leaving the saved step
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - Copy.txt*");
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - Track[*]x.txt*");
     Redo();
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - Copy.txt");
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - Track[*]x.txt");
     EXPECT_TRUE(TryClose()) << "no question after coming back to the saved step";
     EXPECT_TRUE(dialogs.Messages.empty());
 }
@@ -206,14 +207,22 @@ TEST_F(MainWindowTest, LaysOutInTwips) {
     EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()),
               QRect(0, 4080, 1695, 2115));
 
-    window->resize(1000, 800); // 15000 x 12000 twips
-    QApplication::processEvents();
-    EXPECT_EQ(mTwips::GeometryInTwips(window->View()), QRect(1740, 480, 15000 - 1740, 9225));
-    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 7590);
-
     window->resize(60, 100); // 900 x 1500 twips
     QApplication::processEvents();
     EXPECT_EQ(window->View().width(), 0);
     EXPECT_EQ(window->View().height(), 0);
     EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 480);
+
+    window->resize(1000, 800); // 15000 x 12000 twips
+    QApplication::processEvents();
+    EXPECT_EQ(mTwips::GeometryInTwips(window->View()), QRect(1740, 480, 15000 - 1740, 9225));
+    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 7590);
+
+    // A minimised window keeps its layout whatever size the window system reports.
+    const QRect view = window->View().geometry();
+    window->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(window->isMinimized());
+    window->resize(160, 40);
+    QApplication::processEvents();
+    EXPECT_EQ(window->View().geometry(), view);
 }
