@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <random>
 
@@ -58,10 +59,12 @@ class FindAndSelectTest : public MainWindowTest {
 protected:
     OpenGLView& View() { return window->View(); }
 
-    // One pixel that picks each segment seen from the current camera.
-    std::map<int32_t, QPoint> SegmentPixels() {
-        std::map<int32_t, QPoint> found = PickedPixels();
-        std::erase_if(found, [&](const auto& picked) { return !IsSegment(picked.first); });
+    // One view pixel for each pick name seen from the current camera: segments, and the ground.
+    std::map<int32_t, QPoint> PickedPixels() {
+        std::map<int32_t, QPoint> found;
+        for (int y = 2; y < View().height(); y += 6)
+            for (int x = 2; x < View().width(); x += 6)
+                found.emplace(View().PickAt(x, y), QPoint(x, y));
         return found;
     }
 
@@ -74,13 +77,6 @@ protected:
 
     void Click(QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::mouseClick(&View(), Qt::LeftButton, modifiers, at);
-    }
-
-    void Wheel(int eighths, Qt::KeyboardModifiers modifiers) {
-        const QPointF at(View().width() / 2.0, View().height() / 2.0);
-        QWheelEvent event(at, View().mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
-                          modifiers, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&View(), &event);
     }
 
     // Where a point lies in the view, -1 to 1 across and up.
@@ -149,16 +145,20 @@ TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMo
     for (const auto& c : cases) {
         mCamera3D::ResetCamera(window->Camera());
         window->Camera().LookMode = c.eighths < 0 ? mCamera3D::LookActive : mCamera3D::LookOff;
-        Wheel(c.eighths, c.modifiers);
+        const QPointF at(View().width() / 2.0, View().height() / 2.0);
+        QWheelEvent wheel(at, View().mapToGlobal(at), QPoint(), QPoint(0, c.eighths), Qt::NoButton,
+                          c.modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&View(), &wheel);
         EXPECT_FLOAT_EQ(-window->Camera().CamPos.z, c.moved) << c.eighths;
     }
 }
 
 TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) {
     QTest::keyClick(&View(), Qt::Key_Home);
-    const std::map<int32_t, QPoint> at = SegmentPixels();
-    const QPoint ground = PickedPixels().at(int32_t(mOGL3D::GroundPickName));
     const int32_t n = window->Trace().TracedSegmentCount;
+    std::map<int32_t, QPoint> at = PickedPixels();
+    const QPoint ground = at.at(int32_t(mOGL3D::GroundPickName));
+    std::erase_if(at, [&](const auto& picked) { return picked.first < 0 || picked.first >= n; });
     const auto segment = [&](int32_t i) {
         const auto it = at.lower_bound(i); // the first seen from i on
         return it == at.end() ? at.begin()->first : it->first;

@@ -5,7 +5,6 @@
 #include "DemoTrack.h"
 #include "NumericTextBox.h"
 #include "OpenGLView.h"
-#include "Picking.h"
 #include "ScriptedDialogs.h"
 #include "SettingsPanels.h"
 #include "TempFolder.h"
@@ -22,7 +21,6 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 
 class MainWindowTest : public ::testing::Test {
@@ -169,20 +167,6 @@ protected:
         QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window->windowHandle(), &drop);
         return true;
-    }
-
-    // One view pixel for each pick name seen from the current camera: segments, and the ground.
-    std::map<int32_t, QPoint> PickedPixels() {
-        std::map<int32_t, QPoint> found;
-        OpenGLView& view = window->View();
-        for (int y = 2; y < view.height(); y += 6)
-            for (int x = 2; x < view.width(); x += 6)
-                found.emplace(view.PickAt(x, y), QPoint(x, y));
-        return found;
-    }
-
-    bool IsSegment(int32_t name) const {
-        return name >= 0 && name < window->Trace().TracedSegmentCount;
     }
 
     // Asks the window to close as the window system would; true when it closed.
