@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QUndoStack>
 #include <QWheelEvent>
 
@@ -235,16 +234,6 @@ TEST_F(SettingsPanelsTest, TheTriggerBarAppliesOnClicksAndReleasedDragsOnly) {
     SelectOnly({brakes[0], brakes[1]});
     auto& bar = Find<QScrollBar>("hsBrakeTrigger");
     ASSERT_EQ(bar.value(), 5000);
-    const auto part = [&](QStyle::SubControl control) {
-        QStyleOptionSlider option;
-        option.initFrom(&bar);
-        option.orientation = bar.orientation();
-        option.maximum = bar.maximum();
-        option.sliderPosition = bar.sliderPosition();
-        option.sliderValue = bar.value();
-        option.pageStep = bar.pageStep();
-        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
-    };
     const auto stored = [&](int32_t i) { return Segment(brakes[size_t(i)]).BrakeTriggerPos; };
 
     // The wheel moves nothing; a drag changes nothing until the thumb is released.
@@ -252,10 +241,9 @@ TEST_F(SettingsPanelsTest, TheTriggerBarAppliesOnClicksAndReleasedDragsOnly) {
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&bar, &wheel);
     EXPECT_EQ(bar.value(), 5000);
-    const QPoint grip = part(QStyle::SC_ScrollBarSlider).center();
-    const QPoint quarter(part(QStyle::SC_ScrollBarGroove).left() +
-                             part(QStyle::SC_ScrollBarGroove).width() / 4,
-                         grip.y());
+    // The thumb is in the middle; the arrows are at the ends.
+    const QPoint grip = bar.rect().center();
+    const QPoint quarter(bar.width() / 4, grip.y());
     QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
     QTest::mouseMove(&bar, quarter);
     EXPECT_NE(bar.sliderPosition(), 5000);
@@ -268,9 +256,9 @@ TEST_F(SettingsPanelsTest, TheTriggerBarAppliesOnClicksAndReleasedDragsOnly) {
     EXPECT_EQ(window->focusWidget(), &window->View());
 
     // An arrow click and a click on the track apply at once.
-    for (const auto control : {QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarAddPage}) {
+    for (const int x : {bar.width() - 3, bar.width() * 3 / 4}) {
         const int before = bar.value();
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, part(control).center());
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(x, grip.y()));
         EXPECT_GT(bar.value(), before);
         EXPECT_EQ(stored(1), float(bar.value() / 10000.0));
     }
