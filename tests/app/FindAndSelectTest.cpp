@@ -32,15 +32,11 @@ constexpr int32_t Brake = 4;
 
 // A point in the camera's frame: x right, y up, and its depth ahead.
 struct Seen {
-    double x;
-    double y;
-    double depth;
+    double x, y, depth;
 };
 
 Seen SeenFrom(const mCamera3D::CameraState& cam, const Vector3D& p) {
-    Matrix3D yaw;
-    Matrix3D pitch;
-    Matrix3D orientation;
+    Matrix3D yaw, pitch, orientation;
     mMatrix3D::RotationY(yaw, mMath3D::DegToRad(cam.CamRot.y));
     mMatrix3D::RotationX(pitch, mMath3D::DegToRad(cam.CamRot.x));
     mMatrix3D::MatrixMultiply(orientation, yaw, pitch);
@@ -100,8 +96,7 @@ protected:
         EXPECT_LE(std::abs(cam.CamPos.z), mCamera3D::kCamLimitXZ);
         EXPECT_GE(cam.CamPos.y, mCamera3D::kCamMinY);
         EXPECT_LE(cam.CamPos.y, mCamera3D::kCamMaxY);
-        double low[2] = {1, 1};
-        double high[2] = {-1, -1};
+        double low[2] = {1, 1}, high[2] = {-1, -1};
         for (const Vector3D& p : points) {
             const Seen s = SeenFrom(cam, p);
             const std::array<double, 2> at = InView(s);
@@ -297,8 +292,7 @@ TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
     };
     for (const auto& [path, clicks] : tracks) {
         Open(path);
-        int segmentHits = 0;
-        int decidedByRounding = 0;
+        int segmentHits = 0, decidedByRounding = 0;
         auto& cam = window->Camera();
         for (int pose = 0; pose < 4; ++pose) {
             if (pose == 0)
