@@ -67,17 +67,37 @@ TEST_F(EmptyWindowTest, StartsEmptyWithTheVersionTitleThenOpensAndShowsTheMatchi
     EXPECT_EQ(dialogs.OpenRequests.back().FileName, QString::fromStdString(demoPath));
 }
 
-TEST_F(MainWindowTest, AFailedOpenKeepsTheNameButEmptiesTheView) {
+TEST_F(MainWindowTest, DroppedFilesOpenLikeTheOpenCommandAndAFailedOpenEmptiesTheView) {
+    TrackDocument lifts = MakeDemoTrack();
+    lifts.InfoText = "dropped";
+    const std::string other = folder.Path("other.kvtrack");
+    ASSERT_TRUE(SaveTrackFile(lifts, other).Saved);
+    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(other));
+    EXPECT_FALSE(DropFiles({url, url}));
+    EXPECT_FALSE(DropFiles({QUrl("https://example.com/track.kvtrack")}));
+
+    // Dropped on a number box, the file is opened after the question about the unsaved edit,
+    // never typed into the box.
     EditFirstSegment();
-    const std::string bad = folder.Write("bad.kvtrack", {'N', 'O', 'P', 'E'});
+    SelectOnly(SegmentsOfType(SegLift));
+    auto& speed = Find<NumericTextBox>("txtLiftMotor(0)");
+    const QString shown = speed.text();
+    dialogs.Answers.push_back(MessageAnswer::No);
+    EXPECT_TRUE(DropFiles({url}, speed.mapTo(window.get(), speed.rect().center())));
+    EXPECT_EQ(speed.text(), shown);
+    EXPECT_EQ(window->Document().InfoText, "dropped");
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - other");
+
+    // A file that cannot be read: the message; the name stays but the view is emptied.
+    EditFirstSegment();
     dialogs.Answers.push_back(MessageAnswer::No); // drop the unsaved edit
-    Open(bad);
-    ASSERT_EQ(dialogs.Messages.size(), 2u);
-    EXPECT_EQ(dialogs.Messages[1].Kind, "exclamation");
-    EXPECT_EQ(dialogs.Messages[1].Text, "Error: Invalid Track File!");
-    EXPECT_EQ(dialogs.Messages[1].Title, "Error");
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
-    EXPECT_EQ(window->State().CurrentFileName, demoPath);
+    Open(folder.Write("bad.kvtrack", {'N', 'O', 'P', 'E'}));
+    ASSERT_EQ(dialogs.Messages.size(), 3u);
+    EXPECT_EQ(dialogs.Messages[2].Kind, "exclamation");
+    EXPECT_EQ(dialogs.Messages[2].Text, "Error: Invalid Track File!");
+    EXPECT_EQ(dialogs.Messages[2].Title, "Error");
+    EXPECT_EQ(Caption(), "Kavrano Tornelle - other*");
+    EXPECT_EQ(window->State().CurrentFileName, other);
     EXPECT_FALSE(window->State().bTrackLoaded);
     EXPECT_EQ(window->Trace().SpinePointCount, 0);
     EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, false, false, false, false, true}));

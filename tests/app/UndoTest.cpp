@@ -1,5 +1,5 @@
-// Undo beyond the single edits the panel tests undo, and opening a dropped file, on the real
-// main window.
+// Undo beyond the single edits the panel tests undo, on the real main window, and the history's
+// budget.
 #include "EditHistory.h"
 #include "MainWindowFixture.h"
 
@@ -47,29 +47,6 @@ TEST_F(UndoTest, SelectAllOnAThousandsOfSegmentsTrackIsOneStep) {
     EXPECT_EQ(window->History().Stack().count(), 1);
     Undo();
     EXPECT_EQ(window->Document().Segments, original);
-}
-
-TEST_F(UndoTest, DroppedFilesOpenLikeTheOpenCommand) {
-    TrackDocument lifts = MakeDemoTrack();
-    lifts.InfoText = "dropped";
-    const std::string other = folder.Path("other.kvtrack");
-    ASSERT_TRUE(SaveTrackFile(lifts, other).Saved);
-    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(other));
-    EXPECT_FALSE(DropFiles({url, url}));
-    EXPECT_FALSE(DropFiles({QUrl("https://example.com/track.kvtrack")}));
-
-    // Dropped on a number box, the file is opened after the question about the unsaved edit,
-    // never typed into the box.
-    EditFirstSegment();
-    SelectOnly(SegmentsOfType(SegLift));
-    auto& speed = Find<NumericTextBox>("txtLiftMotor(0)");
-    const QString shown = speed.text();
-    dialogs.Answers.push_back(MessageAnswer::No);
-    EXPECT_TRUE(DropFiles({url}, speed.mapTo(window.get(), speed.rect().center())));
-    EXPECT_EQ(speed.text(), shown);
-    EXPECT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(window->Document().InfoText, "dropped");
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - other");
 }
 
 TEST(EditHistory, TheBudgetDropsTheOldestSteps) {
