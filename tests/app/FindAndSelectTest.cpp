@@ -168,6 +168,11 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
                 selected[size_t(i)] = true;
         return selected;
     };
+    int32_t brake = -1;
+    for (const auto& [i, pixel] : at)
+        if (window->Document().Segments[size_t(i)].SegmentType == Brake)
+            brake = i;
+    ASSERT_GE(brake, 0);
     struct Step {
         int32_t segment; // -1: the ground
         Qt::KeyboardModifiers modifiers;
@@ -182,6 +187,10 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
         {last, Qt::NoModifier, false, range({{a, b}, {last, last}})}, // toggle
         {first, Qt::ShiftModifier, false, range({{a, b}, {last, n - 1}, {0, first}})}, // the joint
         {-1, Qt::NoModifier, false, range({})}, // the ground clears
+        {a, Qt::NoModifier, false, range({{a, a}})},
+        {b, Qt::ShiftModifier, false, range({{a, b}})}, // forward
+        {-1, Qt::NoModifier, false, range({})},
+        {brake, Qt::ControlModifier, false, SelectedOfType(Brake)}, // every brake, only brakes
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.segment);
@@ -192,23 +201,8 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
             Click(pixel, s.modifiers);
         EXPECT_EQ(window->Trace().SegmentSelected, s.selected);
     }
-    EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
 
-    // Escape, then forward from a to b.
-    QTest::keyClick(&View(), Qt::Key_Escape);
-    Click(at.at(a));
-    Click(at.at(b), Qt::ShiftModifier);
-    EXPECT_EQ(window->Trace().SegmentSelected, range({{a, b}}));
-
-    // Ctrl on a brake: every brake, only brakes; again on a selected one: none left.
-    QTest::keyClick(&View(), Qt::Key_Escape);
-    int32_t brake = -1;
-    for (const auto& [i, pixel] : at)
-        if (window->Document().Segments[size_t(i)].SegmentType == Brake)
-            brake = i;
-    ASSERT_GE(brake, 0);
-    Click(at.at(brake), Qt::ControlModifier);
-    EXPECT_EQ(window->Trace().SegmentSelected, SelectedOfType(Brake));
+    // The brakes' panel, summary and tooltip; Ctrl again on a selected one: none left.
     EXPECT_EQ(VisiblePanel(), Brake);
     EXPECT_EQ(View().SelectionLabel().text().toStdString(),
               mKV_TraceTrack::SelectionSummary(window->Trace(), window->Document()));

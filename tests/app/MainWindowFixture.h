@@ -168,7 +168,4 @@ protected:
         QApplication::sendEvent(window->windowHandle(), &drop);
         return true;
     }
-
-    // Asks the window to close as the window system would; true when it closed.
-    bool TryClose() { return window->close(); }
 };

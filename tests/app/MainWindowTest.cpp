@@ -1,4 +1,6 @@
-// The real main window, driven as a user would, with the modal seam answered by the test.
+// The real main window, driven as a user would, with the modal seam answered by the test; undo
+// beyond the single edits the panel tests undo, and the history's budget.
+#include "EditHistory.h"
 #include "MainLayout.h"
 #include "MainWindowFixture.h"
 #include "SelectionSummary.h"
@@ -118,7 +120,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpeningAndClosing) {
         dialogs.Answers.push_back(MessageAnswer::Yes);
         dialogs.SavePaths.push_back("");
         for (int i = 0; i < 2; ++i)
-            EXPECT_FALSE(bClose ? TryClose()
+            EXPECT_FALSE(bClose ? window->close()
                                 : window->OpenTrackFile(QString::fromStdString(demoPath)));
         EXPECT_EQ(window->Document().Segments, edited);
         EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
@@ -143,50 +145,22 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpeningAndClosing) {
     // No: the window closes, and the ride file goes with it.
     EditFirstSegment();
     dialogs.Answers.push_back(MessageAnswer::No);
-    EXPECT_TRUE(TryClose());
+    EXPECT_TRUE(window->close());
     EXPECT_FALSE(std::filesystem::exists(ride));
     EXPECT_EQ(dialogs.Messages.size(), 6u);
 }
 
-TEST_F(MainWindowTest, SaveAsWritesAndTheStarFollowsTheSavedStep) {
-    EditFirstSegment();
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
-    Undo();
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
-    EXPECT_FALSE(window->State().bTrackModified);
-    Redo();
-    dialogs.SavePaths.push_back(""); // a cancelled dialog changes nothing
-    window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
-    EXPECT_TRUE(window->State().bTrackModified);
-    const auto& request = dialogs.SaveRequests.back();
-    EXPECT_EQ(request.Title, "Save Track File As...");
-    EXPECT_TRUE(request.OverwritePrompt);
-    EXPECT_EQ(request.FileName, QString::fromStdString(demoPath));
-
-    // A name typed with another extension shows as typed, even Qt's placeholder; the file gets
-    // ".kvtrack".
-    dialogs.SavePaths.push_back(QString::fromStdString(folder.Path("Track[*]x.txt")));
-    window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - Track[*]x.txt");
-    EXPECT_EQ(SegmentsIn(folder.Path("Track[*]x.txt.kvtrack")), window->Document().Segments);
-    Undo(); // leaving the saved step
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - Track[*]x.txt*");
-    Redo();
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - Track[*]x.txt");
-    EXPECT_TRUE(TryClose()) << "no question after coming back to the saved step";
-    EXPECT_TRUE(dialogs.Messages.empty());
-}
-
-// Ctrl+S in place, then Save As: a failed save names the file and keeps the name, the star and
-// the saved step; once the way is free it saves. In look mode Ctrl+S steers the camera instead
-// (EditFidelityTest).
-TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndKeepTheStar) {
-    for (const std::string name : {"demo", "taken"}) {
-        const bool bSaveAs = name == "taken";
+// Ctrl+S in place, then Save As to a name typed with another extension: a failed save names the
+// file and keeps the name, the star and the saved step; once the way is free it saves, the name
+// shows as typed (even Qt's placeholder) and the star follows the saved step. In look mode Ctrl+S
+// steers the camera instead (EditFidelityTest); a cancelled Save As changes nothing (above).
+TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedStep) {
+    for (const std::string name : {"demo", "Track[*]x.txt"}) {
+        const bool bSaveAs = name != "demo";
         const std::string path = folder.Path(name + ".kvtrack");
         const auto save = [&] {
             if (bSaveAs) {
-                dialogs.SavePaths.push_back(QString::fromStdString(path));
+                dialogs.SavePaths.push_back(QString::fromStdString(folder.Path(name)));
                 window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
             } else {
                 QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
@@ -205,14 +179,26 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndKeepTheStar) {
         EXPECT_EQ(window->State().CurrentFileName, demoPath);
         Undo(); // back at the last saved state
         EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
+        EXPECT_FALSE(window->State().bTrackModified);
         Redo();
 
         std::filesystem::remove_all(path);
         save();
-        EXPECT_EQ(Caption(), QString::fromStdString("Kavrano Tornelle - " + name));
+        const QString caption = QString::fromStdString("Kavrano Tornelle - " + name);
+        EXPECT_EQ(Caption(), caption);
         EXPECT_EQ(SegmentsIn(path), window->Document().Segments);
+        Undo(); // leaving the saved step
+        EXPECT_EQ(Caption(), caption + "*");
+        Redo();
+        EXPECT_EQ(Caption(), caption);
     }
-    EXPECT_EQ(dialogs.SaveRequests.size(), 2u); // Ctrl+S asks for no name
+    ASSERT_EQ(dialogs.SaveRequests.size(), 2u); // Ctrl+S asks for no name
+    const auto& request = dialogs.SaveRequests.front();
+    EXPECT_EQ(request.Title, "Save Track File As...");
+    EXPECT_TRUE(request.OverwritePrompt);
+    EXPECT_EQ(request.FileName, QString::fromStdString(demoPath));
+    EXPECT_TRUE(window->close()) << "no question after coming back to the saved step";
+    EXPECT_EQ(dialogs.Messages.size(), 2u);
 }
 
 TEST_F(MainWindowTest, LaysOutInTwips) {
@@ -244,4 +230,69 @@ TEST_F(MainWindowTest, LaysOutInTwips) {
     window->resize(160, 40);
     QApplication::processEvents();
     EXPECT_EQ(window->View().geometry(), view);
+}
+
+TEST_F(MainWindowTest, ATextBoxWithUnappliedTypingKeepsItsOwnUndo) {
+    const std::vector<int32_t> lifts = SegmentsOfType(SegLift);
+    SelectOnly(lifts);
+    TypeAndEnter("txtLiftMotor(1)", "0.5");
+    auto& speed = Find<NumericTextBox>("txtLiftMotor(0)");
+    const QString shown = speed.text();
+    speed.setFocus();
+    speed.end(false);
+    QTest::keyClicks(&speed, "9");
+    // The typing outlives a Track Setting edit, and its undo stays its own.
+    window->Panels().chkMainTunnel().click();
+    const std::vector<TrackSegment> applied = window->Document().Segments;
+    speed.setFocus();
+    Undo();
+    EXPECT_EQ(speed.text(), shown); // the box took back its typing
+    EXPECT_EQ(window->Document().Segments, applied);
+    EXPECT_EQ(window->History().Stack().index(), 2);
+    Undo(); // nothing unapplied now: the history's step
+    EXPECT_EQ(window->History().Stack().index(), 1);
+    EXPECT_FALSE(Segment(lifts[0]).Tunnel);
+}
+
+TEST_F(MainWindowTest, SelectAllOnAThousandsOfSegmentsTrackIsOneStep) {
+    TrackDocument big;
+    big.SegmentCount = big.BezierCount = 3000;
+    big.Segments.resize(3000);
+    big.BezierNodes.resize(3000);
+    for (int i = 0; i < 3000; ++i) {
+        const float z = -2.0f * float(i);
+        big.BezierNodes[size_t(i)] = {{0, 2, z}, {0, 2, z + 0.6f}, {0, 2, z - 0.6f}};
+    }
+    const std::string path = folder.Path("big.kvtrack");
+    ASSERT_TRUE(SaveTrackFile(big, path).Saved);
+    Open(path);
+    const std::vector<TrackSegment> original = window->Document().Segments;
+    window->ToolBar_ButtonClick(frmMain::CmdSelectAll);
+    window->Panels().chkMainTunnel().click();
+    EXPECT_EQ(window->History().Stack().count(), 1);
+    Undo();
+    EXPECT_EQ(window->Document().Segments, original);
+}
+
+TEST(EditHistory, TheBudgetDropsTheOldestSteps) {
+    TrackDocument doc = MakeDemoTrack();
+    mKV_TraceTrack::TraceState trace;
+    trace.TracedSegmentCount = doc.SegmentCount;
+    trace.SegmentSelected.assign(size_t(doc.SegmentCount), true);
+    mMain::MainState state;
+    const size_t step =
+        mMain::EditHistory::StepBytes(size_t(doc.SegmentCount), size_t(doc.SegmentCount));
+    mMain::EditHistory history(doc, trace, state, 3 * step);
+    std::vector<TrackDocument> versions = {doc};
+    for (int k = 1; k <= 5; ++k) {
+        auto edits = mMain::PlanSelectedSegmentEdits(
+            trace, doc, [&](TrackSegment& s) { s.BrakeTriggerPos = float(k); });
+        history.Commit("step", std::move(edits));
+        versions.push_back(doc);
+    }
+    EXPECT_EQ(history.Stack().count(), 3); // steps 1 and 2 are gone
+    while (history.Stack().canUndo())
+        history.Stack().undo();
+    EXPECT_EQ(doc.Segments, versions[2].Segments);
+    EXPECT_TRUE(state.bTrackModified); // the opened state can no longer be reached
 }
