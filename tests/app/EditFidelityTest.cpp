@@ -18,10 +18,10 @@ namespace {
 
 class EditFidelityTest : public MainWindowTest {
 protected:
-    // A picture's centre in the window, for button `i` of the toolbar (16 pixels, from x 6).
-    QPoint ToolBarButton(int i) const {
+    // A picture's centre on the toolbar, for button `i` (16 pixels, from x 6).
+    static QPoint ToolBarButton(int i) {
         const int x[] = {6, 28, 57, 86, 108, 137};
-        return window->ToolBar().mapTo(window.get(), QPoint(x[i] + 8, 14));
+        return QPoint(x[i] + 8, 14);
     }
 };
 
@@ -80,13 +80,12 @@ TEST_F(EditFidelityTest, LookModeKeysGoToTheCameraBeforeTheShortcuts) {
 TEST_F(EditFidelityTest, TheToolbarStaysReachableAndItsButtonsActOnce) {
     // A double-click on About is one click.
     ucToolBar& bar = window->ToolBar();
-    const QPoint about = bar.mapFrom(window.get(), ToolBarButton(frmMain::CmdAbout));
-    DoubleClick(bar, Qt::LeftButton, about);
+    DoubleClick(bar, Qt::LeftButton, ToolBarButton(frmMain::CmdAbout));
     EXPECT_EQ(dialogs.AboutBoxes, 1);
 
     // UnSelect All disabling itself under the pointer shows no bevel.
     window->ToolBar_ButtonClick(frmMain::CmdSelectAll);
-    const QPoint unselect = bar.mapFrom(window.get(), ToolBarButton(frmMain::CmdUnselectAll));
+    const QPoint unselect = ToolBarButton(frmMain::CmdUnselectAll);
     const QPoint bevelCorner = unselect - QPoint(11, 11);
     const QColor face = bar.grab().toImage().pixelColor(bevelCorner);
     QTest::mouseMove(&bar, unselect);
@@ -99,7 +98,8 @@ TEST_F(EditFidelityTest, TheToolbarStaysReachableAndItsButtonsActOnce) {
     window->resize(800, 60);
     QApplication::processEvents();
     ASSERT_GT(window->Panels().conSegStyle(SettingsPanels::kEmptyPanel).geometry().bottom(), 0);
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, ToolBarButton(frmMain::CmdAbout));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      bar.mapTo(window.get(), ToolBarButton(frmMain::CmdAbout)));
     EXPECT_EQ(dialogs.AboutBoxes, 2);
 }
 

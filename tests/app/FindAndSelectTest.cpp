@@ -64,17 +64,6 @@ protected:
         return found;
     }
 
-    std::vector<bool> SelectedOfType(int32_t type) {
-        std::vector<bool> selected;
-        for (const auto& s : window->Document().Segments)
-            selected.push_back(s.SegmentType == type);
-        return selected;
-    }
-
-    void Click(QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::mouseClick(&View(), Qt::LeftButton, modifiers, at);
-    }
-
     // Where a point lies in the view, -1 to 1 across and up.
     std::array<double, 2> InView(const Seen& s) {
         const double tanV = std::tan(mOGL3D::kViewFovY * std::numbers::pi / 360.0);
@@ -120,12 +109,12 @@ TEST_F(FindAndSelectTest, HomeAndFFrameTheTrackOrTheSelectionWithoutChangingIt) 
         QTest::keyClick(&View(), Qt::Key_Home);
         EXPECT_TRUE(ExpectFramed(mCamera3D::TrackPoints(window->Trace(), false)));
 
-        window->Trace().SegmentSelected = SelectedOfType(Brake);
+        SelectOnly(SegmentsOfType(Brake));
+        const std::vector<bool> brakes = window->Trace().SegmentSelected;
         QTest::keyClick(&View(), Qt::Key_F);
         EXPECT_TRUE(ExpectFramed(mCamera3D::TrackPoints(window->Trace(), true)));
-        EXPECT_EQ(window->Trace().SegmentSelected, SelectedOfType(Brake));
+        EXPECT_EQ(window->Trace().SegmentSelected, brakes);
     }
-    window->Camera().LookMode = mCamera3D::LookOff;
 }
 
 TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMode) {
@@ -173,6 +162,9 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
         if (window->Document().Segments[size_t(i)].SegmentType == Brake)
             brake = i;
     ASSERT_GE(brake, 0);
+    std::vector<bool> brakes(size_t(n), false);
+    for (const int32_t i : SegmentsOfType(Brake))
+        brakes[size_t(i)] = true;
     struct Step {
         int32_t segment; // -1: the ground
         Qt::KeyboardModifiers modifiers;
@@ -190,7 +182,7 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
         {a, Qt::NoModifier, false, range({{a, a}})},
         {b, Qt::ShiftModifier, false, range({{a, b}})}, // forward
         {-1, Qt::NoModifier, false, range({})},
-        {brake, Qt::ControlModifier, false, SelectedOfType(Brake)}, // every brake, only brakes
+        {brake, Qt::ControlModifier, false, brakes}, // every brake, only brakes
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.segment);
@@ -198,7 +190,7 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
         if (s.bDouble)
             DoubleClick(View(), Qt::LeftButton, pixel);
         else
-            Click(pixel, s.modifiers);
+            QTest::mouseClick(&View(), Qt::LeftButton, s.modifiers, pixel);
         EXPECT_EQ(window->Trace().SegmentSelected, s.selected);
     }
 
@@ -213,7 +205,7 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
     EXPECT_EQ(QToolTip::text(), QString("Segment %1: Brake, %2 m (selected)")
                                     .arg(brake)
                                     .arg(QString::number(length, 'f', 1)));
-    Click(at.at(brake), Qt::ControlModifier);
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::ControlModifier, at.at(brake));
     EXPECT_EQ(window->Trace().SegmentSelected, range({}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_FALSE(View().SelectionLabel().isVisible());
@@ -233,6 +225,7 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
 
     // A lift's text box: the keys work on its text and leave the selection alone.
     SelectOnly(SegmentsOfType(2));
+    const std::vector<bool> lifts = window->Trace().SegmentSelected;
     auto* box = window->Panels().conSegStyle(2).findChild<NumericTextBox*>();
     ASSERT_NE(box, nullptr);
     box->setFocus();
@@ -245,7 +238,7 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
     QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
     QApplication::sendEvent(box, &del);
     EXPECT_EQ(box->text(), text.mid(1));
-    EXPECT_EQ(window->Trace().SegmentSelected, SelectedOfType(2));
+    EXPECT_EQ(window->Trace().SegmentSelected, lifts);
     EXPECT_EQ(VisiblePanel(), 2);
 }
 

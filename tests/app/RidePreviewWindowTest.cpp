@@ -10,69 +10,55 @@
 
 using namespace mKavrano_TrackIO_1_3;
 
-namespace {
+using RidePreviewWindowTest = MainWindowTest;
 
-class RidePreviewWindowTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        QTest::keyClick(window.get(), Qt::Key_F5);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Preview()));
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    RidePreviewWindow& Preview() { return window->RidePreview(); }
-
-    QList<QPointF> Speeds() { return Preview().Series(RidePreviewWindow::Speed).points(); }
-
-    // A point of the speed chart's plot area, `fraction` of the way along, in the viewport.
-    QPoint PlotPoint(double fraction) {
-        RideChartView& view = Preview().SpeedChart();
-        const QRectF plot = view.chart()->plotArea();
-        return view.mapFromScene(view.chart()->mapToScene(
-            QPointF(plot.left() + fraction * plot.width(), plot.center().y())));
-    }
-};
-
-TEST_F(RidePreviewWindowTest, F5ShowsTheLapBesideTheMainWindowAndHidesIt) {
-    const QSize mainSize = window->size();
-    EXPECT_GE(Preview().frameGeometry().left(), window->frameGeometry().right());
-    const mKV_RidePreview::RidePreview& ride = Preview().Ride();
+TEST_F(RidePreviewWindowTest, F5ShowsTheLapFollowsEditsAndAClickSelectsTheSegment) {
+    RidePreviewWindow& preview = window->RidePreview();
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_GE(preview.frameGeometry().left(), window->frameGeometry().right());
+    const mKV_RidePreview::RidePreview& ride = preview.Ride();
     ASSERT_TRUE(ride.Started);
     EXPECT_EQ(ride.StartSegment, 4); // the demo's first lift
     for (int curve = 0; curve < RidePreviewWindow::CurveCount; ++curve)
-        EXPECT_EQ(Preview().Series(RidePreviewWindow::Curve(curve)).count(),
+        EXPECT_EQ(preview.Series(RidePreviewWindow::Curve(curve)).count(),
                   qsizetype(ride.Samples.size()));
     EXPECT_TRUE(Find<QLabel>("lblRideEnd").text().startsWith("Enters the station in segment 0"));
-    QTest::keyClick(window.get(), Qt::Key_F5);
-    EXPECT_FALSE(Preview().isVisible());
-    EXPECT_EQ(window->size(), mainSize);
-}
 
-TEST_F(RidePreviewWindowTest, FollowsAnEditAndItsUndoAtOnce) {
-    const QList<QPointF> before = Speeds();
+    // An edit and its undo show at once; a selection alone changes nothing.
+    const auto speeds = [&] { return preview.Series(RidePreviewWindow::Speed).points(); };
+    const QList<QPointF> before = speeds();
     SelectOnly({4});
-    EXPECT_EQ(Speeds(), before); // a selection alone changes nothing
+    EXPECT_EQ(speeds(), before);
     TypeAndEnter("txtLiftMotor(0)", "50");
-    const QList<QPointF> raised = Speeds();
+    const QList<QPointF> raised = speeds();
     ASSERT_FALSE(raised.isEmpty());
     EXPECT_GT(raised.front().y(), before.front().y());
     Undo();
-    EXPECT_EQ(Speeds(), before);
-}
+    EXPECT_EQ(speeds(), before);
 
-TEST_F(RidePreviewWindowTest, HoverReadsAndAClickSelectsTheSegmentUnderThePointer) {
-    QWidget* plot = Preview().SpeedChart().viewport();
-    QTest::mouseMove(plot, PlotPoint(0.001));
+    // Hovering the start of the speed chart reads its segment; a click selects it, a second
+    // unselects it, as in the view.
+    window->ToolBar_ButtonClick(frmMain::CmdUnselectAll);
+    RideChartView& chart = preview.SpeedChart();
+    const QRectF plot = chart.chart()->plotArea();
+    const QPoint start = chart.mapFromScene(
+        chart.chart()->mapToScene(QPointF(plot.left() + 0.001 * plot.width(), plot.center().y())));
+    QTest::mouseMove(chart.viewport(), start);
     EXPECT_TRUE(Find<QLabel>("lblRideReadout").text().startsWith("Segment 4 · "));
-    QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, PlotPoint(0.001));
+    QTest::mouseClick(chart.viewport(), Qt::LeftButton, Qt::NoModifier, start);
     const auto& flags = window->Trace().SegmentSelected;
     EXPECT_EQ(std::count(flags.begin(), flags.end(), true), 1);
     EXPECT_TRUE(flags[4]);
     EXPECT_EQ(VisiblePanel(), SegLift);
-    QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, PlotPoint(0.001));
-    EXPECT_FALSE(flags[4]); // a second plain click unselects, as in the view
-}
+    QTest::mouseClick(chart.viewport(), Qt::LeftButton, Qt::NoModifier, start);
+    EXPECT_FALSE(flags[4]);
 
-} // namespace
+    // F5 again hides it and leaves the main window's size alone.
+    const QSize mainSize = window->size();
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_FALSE(preview.isVisible());
+    EXPECT_EQ(window->size(), mainSize);
+}

@@ -16,10 +16,8 @@ TEST(SegmentSelection, QueriesOverTheFlags) {
     } cases[] = {
         {{false, false, false, false, false, false, false}, 0, -1, -1},
         {{false, false, true, false, true, false, false}, 2, 2, 1},
-        {{true, true, true, false, false, false, false},
-         3,
-         0,
-         -1}, // a later station does not restore it
+        // A later station does not restore the common type.
+        {{true, true, true, false, false, false, false}, 3, 0, -1},
         {{false, false, false, true, false, false, false}, 1, 3, 0},
         {{false, false, false, false, false, true, true}, 0, -1, -1},
     };

@@ -218,9 +218,7 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
             EXPECT_EQ(segments, edited);
         }
     }
-}
-
-TEST_F(SettingsPanelsTest, TheEntrancesAreExclusiveAgainAfterAByteWithoutAControlState) {
+    // The entrances are exclusive again after a byte without a control state.
     Segment(0).StationEntrance = 7;
     SelectOnly({0});
     Click("optStationEntrance(0)");
@@ -362,10 +360,7 @@ TEST_F(SettingsPanelsTest, PanelsFramesAndSwatchesCarryTheirTitles) {
     for (int i = 0; i < 3; ++i) {
         const ColorSwatch& swatch = window->Panels().lblMainColor(i);
         EXPECT_EQ(mTwips::GeometryInTwips(swatch).topLeft(), QPoint(900, 960 + 360 * i));
-        const auto& name =
-            Find<QLabel>(QString("lblMainColorName(%1)").arg(i).toUtf8().constData());
-        EXPECT_EQ(name.text(), names[i]);
-        EXPECT_LE(name.geometry().right(), swatch.geometry().left());
+        EXPECT_EQ(LabelBeside(swatch, true), names[i]);
     }
     // Eight characters fit every box at its design width: the caret at the end has not
     // scrolled the first one out.
