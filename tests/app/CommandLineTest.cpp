@@ -3,17 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace mMain;
 using Action = CommandLine::Action;
 
 TEST(CommandLine, ReadsAFileHelpVersionAndTheToolkitsOptions) {
-    struct Case {
-        std::vector<std::string> Arguments;
-        Action Request;
-        std::string TrackFile;
-        bool PlatformChosen;
-    };
-    const Case cases[] = {
+    // The arguments, then what they ask for: the request, the track file, a chosen platform.
+    const std::tuple<std::vector<std::string>, Action, std::string, bool> cases[] = {
         {{}, Action::Run, "", false},
         {{"/tracks/a.kvtrack"}, Action::Run, "/tracks/a.kvtrack", false},
         {{"--help"}, Action::Help, "", false},
@@ -27,22 +24,19 @@ TEST(CommandLine, ReadsAFileHelpVersionAndTheToolkitsOptions) {
         {{"-reverse=1"}, Action::BadUsage, "", false},
         {{"-platform"}, Action::BadUsage, "", false},
     };
-    for (const Case& c : cases) {
-        const CommandLine line = ParseCommandLine(c.Arguments);
-        const std::string shown = ::testing::PrintToString(c.Arguments);
-        EXPECT_EQ(line.Request, c.Request) << shown;
-        EXPECT_EQ(line.TrackFile, c.TrackFile) << shown;
-        EXPECT_EQ(line.PlatformChosen, c.PlatformChosen) << shown;
+    for (const auto& [arguments, request, trackFile, bPlatformChosen] : cases) {
+        const CommandLine line = ParseCommandLine(arguments);
+        const std::string shown = ::testing::PrintToString(arguments);
+        EXPECT_EQ(line.Request, request) << shown;
+        EXPECT_EQ(line.TrackFile, trackFile) << shown;
+        EXPECT_EQ(line.PlatformChosen, bPlatformChosen) << shown;
     }
 }
 
 TEST(SessionPlatform, X11OnlyUnderXWaylandWhenNoPlatformWasChosen) {
-    struct Case {
-        SessionEnvironment Environment; // session type, Wayland display, X display, QT_QPA
-        bool PlatformChosen;
-        bool X11;
-    };
-    const Case cases[] = {
+    // The environment (session type, Wayland display, X display, QT_QPA), a chosen platform,
+    // and whether X11 is used.
+    const std::tuple<SessionEnvironment, bool, bool> cases[] = {
         {{"wayland", "wayland-0", ":0", ""}, false, true},
         {{"wayland", "", ":0", ""}, false, true},
         {{"", "wayland-0", ":0", ""}, false, true},
@@ -52,10 +46,9 @@ TEST(SessionPlatform, X11OnlyUnderXWaylandWhenNoPlatformWasChosen) {
         {{"x11", "", ":0", ""}, false, false},
         {{"tty", "", "", ""}, false, false},
     };
-    for (const Case& c : cases) {
-        const SessionEnvironment& e = c.Environment;
-        EXPECT_EQ(StartOnX11(e, c.PlatformChosen), c.X11)
+    for (const auto& [e, bPlatformChosen, bX11] : cases) {
+        EXPECT_EQ(StartOnX11(e, bPlatformChosen), bX11)
             << e.XdgSessionType << "|" << e.WaylandDisplay << "|" << e.Display << "|"
-            << e.QtQpaPlatform << "|" << c.PlatformChosen;
+            << e.QtQpaPlatform << "|" << bPlatformChosen;
     }
 }

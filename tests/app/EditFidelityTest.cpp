@@ -29,9 +29,7 @@ TEST_F(EditFidelityTest, AppliesThatChangeNoValueSaveTheOriginalBytes) {
     const std::vector<uint8_t> original = TempFolder::Read(demoPath);
     for (const int32_t type : {SegStation, SegLift, SegTransport, SegBrake}) {
         SCOPED_TRACE(type);
-        const std::vector<int32_t> ofType = SegmentsOfType(type);
-        ASSERT_FALSE(ofType.empty());
-        SelectOnly({ofType.front()});
+        SelectOnly({SegmentsOfType(type).at(0)});
         ucContainer& panel = window->Panels().conSegStyle(type);
         for (NumericTextBox* box : panel.findChildren<NumericTextBox*>()) {
             box->setFocus();

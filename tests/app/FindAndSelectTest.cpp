@@ -19,6 +19,7 @@
 #include <map>
 #include <numbers>
 #include <random>
+#include <tuple>
 
 #ifdef TORNELLE_SYNTHETIC_TRACK
 #include "SyntheticTrack.h"
@@ -118,22 +119,22 @@ TEST_F(FindAndSelectTest, HomeAndFFrameTheTrackOrTheSelectionWithoutChangingIt) 
 }
 
 TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMode) {
-    const struct {
-        int eighths;
-        Qt::KeyboardModifiers modifiers;
-        float moved; // along -Z, the reset camera's view
-    } cases[] = {{120, Qt::NoModifier, 0.5f},
-                 {-240, Qt::NoModifier, -1.0f},
-                 {120, Qt::ShiftModifier | Qt::ControlModifier, 1.0f},
-                 {120, Qt::ControlModifier, 0.1f}};
-    for (const auto& c : cases) {
+    // The wheel's turn in eighths of a degree, the keys held, and the camera's move along -Z,
+    // the reset camera's view.
+    const std::tuple<int, Qt::KeyboardModifiers, float> cases[] = {
+        {120, Qt::NoModifier, 0.5f},
+        {-240, Qt::NoModifier, -1.0f},
+        {120, Qt::ShiftModifier | Qt::ControlModifier, 1.0f},
+        {120, Qt::ControlModifier, 0.1f},
+    };
+    for (const auto& [eighths, modifiers, moved] : cases) {
         mCamera3D::ResetCamera(window->Camera());
-        window->Camera().LookMode = c.eighths < 0 ? mCamera3D::LookActive : mCamera3D::LookOff;
+        window->Camera().LookMode = eighths < 0 ? mCamera3D::LookActive : mCamera3D::LookOff;
         const QPointF at(View().width() / 2.0, View().height() / 2.0);
-        QWheelEvent wheel(at, View().mapToGlobal(at), QPoint(), QPoint(0, c.eighths), Qt::NoButton,
-                          c.modifiers, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(at, View().mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&View(), &wheel);
-        EXPECT_FLOAT_EQ(-window->Camera().CamPos.z, c.moved) << c.eighths;
+        EXPECT_FLOAT_EQ(-window->Camera().CamPos.z, moved) << eighths;
     }
 }
 
@@ -165,13 +166,8 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
     std::vector<bool> brakes(size_t(n), false);
     for (const int32_t i : SegmentsOfType(Brake))
         brakes[size_t(i)] = true;
-    struct Step {
-        int32_t segment; // -1: the ground
-        Qt::KeyboardModifiers modifiers;
-        bool bDouble;
-        std::vector<bool> selected;
-    };
-    const Step steps[] = {
+    // The segment clicked (-1: the ground), the keys held, a double click, and the selection.
+    const std::tuple<int32_t, Qt::KeyboardModifiers, bool, std::vector<bool>> steps[] = {
         {b, Qt::ShiftModifier, false, range({{b, b}})},               // no earlier click: the one
         {b, Qt::NoModifier, false, range({})},                        // plain click toggles it off
         {b, Qt::NoModifier, true, range({{b, b}})},                   // a double click selects once
@@ -184,14 +180,14 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
         {-1, Qt::NoModifier, false, range({})},
         {brake, Qt::ControlModifier, false, brakes}, // every brake, only brakes
     };
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.segment);
-        const QPoint pixel = s.segment < 0 ? ground : at.at(s.segment);
-        if (s.bDouble)
+    for (const auto& [clicked, modifiers, bDouble, selected] : steps) {
+        SCOPED_TRACE(clicked);
+        const QPoint pixel = clicked < 0 ? ground : at.at(clicked);
+        if (bDouble)
             DoubleClick(View(), Qt::LeftButton, pixel);
         else
-            QTest::mouseClick(&View(), Qt::LeftButton, s.modifiers, pixel);
-        EXPECT_EQ(window->Trace().SegmentSelected, s.selected);
+            QTest::mouseClick(&View(), Qt::LeftButton, modifiers, pixel);
+        EXPECT_EQ(window->Trace().SegmentSelected, selected);
     }
 
     // The brakes' panel, summary and tooltip; Ctrl again on a selected one: none left.
@@ -226,8 +222,7 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
     // A lift's text box: the keys work on its text and leave the selection alone.
     SelectOnly(SegmentsOfType(2));
     const std::vector<bool> lifts = window->Trace().SegmentSelected;
-    auto* box = window->Panels().conSegStyle(2).findChild<NumericTextBox*>();
-    ASSERT_NE(box, nullptr);
+    auto* box = &Find<NumericTextBox>("txtLiftMotor(0)");
     box->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }));
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);

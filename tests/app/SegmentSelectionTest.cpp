@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace mMain;
 
 TEST(SegmentSelection, QueriesOverTheFlags) {
@@ -10,10 +12,8 @@ TEST(SegmentSelection, QueriesOverTheFlags) {
         doc.Segments.emplace_back().SegmentType = type;
     doc.SegmentCount = 5;
     // Five traced segments; the flags array has two spare entries, which never count.
-    const struct {
-        std::vector<bool> Flags;
-        int32_t Count, First, Common;
-    } cases[] = {
+    // The flags, then the count, the first selected and the common type.
+    const std::tuple<std::vector<bool>, int32_t, int32_t, int32_t> cases[] = {
         {{false, false, false, false, false, false, false}, 0, -1, -1},
         {{false, false, true, false, true, false, false}, 2, 2, 1},
         // A later station does not restore the common type.
@@ -21,12 +21,12 @@ TEST(SegmentSelection, QueriesOverTheFlags) {
         {{false, false, false, true, false, false, false}, 1, 3, 0},
         {{false, false, false, false, false, true, true}, 0, -1, -1},
     };
-    for (const auto& c : cases) {
+    for (const auto& [flags, count, first, common] : cases) {
         mKV_TraceTrack::TraceState trace;
         trace.TracedSegmentCount = 5;
-        trace.SegmentSelected = c.Flags;
-        EXPECT_EQ(CountSelectedSegments(trace), c.Count);
-        EXPECT_EQ(FirstSelectedSegment(trace), c.First);
-        EXPECT_EQ(CommonSegmentType(trace, doc), c.Common);
+        trace.SegmentSelected = flags;
+        EXPECT_EQ(CountSelectedSegments(trace), count);
+        EXPECT_EQ(FirstSelectedSegment(trace), first);
+        EXPECT_EQ(CommonSegmentType(trace, doc), common);
     }
 }
