@@ -19,9 +19,10 @@ void Accept(QFileDialog& dialog) {
     static_cast<QDialog&>(dialog).accept();
 }
 
-const QString kTrackFilter = QStringLiteral("Kavrano Track Files (*.kvtrack)|*.kvtrack");
+const QString kTrackName = QStringLiteral("Kavrano Track Files (*.kvtrack)");
+const QString kTrackFilter = kTrackName + "|*.kvtrack";
 
-TEST(FileDialogFilter, SplitsBarsAndColonsIntoDescriptionPatternPairs) {
+TEST(FileDialogFilter, SplitsBarsAndColonsIntoPairsThatBecomeQtNameFilters) {
     const std::pair<QString, QStringList> cases[] = {
         {kTrackFilter, {"Kavrano Track Files (*.kvtrack)", "*.kvtrack"}},
         {"Text|*.txt|All|*.*", {"Text", "*.txt", "All", "*.*"}},
@@ -38,14 +39,9 @@ TEST(FileDialogFilter, SplitsBarsAndColonsIntoDescriptionPatternPairs) {
             got << pair.Description << pair.Pattern;
         EXPECT_EQ(got, want) << filter.toStdString();
     }
-}
-
-TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
-    EXPECT_EQ(mFileDialog::NameFilters(kTrackFilter),
-              QStringList{QStringLiteral("Kavrano Track Files (*.kvtrack)")});
+    EXPECT_EQ(mFileDialog::NameFilters(kTrackFilter), QStringList{kTrackName});
     EXPECT_EQ(mFileDialog::NameFilters(QStringLiteral("Images|*.png;*.jpg|Tracks|*.kvtrack")),
-              (QStringList{QStringLiteral("Images (*.png *.jpg)"),
-                           QStringLiteral("Tracks (*.kvtrack)")}));
+              (QStringList{"Images (*.png *.jpg)", "Tracks (*.kvtrack)"}));
 }
 
 class FileDialogTest : public ::testing::Test {
@@ -74,15 +70,14 @@ protected:
     QTemporaryDir Folder;
 };
 
-TEST_F(FileDialogTest, OpenDialogShowsTheRequestAndReturnsTheChosenFile) {
+TEST_F(FileDialogTest, OpenDialogShowsTheRequestAndRefusesAMissingFile) {
     auto request = TrackRequest(QStringLiteral("Open Track File..."), Path("Loop.kvtrack"));
     request.FileMustExist = true;
     AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Open Track File..."));
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
-        EXPECT_EQ(dialog.nameFilters(),
-                  QStringList{QStringLiteral("Kavrano Track Files (*.kvtrack)")});
+        EXPECT_EQ(dialog.nameFilters(), QStringList{kTrackName});
         EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("kvtrack"));
         // The initial file sets the folder shown.
         EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
@@ -93,18 +88,16 @@ TEST_F(FileDialogTest, OpenDialogShowsTheRequestAndReturnsTheChosenFile) {
               QFileInfo(Path("Loop.kvtrack")).canonicalFilePath());
     EXPECT_EQ(request.FileTitle, QStringLiteral("Loop.kvtrack"));
     EXPECT_EQ(request.FilterIndex, 1);
-}
 
-TEST_F(FileDialogTest, OpenDialogRefusesAMissingFileAndCancelEmptiesTheNames) {
-    auto request = TrackRequest(QStringLiteral("Open Track File..."), QString());
+    // Without an initial file the initial folder is shown; cancel empties the names.
+    request.FileName = QString();
     request.InitialDir = Folder.path();
-    request.FileMustExist = true;
     bool bRefused = false;
     AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
-        AnswerNextModal(
-            [&](QWidget& warning) {
-                bRefused = qobject_cast<QMessageBox*>(&warning) != nullptr;
+        AnswerNextModalAs<QMessageBox>(
+            [&](QMessageBox& warning) {
+                bRefused = true;
                 warning.close();
             },
             &dialog);

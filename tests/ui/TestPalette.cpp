@@ -1,5 +1,7 @@
 #include "TestPalette.h"
 
+#include <gtest/gtest.h>
+
 QPalette DistinctPalette() {
     QPalette palette;
     const struct {
@@ -24,4 +26,9 @@ QPalette DistinctPalette() {
     for (const auto& entry : roles)
         palette.setColor(QPalette::All, entry.Role, entry.Color);
     return palette;
+}
+
+void ExpectPixels(const QImage& image, std::initializer_list<Pixel> pixels) {
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(QColor(image.pixel(p.x, p.y)), p.colour) << p.x << "," << p.y;
 }

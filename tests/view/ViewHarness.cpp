@@ -22,35 +22,12 @@ bool Near(const Rgb& a, const Rgb& b) {
     return std::abs(a.r - b.r) <= 1 && std::abs(a.g - b.g) <= 1 && std::abs(a.b - b.b) <= 1;
 }
 
-namespace {
-
-struct UnitColour {
-    float r;
-    float g;
-    float b;
-};
-
-// Plain light blue, station orange, lift green, transport yellow, brake red; others white.
-constexpr UnitColour kRailUnits[] = {{0.0f, 0.75f, 1.0f},
-                                     {1.0f, 0.5f, 0.0f},
-                                     {0.0f, 1.0f, 0.0f},
-                                     {1.0f, 1.0f, 0.0f},
-                                     {1.0f, 0.0f, 0.0f}};
-
-UnitColour RailUnits(int32_t type) {
-    return type >= 0 && type < 5 ? kRailUnits[type] : UnitColour{1.0f, 1.0f, 1.0f};
-}
-
-} // namespace
-
-Rgb RailsOfType(int32_t type) {
-    const UnitColour c = RailUnits(type);
-    return FromUnit(c.r, c.g, c.b);
-}
-
-Rgb TiesOfType(int32_t type) {
-    const UnitColour c = RailUnits(type);
-    return FromUnit(c.r / 2.0f, c.g / 2.0f, c.b / 2.0f);
+Rgb TypeColour(int32_t type, float brightness) {
+    // Plain light blue, station orange, lift green, transport yellow, brake red; others white.
+    constexpr float kUnits[][3] = {{0.0f, 0.75f, 1.0f}, {1.0f, 0.5f, 0.0f}, {0.0f, 1.0f, 0.0f},
+                                   {1.0f, 1.0f, 0.0f},  {1.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 1.0f}};
+    const float* c = kUnits[type >= 0 && type < 5 ? type : 5];
+    return FromUnit(c[0] * brightness, c[1] * brightness, c[2] * brightness);
 }
 
 Rgb Pixels::At(int x, int y) const {
@@ -130,9 +107,11 @@ QPoint ViewHarness::Project(const Vector3D& p) const {
             static_cast<int>(std::lround((1.0 - ndcY) / 2.0 * ViewHeight))};
 }
 
-void ViewHarness::LookDownFrom(float height) {
+Pixels ViewHarness::ShowFromAbove(const mKavrano_TrackIO_1_3::TrackDocument& doc, float height) {
+    Load(doc);
     camera.CamPos = Vector3D{0.0f, height, 0.0f};
     camera.CamRot = Vector3D{-90.0f, 0.0f, 0.0f};
+    return Render();
 }
 
 bool WaitUntil(const std::function<bool()>& done, int milliseconds) {

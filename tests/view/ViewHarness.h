@@ -29,9 +29,8 @@ struct Rgb {
 Rgb FromUnit(float r, float g, float b);
 bool Near(const Rgb& a, const Rgb& b);
 
-// The colours a segment type is drawn in: rails, and cross-ties at half their brightness.
-Rgb RailsOfType(int32_t type);
-Rgb TiesOfType(int32_t type);
+// The colour a segment type's rails are drawn in (brightness 1) or its cross-ties (0.5).
+Rgb TypeColour(int32_t type, float brightness = 1.0f);
 
 // What the view's framebuffer holds, origin top left.
 struct Pixels {
@@ -64,8 +63,9 @@ struct ViewHarness {
     Pixels Read();
     // Where p lands in the view's pixels, computed from the camera without GL.
     QPoint Project(const Vector3D& p) const;
-    // The camera high above the origin looking straight down: screen up is -Z, right is +X.
-    void LookDownFrom(float height);
+    // Loads doc and draws it with the camera high above the origin looking straight down:
+    // screen up is -Z, right is +X.
+    Pixels ShowFromAbove(const mKavrano_TrackIO_1_3::TrackDocument& doc, float height);
 };
 
 // Processes events until done() holds or the time runs out.

@@ -37,9 +37,7 @@ void EnterLookMode(ViewHarness& h) {
 
 TEST(ViewInput, LeftClicksToggleSegmentsAndAClickBesideTheTrackClearsThem) {
     ViewHarness h;
-    h.Load(Polyline(Square, {0, 1, 2, 3}));
-    h.LookDownFrom(40.0f);
-    h.view->RenderFrame();
+    h.ShowFromAbove(Polyline(Square, {0, 1, 2, 3}), 40.0f);
 
     // The hook runs after the redraw: the picked segment is already white on screen.
     std::vector<std::vector<bool>> seen;
@@ -65,8 +63,7 @@ TEST(ViewInput, LeftClicksToggleSegmentsAndAClickBesideTheTrackClearsThem) {
 
 TEST(ViewInput, RightClicksNeverPickAndLeftClicksInLookModeMoveInstead) {
     ViewHarness h;
-    h.Load(Polyline(Square, {0, 1, 2, 3}));
-    h.LookDownFrom(40.0f);
+    h.ShowFromAbove(Polyline(Square, {0, 1, 2, 3}), 40.0f);
     int told = 0;
     QObject::connect(h.view, &OpenGLView::selectionChanged, [&] { ++told; });
 
@@ -157,9 +154,7 @@ TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
 
 TEST(ViewInput, TheFrameReachesTheScreen) {
     ViewHarness h;
-    h.Load(Polyline(Square, {1, 1, 1, 1}));
-    h.LookDownFrom(40.0f);
-    h.view->RenderFrame();
+    h.ShowFromAbove(Polyline(Square, {1, 1, 1, 1}), 40.0f);
     // What the window system shows of the view around a point.
     auto onScreen = [&](QPoint centre) {
         const QImage shot = h.window->screen()->grabWindow(h.window->winId()).toImage();

@@ -22,10 +22,9 @@ TEST(ViewPick, HitsALineWithinFivePixelsAndOtherwiseTheGroundOrNothing) {
     ViewHarness h;
     // Segment 1 runs along +X at z = -10; its left rail lies 0.5 towards -Z, which is screen
     // up when looking down.
-    h.Load(Polyline({{-20, 2, -10}, {0, 2, -10}, {20, 2, -10}, {20, 2, 10}, {-20, 2, 10}},
-                    {0, 0, 0, 0, 0}));
-    h.LookDownFrom(50.0f);
-    h.view->RenderFrame();
+    h.ShowFromAbove(Polyline({{-20, 2, -10}, {0, 2, -10}, {20, 2, -10}, {20, 2, 10}, {-20, 2, 10}},
+                             {0, 0, 0, 0, 0}),
+                    50.0f);
     EXPECT_EQ(PickAtPoint(h, h.Project({10, 1.7f, -10})), 1);
     const QPoint leftRail = h.Project({10, 2, -10.5f});
     EXPECT_EQ(PickAtPoint(h, leftRail - QPoint(0, 4)), 1);
@@ -41,8 +40,8 @@ TEST(ViewPick, HitsALineWithinFivePixelsAndOtherwiseTheGroundOrNothing) {
 TEST(ViewPick, TheNearestOfOverlappingSegmentsWins) {
     ViewHarness h;
     // Segment 2 runs 8 units above segment 0, back over the same line.
-    h.Load(Polyline({{-20, 2, 0}, {20, 2, 0}, {20, 10, 0}, {-20, 10, 0}}, {0, 0, 0, 0}));
-    h.LookDownFrom(50.0f);
+    h.ShowFromAbove(Polyline({{-20, 2, 0}, {20, 2, 0}, {20, 10, 0}, {-20, 10, 0}}, {0, 0, 0, 0}),
+                    50.0f);
     EXPECT_EQ(PickAtPoint(h, h.Project({5, 10, 0})), 2);
 
     h.camera.CamPos = Vector3D{5.0f, 0.5f, 0.0f};
@@ -58,8 +57,7 @@ TEST(ViewPick, ADenseSpotOfSixHundredOverlappingSegmentsYieldsTheNearest) {
     std::vector<Vector3D> corners;
     for (int i = 0; i < count; ++i)
         corners.push_back({i % 2 == 0 ? -10.0f : 10.0f, 2.0f + 0.05f * i, 0.0f});
-    h.Load(Polyline(corners, std::vector<int32_t>(count, 0)));
-    h.LookDownFrom(50.0f);
+    h.ShowFromAbove(Polyline(corners, std::vector<int32_t>(count, 0)), 50.0f);
     EXPECT_EQ(PickAtPoint(h, h.Project({0, 0, 0})), count - 2);
 }
 

@@ -19,8 +19,6 @@ const Rgb Ground = FromUnit(0.0f, 0.3f, 0.0f);
 
 // The segment types in the test track, the last one with no colour of its own.
 const int32_t TypeOf[] = {0, 1, 2, 3, 4, 7};
-const Rgb SelectedRails = FromUnit(1.0f, 1.0f, 1.0f);
-const Rgb SelectedTies = FromUnit(0.5f, 0.5f, 0.5f);
 
 // A 40 x 20 rectangle at height 2, its long sides split in two: six segments, one per entry
 // of TypeOf, running clockwise seen from above.
@@ -31,14 +29,18 @@ Vector3D SegmentMiddle(std::size_t i) {
     return Between(Rectangle[i], Rectangle[(i + 1) % Rectangle.size()], 0.5f);
 }
 
-// Every colour seen near a segment's middle is the ground's or one of the two given.
-void ExpectOnly(const std::vector<Rgb>& seen, const Rgb& rails, const Rgb& ties) {
+// Every colour seen near segment i's middle is the ground's or the rails' or cross-ties' of
+// `type`, and both of these are seen.
+void ExpectType(const ViewHarness& h, const Pixels& frame, std::size_t i, int32_t type) {
+    const std::vector<Rgb> seen = frame.Around(h.Project(SegmentMiddle(i)), 10);
+    const Rgb rails = TypeColour(type);
+    const Rgb ties = TypeColour(type, 0.5f);
     for (const Rgb& c : seen) {
         EXPECT_TRUE(Near(c, Ground) || Near(c, rails) || Near(c, ties))
-            << "unexpected colour " << c.r << "," << c.g << "," << c.b;
+            << "segment " << i << ": unexpected colour " << c.r << "," << c.g << "," << c.b;
     }
-    EXPECT_TRUE(Contains(seen, rails));
-    EXPECT_TRUE(Contains(seen, ties));
+    EXPECT_TRUE(Contains(seen, rails)) << i;
+    EXPECT_TRUE(Contains(seen, ties)) << i;
 }
 
 TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
@@ -61,7 +63,7 @@ TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
     }
 }
 
-TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyAndAPickDrawsNothing) {
+TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyThenRailsAndTiesInTheirTypesColours) {
     ViewHarness h;
     h.Load(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}));
     h.view->SetViewReady(false);
@@ -74,36 +76,24 @@ TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyAndAPickDrawsNothing) {
     EXPECT_EQ(h.view->PickAt(320, 400), mOGL3D::NoPick);
 
     h.view->SetViewReady(true);
-    h.LookDownFrom(50.0f);
-    const Pixels shown = h.Render();
-    ASSERT_NE(shown, before);
+    const Pixels frame = h.ShowFromAbove(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}), 50.0f);
+    // A pick draws nothing on screen.
     EXPECT_EQ(h.view->PickAt(h.Project(SegmentMiddle(1)).x(), h.Project(SegmentMiddle(1)).y()), 1);
-    EXPECT_EQ(h.Read(), shown);
-}
-
-TEST(ViewRender, RailsAndCrossTiesTakeTheSegmentTypeColoursAndSelectionTurnsThemWhite) {
-    ViewHarness h;
-    h.Load(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}));
-    h.LookDownFrom(50.0f);
-    const Pixels frame = h.Render();
-    for (std::size_t i = 0; i < Rectangle.size(); ++i) {
-        SCOPED_TRACE(i);
-        ExpectOnly(frame.Around(h.Project(SegmentMiddle(i)), 10), RailsOfType(TypeOf[i]),
-                   TiesOfType(TypeOf[i]));
-    }
-
+    EXPECT_EQ(h.Read(), frame);
+    for (std::size_t i = 0; i < Rectangle.size(); ++i)
+        ExpectType(h, frame, i, TypeOf[i]);
+    // A selected segment is drawn white, as a type without a colour of its own.
     h.trace.SegmentSelected[2] = true;
     const Pixels selected = h.Render();
-    ExpectOnly(selected.Around(h.Project(SegmentMiddle(2)), 10), SelectedRails, SelectedTies);
-    ExpectOnly(selected.Around(h.Project(SegmentMiddle(1)), 10), RailsOfType(1), TiesOfType(1));
-    ExpectOnly(selected.Around(h.Project(SegmentMiddle(3)), 10), RailsOfType(3), TiesOfType(3));
+    for (const auto& [i, type] : {std::pair{2, 7}, {1, 1}, {3, 3}})
+        ExpectType(h, selected, i, type);
 }
 
 TEST(ViewRender, CrossTiesFollowTheTrackStyle) {
     // Seen from the side, style 1 hangs its cross-ties 0.6 below the rails down to the braces,
     // style 0 only 0.3 down to the centre beam: a row 0.45 below the rails meets ties only
     // with style 1.
-    const Rgb ties = TiesOfType(0);
+    const Rgb ties = TypeColour(0, 0.5f);
     auto tiePixelsBelowCentre = [&](int32_t style) {
         ViewHarness h;
         auto doc = Polyline(Rectangle, {0, 0, 0, 0, 0, 0});
