@@ -73,14 +73,9 @@ TEST(AboutBox, ShowsTheProgramAndTheCurrentContextsDriverStrings) {
         EXPECT_NE(about.findChild<QWidget*>(QStringLiteral("Line%1").arg(i)), nullptr) << i;
     view.doneCurrent();
 
-    // OK closes the box.
-    about.show();
-    auto* ok = about.findChild<QPushButton*>(QStringLiteral("btnOkay"));
-    ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
-    ok->click();
-    EXPECT_FALSE(about.isVisible());
-    EXPECT_EQ(about.result(), QDialog::Accepted);
+    // Clicked to close the box in PlatformDialogsTest.
+    const auto* ok = about.findChild<QPushButton*>(QStringLiteral("btnOkay"));
+    EXPECT_TRUE(ok != nullptr && ok->text() == QStringLiteral("OK"));
 }
 
 TEST(AboutBox, WithoutACurrentContextTheDriverLabelsAreEmpty) {

