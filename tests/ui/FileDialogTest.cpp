@@ -144,7 +144,7 @@ TEST_F(FileDialogTest, SaveDialogAddsTheDefaultExtensionAndAsksBeforeReplacing) 
     EXPECT_EQ(request.FileTitle, QStringLiteral("Hill.kvtrack"));
     EXPECT_EQ(QFileInfo(request.FileName).fileName(), QStringLiteral("Hill.kvtrack"));
 
-    // Without the prompt an existing file is taken at once; cancelling empties the names.
+    // Without the prompt an existing file is taken at once.
     request = TrackRequest(QStringLiteral("Save Track File As..."), Path("Loop.kvtrack"));
     AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
@@ -152,10 +152,6 @@ TEST_F(FileDialogTest, SaveDialogAddsTheDefaultExtensionAndAsksBeforeReplacing) 
     });
     ASSERT_TRUE(mFileDialog::ShowSaveDialog(request, nullptr));
     EXPECT_EQ(request.FileTitle, QStringLiteral("Loop.kvtrack"));
-    AnswerNextModal([](QWidget& modal) { modal.close(); });
-    EXPECT_FALSE(mFileDialog::ShowSaveDialog(request, nullptr));
-    EXPECT_EQ(request.FileName, QString());
-    EXPECT_EQ(request.FileTitle, QString());
 }
 
 } // namespace

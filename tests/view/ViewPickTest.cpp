@@ -37,18 +37,6 @@ TEST(ViewPick, HitsALineWithinFivePixelsAndOtherwiseTheGroundOrNothing) {
     EXPECT_EQ(h.view->PickAt(320, 460), static_cast<int32_t>(GroundPickName));
 }
 
-TEST(ViewPick, TheNearestOfOverlappingSegmentsWins) {
-    ViewHarness h;
-    // Segment 2 runs 8 units above segment 0, back over the same line.
-    h.ShowFromAbove(Polyline({{-20, 2, 0}, {20, 2, 0}, {20, 10, 0}, {-20, 10, 0}}, {0, 0, 0, 0}),
-                    50.0f);
-    EXPECT_EQ(PickAtPoint(h, h.Project({5, 10, 0})), 2);
-
-    h.camera.CamPos = Vector3D{5.0f, 0.5f, 0.0f};
-    h.camera.CamRot = Vector3D{90.0f, 0.0f, 0.0f}; // looking up from below
-    EXPECT_EQ(PickAtPoint(h, h.Project({5, 2, 0})), 0);
-}
-
 TEST(ViewPick, ADenseSpotOfSixHundredOverlappingSegmentsYieldsTheNearest) {
     ViewHarness h;
     // 600 segments zigzag across x = 0, each a little higher than the one before; from above
