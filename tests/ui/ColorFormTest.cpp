@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(ColorForm, PlainColoursKeepRedInTheLowByte) {
+TEST(ColorForm, PlainColoursKeepRedInTheLowByteAndSystemColoursComeFromPaletteRoles) {
     const QPalette palette = DistinctPalette();
     EXPECT_EQ(mColorForm::ColorFromLong(0x00332211, palette), QColor(0x11, 0x22, 0x33));
     EXPECT_EQ(mColorForm::ColorFromLong(0x000000FF, palette), QColor(255, 0, 0));
@@ -14,10 +14,8 @@ TEST(ColorForm, PlainColoursKeepRedInTheLowByte) {
     EXPECT_EQ(mColorForm::LongFromColor(QColor(255, 255, 255, 10)), 0x00FFFFFF);
     for (const int32_t value : {0x00000000, 0x00FFFFFF, 0x00123456, 0x00ABCDEF})
         EXPECT_EQ(mColorForm::LongFromColor(mColorForm::ColorFromLong(value, palette)), value);
-}
 
-TEST(ColorForm, SystemColoursComeFromTheMatchingPaletteRoles) {
-    const QPalette palette = DistinctPalette();
+    // System colours come from the matching palette roles.
     const auto system = [&](uint32_t value) {
         return mColorForm::ColorFromLong(static_cast<int32_t>(value), palette);
     };
