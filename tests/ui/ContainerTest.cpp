@@ -86,14 +86,21 @@ TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorderThatFollo
     // The strip covers the full width inside the border and holds no text.
     EXPECT_EQ(TextColumns(image), (std::pair{-1, -1}));
     // Light under the title and at the left, dark at the bottom and right.
-    ExpectPixels(image, {{100, kTitleHeight, Light},
-                         {0, 50, Light},
-                         {0, 5, Light},
-                         {100, 99, Shadow},
-                         {199, 50, Shadow},
-                         {199, 5, Shadow},
-                         {100, kTitleHeight + 1, Face},
-                         {198, 98, Face}});
+    ExpectColourAt(image, Light, {{100, kTitleHeight}, {0, 50}, {0, 5}});
+    ExpectColourAt(image, Shadow, {{100, 99}, {199, 50}, {199, 5}});
+    ExpectColourAt(image, Face, {{100, kTitleHeight + 1}, {198, 98}});
+
+    // Widening moves the strip and the right border but not the contained controls.
+    const QRect childBefore = Child->geometry();
+    EXPECT_EQ(childBefore.topLeft(), QPoint(10, 30));
+    Panel.resize(320, 100);
+    const QImage wide = Grab();
+    ASSERT_EQ(wide.width(), 320);
+    ExpectColourAt(wide, Highlight, {{300, 5}, {318, 5}});
+    ExpectColourAt(wide, Shadow, {{319, 50}});
+    ExpectColourAt(wide, Face, {{199, 50}});
+    ExpectColourAt(wide, Light, {{300, kTitleHeight}});
+    EXPECT_EQ(Child->geometry(), childBefore);
 }
 
 TEST_F(ContainerTest, TitleTextTakesItsAlignmentAndTheStripItsColours) {
@@ -130,10 +137,10 @@ TEST_F(ContainerTest, TitleTextTakesItsAlignmentAndTheStripItsColours) {
     const QColor caption = Palette.color(QPalette::Dark);
     Panel.SetInBackground(true);
     const QImage image = Grab();
-    ExpectPixels(image, {{5, 5, caption}, {195, 12, caption}});
+    ExpectColourAt(image, caption, {{5, 5}, {195, 12}});
     EXPECT_TRUE(StripHas(image, Palette.color(QPalette::BrightText)));
     Panel.SetInBackground(false);
-    ExpectPixels(Grab(), {{5, 5, Highlight}, {195, 12, Highlight}});
+    ExpectColourAt(Grab(), Highlight, {{5, 5}, {195, 12}});
 }
 
 TEST_F(ContainerTest, ReportsMovesOnItsOwnSurfaceAndClicksOnTheTitle) {

@@ -16,7 +16,8 @@ QPalette DistinctPalette() {
     return palette;
 }
 
-void ExpectPixels(const QImage& image, std::initializer_list<Pixel> pixels) {
-    for (const Pixel& p : pixels)
-        EXPECT_EQ(QColor(image.pixel(p.x, p.y)), p.colour) << p.x << "," << p.y;
+void ExpectColourAt(const QImage& image, const QColor& colour,
+                    std::initializer_list<QPoint> points) {
+    for (const QPoint& p : points)
+        EXPECT_EQ(QColor(image.pixel(p)), colour) << p.x() << "," << p.y();
 }

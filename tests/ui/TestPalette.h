@@ -8,11 +8,6 @@
 // pixel tells which role painted it.
 QPalette DistinctPalette();
 
-struct Pixel {
-    int x;
-    int y;
-    QColor colour;
-};
-
-// Checks that each listed pixel of `image` has its colour.
-void ExpectPixels(const QImage& image, std::initializer_list<Pixel> pixels);
+// Checks that `image` has `colour` at each of the points.
+void ExpectColourAt(const QImage& image, const QColor& colour,
+                    std::initializer_list<QPoint> points);
