@@ -39,9 +39,7 @@ TEST(OGLInfo, DriverStringsStopAtNulOrAfter1024Bytes) {
     std::basic_string<unsigned char> longer(2000, 'x');
     longer[1023] = 'y';
     longer[1024] = 'z';
-    const QString cut = mOGLInfo::TextFromGLString(longer.c_str());
-    EXPECT_EQ(cut.size(), 1024);
-    EXPECT_TRUE(cut.endsWith(u'y'));
+    EXPECT_EQ(mOGLInfo::TextFromGLString(longer.c_str()), QString(1023, u'x') + u'y');
 }
 
 TEST(AboutBox, ShowsTheProgramAndTheCurrentContextsDriverStringsOrNone) {
