@@ -28,9 +28,8 @@ TEST(ColorForm, PlainColoursKeepRedInTheLowByteAndSystemColoursComeFromPaletteRo
     EXPECT_NE(system(0x80000002), system(0x8000000D));
     EXPECT_NE(system(0x80000009), system(0x8000000D));
     // Indexes the system does not define answer black.
-    EXPECT_EQ(system(0x80000019), QColor(0, 0, 0));
-    EXPECT_EQ(system(0x800000C8), QColor(0, 0, 0));
-    EXPECT_EQ(system(0x80000100), QColor(0, 0, 0));
+    for (const uint32_t undefined : {0x80000019u, 0x800000C8u, 0x80000100u})
+        EXPECT_EQ(system(undefined), QColor(0, 0, 0)) << undefined;
     EXPECT_EQ(mColorForm::SystemColor(-1, palette), QColor(0, 0, 0));
 }
 

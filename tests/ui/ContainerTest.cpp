@@ -48,15 +48,10 @@ protected:
         return {first, last};
     }
 
-    // Where the title text marks the strip, and whether it is drawn in `colour`.
+    // Where the title text marks the strip.
     std::pair<int, int> TextColumns(const QImage& image) const {
         return StripColumns(
             image, [&](QColor c) { return c != Highlight; });
-    }
-    static bool StripHas(const QImage& image, const QColor& colour) {
-        return StripColumns(
-                   image, [&](QColor c) { return c == colour; })
-                   .first >= 0;
     }
 
     const QPalette Palette = DistinctPalette();
@@ -68,14 +63,10 @@ protected:
     QCheckBox* Child = nullptr;
 };
 
-TEST(Twips, FifteenToALogicalPixel) {
+// Whole twips and geometries: see the main window's LaysOutInTwips and this panel's setup.
+TEST(Twips, FifteenToALogicalPixelRounded) {
     for (const auto& [twips, pixels] : {std::pair{6240, 416}, {435, 29}, {7, 0}, {8, 1}, {0, 0}})
         EXPECT_EQ(mTwips::TwipsToPixels(twips), pixels) << twips;
-    EXPECT_EQ(mTwips::PixelsToTwips(792), 11880);
-    QWidget widget;
-    mTwips::SetGeometryInTwips(widget, 1740, 480, 6375, 4635);
-    EXPECT_EQ(widget.geometry(), QRect(116, 32, 425, 309));
-    EXPECT_EQ(mTwips::GeometryInTwips(widget), QRect(1740, 480, 6375, 4635));
 }
 
 TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorderThatFollowTheWidth) {
@@ -111,7 +102,8 @@ TEST_F(ContainerTest, TitleTextTakesItsAlignmentAndTheStripItsColours) {
     const auto [centreFirst, centreLast] = TextColumns(Grab());
     ASSERT_GT(centreFirst, 0);
     EXPECT_NEAR((centreFirst + centreLast) / 2.0, 100.0, 3.0);
-    EXPECT_TRUE(StripHas(Grab(), Palette.color(QPalette::HighlightedText)));
+    const QColor text = Palette.color(QPalette::HighlightedText);
+    EXPECT_GE(StripColumns(Grab(), [&](QColor c) { return c == text; }).first, 0);
 
     Panel.SetAlignment(ucContainer::kAlignLeft);
     EXPECT_EQ(Panel.Alignment(), 0);
@@ -138,7 +130,8 @@ TEST_F(ContainerTest, TitleTextTakesItsAlignmentAndTheStripItsColours) {
     Panel.SetInBackground(true);
     const QImage image = Grab();
     ExpectColourAt(image, caption, {{5, 5}, {195, 12}});
-    EXPECT_TRUE(StripHas(image, Palette.color(QPalette::BrightText)));
+    const QColor bright = Palette.color(QPalette::BrightText);
+    EXPECT_GE(StripColumns(image, [&](QColor c) { return c == bright; }).first, 0);
     Panel.SetInBackground(false);
     ExpectColourAt(Grab(), Highlight, {{5, 5}, {195, 12}});
 }

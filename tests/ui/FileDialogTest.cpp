@@ -50,28 +50,21 @@ protected:
         QFile file(Path(QStringLiteral("Loop.kvtrack")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("KAVR");
+        // The request the main window's Open and Save As commands make.
+        Request.FileName = Path("Loop.kvtrack");
+        Request.Filter = kTrackFilter;
+        Request.DefaultExt = QStringLiteral("kvtrack");
     }
 
     QString Path(const QString& name) const { return QDir(Folder.path()).filePath(name); }
 
-    // The request the main window's Open and Save As commands make.
-    static mFileDialog::FileDialogRequest TrackRequest(const QString& title,
-                                                       const QString& fileName) {
-        mFileDialog::FileDialogRequest request;
-        request.FileName = fileName;
-        request.Filter = kTrackFilter;
-        request.FilterIndex = 1;
-        request.Title = title;
-        request.DefaultExt = QStringLiteral("kvtrack");
-        return request;
-    }
-
     QTemporaryDir Folder;
+    mFileDialog::FileDialogRequest Request;
 };
 
 TEST_F(FileDialogTest, OpenDialogShowsTheRequestAndRefusesAMissingFile) {
-    auto request = TrackRequest(QStringLiteral("Open Track File..."), Path("Loop.kvtrack"));
-    request.FileMustExist = true;
+    Request.Title = QStringLiteral("Open Track File...");
+    Request.FileMustExist = true;
     AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Open Track File..."));
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
@@ -82,15 +75,15 @@ TEST_F(FileDialogTest, OpenDialogShowsTheRequestAndRefusesAMissingFile) {
         EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
         Accept(dialog);
     });
-    ASSERT_TRUE(mFileDialog::ShowOpenDialog(request, nullptr));
-    EXPECT_EQ(QFileInfo(request.FileName).canonicalFilePath(),
+    ASSERT_TRUE(mFileDialog::ShowOpenDialog(Request, nullptr));
+    EXPECT_EQ(QFileInfo(Request.FileName).canonicalFilePath(),
               QFileInfo(Path("Loop.kvtrack")).canonicalFilePath());
-    EXPECT_EQ(request.FileTitle, QStringLiteral("Loop.kvtrack"));
-    EXPECT_EQ(request.FilterIndex, 1);
+    EXPECT_EQ(Request.FileTitle, QStringLiteral("Loop.kvtrack"));
+    EXPECT_EQ(Request.FilterIndex, 1);
 
     // Without an initial file the initial folder is shown; cancel empties the names.
-    request.FileName = QString();
-    request.InitialDir = Folder.path();
+    Request.FileName = QString();
+    Request.InitialDir = Folder.path();
     bool bRefused = false;
     AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
@@ -105,16 +98,15 @@ TEST_F(FileDialogTest, OpenDialogShowsTheRequestAndRefusesAMissingFile) {
         EXPECT_TRUE(dialog.isVisible());
         dialog.reject();
     });
-    EXPECT_FALSE(mFileDialog::ShowOpenDialog(request, nullptr));
+    EXPECT_FALSE(mFileDialog::ShowOpenDialog(Request, nullptr));
     EXPECT_TRUE(bRefused);
-    EXPECT_EQ(request.FileName, QString());
-    EXPECT_EQ(request.FileTitle, QString());
+    EXPECT_EQ(Request.FileName, QString());
+    EXPECT_EQ(Request.FileTitle, QString());
 }
 
 // Typed names get the default extension (set as in the open dialog) from Qt's own dialog.
 TEST_F(FileDialogTest, SaveDialogAsksBeforeReplacingUnlessToldNot) {
-    auto request = TrackRequest(QStringLiteral("Save Track File As..."), Path("Loop.kvtrack"));
-    request.OverwritePrompt = true;
+    Request.OverwritePrompt = true;
     AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         // Replacing the existing file is asked first; No keeps the dialog open, Yes takes it.
@@ -126,17 +118,16 @@ TEST_F(FileDialogTest, SaveDialogAsksBeforeReplacingUnlessToldNot) {
             [](QMessageBox& question) { question.button(QMessageBox::Yes)->click(); }, &dialog);
         Accept(dialog);
     });
-    ASSERT_TRUE(mFileDialog::ShowSaveDialog(request, nullptr));
-    EXPECT_EQ(request.FileTitle, QStringLiteral("Loop.kvtrack"));
+    ASSERT_TRUE(mFileDialog::ShowSaveDialog(Request, nullptr));
+    EXPECT_EQ(Request.FileTitle, QStringLiteral("Loop.kvtrack"));
 
     // Without the prompt an existing file is taken at once.
-    request = TrackRequest(QStringLiteral("Save Track File As..."), Path("Loop.kvtrack"));
+    Request.OverwritePrompt = false;
     AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         Accept(dialog);
     });
-    ASSERT_TRUE(mFileDialog::ShowSaveDialog(request, nullptr));
-    EXPECT_EQ(request.FileTitle, QStringLiteral("Loop.kvtrack"));
+    EXPECT_TRUE(mFileDialog::ShowSaveDialog(Request, nullptr));
 }
 
 } // namespace

@@ -4,15 +4,11 @@
 
 QPalette DistinctPalette() {
     QPalette palette;
-    const QPalette::ColorRole roles[] = {
-        QPalette::Window,     QPalette::WindowText,     QPalette::Base,
-        QPalette::Text,       QPalette::Button,         QPalette::ButtonText,
-        QPalette::BrightText, QPalette::Light,          QPalette::Midlight,
-        QPalette::Mid,        QPalette::Dark,           QPalette::Shadow,
-        QPalette::Highlight,  QPalette::HighlightedText};
-    // No green of 200, which the toolbar tests' pictures use.
-    for (int i = 0; i < 14; ++i)
-        palette.setColor(QPalette::All, roles[i], QColor(18 * i, 250 - 17 * i, 60 + 13 * i));
+    // The roles from WindowText (0) to HighlightedText (13); no green of 200, which the toolbar
+    // tests' pictures use.
+    for (int i = QPalette::WindowText; i <= QPalette::HighlightedText; ++i)
+        palette.setColor(QPalette::All, static_cast<QPalette::ColorRole>(i),
+                         QColor(18 * i, 250 - 17 * i, 60 + 13 * i));
     return palette;
 }
 

@@ -31,15 +31,15 @@ Rgb TypeColour(int32_t type, float brightness) {
 }
 
 Rgb Pixels::At(int x, int y) const {
-    const std::size_t at = (static_cast<std::size_t>(height - 1 - y) * width + x) * 4;
-    return {rgba[at], rgba[at + 1], rgba[at + 2]};
+    const QRgb c = image.pixel(x, y);
+    return {qRed(c), qGreen(c), qBlue(c)};
 }
 
 std::vector<Rgb> Pixels::Around(QPoint centre, int half) const {
     std::vector<Rgb> colours;
     for (int y = centre.y() - half; y <= centre.y() + half; ++y) {
         for (int x = centre.x() - half; x <= centre.x() + half; ++x)
-            if (x >= 0 && y >= 0 && x < width && y < height)
+            if (image.valid(x, y))
                 colours.push_back(At(x, y));
     }
     return colours;
@@ -78,13 +78,9 @@ Pixels ViewHarness::Render() {
 
 Pixels ViewHarness::Read() {
     view->makeCurrent();
-    Pixels pixels;
-    pixels.width = ViewWidth;
-    pixels.height = ViewHeight;
-    pixels.rgba.resize(static_cast<std::size_t>(ViewWidth) * ViewHeight * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, ViewWidth, ViewHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.rgba.data());
-    return pixels;
+    QImage image(ViewWidth, ViewHeight, QImage::Format_RGBA8888);
+    glReadPixels(0, 0, ViewWidth, ViewHeight, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    return {image.mirrored()}; // GL reads the rows bottom-up
 }
 
 QPoint ViewHarness::Project(const Vector3D& p) const {

@@ -8,6 +8,7 @@
 #include "TrackDocument.h"
 #include "TrackTracer.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QWidget>
 #include <functional>
@@ -32,11 +33,9 @@ bool Near(const Rgb& a, const Rgb& b);
 // The colour a segment type's rails are drawn in (brightness 1) or its cross-ties (0.5).
 Rgb TypeColour(int32_t type, float brightness = 1.0f);
 
-// What the view's framebuffer holds, origin top left.
+// What the view's framebuffer or the screen holds.
 struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgba; // rows bottom-up, as GL reads them
+    QImage image;
 
     Rgb At(int x, int y) const;
     // The colours found in the square of the given half-size around (x, y).

@@ -144,13 +144,8 @@ TEST(ViewInput, TheFrameReachesTheScreen) {
     h.ShowFromAbove(Polyline(Square, {1, 1, 1, 1}), 40.0f);
     // Whether the window system shows `colour` within 8 pixels of a point of the view.
     auto onScreen = [&](QPoint centre, const Rgb& colour) {
-        const QImage shot = h.window->screen()->grabWindow(h.window->winId()).toImage();
-        const QPoint at = h.view->mapTo(h.window.get(), centre);
-        for (int y = at.y() - 8; y <= at.y() + 8; ++y)
-            for (int x = at.x() - 8; x <= at.x() + 8; ++x)
-                if (const QRgb c = shot.pixel(x, y); Near({qRed(c), qGreen(c), qBlue(c)}, colour))
-                    return true;
-        return false;
+        const Pixels shot{h.window->screen()->grabWindow(h.window->winId()).toImage()};
+        return Contains(shot.Around(h.view->mapTo(h.window.get(), centre), 8), colour);
     };
     EXPECT_TRUE(WaitUntil([&] {
         return onScreen(SegmentPoint(h, 0), FromUnit(1.0f, 0.5f, 0.0f)) &&

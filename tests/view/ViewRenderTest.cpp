@@ -50,8 +50,8 @@ TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
     // to its far edge straight ahead, and above that there is nothing.
     const int edge = h.Project({0.0f, 0.0f, -220.0f}).y();
     ASSERT_GT(edge, ViewHeight / 2);
-    for (int y = 0; y < frame.height; ++y) {
-        for (int x = 0; x < frame.width; ++x) {
+    for (int y = 0; y < ViewHeight; ++y) {
+        for (int x = 0; x < ViewWidth; ++x) {
             const Rgb c = frame.At(x, y);
             if (y < edge - 1)
                 ASSERT_TRUE(Near(c, Black)) << x << "," << y;
