@@ -8,8 +8,6 @@ namespace {
 TEST(ColorForm, PlainColoursKeepRedInTheLowByteAndSystemColoursComeFromPaletteRoles) {
     const QPalette palette = DistinctPalette();
     EXPECT_EQ(mColorForm::ColorFromLong(0x00332211, palette), QColor(0x11, 0x22, 0x33));
-    EXPECT_EQ(mColorForm::ColorFromLong(0x000000FF, palette), QColor(255, 0, 0));
-    EXPECT_EQ(mColorForm::ColorFromLong(0x00FF0000, palette), QColor(0, 0, 255));
     EXPECT_EQ(mColorForm::LongFromColor(QColor(1, 2, 3)), 0x00030201);
     EXPECT_EQ(mColorForm::LongFromColor(QColor(255, 255, 255, 10)), 0x00FFFFFF);
     for (const int32_t value : {0x00000000, 0x00FFFFFF, 0x00123456, 0x00ABCDEF})

@@ -2,6 +2,7 @@
 #include "FrameRendering.h"
 #include "Picking.h"
 #include "TestTracks.h"
+#include "TrackDrawing.h"
 #include "ViewHarness.h"
 
 #include <GL/gl.h>
@@ -63,7 +64,7 @@ TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
     }
 }
 
-TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyThenRailsAndTiesInTheirTypesColours) {
+TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyThenPicksAndRailsAndTiesInTypeColours) {
     ViewHarness h;
     h.Load(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}));
     h.view->SetViewReady(false);
@@ -77,8 +78,14 @@ TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyThenRailsAndTiesInTheirTypesC
 
     h.view->SetViewReady(true);
     const Pixels frame = h.ShowFromAbove(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}), 50.0f);
-    // A pick draws nothing on screen.
-    EXPECT_EQ(h.view->PickAt(h.Project(SegmentMiddle(1)).x(), h.Project(SegmentMiddle(1)).y()), 1);
+    // Picks hit a line within five pixels, else the ground, and draw nothing on screen.
+    // Segment 1 runs along +X at z = -10; its left rail lies 0.5 towards -Z, screen up.
+    const auto pick = [&](QPoint p) { return h.view->PickAt(p.x(), p.y()); };
+    const QPoint leftRail = h.Project({10, 2, -10.5f});
+    EXPECT_EQ(pick(h.Project({10, 1.7f, -10})), 1);
+    EXPECT_EQ(pick(h.Project({-10, 1.7f, -10})), 0);
+    EXPECT_EQ(pick(leftRail - QPoint(0, 4)), 1);
+    EXPECT_EQ(pick(leftRail - QPoint(0, 25)), static_cast<int32_t>(mOGL3D::GroundPickName));
     EXPECT_EQ(h.Read(), frame);
     for (std::size_t i = 0; i < Rectangle.size(); ++i)
         ExpectType(h, frame, i, TypeOf[i]);
@@ -87,6 +94,11 @@ TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyThenRailsAndTiesInTheirTypesC
     const Pixels selected = h.Render();
     for (const auto& [i, type] : {std::pair{2, 7}, {1, 1}, {3, 3}})
         ExpectType(h, selected, i, type);
+
+    // Looking ahead from the reset camera: sky above the horizon, ground below.
+    mCamera3D::ResetCamera(h.camera);
+    EXPECT_EQ(pick({320, 20}), mOGL3D::NoPick);
+    EXPECT_EQ(pick({320, 460}), static_cast<int32_t>(mOGL3D::GroundPickName));
 }
 
 TEST(ViewRender, CrossTiesFollowTheTrackStyle) {
