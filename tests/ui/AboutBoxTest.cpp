@@ -63,10 +63,8 @@ TEST(AboutBox, ShowsTheProgramAndTheCurrentContextsDriverStringsOrNone) {
                                                       {"lblVersion", "OpenGL Version " + version}};
     for (const auto& [name, text] : labels)
         EXPECT_EQ(LabelText(about, name), text);
-    for (const QLabel* label : about.findChildren<QLabel*>()) {
-        EXPECT_EQ(label->font().family(), QStringLiteral("Arial"))
-            << label->objectName().toStdString();
-    }
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        EXPECT_EQ(label->font().family(), "Arial") << label->objectName().toStdString();
     for (int i = 1; i <= 4; ++i)
         EXPECT_NE(about.findChild<QWidget*>(QStringLiteral("Line%1").arg(i)), nullptr) << i;
     view.doneCurrent();

@@ -21,9 +21,7 @@ inline constexpr int ViewWidth = 640;
 inline constexpr int ViewHeight = 480;
 
 struct Rgb {
-    int r;
-    int g;
-    int b;
+    int r, g, b;
 };
 
 // glColor3f values as 8-bit pixels, within one step of rounding.

@@ -49,10 +49,9 @@ TEST(ViewInput, LeftClicksToggleSegmentsUnlessInLookModeAndAClickBesideTheTrackC
 
     QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
     EXPECT_TRUE(whiteWhenTold);
-    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 3));
-    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
-    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 0));
-    QTest::mouseClick(h.view, Qt::LeftButton, {}, h.Project({0, 0, 0})); // the ground
+    for (const QPoint at : {SegmentPoint(h, 3), SegmentPoint(h, 1), SegmentPoint(h, 0),
+                            h.Project({0, 0, 0})}) // the last on the ground
+        QTest::mouseClick(h.view, Qt::LeftButton, {}, at);
     const std::vector<std::vector<bool>> expected = {{false, true, false, false},
                                                      {false, true, false, true},
                                                      {false, false, false, true},
@@ -125,8 +124,7 @@ TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
 
     QTest::mouseMove(h.view, QPoint(110, 120)); // 10 pixels right: 2 degrees to the right
     ASSERT_TRUE(WaitUntil([&] { return h.camera.CamRot.y != 0.0f; }));
-    EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f);
-    EXPECT_FLOAT_EQ(h.camera.CamRot.x, 0.0f);
+    EXPECT_EQ(h.camera.CamRot, (Vector3D{0.0f, -2.0f, 0.0f}));
     EXPECT_EQ(QCursor::pos(), centre);
     ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::LookActive; }));
     EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f); // arriving at the centre is no turn
@@ -135,8 +133,7 @@ TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
 
     QTest::mouseMove(h.view, h.view->mapFromGlobal(centre) - QPoint(0, 5)); // up: look up
     ASSERT_TRUE(WaitUntil([&] { return h.camera.CamRot.x != 0.0f; }));
-    EXPECT_FLOAT_EQ(h.camera.CamRot.x, 1.0f);
-    EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f);
+    EXPECT_EQ(h.camera.CamRot, (Vector3D{1.0f, -2.0f, 0.0f}));
 }
 
 TEST(ViewInput, TheFrameReachesTheScreen) {

@@ -53,13 +53,12 @@ TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
     ASSERT_GT(edge, ViewHeight / 2);
     for (int y = 0; y < ViewHeight; ++y) {
         for (int x = 0; x < ViewWidth; ++x) {
-            const Rgb c = frame.At(x, y);
-            if (y < edge - 1)
-                ASSERT_TRUE(Near(c, Black)) << x << "," << y;
-            else if (y > edge + 1)
-                ASSERT_TRUE(Near(c, Ground)) << x << "," << y;
-            else
-                ASSERT_TRUE(Near(c, Black) || Near(c, Ground)) << x << "," << y;
+            const bool black = Near(frame.At(x, y), Black);
+            const bool ground = Near(frame.At(x, y), Ground);
+            ASSERT_TRUE(y < edge - 1   ? black
+                        : y > edge + 1 ? ground
+                                       : black || ground)
+                << x << "," << y;
         }
     }
 }
@@ -137,8 +136,7 @@ TEST(ViewRender, ZeroHeightCountsAsOne) {
     glGetIntegerv(GL_MATRIX_MODE, &mode);
     mOGL3D::ResizeView(ViewWidth, ViewHeight, 45.0, 650.0);
 
-    EXPECT_EQ(viewport[2], 200);
-    EXPECT_EQ(viewport[3], 1);
+    EXPECT_EQ(QSize(viewport[2], viewport[3]), QSize(200, 1));
     const double f = 1.0 / std::tan(22.5 * std::numbers::pi / 180.0);
     EXPECT_NEAR(projection[5], f, 1e-5);
     EXPECT_NEAR(projection[0], f / 200.0, 1e-7);
