@@ -132,7 +132,6 @@ TEST_F(ToolBarTest, HoverRaisesOneEventPerButtonAndMinusOneOnTheBackground) {
     const QImage hovered = Grab();
     EXPECT_EQ(BevelAround(hovered, 2), Bevel::Raised);
     ExpectColourAt(hovered, Face, {{53, 3}, {54, 2}}); // nothing outside the bevel
-    EXPECT_EQ(BevelAround(hovered, 3), Bevel::None);
 
     QTest::mouseMove(&Bar, Centre(3));
     EXPECT_EQ(Taken(hover), std::vector<int>{3});
@@ -164,17 +163,12 @@ TEST_F(ToolBarTest, PressShiftsThePictureAndSinksTheBevelUntilTheClickOnTheSameP
     EXPECT_EQ(At(pressed, 28, 6), Face);
 
     // The owner's handler runs with the bevel shown, raised, and the picture back home.
-    Bevel bevelDuringClick = Bevel::None;
-    QColor homeDuringClick;
-    QObject::connect(&Bar, &ucToolBar::ButtonClick, &Bar, [&] {
-        const QImage image = Grab();
-        bevelDuringClick = BevelAround(image, 1);
-        homeDuringClick = At(image, 28, 6);
-    });
+    QImage duringClick;
+    QObject::connect(&Bar, &ucToolBar::ButtonClick, &Bar, [&] { duringClick = Grab(); });
     QTest::mouseRelease(&Bar, Qt::LeftButton, {}, at);
-    EXPECT_EQ(Taken(clicks), std::vector<int>{1});
-    EXPECT_EQ(bevelDuringClick, Bevel::Raised);
-    EXPECT_EQ(homeDuringClick, NormalColor(1));
+    ASSERT_EQ(Taken(clicks), std::vector<int>{1});
+    EXPECT_EQ(BevelAround(duringClick, 1), Bevel::Raised);
+    EXPECT_EQ(At(duringClick, 28, 6), NormalColor(1));
     const QImage released = Grab();
     EXPECT_EQ(BevelAround(released, 1), Bevel::Raised);
     EXPECT_EQ(At(released, 44, 22), Face);

@@ -60,8 +60,7 @@ TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtO
                           {500.0, false, true, 6.4f},    {20.0, true, true, 64.0f}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.framesPerSecond << c.shift << c.ctrl);
-        ResetCamera(cam);
-        ReleaseAllKeys(cam);
+        ResetCamera(cam); // W was released at the end of the last case
         cam.LookMode = LookActive;
         cam.KeyState[KeyShift] = c.shift; // Shift wins over Ctrl
         cam.KeyState[KeyCtrl] = c.ctrl;
@@ -175,7 +174,6 @@ TEST_F(CameraTest, ButtonsMoveInLookModeUntilReleasedAndKeysOutOfRangeAreIgnored
     Tick();
     EXPECT_EQ(cam.CamPos.z, -1.0f);
     Camera_MouseUp(cam);
-    EXPECT_EQ(cam.MouseButton, 0);
     Tick();
     EXPECT_EQ(cam.CamPos.z, -1.0f);
 

@@ -37,11 +37,10 @@ Rgb Pixels::At(int x, int y) const {
 
 std::vector<Rgb> Pixels::Around(QPoint centre, int half) const {
     std::vector<Rgb> colours;
-    for (int y = centre.y() - half; y <= centre.y() + half; ++y) {
+    for (int y = centre.y() - half; y <= centre.y() + half; ++y)
         for (int x = centre.x() - half; x <= centre.x() + half; ++x)
             if (image.valid(x, y))
                 colours.push_back(At(x, y));
-    }
     return colours;
 }
 

@@ -36,10 +36,9 @@ void ExpectType(const ViewHarness& h, const Pixels& frame, std::size_t i, int32_
     const std::vector<Rgb> seen = frame.Around(h.Project(SegmentMiddle(i)), 10);
     const Rgb rails = TypeColour(type);
     const Rgb ties = TypeColour(type, 0.5f);
-    for (const Rgb& c : seen) {
+    for (const Rgb& c : seen)
         EXPECT_TRUE(Near(c, Ground) || Near(c, rails) || Near(c, ties))
             << "segment " << i << ": unexpected colour " << c.r << "," << c.g << "," << c.b;
-    }
     EXPECT_TRUE(Contains(seen, rails)) << i;
     EXPECT_TRUE(Contains(seen, ties)) << i;
 }
