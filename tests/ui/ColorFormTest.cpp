@@ -5,19 +5,15 @@
 
 namespace {
 
-TEST(ColorForm, PlainColoursKeepRedInTheLowByte) {
+TEST(ColorForm, PlainColoursKeepRedInTheLowByteAndSystemColoursComeFromPaletteRoles) {
     const QPalette palette = DistinctPalette();
     EXPECT_EQ(mColorForm::ColorFromLong(0x00332211, palette), QColor(0x11, 0x22, 0x33));
-    EXPECT_EQ(mColorForm::ColorFromLong(0x000000FF, palette), QColor(255, 0, 0));
-    EXPECT_EQ(mColorForm::ColorFromLong(0x00FF0000, palette), QColor(0, 0, 255));
     EXPECT_EQ(mColorForm::LongFromColor(QColor(1, 2, 3)), 0x00030201);
     EXPECT_EQ(mColorForm::LongFromColor(QColor(255, 255, 255, 10)), 0x00FFFFFF);
     for (const int32_t value : {0x00000000, 0x00FFFFFF, 0x00123456, 0x00ABCDEF})
         EXPECT_EQ(mColorForm::LongFromColor(mColorForm::ColorFromLong(value, palette)), value);
-}
 
-TEST(ColorForm, SystemColoursComeFromTheMatchingPaletteRoles) {
-    const QPalette palette = DistinctPalette();
+    // System colours come from the matching palette roles.
     const auto system = [&](uint32_t value) {
         return mColorForm::ColorFromLong(static_cast<int32_t>(value), palette);
     };
@@ -30,9 +26,8 @@ TEST(ColorForm, SystemColoursComeFromTheMatchingPaletteRoles) {
     EXPECT_NE(system(0x80000002), system(0x8000000D));
     EXPECT_NE(system(0x80000009), system(0x8000000D));
     // Indexes the system does not define answer black.
-    EXPECT_EQ(system(0x80000019), QColor(0, 0, 0));
-    EXPECT_EQ(system(0x800000C8), QColor(0, 0, 0));
-    EXPECT_EQ(system(0x80000100), QColor(0, 0, 0));
+    for (const uint32_t undefined : {0x80000019u, 0x800000C8u, 0x80000100u})
+        EXPECT_EQ(system(undefined), QColor(0, 0, 0)) << undefined;
     EXPECT_EQ(mColorForm::SystemColor(-1, palette), QColor(0, 0, 0));
 }
 

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -29,15 +30,15 @@ protected:
 
     QImage Grab() { return Panel.grab().toImage(); }
 
-    static QColor At(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
-
-    // The leftmost and rightmost columns of the title strip where the text left its mark.
-    static std::pair<int, int> TextColumns(const QImage& image, const QColor& strip) {
+    // The leftmost and rightmost columns inside the border where the title strip has a pixel
+    // for which `is` holds; -1 where none has.
+    static std::pair<int, int> StripColumns(const QImage& image,
+                                            const std::function<bool(QColor)>& is) {
         int first = -1;
         int last = -1;
         for (int x = 1; x < image.width() - 1; ++x) {
             for (int y = 0; y < kTitleHeight; ++y) {
-                if (At(image, x, y) != strip) {
+                if (is(QColor(image.pixel(x, y)))) {
                     first = first < 0 ? x : first;
                     last = x;
                     break;
@@ -47,77 +48,72 @@ protected:
         return {first, last};
     }
 
-    // Whether any pixel of the title strip has `colour`.
-    static bool StripHas(const QImage& image, const QColor& colour) {
-        for (int x = 0; x < image.width(); ++x)
-            for (int y = 0; y < kTitleHeight; ++y)
-                if (At(image, x, y) == colour)
-                    return true;
-        return false;
+    // Where the title text marks the strip.
+    std::pair<int, int> TextColumns(const QImage& image) const {
+        return StripColumns(
+            image, [&](QColor c) { return c != Highlight; });
     }
 
-    QColor Highlight() const { return Palette.color(QPalette::Highlight); }
-    QColor HighlightText() const { return Palette.color(QPalette::HighlightedText); }
-
     const QPalette Palette = DistinctPalette();
+    const QColor Highlight = Palette.color(QPalette::Highlight);
+    const QColor Light = Palette.color(QPalette::Light);
+    const QColor Shadow = Palette.color(QPalette::Shadow);
+    const QColor Face = Palette.color(QPalette::Button);
     ucContainer Panel;
     QCheckBox* Child = nullptr;
 };
 
-TEST(Twips, FifteenToALogicalPixel) {
-    EXPECT_EQ(mTwips::TwipsToPixels(6240), 416);
-    EXPECT_EQ(mTwips::TwipsToPixels(435), 29);
-    EXPECT_EQ(mTwips::TwipsToPixels(7), 0);
-    EXPECT_EQ(mTwips::TwipsToPixels(8), 1);
-    EXPECT_EQ(mTwips::TwipsToPixels(0), 0);
-    EXPECT_EQ(mTwips::PixelsToTwips(792), 11880);
-    QWidget widget;
-    mTwips::SetGeometryInTwips(widget, 1740, 480, 6375, 4635);
-    EXPECT_EQ(widget.geometry(), QRect(116, 32, 425, 309));
-    EXPECT_EQ(mTwips::GeometryInTwips(widget), QRect(1740, 480, 6375, 4635));
+// Whole twips and geometries: see the main window's LaysOutInTwips and this panel's setup.
+TEST(Twips, FifteenToALogicalPixelRounded) {
+    for (const auto& [twips, pixels] : {std::pair{6240, 416}, {435, 29}, {7, 0}, {8, 1}, {0, 0}})
+        EXPECT_EQ(mTwips::TwipsToPixels(twips), pixels) << twips;
 }
 
-TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorder) {
+TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorderThatFollowTheWidth) {
     EXPECT_EQ(Panel.Title(), QString());
     EXPECT_EQ(Panel.Alignment(), ucContainer::kAlignCenter);
     const QImage image = Grab();
     ASSERT_EQ(image.size(), QSize(200, 100));
     // The strip covers the full width inside the border and holds no text.
-    for (int x = 1; x < 199; ++x)
-        for (int y = 1; y < kTitleHeight; ++y)
-            ASSERT_EQ(At(image, x, y), Highlight()) << x << "," << y;
-    const QColor light = Palette.color(QPalette::Light);
-    const QColor shadow = Palette.color(QPalette::Shadow);
-    const QColor face = Palette.color(QPalette::Button);
-    EXPECT_EQ(At(image, 100, kTitleHeight), light); // under the title
-    EXPECT_EQ(At(image, 0, 50), light);             // left edge
-    EXPECT_EQ(At(image, 0, 5), light);
-    EXPECT_EQ(At(image, 100, 99), shadow); // bottom edge
-    EXPECT_EQ(At(image, 199, 50), shadow); // right edge
-    EXPECT_EQ(At(image, 199, 5), shadow);
-    EXPECT_EQ(At(image, 100, kTitleHeight + 1), face);
-    EXPECT_EQ(At(image, 198, 98), face);
+    EXPECT_EQ(TextColumns(image), (std::pair{-1, -1}));
+    // Light under the title and at the left, dark at the bottom and right.
+    ExpectColourAt(image, Light, {{100, kTitleHeight}, {0, 50}, {0, 5}});
+    ExpectColourAt(image, Shadow, {{100, 99}, {199, 50}, {199, 5}});
+    ExpectColourAt(image, Face, {{100, kTitleHeight + 1}, {198, 98}});
+
+    // Widening moves the strip and the right border but not the contained controls.
+    const QRect childBefore = Child->geometry();
+    EXPECT_EQ(childBefore.topLeft(), QPoint(10, 30));
+    Panel.resize(320, 100);
+    const QImage wide = Grab();
+    ASSERT_EQ(wide.width(), 320);
+    ExpectColourAt(wide, Highlight, {{300, 5}, {318, 5}});
+    ExpectColourAt(wide, Shadow, {{319, 50}});
+    ExpectColourAt(wide, Face, {{199, 50}});
+    ExpectColourAt(wide, Light, {{300, kTitleHeight}});
+    EXPECT_EQ(Child->geometry(), childBefore);
 }
 
-TEST_F(ContainerTest, TitleTextTakesItsAlignment) {
+TEST_F(ContainerTest, TitleTextTakesItsAlignmentAndTheStripItsColours) {
     Panel.SetTitle(QStringLiteral("Track Setting"));
     EXPECT_EQ(Panel.Title(), QStringLiteral("Track Setting"));
     EXPECT_EQ(Panel.property("Title").toString(), QStringLiteral("Track Setting"));
 
-    const auto [centreFirst, centreLast] = TextColumns(Grab(), Highlight());
+    const auto [centreFirst, centreLast] = TextColumns(Grab());
     ASSERT_GT(centreFirst, 0);
     EXPECT_NEAR((centreFirst + centreLast) / 2.0, 100.0, 3.0);
-    EXPECT_TRUE(StripHas(Grab(), HighlightText()));
+    const QColor text = Palette.color(QPalette::HighlightedText);
+    EXPECT_GE(StripColumns(Grab(), [&](QColor c) { return c == text; }).first, 0);
 
     Panel.SetAlignment(ucContainer::kAlignLeft);
     EXPECT_EQ(Panel.Alignment(), 0);
-    const auto [leftFirst, leftLast] = TextColumns(Grab(), Highlight());
+    const auto [leftFirst, leftLast] = TextColumns(Grab());
     EXPECT_LE(leftFirst, 3);
     EXPECT_LT(leftLast, 100);
 
     Panel.SetAlignment(ucContainer::kAlignRight);
     EXPECT_EQ(Panel.Alignment(), 1);
-    const auto [rightFirst, rightLast] = TextColumns(Grab(), Highlight());
+    const auto [rightFirst, rightLast] = TextColumns(Grab());
     EXPECT_GT(rightFirst, 100);
     EXPECT_GE(rightLast, 195);
     EXPECT_NEAR(rightLast - rightFirst, leftLast - leftFirst, 1);
@@ -128,36 +124,16 @@ TEST_F(ContainerTest, TitleTextTakesItsAlignment) {
     EXPECT_EQ(Panel.Alignment(), ucContainer::kAlignRight);
     Panel.setProperty("Alignment", 2);
     EXPECT_EQ(Panel.Alignment(), ucContainer::kAlignCenter);
-}
 
-TEST_F(ContainerTest, WideningMovesStripAndRightBorderButNotTheContainedControls) {
-    const QRect childBefore = Child->geometry();
-    EXPECT_EQ(childBefore.topLeft(), QPoint(10, 30));
-    Panel.resize(320, 100);
-    const QImage image = Grab();
-    ASSERT_EQ(image.width(), 320);
-    EXPECT_EQ(At(image, 300, 5), Highlight());
-    EXPECT_EQ(At(image, 318, 5), Highlight());
-    EXPECT_EQ(At(image, 319, 50), Palette.color(QPalette::Shadow));
-    EXPECT_EQ(At(image, 199, 50), Palette.color(QPalette::Button));
-    EXPECT_EQ(At(image, 300, kTitleHeight), Palette.color(QPalette::Light));
-    EXPECT_EQ(Child->geometry(), childBefore);
-}
-
-TEST_F(ContainerTest, InBackgroundSwitchesTheStripToCaptionColoursAndBack) {
-    Panel.SetTitle(QStringLiteral("Station"));
+    // In the background the strip takes the caption colours, and back.
     const QColor caption = Palette.color(QPalette::Dark);
-    const QColor captionText = Palette.color(QPalette::BrightText);
     Panel.SetInBackground(true);
-    QImage image = Grab();
-    EXPECT_EQ(At(image, 5, 5), caption);
-    EXPECT_EQ(At(image, 195, 12), caption);
-    EXPECT_TRUE(StripHas(image, captionText));
-
+    const QImage image = Grab();
+    ExpectColourAt(image, caption, {{5, 5}, {195, 12}});
+    const QColor bright = Palette.color(QPalette::BrightText);
+    EXPECT_GE(StripColumns(image, [&](QColor c) { return c == bright; }).first, 0);
     Panel.SetInBackground(false);
-    image = Grab();
-    EXPECT_EQ(At(image, 5, 5), Highlight());
-    EXPECT_EQ(At(image, 195, 12), Highlight());
+    ExpectColourAt(Grab(), Highlight, {{5, 5}, {195, 12}});
 }
 
 TEST_F(ContainerTest, ReportsMovesOnItsOwnSurfaceAndClicksOnTheTitle) {

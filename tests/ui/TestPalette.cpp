@@ -1,27 +1,19 @@
 #include "TestPalette.h"
 
+#include <gtest/gtest.h>
+
 QPalette DistinctPalette() {
     QPalette palette;
-    const struct {
-        QPalette::ColorRole Role;
-        QColor Color;
-    } roles[] = {
-        {QPalette::Window, QColor(236, 233, 216)},
-        {QPalette::WindowText, QColor(10, 20, 30)},
-        {QPalette::Base, QColor(250, 251, 252)},
-        {QPalette::Text, QColor(30, 20, 10)},
-        {QPalette::Button, QColor(212, 208, 200)},
-        {QPalette::ButtonText, QColor(5, 5, 60)},
-        {QPalette::BrightText, QColor(255, 255, 0)},
-        {QPalette::Light, QColor(255, 255, 255)},
-        {QPalette::Midlight, QColor(228, 226, 160)},
-        {QPalette::Mid, QColor(160, 150, 140)},
-        {QPalette::Dark, QColor(128, 40, 40)},
-        {QPalette::Shadow, QColor(0, 0, 0)},
-        {QPalette::Highlight, QColor(10, 36, 106)},
-        {QPalette::HighlightedText, QColor(240, 250, 200)},
-    };
-    for (const auto& entry : roles)
-        palette.setColor(QPalette::All, entry.Role, entry.Color);
+    // The roles from WindowText (0) to HighlightedText (13); no green of 200, which the toolbar
+    // tests' pictures use.
+    for (int i = QPalette::WindowText; i <= QPalette::HighlightedText; ++i)
+        palette.setColor(QPalette::All, static_cast<QPalette::ColorRole>(i),
+                         QColor(18 * i, 250 - 17 * i, 60 + 13 * i));
     return palette;
+}
+
+void ExpectColourAt(const QImage& image, const QColor& colour,
+                    std::initializer_list<QPoint> points) {
+    for (const QPoint& p : points)
+        EXPECT_EQ(QColor(image.pixel(p)), colour) << p.x() << "," << p.y();
 }

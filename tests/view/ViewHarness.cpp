@@ -22,49 +22,25 @@ bool Near(const Rgb& a, const Rgb& b) {
     return std::abs(a.r - b.r) <= 1 && std::abs(a.g - b.g) <= 1 && std::abs(a.b - b.b) <= 1;
 }
 
-namespace {
-
-struct UnitColour {
-    float r;
-    float g;
-    float b;
-};
-
-// Plain light blue, station orange, lift green, transport yellow, brake red; others white.
-constexpr UnitColour kRailUnits[] = {{0.0f, 0.75f, 1.0f},
-                                     {1.0f, 0.5f, 0.0f},
-                                     {0.0f, 1.0f, 0.0f},
-                                     {1.0f, 1.0f, 0.0f},
-                                     {1.0f, 0.0f, 0.0f}};
-
-UnitColour RailUnits(int32_t type) {
-    return type >= 0 && type < 5 ? kRailUnits[type] : UnitColour{1.0f, 1.0f, 1.0f};
-}
-
-} // namespace
-
-Rgb RailsOfType(int32_t type) {
-    const UnitColour c = RailUnits(type);
-    return FromUnit(c.r, c.g, c.b);
-}
-
-Rgb TiesOfType(int32_t type) {
-    const UnitColour c = RailUnits(type);
-    return FromUnit(c.r / 2.0f, c.g / 2.0f, c.b / 2.0f);
+Rgb TypeColour(int32_t type, float brightness) {
+    // Plain light blue, station orange, lift green, transport yellow, brake red; others white.
+    constexpr float kUnits[][3] = {{0.0f, 0.75f, 1.0f}, {1.0f, 0.5f, 0.0f}, {0.0f, 1.0f, 0.0f},
+                                   {1.0f, 1.0f, 0.0f},  {1.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 1.0f}};
+    const float* c = kUnits[type >= 0 && type < 5 ? type : 5];
+    return FromUnit(c[0] * brightness, c[1] * brightness, c[2] * brightness);
 }
 
 Rgb Pixels::At(int x, int y) const {
-    const std::size_t at = (static_cast<std::size_t>(height - 1 - y) * width + x) * 4;
-    return {rgba[at], rgba[at + 1], rgba[at + 2]};
+    const QRgb c = image.pixel(x, y);
+    return {qRed(c), qGreen(c), qBlue(c)};
 }
 
 std::vector<Rgb> Pixels::Around(QPoint centre, int half) const {
     std::vector<Rgb> colours;
-    for (int y = centre.y() - half; y <= centre.y() + half; ++y) {
+    for (int y = centre.y() - half; y <= centre.y() + half; ++y)
         for (int x = centre.x() - half; x <= centre.x() + half; ++x)
-            if (x >= 0 && y >= 0 && x < width && y < height)
+            if (image.valid(x, y))
                 colours.push_back(At(x, y));
-    }
     return colours;
 }
 
@@ -101,13 +77,9 @@ Pixels ViewHarness::Render() {
 
 Pixels ViewHarness::Read() {
     view->makeCurrent();
-    Pixels pixels;
-    pixels.width = ViewWidth;
-    pixels.height = ViewHeight;
-    pixels.rgba.resize(static_cast<std::size_t>(ViewWidth) * ViewHeight * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, ViewWidth, ViewHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.rgba.data());
-    return pixels;
+    QImage image(ViewWidth, ViewHeight, QImage::Format_RGBA8888);
+    glReadPixels(0, 0, ViewWidth, ViewHeight, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    return {image.mirrored()}; // GL reads the rows bottom-up
 }
 
 QPoint ViewHarness::Project(const Vector3D& p) const {
@@ -130,9 +102,11 @@ QPoint ViewHarness::Project(const Vector3D& p) const {
             static_cast<int>(std::lround((1.0 - ndcY) / 2.0 * ViewHeight))};
 }
 
-void ViewHarness::LookDownFrom(float height) {
+Pixels ViewHarness::ShowFromAbove(const mKavrano_TrackIO_1_3::TrackDocument& doc, float height) {
+    Load(doc);
     camera.CamPos = Vector3D{0.0f, height, 0.0f};
     camera.CamRot = Vector3D{-90.0f, 0.0f, 0.0f};
+    return Render();
 }
 
 bool WaitUntil(const std::function<bool()>& done, int milliseconds) {

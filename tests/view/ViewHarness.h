@@ -8,6 +8,7 @@
 #include "TrackDocument.h"
 #include "TrackTracer.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QWidget>
 #include <functional>
@@ -20,24 +21,19 @@ inline constexpr int ViewWidth = 640;
 inline constexpr int ViewHeight = 480;
 
 struct Rgb {
-    int r;
-    int g;
-    int b;
+    int r, g, b;
 };
 
 // glColor3f values as 8-bit pixels, within one step of rounding.
 Rgb FromUnit(float r, float g, float b);
 bool Near(const Rgb& a, const Rgb& b);
 
-// The colours a segment type is drawn in: rails, and cross-ties at half their brightness.
-Rgb RailsOfType(int32_t type);
-Rgb TiesOfType(int32_t type);
+// The colour a segment type's rails are drawn in (brightness 1) or its cross-ties (0.5).
+Rgb TypeColour(int32_t type, float brightness = 1.0f);
 
-// What the view's framebuffer holds, origin top left.
+// What the view's framebuffer or the screen holds.
 struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgba; // rows bottom-up, as GL reads them
+    QImage image;
 
     Rgb At(int x, int y) const;
     // The colours found in the square of the given half-size around (x, y).
@@ -64,8 +60,9 @@ struct ViewHarness {
     Pixels Read();
     // Where p lands in the view's pixels, computed from the camera without GL.
     QPoint Project(const Vector3D& p) const;
-    // The camera high above the origin looking straight down: screen up is -Z, right is +X.
-    void LookDownFrom(float height);
+    // Loads doc and draws it with the camera high above the origin looking straight down:
+    // screen up is -Z, right is +X.
+    Pixels ShowFromAbove(const mKavrano_TrackIO_1_3::TrackDocument& doc, float height);
 };
 
 // Processes events until done() holds or the time runs out.

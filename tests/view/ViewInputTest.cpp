@@ -29,17 +29,9 @@ void MoveTo(QWidget* view, QPoint at) {
     QCoreApplication::sendEvent(view, &move);
 }
 
-void EnterLookMode(ViewHarness& h) {
-    QTest::mouseClick(h.view, Qt::RightButton, {}, QPoint(320, 240));
-    MoveTo(h.view, QPoint(320, 240));
-    ASSERT_EQ(h.camera.LookMode, mCamera3D::LookActive);
-}
-
-TEST(ViewInput, LeftClicksToggleSegmentsAndAClickBesideTheTrackClearsThem) {
+TEST(ViewInput, LeftClicksToggleSegmentsUnlessInLookModeAndAClickBesideTheTrackClears) {
     ViewHarness h;
-    h.Load(Polyline(Square, {0, 1, 2, 3}));
-    h.LookDownFrom(40.0f);
-    h.view->RenderFrame();
+    h.ShowFromAbove(Polyline(Square, {0, 1, 2, 3}), 40.0f);
 
     // The hook runs after the redraw: the picked segment is already white on screen.
     std::vector<std::vector<bool>> seen;
@@ -51,41 +43,29 @@ TEST(ViewInput, LeftClicksToggleSegmentsAndAClickBesideTheTrackClearsThem) {
 
     QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
     EXPECT_TRUE(whiteWhenTold);
-    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 3));
-    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
-    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 0));
-    QTest::mouseClick(h.view, Qt::LeftButton, {}, h.Project({0, 0, 0})); // the ground
+    for (const QPoint at : {SegmentPoint(h, 3), SegmentPoint(h, 1), SegmentPoint(h, 0),
+                            h.Project({0, 0, 0})}) // the last on the ground
+        QTest::mouseClick(h.view, Qt::LeftButton, {}, at);
     const std::vector<std::vector<bool>> expected = {{false, true, false, false},
                                                      {false, true, false, true},
                                                      {false, false, false, true},
                                                      {true, false, false, true},
                                                      {false, false, false, false}};
     EXPECT_EQ(seen, expected);
-}
 
-TEST(ViewInput, RightClicksNeverPickAndLeftClicksInLookModeMoveInstead) {
-    ViewHarness h;
-    h.Load(Polyline(Square, {0, 1, 2, 3}));
-    h.LookDownFrom(40.0f);
-    int told = 0;
-    QObject::connect(h.view, &OpenGLView::selectionChanged, [&] { ++told; });
-
+    // Right clicks never pick, and left clicks in look mode move instead: looking down,
+    // forward is down, one step of 0.5.
     QTest::mouseClick(h.view, Qt::RightButton, {}, SegmentPoint(h, 1));
     EXPECT_EQ(h.camera.LookMode, mCamera3D::LookAwaitingReference);
     EXPECT_EQ(h.view->cursor().shape(), Qt::BlankCursor);
     MoveTo(h.view, SegmentPoint(h, 1));
-
-    // Looking down, forward is down: one step of 0.5.
     QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
     EXPECT_FLOAT_EQ(h.camera.CamPos.y, 39.5f);
-    EXPECT_EQ(h.trace.SegmentSelected, (std::vector<bool>(4, false)));
-    EXPECT_EQ(told, 0);
-
     QTest::mouseClick(h.view, Qt::RightButton, {}, SegmentPoint(h, 1));
     EXPECT_EQ(h.camera.LookMode, mCamera3D::LookOff);
     EXPECT_NE(h.view->cursor().shape(), Qt::BlankCursor);
     EXPECT_EQ(h.trace.SegmentSelected, (std::vector<bool>(4, false)));
-    EXPECT_EQ(told, 0);
+    EXPECT_EQ(seen.size(), expected.size()); // nothing more was picked
 }
 
 TEST(ViewInput, HeldKeysFlyOnTheTimerUntilReleased) {
@@ -95,21 +75,20 @@ TEST(ViewInput, HeldKeysFlyOnTheTimerUntilReleased) {
     EXPECT_EQ(timer->interval(), 1);
     EXPECT_FALSE(timer->isActive());
 
+    // W outside look mode: no move (the press below moves one step from the start), no timer.
     QTest::keyPress(h.view, Qt::Key_W);
-    EXPECT_EQ(h.camera.CamPos, (Vector3D{0.0f, 5.0f, 0.0f}));
     EXPECT_FALSE(timer->isActive());
     QTest::keyRelease(h.view, Qt::Key_W);
 
-    EnterLookMode(h);
+    QTest::mouseClick(h.view, Qt::RightButton, {}, QPoint(320, 240));
+    MoveTo(h.view, QPoint(320, 240));
+    ASSERT_EQ(h.camera.LookMode, mCamera3D::LookActive);
     QTest::keyPress(h.view, Qt::Key_W);
     EXPECT_EQ(h.camera.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
     EXPECT_TRUE(timer->isActive());
     EXPECT_TRUE(WaitUntil([&] { return h.camera.CamPos.z <= -3.0f; }));
     QTest::keyRelease(h.view, Qt::Key_W);
     EXPECT_TRUE(WaitUntil([&] { return !timer->isActive(); }));
-    const float stoppedAt = h.camera.CamPos.z;
-    QTest::qWait(20);
-    EXPECT_EQ(h.camera.CamPos.z, stoppedAt);
 
     // Shift and Page Up: one whole unit up on the press.
     QTest::keyPress(h.view, Qt::Key_Shift);
@@ -141,8 +120,7 @@ TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
 
     QTest::mouseMove(h.view, QPoint(110, 120)); // 10 pixels right: 2 degrees to the right
     ASSERT_TRUE(WaitUntil([&] { return h.camera.CamRot.y != 0.0f; }));
-    EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f);
-    EXPECT_FLOAT_EQ(h.camera.CamRot.x, 0.0f);
+    EXPECT_EQ(h.camera.CamRot, (Vector3D{0.0f, -2.0f, 0.0f}));
     EXPECT_EQ(QCursor::pos(), centre);
     ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::LookActive; }));
     EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f); // arriving at the centre is no turn
@@ -151,31 +129,20 @@ TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
 
     QTest::mouseMove(h.view, h.view->mapFromGlobal(centre) - QPoint(0, 5)); // up: look up
     ASSERT_TRUE(WaitUntil([&] { return h.camera.CamRot.x != 0.0f; }));
-    EXPECT_FLOAT_EQ(h.camera.CamRot.x, 1.0f);
-    EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f);
+    EXPECT_EQ(h.camera.CamRot, (Vector3D{1.0f, -2.0f, 0.0f}));
 }
 
 TEST(ViewInput, TheFrameReachesTheScreen) {
     ViewHarness h;
-    h.Load(Polyline(Square, {1, 1, 1, 1}));
-    h.LookDownFrom(40.0f);
-    h.view->RenderFrame();
-    // What the window system shows of the view around a point.
-    auto onScreen = [&](QPoint centre) {
-        const QImage shot = h.window->screen()->grabWindow(h.window->winId()).toImage();
-        const QPoint at = h.view->mapTo(h.window.get(), centre);
-        std::vector<Rgb> colours;
-        for (int dy = -8; dy <= 8; ++dy) {
-            for (int dx = -8; dx <= 8; ++dx) {
-                const QRgb c = shot.pixel(at + QPoint(dx, dy));
-                colours.push_back({qRed(c), qGreen(c), qBlue(c)});
-            }
-        }
-        return colours;
+    h.ShowFromAbove(Polyline(Square, {1, 1, 1, 1}), 40.0f);
+    // Whether the window system shows `colour` within 8 pixels of a point of the view.
+    auto onScreen = [&](QPoint centre, const Rgb& colour) {
+        const Pixels shot{h.window->screen()->grabWindow(h.window->winId()).toImage()};
+        return Contains(shot.Around(h.view->mapTo(h.window.get(), centre), 8), colour);
     };
     EXPECT_TRUE(WaitUntil([&] {
-        return Contains(onScreen(SegmentPoint(h, 0)), FromUnit(1.0f, 0.5f, 0.0f)) &&
-               Contains(onScreen(QPoint(20, 20)), FromUnit(0.0f, 0.3f, 0.0f));
+        return onScreen(SegmentPoint(h, 0), FromUnit(1.0f, 0.5f, 0.0f)) &&
+               onScreen(QPoint(20, 20), FromUnit(0.0f, 0.3f, 0.0f));
     }));
 }
 
@@ -187,17 +154,16 @@ TEST(ViewSetup, AMissingContextIsReportedWithTheFixedTextAndTitle) {
     QSurfaceFormat impossible = view.format();
     impossible.setRenderableType(QSurfaceFormat::OpenVG);
     view.setFormat(impossible);
-    std::vector<std::pair<QString, QString>> reports;
+    QStringList reports;
     view.SetFatalErrorHandler(
-        [&](const QString& text, const QString& title) { reports.emplace_back(text, title); });
+        [&](const QString& text, const QString& title) { reports << text << title; });
     view.resize(100, 100);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
 
     EXPECT_LT(view.SetupOpenGL(), 0);
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0].first, "Error: Unable to get an OpenGL Render Context Handle!");
-    EXPECT_EQ(reports[0].second, "Error!");
+    EXPECT_EQ(reports,
+              QStringList({"Error: Unable to get an OpenGL Render Context Handle!", "Error!"}));
     view.SetViewReady(true);
     view.RenderFrame();
     EXPECT_EQ(view.PickAt(50, 50), mOGL3D::NoPick);

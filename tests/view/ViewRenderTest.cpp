@@ -2,6 +2,7 @@
 #include "FrameRendering.h"
 #include "Picking.h"
 #include "TestTracks.h"
+#include "TrackDrawing.h"
 #include "ViewHarness.h"
 
 #include <GL/gl.h>
@@ -19,8 +20,6 @@ const Rgb Ground = FromUnit(0.0f, 0.3f, 0.0f);
 
 // The segment types in the test track, the last one with no colour of its own.
 const int32_t TypeOf[] = {0, 1, 2, 3, 4, 7};
-const Rgb SelectedRails = FromUnit(1.0f, 1.0f, 1.0f);
-const Rgb SelectedTies = FromUnit(0.5f, 0.5f, 0.5f);
 
 // A 40 x 20 rectangle at height 2, its long sides split in two: six segments, one per entry
 // of TypeOf, running clockwise seen from above.
@@ -31,14 +30,17 @@ Vector3D SegmentMiddle(std::size_t i) {
     return Between(Rectangle[i], Rectangle[(i + 1) % Rectangle.size()], 0.5f);
 }
 
-// Every colour seen near a segment's middle is the ground's or one of the two given.
-void ExpectOnly(const std::vector<Rgb>& seen, const Rgb& rails, const Rgb& ties) {
-    for (const Rgb& c : seen) {
+// Every colour seen near segment i's middle is the ground's or the rails' or cross-ties' of
+// `type`, and both of these are seen.
+void ExpectType(const ViewHarness& h, const Pixels& frame, std::size_t i, int32_t type) {
+    const std::vector<Rgb> seen = frame.Around(h.Project(SegmentMiddle(i)), 10);
+    const Rgb rails = TypeColour(type);
+    const Rgb ties = TypeColour(type, 0.5f);
+    for (const Rgb& c : seen)
         EXPECT_TRUE(Near(c, Ground) || Near(c, rails) || Near(c, ties))
-            << "unexpected colour " << c.r << "," << c.g << "," << c.b;
-    }
-    EXPECT_TRUE(Contains(seen, rails));
-    EXPECT_TRUE(Contains(seen, ties));
+            << "segment " << i << ": unexpected colour " << c.r << "," << c.g << "," << c.b;
+    EXPECT_TRUE(Contains(seen, rails)) << i;
+    EXPECT_TRUE(Contains(seen, ties)) << i;
 }
 
 TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
@@ -48,20 +50,19 @@ TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
     // to its far edge straight ahead, and above that there is nothing.
     const int edge = h.Project({0.0f, 0.0f, -220.0f}).y();
     ASSERT_GT(edge, ViewHeight / 2);
-    for (int y = 0; y < frame.height; ++y) {
-        for (int x = 0; x < frame.width; ++x) {
-            const Rgb c = frame.At(x, y);
-            if (y < edge - 1)
-                ASSERT_TRUE(Near(c, Black)) << x << "," << y;
-            else if (y > edge + 1)
-                ASSERT_TRUE(Near(c, Ground)) << x << "," << y;
-            else
-                ASSERT_TRUE(Near(c, Black) || Near(c, Ground)) << x << "," << y;
+    for (int y = 0; y < ViewHeight; ++y) {
+        for (int x = 0; x < ViewWidth; ++x) {
+            const bool black = Near(frame.At(x, y), Black);
+            const bool ground = Near(frame.At(x, y), Ground);
+            ASSERT_TRUE(y < edge - 1   ? black
+                        : y > edge + 1 ? ground
+                                       : black || ground)
+                << x << "," << y;
         }
     }
 }
 
-TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyAndAPickDrawsNothing) {
+TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyThenPicksAndRailsAndTiesInTypeColours) {
     ViewHarness h;
     h.Load(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}));
     h.view->SetViewReady(false);
@@ -74,36 +75,35 @@ TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyAndAPickDrawsNothing) {
     EXPECT_EQ(h.view->PickAt(320, 400), mOGL3D::NoPick);
 
     h.view->SetViewReady(true);
-    h.LookDownFrom(50.0f);
-    const Pixels shown = h.Render();
-    ASSERT_NE(shown, before);
-    EXPECT_EQ(h.view->PickAt(h.Project(SegmentMiddle(1)).x(), h.Project(SegmentMiddle(1)).y()), 1);
-    EXPECT_EQ(h.Read(), shown);
-}
-
-TEST(ViewRender, RailsAndCrossTiesTakeTheSegmentTypeColoursAndSelectionTurnsThemWhite) {
-    ViewHarness h;
-    h.Load(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}));
-    h.LookDownFrom(50.0f);
-    const Pixels frame = h.Render();
-    for (std::size_t i = 0; i < Rectangle.size(); ++i) {
-        SCOPED_TRACE(i);
-        ExpectOnly(frame.Around(h.Project(SegmentMiddle(i)), 10), RailsOfType(TypeOf[i]),
-                   TiesOfType(TypeOf[i]));
-    }
-
+    const Pixels frame = h.ShowFromAbove(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}), 50.0f);
+    // Picks hit a line within five pixels, else the ground, and draw nothing on screen.
+    // Segment 1 runs along +X at z = -10; its left rail lies 0.5 towards -Z, screen up.
+    const auto pick = [&](QPoint p) { return h.view->PickAt(p.x(), p.y()); };
+    const QPoint leftRail = h.Project({10, 2, -10.5f});
+    EXPECT_EQ(pick(h.Project({10, 1.7f, -10})), 1);
+    EXPECT_EQ(pick(h.Project({-10, 1.7f, -10})), 0);
+    EXPECT_EQ(pick(leftRail - QPoint(0, 4)), 1);
+    EXPECT_EQ(pick(leftRail - QPoint(0, 25)), static_cast<int32_t>(mOGL3D::GroundPickName));
+    EXPECT_EQ(h.Read(), frame);
+    for (std::size_t i = 0; i < Rectangle.size(); ++i)
+        ExpectType(h, frame, i, TypeOf[i]);
+    // A selected segment is drawn white, as a type without a colour of its own.
     h.trace.SegmentSelected[2] = true;
     const Pixels selected = h.Render();
-    ExpectOnly(selected.Around(h.Project(SegmentMiddle(2)), 10), SelectedRails, SelectedTies);
-    ExpectOnly(selected.Around(h.Project(SegmentMiddle(1)), 10), RailsOfType(1), TiesOfType(1));
-    ExpectOnly(selected.Around(h.Project(SegmentMiddle(3)), 10), RailsOfType(3), TiesOfType(3));
+    for (const auto& [i, type] : {std::pair{2, 7}, {1, 1}, {3, 3}})
+        ExpectType(h, selected, i, type);
+
+    // Looking ahead from the reset camera: sky above the horizon, ground below.
+    mCamera3D::ResetCamera(h.camera);
+    EXPECT_EQ(pick({320, 20}), mOGL3D::NoPick);
+    EXPECT_EQ(pick({320, 460}), static_cast<int32_t>(mOGL3D::GroundPickName));
 }
 
 TEST(ViewRender, CrossTiesFollowTheTrackStyle) {
     // Seen from the side, style 1 hangs its cross-ties 0.6 below the rails down to the braces,
     // style 0 only 0.3 down to the centre beam: a row 0.45 below the rails meets ties only
     // with style 1.
-    const Rgb ties = TiesOfType(0);
+    const Rgb ties = TypeColour(0, 0.5f);
     auto tiePixelsBelowCentre = [&](int32_t style) {
         ViewHarness h;
         auto doc = Polyline(Rectangle, {0, 0, 0, 0, 0, 0});
@@ -135,8 +135,7 @@ TEST(ViewRender, ZeroHeightCountsAsOne) {
     glGetIntegerv(GL_MATRIX_MODE, &mode);
     mOGL3D::ResizeView(ViewWidth, ViewHeight, 45.0, 650.0);
 
-    EXPECT_EQ(viewport[2], 200);
-    EXPECT_EQ(viewport[3], 1);
+    EXPECT_EQ(QSize(viewport[2], viewport[3]), QSize(200, 1));
     const double f = 1.0 / std::tan(22.5 * std::numbers::pi / 180.0);
     EXPECT_NEAR(projection[5], f, 1e-5);
     EXPECT_NEAR(projection[0], f / 200.0, 1e-7);
