@@ -1,5 +1,6 @@
 #include "RollPass.h"
 #include "Math3D.h"
+#include "Matrix3D.h"
 #include "TestTracks.h"
 #include "TrackTracer.h"
 
@@ -7,6 +8,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
@@ -17,20 +19,19 @@ float Rad(double degrees) {
     return float(degrees * std::numbers::pi / 180.0);
 }
 
+// Rows: stored roll, roll reached, correction. Within 260 degrees the plain difference, even
+// the long way round (rows 1-3); on opposite sides of +-180 degrees through it, reaching the
+// target modulo a turn (4-6, sign 0 differs in 6); on the same side beyond 260 degrees a turn
+// less only when the difference is positive (7-8).
 TEST(RollCorrection, AbsoluteRelativeAndTheWayThroughHalfATurn) {
-    constexpr double tol = 1e-5;
-    // Within 260 degrees the plain difference, even the long way round.
-    EXPECT_NEAR(RollCorrection(Rad(100), false, Rad(10)), Rad(90), tol);
-    EXPECT_NEAR(RollCorrection(Rad(-100), false, Rad(100)), Rad(-200), tol);
-    EXPECT_NEAR(RollCorrection(Rad(-100), false, Rad(159)), Rad(-259), tol);
-    // Opposite sides of +-180 degrees: through it, reaching the target modulo a turn.
-    EXPECT_NEAR(RollCorrection(Rad(-175), false, Rad(170)), Rad(15), tol);
-    EXPECT_NEAR(RollCorrection(Rad(170), false, Rad(-100)), Rad(-90), tol);
-    EXPECT_NEAR(RollCorrection(5.0f, false, 0.0f), 5.0 - 2 * std::numbers::pi,
-                tol); // sign 0 differs
-    // Same side beyond 260 degrees: a turn less only when the difference is positive.
-    EXPECT_NEAR(RollCorrection(5.5f, false, 0.3f), 5.5 - 0.3 - 2 * std::numbers::pi, tol);
-    EXPECT_NEAR(RollCorrection(-5.5f, false, -0.3f), -5.2, tol);
+    const double turn = 2 * std::numbers::pi;
+    const std::tuple<float, float, double> cases[] = {
+        {Rad(100), Rad(10), Rad(90)},     {Rad(-100), Rad(100), Rad(-200)},
+        {Rad(-100), Rad(159), Rad(-259)}, {Rad(-175), Rad(170), Rad(15)},
+        {Rad(170), Rad(-100), Rad(-90)},  {5.0f, 0.0f, 5.0 - turn},
+        {5.5f, 0.3f, 5.5 - 0.3 - turn},   {-5.5f, -0.3f, -5.2}};
+    for (const auto& [roll, reached, want] : cases)
+        EXPECT_NEAR(RollCorrection(roll, false, reached), want, 1e-5) << roll << " " << reached;
     // Relative: the stored roll is the twist.
     EXPECT_EQ(RollCorrection(0.7f, true, 2.0f), 0.7f);
     EXPECT_EQ(RollCorrection(0.0f, true, 2.0f), 0.0f);
@@ -59,17 +60,13 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndCarriesOn) {
         const auto& o = seg.Samples[j].Orientation;
         SCOPED_TRACE(j);
         EXPECT_NEAR(seg.Samples[j].Bank, bank, 1e-6);
-        // A level frame turned about its tangent: right axis (cos, sin, 0), up (-sin, cos, 0).
-        EXPECT_NEAR(o[0], std::cos(bank), 1e-6);
-        EXPECT_NEAR(o[4], std::sin(bank), 1e-6);
-        EXPECT_NEAR(o[1], -std::sin(bank), 1e-6);
-        EXPECT_NEAR(o[5], std::cos(bank), 1e-6);
-        EXPECT_NEAR(o[10], 1, 1e-6);
-        EXPECT_EQ(o, [&] { // World carries the same rotation
-            Matrix3D r = seg.Samples[j].World;
-            r[3] = r[7] = r[11] = 0;
-            return r;
-        }());
+        // A level frame turned about its tangent, and World carries the same rotation.
+        Matrix3D want;
+        mMatrix3D::RotationZ(want, bank);
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_NEAR(o[i], want[i], 1e-6) << i;
+            EXPECT_TRUE(i % 4 == 3 || seg.Samples[j].World[i] == o[i]) << i;
+        }
     }
     EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
     // The next segment starts banked by pi/2, and its own target asks for no more.

@@ -101,22 +101,14 @@ TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
             EXPECT_GT(gap, -0.5 - 0.15); // at most one fine step past 0.5
         }
     }
-}
 
-TEST(TraceSegment, ConsecutiveSegmentsMeetOnTheNode) {
-    const auto doc = StraightTrack();
-    TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
-    const auto& first = state.TracedSegments[0];
-    const auto& second = state.TracedSegments[1];
-
-    const TrackSample& last = first.Samples.back();
+    // The next segment starts on node 1 with the frame the first ended with.
+    const TrackSample& last = seg.Samples.back();
     const double leftOver = last.World[11] - (-7.0);
     EXPECT_GT(leftOver, 0.0);
     EXPECT_LT(leftOver, 0.5 + 0.15);
-    EXPECT_LE(last.Distance, first.Length + 1e-4f);
-
-    const TrackSample& start = second.Samples[0];
+    EXPECT_LE(last.Distance, seg.Length + 1e-4f);
+    const TrackSample& start = state.TracedSegments[1].Samples[0];
     EXPECT_EQ((Vector3D{start.World[3], start.World[7], start.World[11]}),
               doc.BezierNodes[1].Position);
     EXPECT_EQ(start.Orientation, last.Orientation);
@@ -197,22 +189,7 @@ TEST(TraceSegment, BezierLengthOfACurve) {
                 arc * 1e-4);
 }
 
-TEST(TraceTrack, NoSegmentsTracesNothingAndKeepsThePreviousTrace) {
-    TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, StraightTrack()));
-    const auto before = state.TracedSegments.size();
-
-    mKavrano_TrackIO_1_3::TrackDocument empty;
-    EXPECT_FALSE(mKV_TraceTrack::TraceTrack(state, empty));
-    EXPECT_EQ(state.TracedSegmentCount, 0);
-    EXPECT_EQ(state.TracedSegments.size(), before);
-    mKV_TraceTrack::BuildSpine(state, empty);
-    EXPECT_EQ(state.SpinePointCount, 0);
-    EXPECT_TRUE(state.SpinePoints.empty());
-    EXPECT_TRUE(state.SegmentSelected.empty());
-}
-
-TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTrace) {
+TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTraceAndNoSegmentsKeepIt) {
     const auto doc = StraightTrack();
     TraceState whole;
     ASSERT_TRUE(mKV_TraceTrack::TraceTrack(whole, doc));
@@ -230,6 +207,16 @@ TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTrace) {
         EXPECT_EQ(single.TracedSegments[i].Samples.back().World,
                   whole.TracedSegments[i].Samples.back().World);
     }
+
+    // A document without segments traces nothing and leaves the previous samples.
+    mKavrano_TrackIO_1_3::TrackDocument empty;
+    EXPECT_FALSE(mKV_TraceTrack::TraceTrack(whole, empty));
+    EXPECT_EQ(whole.TracedSegmentCount, 0);
+    EXPECT_EQ(whole.TracedSegments.size(), 3u);
+    mKV_TraceTrack::BuildSpine(whole, empty);
+    EXPECT_EQ(whole.SpinePointCount, 0);
+    EXPECT_TRUE(whole.SpinePoints.empty());
+    EXPECT_TRUE(whole.SegmentSelected.empty());
 }
 
 } // namespace

@@ -20,10 +20,7 @@ public:
         return *this;
     }
     ByteBuilder& Single(float v) { return Long(std::bit_cast<int32_t>(v)); }
-    ByteBuilder& Zeros(size_t n) {
-        bytes_.insert(bytes_.end(), n, 0);
-        return *this;
-    }
+    ByteBuilder& Zeros(size_t n) { return Fill(n, 0); }
     ByteBuilder& Fill(size_t n, uint8_t b) {
         bytes_.insert(bytes_.end(), n, b);
         return *this;

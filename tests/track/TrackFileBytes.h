@@ -44,11 +44,11 @@ inline std::vector<uint8_t> TransportBlock(uint8_t junk = 0) {
     return b.Bytes();
 }
 
-// Brake block, 54 bytes.
-inline std::vector<uint8_t> BrakeBlock(uint8_t junk = 0) {
+// Brake block, 54 bytes; its true Booleans are stored as `yes`.
+inline std::vector<uint8_t> BrakeBlock(uint8_t junk = 0, uint8_t yes = 1) {
     ByteBuilder b;
     b.Long(50).Single(41).Single(42).Single(43).Fill(4, junk).Single(0.25f);
-    b.Byte(1).Byte(0).Single(44).Single(45).Single(46).Byte(0).Byte(1).Byte(1);
+    b.Byte(yes).Byte(0).Single(44).Single(45).Single(46).Byte(0).Byte(yes).Byte(yes);
     b.Fill(13, junk);
     return b.Bytes();
 }
@@ -144,13 +144,13 @@ inline std::vector<uint8_t> SceneryChunks() {
     return Chunk("SCEN", RecordChunkFields(1, scen.Bytes()), 1, scobChunk);
 }
 
-inline std::vector<uint8_t> TeraChunk() {
+// A terrain announcing x by y heights, followed by the six heights of a 2 x 3 grid.
+inline std::vector<uint8_t> TeraChunk(int32_t x = 2, int32_t y = 3) {
     ByteBuilder own;
-    own.Long(2).Long(3).Single(1).Single(2).Text("t1").Single(3).Text("").Single(4);
+    own.Long(x).Long(y).Single(1).Single(2).Text("t1").Single(3).Text("").Single(4);
     own.Byte(1).Zeros(4).Text("t3").Single(5).Byte(42).Zeros(15);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 2; ++x)
-            own.Single(float(10 * y + x));
+    for (int i = 0; i < 6; ++i)
+        own.Single(float(10 * (i / 2) + i % 2));
     own.Zeros(16);
     return Chunk("TERA", own.Bytes(), 0);
 }

@@ -4,31 +4,27 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace mKavrano_TrackIO_1_3;
 
 TEST(TrackReader, ReadsEveryChunkLayout) {
     TrackDocument doc;
     ASSERT_TRUE(LoadTrackData(doc, FullFile()));
 
-    EXPECT_EQ(doc.FormatVersion, (std::array<uint8_t, 4>{1, 3, 0, 0}));
-    EXPECT_EQ(doc.HeaderChildren, 4);
-    EXPECT_EQ(doc.TrackStyle, 5);
-    EXPECT_EQ(doc.TrackExtra, 77);
+    EXPECT_EQ(
+        std::tie(doc.FormatVersion, doc.HeaderChildren, doc.TrackStyle, doc.TrackExtra,
+                 doc.InfoText, doc.TrackClosed, doc.SegmentCount, doc.Segments[0].RailsColour),
+        std::make_tuple(std::array<uint8_t, 4>{1, 3, 0, 0}, 4, 5, 77, "hello", true, 1, 0x040506u));
     ASSERT_EQ(doc.TrackEntryCount, 2);
     EXPECT_EQ(doc.TrackEntries, (std::vector<TrackEntry>{{true, 0x11, 0x22, 0x33, 0x44, "Alpha"},
                                                          {false, 1, 2, 3, 4, ""}}));
     EXPECT_EQ(doc.TrackColours, (std::array<Colour, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(doc.InfoText, "hello");
-
     // Node 1's third flag byte is the relative roll.
     ASSERT_EQ(doc.BezierCount, 2);
     EXPECT_EQ(doc.BezierNodes[1],
               (BezierNode{{1, 2, -3}, {0, 2, -3}, {2, 2, -3}, 0.5f, true, true, false}));
     EXPECT_FALSE(doc.BezierNodes[0].RelativeRoll);
-
-    EXPECT_TRUE(doc.TrackClosed);
-    ASSERT_EQ(doc.SegmentCount, 1);
-    EXPECT_EQ(doc.Segments[0].RailsColour, 0x040506u);
 
     // RASC record 2 keeps its negative count, with no items; the 10 CATW tail bytes are skipped.
     EXPECT_EQ((std::vector<int32_t>{doc.FundCount, doc.RascCount, doc.FrenCount, doc.TubeCount,
@@ -45,18 +41,11 @@ TEST(TrackReader, ReadsEveryChunkLayout) {
     EXPECT_EQ(doc.ScobRecords, (std::vector<ScobRecord>{{"first", "second", 1, 2, 3, 4, 5, 6, 7, 8,
                                                          9, 10, 11, 12, 13, 14, 15}}));
 
-    EXPECT_TRUE(doc.TeraPresent);
-    EXPECT_EQ(doc.TeraCountX, 2);
-    EXPECT_EQ(doc.TeraCountY, 3);
     EXPECT_EQ(doc.TeraGrid, (std::vector<float>{0, 1, 10, 11, 20, 21})); // x runs fastest
-    EXPECT_EQ(doc.TeraText1, "t1");
-    EXPECT_EQ(doc.TeraText2, "");
-    EXPECT_EQ(doc.TeraText3, "t3");
-    EXPECT_EQ(doc.TeraValue5, 5.0f);
-    EXPECT_EQ(doc.TeraByte, 42);
-    EXPECT_TRUE(doc.TeraFlag);
-    EXPECT_EQ(doc.EnvcText1, "sky");
-    EXPECT_EQ(doc.EnvcText2, "");
+    EXPECT_EQ(std::tie(doc.TeraPresent, doc.TeraCountX, doc.TeraCountY, doc.TeraText1,
+                       doc.TeraText2, doc.TeraText3, doc.TeraValue5, doc.TeraByte, doc.TeraFlag,
+                       doc.EnvcText1, doc.EnvcText2),
+              std::make_tuple(true, 2, 3, "t1", "", "t3", 5.0f, 42, true, "sky", ""));
 }
 
 TEST(TrackReader, SegmentRecordsByType) {
@@ -73,62 +62,37 @@ TEST(TrackReader, SegmentRecordsByType) {
     TrackDocument doc;
     ASSERT_TRUE(LoadTrackData(doc, TrackFile(3, Concat({BezrChunk(7), SegmChunk(7, 0, records),
                                                         EnvcChunk("after", "segments")}))));
-    ASSERT_EQ(doc.SegmentCount, 7);
-    const auto& s = doc.Segments;
-
-    EXPECT_EQ(s[0].SpineColour, 1u);
-    EXPECT_EQ(s[0].RailsColour, 2u);
-    EXPECT_EQ(s[0].CrosstieColour, 3u);
-    EXPECT_TRUE(s[0].Tunnel);
-    EXPECT_FALSE(s[0].CustomColours);
-
-    EXPECT_TRUE(s[1].CustomColours);
-    EXPECT_EQ((std::vector<float>{s[1].StationWaitAverage, s[1].StationWaitMinimum,
-                                  s[1].StationWaitMaximum, s[1].StationWaitDeviation,
-                                  s[1].StationMainBrakeDecel, s[1].StationPreBrakeSpeedLimit,
-                                  s[1].StationPreBrakeDecel, s[1].StationPreBrakeHysteresis,
-                                  s[1].StationWheelsSpeed, s[1].StationWheelsAccel,
-                                  s[1].StationWheelsDecel}),
-              (std::vector<float>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
-    EXPECT_EQ(s[1].StationEntrance, 1);
-    EXPECT_EQ(s[1].StationBaseOnly, 1);
-    EXPECT_TRUE(s[1].StationWaitSync); // any non-zero byte
-    EXPECT_EQ(s[1].StationNoBuilding, 1);
-    EXPECT_TRUE(s[1].StationPreBrake);
-    EXPECT_TRUE(s[1].StationWheels);
-    // Groups of other types are not in the record and stay zero.
-    EXPECT_EQ(s[1].LiftMotorSpeed, 0.0f);
-    EXPECT_EQ(s[1].BrakeSpeedLimit, 0.0f);
-
-    EXPECT_EQ(s[2].LiftStyle, 1);
-    EXPECT_EQ((std::vector<float>{s[2].LiftMotorSpeed, s[2].LiftMotorAccel, s[2].LiftMotorDecel}),
-              (std::vector<float>{21, 22, 23}));
-    EXPECT_FALSE(s[2].LiftLeftRailing);
-    EXPECT_TRUE(s[2].LiftRightRailing);
-
-    EXPECT_EQ((std::vector<float>{s[3].TransportMotorSpeed, s[3].TransportMotorAccel,
-                                  s[3].TransportMotorDecel}),
-              (std::vector<float>{31, 32, 33}));
-    EXPECT_EQ(s[3].TransportStyle, 1);
-    EXPECT_TRUE(s[3].TransportLeftRailing);
-    EXPECT_FALSE(s[3].TransportRightRailing);
-
-    EXPECT_EQ((std::vector<float>{s[4].BrakeSpeedLimit, s[4].BrakeDecel, s[4].BrakeHysteresis,
-                                  s[4].BrakeTriggerPos, s[4].BrakeWheelsSpeed,
-                                  s[4].BrakeWheelsAccel, s[4].BrakeWheelsDecel}),
-              (std::vector<float>{41, 42, 43, 0.25f, 44, 45, 46}));
-    EXPECT_TRUE(s[4].BrakeBlock);
-    EXPECT_FALSE(s[4].BrakeWheels);
-    EXPECT_FALSE(s[4].BrakeLeftRailing);
-    EXPECT_TRUE(s[4].BrakeRightRailing);
-    EXPECT_TRUE(s[4].BrakeCompleteStop);
-
-    EXPECT_EQ(s[5].SegmentType, 9);
-    EXPECT_EQ(s[5].CrosstieColour, 9u);
-    EXPECT_EQ(s[6].SegmentType, 0);
-    EXPECT_EQ(s[6].SpineColour, 1u);
-    EXPECT_EQ(doc.EnvcText1, "after");
-    EXPECT_EQ(doc.EnvcText2, "segments");
+    // Groups of other types are not in the record and stay zero; any non-zero byte is true.
+    const TrackSegment plainSeg{0, 1, 2, 3, false, true};
+    const TrackSegment stationSeg{1, 4, 5, 6,    true, false, 1,  2,    3, 4, true, 5,
+                                  1, 1, 1, true, 9,    10,    11, true, 6, 7, 8};
+    const TrackSegment liftSeg{.SegmentType = 2,
+                               .LiftMotorSpeed = 21,
+                               .LiftMotorAccel = 22,
+                               .LiftMotorDecel = 23,
+                               .LiftStyle = 1,
+                               .LiftRightRailing = true};
+    const TrackSegment transportSeg{.SegmentType = 3,
+                                    .TransportMotorSpeed = 31,
+                                    .TransportMotorAccel = 32,
+                                    .TransportMotorDecel = 33,
+                                    .TransportStyle = 1,
+                                    .TransportLeftRailing = true};
+    const TrackSegment brakeSeg{.SegmentType = 4,
+                                .BrakeBlock = true,
+                                .BrakeCompleteStop = true,
+                                .BrakeSpeedLimit = 41,
+                                .BrakeDecel = 42,
+                                .BrakeHysteresis = 43,
+                                .BrakeWheelsSpeed = 44,
+                                .BrakeWheelsAccel = 45,
+                                .BrakeWheelsDecel = 46,
+                                .BrakeTriggerPos = 0.25f,
+                                .BrakeRightRailing = true};
+    const TrackSegment unknownSeg{9, 7, 8, 9, true, true};
+    EXPECT_EQ(doc.Segments, (std::vector<TrackSegment>{plainSeg, stationSeg, liftSeg, transportSeg,
+                                                       brakeSeg, unknownSeg, plainSeg}));
+    EXPECT_EQ(std::tie(doc.EnvcText1, doc.EnvcText2), std::make_tuple("after", "segments"));
 }
 
 TEST(TrackReader, WalkDispatchesByTagWherever) {
@@ -172,12 +136,6 @@ TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
     const auto threeSegs = Concat({seg, seg, seg});
     auto badMagic = TrackFile(0, {});
     badMagic[0] = 'X';
-    const auto teraHead = [](int32_t x, int32_t y) {
-        ByteBuilder b;
-        b.Long(x).Long(y).Single(0).Single(0).Text("").Single(0).Text("").Single(0);
-        b.Byte(0).Zeros(4).Text("").Single(0).Byte(0).Zeros(15).Zeros(64);
-        return Chunk("TERA", b.Bytes(), 0);
-    };
     ByteBuilder catw;
     catw.Zeros(24).Long(-5).Zeros(40);
     struct Case {
@@ -197,9 +155,9 @@ TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
          {"CATW", 88, "negative tail length -5"}},
         {TrackFile(1, ByteBuilder().Raw("XTRA").Long(-12).Zeros(16).Bytes()),
          {"XTRA", 40, "negative chunk length -12"}},
-        {TrackFile(1, teraHead(-2, 3)), {"TERA", 101, "negative terrain size -2 x 3"}},
-        {TrackFile(1, teraHead(100000, 100000)),
-         {"TERA", 101, "terrain size 100000 x 100000 cannot fit the 68 bytes left"}},
+        {TrackFile(1, TeraChunk(-2, 3)), {"TERA", 105, "negative terrain size -2 x 3"}},
+        {TrackFile(1, TeraChunk(100000, 100000)),
+         {"TERA", 105, "terrain size 100000 x 100000 cannot fit the 44 bytes left"}},
         {TrackFile(2, Concat({BezrChunk(2), SegmChunk(3, 0, threeSegs)})),
          {"SEGM", -1, "3 segments but only 2 nodes"}},
     };
