@@ -25,14 +25,12 @@ public:
         bytes_.insert(bytes_.end(), n, b);
         return *this;
     }
-    ByteBuilder& Raw(const std::string& s) {
-        bytes_.insert(bytes_.end(), s.begin(), s.end());
-        return *this;
-    }
-    ByteBuilder& Text(const std::string& s) { return Long(static_cast<int32_t>(s.size())).Raw(s); }
-    ByteBuilder& Append(const std::vector<uint8_t>& more) {
+    template <typename Bytes> ByteBuilder& Append(const Bytes& more) { // a string or bytes
         bytes_.insert(bytes_.end(), more.begin(), more.end());
         return *this;
+    }
+    ByteBuilder& Text(const std::string& s) {
+        return Long(static_cast<int32_t>(s.size())).Append(s);
     }
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
     size_t Size() const { return bytes_.size(); }
@@ -46,7 +44,7 @@ private:
 inline std::vector<uint8_t> Chunk(const std::string& tag, const std::vector<uint8_t>& own,
                                   int32_t childCount, const std::vector<uint8_t>& children = {}) {
     ByteBuilder b;
-    b.Raw(tag).Long(static_cast<int32_t>(own.size() + 4 + children.size()));
+    b.Append(tag).Long(static_cast<int32_t>(own.size() + 4 + children.size()));
     b.Append(own).Long(childCount).Append(children);
     return b.Bytes();
 }

@@ -153,7 +153,7 @@ TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
          {"ENVC", 60, "negative text length -1"}},
         {TrackFile(1, Chunk("CATW", RecordChunkFields(1, catw.Bytes()), 0)),
          {"CATW", 88, "negative tail length -5"}},
-        {TrackFile(1, ByteBuilder().Raw("XTRA").Long(-12).Zeros(16).Bytes()),
+        {TrackFile(1, ByteBuilder().Append(std::string("XTRA")).Long(-12).Zeros(16).Bytes()),
          {"XTRA", 40, "negative chunk length -12"}},
         {TrackFile(1, TeraChunk(-2, 3)), {"TERA", 105, "negative terrain size -2 x 3"}},
         {TrackFile(1, TeraChunk(100000, 100000)),

@@ -42,23 +42,6 @@ std::vector<std::string> TagsInOrder(const std::vector<uint8_t>& b) {
     return found;
 }
 
-TrackDocument StationWithForeignGroups() {
-    TrackDocument doc;
-    doc.BezierCount = 2;
-    doc.BezierNodes.resize(2);
-    doc.BezierNodes[0].NodeFlagA = true;
-    doc.SegmentCount = 2;
-    doc.Segments.resize(2);
-    doc.Segments[0].SegmentType = SegStation;
-    doc.Segments[0].StationWaitSync = true;
-    doc.Segments[0].LiftMotorSpeed = 9.0f; // not the station's group: never written
-    doc.Segments[0].BrakeBlock = true;
-    doc.Segments[1].SegmentType = 12; // no settings group
-    doc.Segments[1].Tunnel = true;
-    doc.Segments[1].StationWaitAverage = 3.0f;
-    return doc;
-}
-
 } // namespace
 
 TEST(TrackWriter, EmptyDocumentIsTheCanonical665Bytes) {
@@ -70,45 +53,34 @@ TEST(TrackWriter, EmptyDocumentIsTheCanonical665Bytes) {
     EXPECT_EQ(doc.FormatVersion, (std::array<uint8_t, 4>{9, 9, 9, 9}));
 }
 
-TEST(TrackWriter, WritesOnlyEachSegmentsOwnGroup) {
-    TrackDocument doc = StationWithForeignGroups();
-    const std::vector<uint8_t> bytes = BuildTrackData(doc);
-    EXPECT_EQ(doc.SegmLength, 41 + 163 + 33);
-
-    // Read back, the groups of other types are zero.
-    auto want = doc.Segments;
-    want[0].LiftMotorSpeed = want[1].StationWaitAverage = 0.0f;
-    want[0].BrakeBlock = false;
-    TrackDocument back;
-    ASSERT_TRUE(LoadTrackData(back, bytes));
-    EXPECT_EQ(back.Segments, want);
-    EXPECT_TRUE(back.BezierNodes[0].NodeFlagA);
-}
-
 TEST(TrackWriter, RebuildsTheStandardTreeFromAnyFile) {
     // A file with reserved junk, Booleans stored as 1, an unknown chunk, a kind twice and
-    // chunks out of place.
-    const auto seg = Concat({SegmentCommon(4, 1, 1, 2, 3, 1, 0xEE).Bytes(), BrakeBlock(0xEE)});
+    // chunks out of place; a brake segment and one of a type without settings.
+    const auto segs = Concat({SegmentCommon(4, 1, 1, 2, 3, 1, 0xEE).Bytes(), BrakeBlock(0xEE),
+                              SegmentCommon(12, 0, 4, 5, 6, 1, 0xEE).Bytes()});
     auto info = Chunk("INFO", ByteBuilder().Fill(16, 0xEE).Text("x").Bytes(), 0);
     const auto body = Concat({EnvcChunk("e", "f"), Chunk("XTRA", ByteBuilder().Zeros(8).Bytes(), 0),
-                              BezrChunk(1), info, SegmChunk(1, 1, seg), info});
-    const auto odd = TrackFile(6, body);
+                              BezrChunk(2), info, SegmChunk(2, 1, segs), info});
 
     TrackDocument doc;
-    ASSERT_TRUE(LoadTrackData(doc, odd));
+    ASSERT_TRUE(LoadTrackData(doc, TrackFile(6, body)));
     const TrackDocument read = doc;
+    // Settings of groups other than a segment's own are never written.
+    doc.Segments[0].LiftMotorSpeed = doc.Segments[1].StationWaitAverage = 9.0f;
+    doc.Segments[0].StationWaitSync = true;
     const std::vector<uint8_t> bytes = BuildTrackData(doc);
+    EXPECT_EQ(doc.SegmLength, 41 + 87 + 33);
 
     std::vector<std::string> standard = kTags;
     standard.erase(standard.end() - 2); // no terrain
     EXPECT_EQ(TagsInOrder(bytes), standard);
 
-    // The segment record: its true Booleans come back as 255, its reserved bytes as zeros.
-    const size_t segm = 8 + 24 + 8 + 64 + 8 + 24 + 1 + 8 + 100; // header, TRCK, INFO, BEZR
-    ASSERT_EQ(std::string(bytes.begin() + segm, bytes.begin() + segm + 4), "SEGM");
-    const auto record = bytes.begin() + segm + 8 + 21;
-    EXPECT_EQ(std::vector<uint8_t>(record, record + 87),
-              Concat({SegmentCommon(4, 0xFF, 1, 2, 3, 0xFF).Bytes(), BrakeBlock(0, 0xFF)}));
+    // The records: their true Booleans come back as 255, their reserved bytes as zeros.
+    // They follow the SEGM tag, its length, count, closed flag and 16 reserved bytes.
+    const auto records = bytes.begin() + std::string(bytes.begin(), bytes.end()).find("SEGM") + 29;
+    EXPECT_EQ(std::vector<uint8_t>(records, records + 87 + 33),
+              Concat({SegmentCommon(4, 0xFF, 1, 2, 3, 0xFF).Bytes(), BrakeBlock(0, 0xFF),
+                      SegmentCommon(12, 0, 4, 5, 6, 0xFF).Bytes()}));
 
     // Reading the written file gives the same document, bookkeeping aside, and writing it
     // again gives the same bytes.
@@ -145,7 +117,8 @@ TEST(TrackWriter, FullDocumentRoundTrips) {
 
 TEST(TrackWriter, SavePathsAndFailures) {
     TempFolder folder;
-    TrackDocument doc = StationWithForeignGroups();
+    TrackDocument doc;
+    ASSERT_TRUE(LoadTrackData(doc, FullFile()));
 
     const SaveResult appended = SaveTrackFile(doc, folder.Path("ride"));
     ASSERT_TRUE(appended.Saved) << appended.Error;
