@@ -105,27 +105,17 @@ TEST(RollPass, RollThatChangesNothingLeavesBankAtZeroUnlessRelative) {
 }
 
 TEST(RollPass, BankCrossesHalfATurnTheShortWay) {
-    struct Case {
-        double from, to; // degrees
-    };
-    for (const Case c : {Case{170, -175}, Case{-100, 170}}) {
-        SCOPED_TRACE(c.from);
-        TraceState state;
-        ASSERT_TRUE(
-            mKV_TraceTrack::TraceTrack(state, RolledTrack(Rad(c.from), false, Rad(c.to), false)));
-        const auto& seg = state.TracedSegments[1];
-        const int k = seg.SampleCount;
-        EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(c.from * std::numbers::pi / 180), 1e-5);
-        EXPECT_NEAR(seg.Samples.back().Bank, c.to * std::numbers::pi / 180, 1e-5);
-        // Halfway the bank lies halfway along the short way, which passes 180 degrees.
-        double shortWay = c.to - c.from;
-        shortWay -= 360 * std::round(shortWay / 360);
-        EXPECT_LT(std::fabs(shortWay), 180);
-        const double mid = (c.from + shortWay * (k / 2) / (k - 1)) * std::numbers::pi / 180;
-        const auto& o = seg.Samples[k / 2].Orientation;
-        EXPECT_NEAR(o[4], std::sin(mid), 1e-5);
-        EXPECT_NEAR(o[5], std::cos(mid), 1e-5);
-    }
+    TraceState state;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, RolledTrack(Rad(170), false, Rad(-175), false)));
+    const auto& seg = state.TracedSegments[1];
+    const int k = seg.SampleCount;
+    EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(Rad(170)), 1e-5);
+    EXPECT_NEAR(seg.Samples.back().Bank, Rad(-175), 1e-5);
+    // Halfway the bank lies halfway along the short way, 15 degrees through 180.
+    const double mid = Rad(170 + 15.0 * (k / 2) / (k - 1));
+    const auto& o = seg.Samples[k / 2].Orientation;
+    EXPECT_NEAR(o[4], std::sin(mid), 1e-5);
+    EXPECT_NEAR(o[5], std::cos(mid), 1e-5);
 }
 
 TEST(RollPass, ASingleSampleTakesTheWholeCorrection) {

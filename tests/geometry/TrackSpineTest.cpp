@@ -55,9 +55,7 @@ TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
     for (const auto& [style, offsets] : styles) {
         SCOPED_TRACE(style);
         TraceState state = QuarterTurnSample();
-        mKavrano_TrackIO_1_3::TrackDocument doc;
-        doc.SegmentCount = 1;
-        doc.Segments.resize(1);
+        auto doc = test_tracks::TrackOf(std::vector<mKavrano_TrackIO_1_3::BezierNode>(1));
         doc.Segments[0].SegmentType = 3;
         doc.TrackStyle = style;
         mKV_TraceTrack::BuildSpine(state, doc);
@@ -65,12 +63,8 @@ TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
         const SpinePoint& p = state.SpinePoints[0];
         const std::array<Vector3D, 7> got = {p.Center,    p.RailRight,  p.RailLeft, p.BraceRight,
                                              p.BraceLeft, p.OuterRight, p.OuterLeft};
-        for (size_t i = 0; i < 7; ++i) {
-            const Vector3D want = Expected((*offsets)[i]);
-            EXPECT_FLOAT_EQ(got[i].x, want.x) << "point " << i;
-            EXPECT_FLOAT_EQ(got[i].y, want.y) << "point " << i;
-            EXPECT_FLOAT_EQ(got[i].z, want.z) << "point " << i;
-        }
+        for (size_t i = 0; i < 7; ++i)
+            EXPECT_EQ(got[i], Expected((*offsets)[i])) << "point " << i;
         EXPECT_EQ(p.SegType, 3);
         EXPECT_EQ(p.SegIndex, 0);
     }
@@ -140,11 +134,10 @@ TEST(SegmentSelection, SelectUnselectAndEveryRebuildClears) {
 
     mKV_TraceTrack::AddSpinePoint(state, {1, 2, 3}, {4, 5, 6}, {}, {}, {}, {}, {7, 8, 9}, 2, 40000);
     ASSERT_EQ(state.SpinePointCount, 1);
-    EXPECT_EQ(state.SpinePoints[0].Center, (Vector3D{1, 2, 3}));
-    EXPECT_EQ(state.SpinePoints[0].RailRight, (Vector3D{4, 5, 6}));
-    EXPECT_EQ(state.SpinePoints[0].OuterLeft, (Vector3D{7, 8, 9}));
-    EXPECT_EQ(state.SpinePoints[0].SegType, 2);
-    EXPECT_EQ(state.SpinePoints[0].SegIndex, 40000); // beyond 16 bits
+    const SpinePoint& p = state.SpinePoints[0];
+    EXPECT_EQ(std::tie(p.Center, p.RailRight, p.OuterLeft, p.SegType, p.SegIndex),
+              std::make_tuple(Vector3D{1, 2, 3}, Vector3D{4, 5, 6}, Vector3D{7, 8, 9}, 2,
+                              40000)); // an index beyond 16 bits
 }
 
 } // namespace
