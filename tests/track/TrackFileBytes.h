@@ -96,7 +96,6 @@ inline std::vector<uint8_t> PlainSegment(uint32_t spine) {
     return Concat({SegmentCommon(0, 0, spine, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
 }
 
-// A file with two track entries, every record kind and a terrain; reserved bytes hold junk.
 inline std::vector<uint8_t> TrckChunk(int32_t children, const std::vector<uint8_t>& descendants) {
     ByteBuilder own;
     own.Long(5).Long(2).Long(77);            // style, entries, extra
@@ -155,13 +154,21 @@ inline std::vector<uint8_t> TeraChunk(int32_t x = 2, int32_t y = 3) {
     return Chunk("TERA", own.Bytes(), 0);
 }
 
+// A file with two track entries, every segment type and record kind and a terrain; reserved
+// bytes hold junk.
 inline std::vector<uint8_t> FullFile() {
     ByteBuilder info;
     info.Zeros(16).Text("hello");
+    // One record of each type, 37, 163, 73, 65 and 87 bytes, and one of type 9, which has no
+    // settings, 33 bytes.
     const auto segments =
-        Concat({SegmentCommon(1, 1, 0x010203, 0x040506, 0x070809, 0).Bytes(), StationBlock()});
+        Concat({PlainSegment(1), SegmentCommon(1, 1, 0x010203, 0x040506, 0x070809, 0, 0xEE).Bytes(),
+                StationBlock(0xEE), SegmentCommon(2, 0, 0, 0, 0, 0, 0xEE).Bytes(), LiftBlock(0xEE),
+                SegmentCommon(3, 0, 0, 0, 0, 0, 0xEE).Bytes(), TransportBlock(0xEE),
+                SegmentCommon(4, 0, 0, 0, 0, 0, 0xEE).Bytes(), BrakeBlock(0xEE),
+                SegmentCommon(9, 1, 7, 8, 9, 1, 0xEE).Bytes()});
     const auto track = TrckChunk(
-        4, Concat({Chunk("INFO", info.Bytes(), 0), BezrChunk(2), SegmChunk(1, 1, segments),
+        4, Concat({Chunk("INFO", info.Bytes(), 0), BezrChunk(6), SegmChunk(6, 1, segments),
                    Chunk("SUPP", ByteBuilder().Zeros(32).Bytes(), 5, SupportChunks())}));
     return TrackFile(4, Concat({track, SceneryChunks(), TeraChunk(), EnvcChunk("sky", "")}));
 }

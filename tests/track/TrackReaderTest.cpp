@@ -12,60 +12,22 @@ TEST(TrackReader, ReadsEveryChunkLayout) {
     TrackDocument doc;
     ASSERT_TRUE(LoadTrackData(doc, FullFile()));
 
-    EXPECT_EQ(
-        std::tie(doc.FormatVersion, doc.HeaderChildren, doc.TrackStyle, doc.TrackExtra,
-                 doc.InfoText, doc.TrackClosed, doc.SegmentCount, doc.Segments[0].RailsColour),
-        std::make_tuple(std::array<uint8_t, 4>{1, 3, 0, 0}, 4, 5, 77, "hello", true, 1, 0x040506u));
+    EXPECT_EQ(std::tie(doc.FormatVersion, doc.HeaderChildren, doc.TrackStyle, doc.TrackExtra,
+                       doc.InfoText, doc.TrackClosed, doc.BezierCount, doc.SegmentCount),
+              std::make_tuple(std::array<uint8_t, 4>{1, 3, 0, 0}, 4, 5, 77, "hello", true, 6, 6));
     ASSERT_EQ(doc.TrackEntryCount, 2);
     EXPECT_EQ(doc.TrackEntries, (std::vector<TrackEntry>{{true, 0x11, 0x22, 0x33, 0x44, "Alpha"},
                                                          {false, 1, 2, 3, 4, ""}}));
     EXPECT_EQ(doc.TrackColours, (std::array<Colour, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
     // Node 1's third flag byte is the relative roll.
-    ASSERT_EQ(doc.BezierCount, 2);
     EXPECT_EQ(doc.BezierNodes[1],
               (BezierNode{{1, 2, -3}, {0, 2, -3}, {2, 2, -3}, 0.5f, true, true, false}));
     EXPECT_FALSE(doc.BezierNodes[0].RelativeRoll);
-
-    // RASC record 2 keeps its negative count, with no items; the 10 CATW tail bytes are skipped.
-    EXPECT_EQ((std::vector<int32_t>{doc.FundCount, doc.RascCount, doc.FrenCount, doc.TubeCount,
-                                    doc.CatwCount, doc.ScenCount, doc.ScobCount}),
-              (std::vector<int32_t>{1, 3, 1, 1, 2, 1, 1}));
-    EXPECT_EQ(doc.FundRecords, (std::vector<FundRecord>{{1, 2, 3, true, 5, false, 7}}));
-    EXPECT_EQ(doc.RascRecords,
-              (std::vector<RascRecord>{{2, {{9, 1.5f}, {-4, 2.5f}}}, {0, {}}, {-1, {}}}));
-    EXPECT_EQ(doc.FrenRecords, (std::vector<FrenRecord>{{1, 2, 3}}));
-    EXPECT_EQ(doc.TubeRecords, (std::vector<TubeRecord>{{1, 2, 3, 4, 5, 6, 7, 8, 9.5f}}));
-    EXPECT_EQ(doc.CatwRecords,
-              (std::vector<CatwRecord>{{1, 2, 3, 4, 5, 6, 10}, {11, 12, 13, 14, 15, 16, 0}}));
-    EXPECT_EQ(doc.ScenRecords, (std::vector<ScenRecord>{{1, 2, 3, 4, 5}}));
-    EXPECT_EQ(doc.ScobRecords, (std::vector<ScobRecord>{{"first", "second", 1, 2, 3, 4, 5, 6, 7, 8,
-                                                         9, 10, 11, 12, 13, 14, 15}}));
-
-    EXPECT_EQ(doc.TeraGrid, (std::vector<float>{0, 1, 10, 11, 20, 21})); // x runs fastest
-    EXPECT_EQ(std::tie(doc.TeraPresent, doc.TeraCountX, doc.TeraCountY, doc.TeraText1,
-                       doc.TeraText2, doc.TeraText3, doc.TeraValue5, doc.TeraByte, doc.TeraFlag,
-                       doc.EnvcText1, doc.EnvcText2),
-              std::make_tuple(true, 2, 3, "t1", "", "t3", 5.0f, 42, true, "sky", ""));
-}
-
-TEST(TrackReader, SegmentRecordsByType) {
-    // Sizes of the records in the file: 37, 163, 73, 65, 87 and 33 for an unknown type.
-    const auto plain =
-        Concat({SegmentCommon(0, 0, 1, 2, 3, 1, 0xEE).Bytes(), ByteBuilder().Long(0).Bytes()});
-    const auto station = Concat({SegmentCommon(1, 1, 4, 5, 6, 0).Bytes(), StationBlock(0xEE)});
-    const auto lift = Concat({SegmentCommon(2, 0, 0, 0, 0, 0).Bytes(), LiftBlock(0xEE)});
-    const auto transport = Concat({SegmentCommon(3, 0, 0, 0, 0, 0).Bytes(), TransportBlock(0xEE)});
-    const auto brake = Concat({SegmentCommon(4, 0, 0, 0, 0, 0).Bytes(), BrakeBlock(0xEE)});
-    const auto unknown = SegmentCommon(9, 1, 7, 8, 9, 1).Bytes();
-
-    const auto records = Concat({plain, station, lift, transport, brake, unknown, plain});
-    TrackDocument doc;
-    ASSERT_TRUE(LoadTrackData(doc, TrackFile(3, Concat({BezrChunk(7), SegmChunk(7, 0, records),
-                                                        EnvcChunk("after", "segments")}))));
     // Groups of other types are not in the record and stay zero; any non-zero byte is true.
-    const TrackSegment plainSeg{0, 1, 2, 3, false, true};
-    const TrackSegment stationSeg{1, 4, 5, 6,    true, false, 1,  2,    3, 4, true, 5,
-                                  1, 1, 1, true, 9,    10,    11, true, 6, 7, 8};
+    const TrackSegment plainSeg{0, 1};
+    const TrackSegment stationSeg{1, 0x010203, 0x040506, 0x070809, true, false, 1, 2,
+                                  3, 4,        true,     5,        1,    1,     1, true,
+                                  9, 10,       11,       true,     6,    7,     8};
     const TrackSegment liftSeg{.SegmentType = 2,
                                .LiftMotorSpeed = 21,
                                .LiftMotorAccel = 22,
@@ -91,8 +53,28 @@ TEST(TrackReader, SegmentRecordsByType) {
                                 .BrakeRightRailing = true};
     const TrackSegment unknownSeg{9, 7, 8, 9, true, true};
     EXPECT_EQ(doc.Segments, (std::vector<TrackSegment>{plainSeg, stationSeg, liftSeg, transportSeg,
-                                                       brakeSeg, unknownSeg, plainSeg}));
-    EXPECT_EQ(std::tie(doc.EnvcText1, doc.EnvcText2), std::make_tuple("after", "segments"));
+                                                       brakeSeg, unknownSeg}));
+
+    // RASC record 2 keeps its negative count, with no items; the 10 CATW tail bytes are skipped.
+    EXPECT_EQ((std::vector<int32_t>{doc.FundCount, doc.RascCount, doc.FrenCount, doc.TubeCount,
+                                    doc.CatwCount, doc.ScenCount, doc.ScobCount}),
+              (std::vector<int32_t>{1, 3, 1, 1, 2, 1, 1}));
+    EXPECT_EQ(doc.FundRecords, (std::vector<FundRecord>{{1, 2, 3, true, 5, false, 7}}));
+    EXPECT_EQ(doc.RascRecords,
+              (std::vector<RascRecord>{{2, {{9, 1.5f}, {-4, 2.5f}}}, {0, {}}, {-1, {}}}));
+    EXPECT_EQ(doc.FrenRecords, (std::vector<FrenRecord>{{1, 2, 3}}));
+    EXPECT_EQ(doc.TubeRecords, (std::vector<TubeRecord>{{1, 2, 3, 4, 5, 6, 7, 8, 9.5f}}));
+    EXPECT_EQ(doc.CatwRecords,
+              (std::vector<CatwRecord>{{1, 2, 3, 4, 5, 6, 10}, {11, 12, 13, 14, 15, 16, 0}}));
+    EXPECT_EQ(doc.ScenRecords, (std::vector<ScenRecord>{{1, 2, 3, 4, 5}}));
+    EXPECT_EQ(doc.ScobRecords, (std::vector<ScobRecord>{{"first", "second", 1, 2, 3, 4, 5, 6, 7, 8,
+                                                         9, 10, 11, 12, 13, 14, 15}}));
+
+    EXPECT_EQ(doc.TeraGrid, (std::vector<float>{0, 1, 10, 11, 20, 21})); // x runs fastest
+    EXPECT_EQ(std::tie(doc.TeraPresent, doc.TeraCountX, doc.TeraCountY, doc.TeraText1,
+                       doc.TeraText2, doc.TeraText3, doc.TeraValue5, doc.TeraByte, doc.TeraFlag,
+                       doc.EnvcText1, doc.EnvcText2),
+              std::make_tuple(true, 2, 3, "t1", "", "t3", 5.0f, 42, true, "sky", ""));
 }
 
 TEST(TrackReader, WalkDispatchesByTagWherever) {

@@ -1,4 +1,4 @@
-#include "DemoTrack.h"
+#include "TrackFileBytes.h"
 #include "TrackReader.h"
 #include "TrackWriter.h"
 
@@ -8,30 +8,8 @@
 
 using namespace mKavrano_TrackIO_1_3;
 
-namespace {
-
-std::vector<uint8_t> SmallValidFile() {
-    TrackDocument doc = MakeDemoTrack();
-    // Keep it small so that every truncation can be tried, but with every chunk kind.
-    doc.SegmentCount = doc.BezierCount = 6;
-    doc.Segments.resize(6);
-    doc.BezierNodes.resize(6);
-    doc.TeraCountX = doc.TeraCountY = 2;
-    doc.TeraGrid.assign(4, 1.0f);
-    doc.ScobCount = 1;
-    doc.ScobRecords.resize(1);
-    doc.ScobRecords[0].Text1 = "obj";
-    doc.CatwCount = 1;
-    doc.CatwRecords = {CatwRecord{.TailLength = 3}};
-    doc.RascCount = 1;
-    doc.RascRecords = {RascRecord{.ItemCount = 1, .Items = {RascItem{}}}};
-    return BuildTrackData(doc);
-}
-
-} // namespace
-
 TEST(TrackRobustness, EveryTruncationIsRefusedAndClears) {
-    const std::vector<uint8_t> file = SmallValidFile();
+    const std::vector<uint8_t> file = FullFile();
     TrackDocument doc;
     ASSERT_TRUE(LoadTrackData(doc, file));
     for (size_t n = 0; n < file.size(); ++n) {
@@ -43,7 +21,7 @@ TEST(TrackRobustness, EveryTruncationIsRefusedAndClears) {
 }
 
 TEST(TrackRobustness, RandomMutationsNeverCrashAndAcceptedFilesResaveCanonically) {
-    const std::vector<uint8_t> file = SmallValidFile();
+    const std::vector<uint8_t> file = FullFile();
     std::mt19937 rng(20261206);
     int accepted = 0;
     for (int round = 0; round < 4000; ++round) {
