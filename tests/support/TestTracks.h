@@ -15,13 +15,7 @@ namespace test_tracks {
 inline mKavrano_TrackIO_1_3::BezierNode Node(Vector3D position, Vector3D controlIn,
                                              Vector3D controlOut, float roll = 0.0f,
                                              bool relative = false) {
-    mKavrano_TrackIO_1_3::BezierNode node;
-    node.Position = position;
-    node.ControlIn = controlIn;
-    node.ControlOut = controlOut;
-    node.Roll = roll;
-    node.RelativeRoll = relative;
-    return node;
+    return {position, controlIn, controlOut, roll, false, relative};
 }
 
 // One segment per node; the last segment runs back to node 0.
