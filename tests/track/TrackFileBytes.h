@@ -67,9 +67,8 @@ inline std::vector<uint8_t> BezrChunk(int32_t count) {
     own.Zeros(16).Long(count);
     for (int32_t i = 0; i < count; ++i) {
         const float f = float(i);
-        own.Single(f).Single(2 * f).Single(-3 * f);       // position
-        own.Single(f - 1).Single(2 * f).Single(-3 * f);   // control in
-        own.Single(f + 1).Single(2 * f).Single(-3 * f);   // control out
+        for (const float x : {f, f - 1, f + 1}) // position, control in, control out
+            own.Single(x).Single(2 * f).Single(-3 * f);
         own.Single(0.5f * f).Byte(1).Byte(0).Byte(i % 2); // roll, flag A, flag C, relative
         own.Zeros(17);
     }
@@ -143,11 +142,12 @@ inline std::vector<uint8_t> SceneryChunks() {
     return Chunk("SCEN", RecordChunkFields(1, scen.Bytes()), 1, scobChunk);
 }
 
-// A terrain announcing x by y heights, followed by the six heights of a 2 x 3 grid.
-inline std::vector<uint8_t> TeraChunk(int32_t x = 2, int32_t y = 3) {
+// A terrain announcing x by y heights, followed by the six heights of a 2 x 3 grid; its flag
+// is stored as `yes`.
+inline std::vector<uint8_t> TeraChunk(int32_t x = 2, int32_t y = 3, uint8_t yes = 1) {
     ByteBuilder own;
     own.Long(x).Long(y).Single(1).Single(2).Text("t1").Single(3).Text("").Single(4);
-    own.Byte(1).Zeros(4).Text("t3").Single(5).Byte(42).Zeros(15);
+    own.Byte(yes).Zeros(4).Text("t3").Single(5).Byte(42).Zeros(15);
     for (int i = 0; i < 6; ++i)
         own.Single(float(10 * (i / 2) + i % 2));
     own.Zeros(16);

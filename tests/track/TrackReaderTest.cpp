@@ -1,5 +1,4 @@
 #include "TrackReader.h"
-#include "TempFolder.h"
 #include "TrackFileBytes.h"
 
 #include <gtest/gtest.h>
@@ -153,32 +152,4 @@ TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
     }
     EXPECT_TRUE(
         LoadTrackData(doc, TrackFile(2, Concat({BezrChunk(3), SegmChunk(3, 0, threeSegs)}))));
-}
-
-TEST(TrackReader, PathRules) {
-    TempFolder folder;
-    const auto bytes = TrackFile(1, EnvcChunk("loaded", ""));
-    const std::string upper = folder.Write("Loop.KVTRACK", bytes);
-    const std::string wrong = folder.Write("loop.kvtrak", bytes);
-
-    TrackDocument doc;
-    ASSERT_TRUE(LoadTrackFile(doc, upper));
-    EXPECT_EQ(doc.EnvcText1, "loaded");
-    // A refused name leaves the document as it was.
-    const std::pair<std::string, std::string> refused[] = {
-        {wrong, wrong + " does not end in .kvtrack"},
-        {"", "no file name"},
-        {folder.Path("missing.kvtrack"),
-         folder.Path("missing.kvtrack") + " is not an ordinary file"},
-        {folder.MakeFolder("dir.kvtrack"), folder.Path("dir.kvtrack") + " is not an ordinary file"},
-    };
-    for (const auto& [path, reason] : refused) {
-        TrackRefusal why;
-        EXPECT_FALSE(LoadTrackFile(doc, path, &why));
-        EXPECT_EQ(DescribeRefusal(why), reason);
-    }
-    EXPECT_EQ(doc.EnvcText1, "loaded");
-    // A second file replaces everything of the first.
-    ASSERT_TRUE(LoadTrackFile(doc, folder.Write("b.kvtrack", TrackFile(0, {}))));
-    EXPECT_EQ(doc.EnvcText1, "");
 }

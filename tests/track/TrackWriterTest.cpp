@@ -26,22 +26,6 @@ std::vector<uint8_t> EmptyFile() {
     return TrackFile(3, Concat({track, scen, EnvcChunk("", "")}));
 }
 
-// Every chunk tag, in the order the writer lays them out.
-const std::vector<std::string> kTags = {"KAVR", "TRCK", "INFO", "BEZR", "SEGM",
-                                        "SUPP", "FUND", "RASC", "FREN", "TUBE",
-                                        "CATW", "SCEN", "SCOB", "TERA", "ENVC"};
-
-// The known tags in a canonical file, in the order they occur.
-std::vector<std::string> TagsInOrder(const std::vector<uint8_t>& b) {
-    std::vector<std::string> found;
-    for (size_t i = 0; i + 4 <= b.size(); ++i) {
-        const std::string s(b.begin() + i, b.begin() + i + 4);
-        if (std::find(kTags.begin(), kTags.end(), s) != kTags.end())
-            found.push_back(s);
-    }
-    return found;
-}
-
 } // namespace
 
 TEST(TrackWriter, EmptyDocumentIsTheCanonical665Bytes) {
@@ -94,7 +78,9 @@ TEST(TrackWriter, FullDocumentRoundTrips) {
     TrackDocument doc;
     ASSERT_TRUE(LoadTrackData(doc, FullFile()));
     const std::vector<uint8_t> bytes = BuildTrackData(doc);
-    EXPECT_EQ(TagsInOrder(bytes), kTags);
+    // The terrain and the environment close the file.
+    const auto tail = Concat({TeraChunk(2, 3, 0xFF), EnvcChunk("sky", "")});
+    EXPECT_EQ(std::vector<uint8_t>(bytes.end() - long(tail.size()), bytes.end()), tail);
     EXPECT_EQ(doc.HeaderChildren, 4);
     // The TRCK chunk's own fields: style, entry count, extra, then each entry in order.
     ByteBuilder trck;
@@ -111,23 +97,44 @@ TEST(TrackWriter, FullDocumentRoundTrips) {
     EXPECT_EQ(BuildTrackData(back), bytes);
 }
 
-TEST(TrackWriter, SavePathsAndFailures) {
+TEST(TrackFiles, LoadAndSavePathRules) {
     TempFolder folder;
     TrackDocument doc;
     ASSERT_TRUE(LoadTrackData(doc, FullFile()));
 
+    // Saving adds the extension unless the name ends in it, in any letter case.
     const SaveResult appended = SaveTrackFile(doc, folder.Path("ride"));
     ASSERT_TRUE(appended.Saved) << appended.Error;
     EXPECT_EQ(appended.Path, folder.Path("ride.kvtrack"));
     EXPECT_EQ(TempFolder::Read(appended.Path), BuildTrackData(doc));
-
-    const SaveResult kept = SaveTrackFile(doc, folder.Path("Loop.KVTRACK"));
-    EXPECT_EQ(kept.Path, folder.Path("Loop.KVTRACK"));
-
+    const std::string upper = folder.Path("Loop.KVTRACK");
+    EXPECT_EQ(SaveTrackFile(doc, upper).Path, upper);
     // Overwriting replaces the old content.
     const std::string old = folder.Write("old.kvtrack", {1, 2, 3});
     ASSERT_TRUE(SaveTrackFile(doc, old).Saved);
     EXPECT_EQ(TempFolder::Read(old), BuildTrackData(doc));
+
+    // Loading takes any letter case too; a refused name leaves the document as it was.
+    TrackDocument loaded;
+    ASSERT_TRUE(LoadTrackFile(loaded, upper));
+    EXPECT_EQ(loaded.InfoText, "hello");
+    const std::string wrong = folder.Write("loop.kvtrak", TempFolder::Read(upper));
+    const std::pair<std::string, std::string> refused[] = {
+        {wrong, wrong + " does not end in .kvtrack"},
+        {"", "no file name"},
+        {folder.Path("missing.kvtrack"),
+         folder.Path("missing.kvtrack") + " is not an ordinary file"},
+        {folder.MakeFolder("dir.kvtrack"), folder.Path("dir.kvtrack") + " is not an ordinary file"},
+    };
+    for (const auto& [path, reason] : refused) {
+        TrackRefusal why;
+        EXPECT_FALSE(LoadTrackFile(loaded, path, &why));
+        EXPECT_EQ(DescribeRefusal(why), reason);
+    }
+    EXPECT_EQ(loaded.InfoText, "hello");
+    // A second file replaces everything of the first.
+    ASSERT_TRUE(LoadTrackFile(loaded, folder.Write("b.kvtrack", TrackFile(0, {}))));
+    EXPECT_EQ(loaded.InfoText, "");
 
     // A target that cannot be replaced is reported, survives, and leaves no temporary file.
     const std::string dir = folder.MakeFolder("taken.kvtrack");
@@ -138,7 +145,6 @@ TEST(TrackWriter, SavePathsAndFailures) {
     EXPECT_FALSE(blocked.Error.empty());
     EXPECT_EQ(TempFolder::Read(dir + "/inside"), (std::vector<uint8_t>{7}));
     EXPECT_EQ(folder.Entries().size(), entries);
-
     const SaveResult missing = SaveTrackFile(doc, folder.Path("no/such/folder/x.kvtrack"));
     EXPECT_FALSE(missing.Saved);
     EXPECT_FALSE(missing.Error.empty());
