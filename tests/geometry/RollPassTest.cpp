@@ -48,10 +48,31 @@ mKavrano_TrackIO_1_3::TrackDocument RolledTrack(float roll1, bool rel1, float ro
     return test_tracks::TrackOf(nodes);
 }
 
-TEST(RollPass, AbsoluteRollBanksLinearlyAndCarriesOn) {
-    const float target = float(std::numbers::pi / 2);
+// Segment 0 banks to pi/2; segment 1 carries that bank on.
+TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRelative) {
+    const float quarter = float(std::numbers::pi / 2);
+    // A relative roll of 0 keeps segment 1's frames and still records their bank.
+    TraceState relative;
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(relative, RolledTrack(quarter, false, 0.0f, true)));
+    const auto& kept = relative.TracedSegments[1];
+    for (const auto& s : kept.Samples) {
+        EXPECT_NEAR(s.Orientation[4], 1, 1e-6);
+        EXPECT_NEAR(s.Bank, std::numbers::pi / 2, 1e-6);
+    }
+
+    // An absolute roll equal to the bank segment 1 ends with: Theta is 0 and the segment is
+    // left exactly as traced, Bank 0 included.
+    const auto& end = kept.Samples.back().Orientation;
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, RolledTrack(target, false, target, false)));
+    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(
+        state, RolledTrack(quarter, false, mMath3D::Atan2(end[4], end[5]), false)));
+    const auto& unchanged = state.TracedSegments[1];
+    ASSERT_EQ(unchanged.SampleCount, kept.SampleCount);
+    for (const auto& s : unchanged.Samples) {
+        EXPECT_EQ(s.Bank, 0.0f);
+        EXPECT_NEAR(s.Orientation[4], 1, 1e-6);
+    }
+
     const auto& seg = state.TracedSegments[0];
     const int k = seg.SampleCount;
     ASSERT_GT(k, 10);
@@ -69,39 +90,6 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndCarriesOn) {
         }
     }
     EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
-    // The next segment starts banked by pi/2, and its own target asks for no more.
-    const auto& next = state.TracedSegments[1];
-    EXPECT_NEAR(next.Samples[0].Orientation[4], 1, 1e-6);
-    EXPECT_NEAR(
-        mMath3D::Atan2(next.Samples.back().Orientation[4], next.Samples.back().Orientation[5]),
-        std::numbers::pi / 2, 1e-6);
-}
-
-TEST(RollPass, RollThatChangesNothingLeavesBankAtZeroUnlessRelative) {
-    // Segment 1 continues a frame banked by pi/2. A relative roll of 0 keeps its frames
-    // and still records their bank.
-    TraceState relative;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(
-        relative, RolledTrack(float(std::numbers::pi / 2), false, 0.0f, true)));
-    const auto& kept = relative.TracedSegments[1];
-    for (const auto& s : kept.Samples) {
-        EXPECT_NEAR(s.Orientation[4], 1, 1e-6);
-        EXPECT_NEAR(s.Bank, std::numbers::pi / 2, 1e-6);
-    }
-
-    // An absolute roll equal to the bank the segment ends with: Theta is 0 and the
-    // segment is left exactly as traced, Bank 0 included.
-    const auto& end = kept.Samples.back().Orientation;
-    const float endBank = mMath3D::Atan2(end[4], end[5]);
-    TraceState absolute;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(
-        absolute, RolledTrack(float(std::numbers::pi / 2), false, endBank, false)));
-    const auto& unchanged = absolute.TracedSegments[1];
-    ASSERT_EQ(unchanged.SampleCount, kept.SampleCount);
-    for (int j = 0; j < unchanged.SampleCount; ++j) {
-        EXPECT_EQ(unchanged.Samples[j].Bank, 0.0f);
-        EXPECT_NEAR(unchanged.Samples[j].Orientation[4], 1, 1e-6);
-    }
 }
 
 TEST(RollPass, BankCrossesHalfATurnTheShortWay) {

@@ -110,8 +110,6 @@ TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
 TEST(SegmentSelection, SelectUnselectAndEveryRebuildClears) {
     auto doc = test_tracks::TrackOf(test_tracks::StraightNodes(3, 4.0f));
     TraceState state;
-    mKV_TraceTrack::ResetSpine(state);
-    EXPECT_TRUE(state.SegmentSelected.empty());
     mKV_TraceTrack::SelectAllSegments(state); // nothing traced: nothing to select
     EXPECT_TRUE(state.SegmentSelected.empty());
 

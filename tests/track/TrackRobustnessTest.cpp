@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace mKavrano_TrackIO_1_3;
@@ -29,19 +30,14 @@ TEST(TrackRobustness, RandomMutationsNeverCrashAndAcceptedFilesResaveCanonically
         const int edits = 1 + int(rng() % 8);
         for (int e = 0; e < edits; ++e) {
             const size_t at = rng() % bytes.size();
-            switch (rng() % 3) {
-            case 0:
+            const auto kind = rng() % 3;
+            if (kind == 0)
                 bytes[at] = uint8_t(rng());
-                break;
-            case 1: // a big or negative count or length where a Long may stand
-                if (at + 4 <= bytes.size())
-                    for (int k = 0; k < 4; ++k)
-                        bytes[at + k] = (rng() % 2) ? 0x7F : 0xFF;
-                break;
-            default:
+            else if (kind == 1) // a big or negative count or length where a Long may stand
+                for (size_t k = at; k < std::min(at + 4, bytes.size()); ++k)
+                    bytes[k] = (rng() % 2) ? 0x7F : 0xFF;
+            else
                 bytes.resize(at + 1);
-                break;
-            }
         }
         TrackDocument doc;
         if (!LoadTrackData(doc, bytes)) {
