@@ -7,41 +7,12 @@
 #include <vector>
 
 // The 33 common bytes of a segment record; reserved bytes are filled with `junk`.
-inline ByteBuilder SegmentCommon(int32_t type, uint8_t custom, uint32_t spine, uint32_t rails,
-                                 uint32_t crosstie, uint8_t tunnel, uint8_t junk = 0) {
+inline std::vector<uint8_t> SegmentCommon(int32_t type, uint8_t custom, uint32_t spine,
+                                          uint32_t rails, uint32_t crosstie, uint8_t tunnel,
+                                          uint8_t junk = 0) {
     ByteBuilder b;
     b.Long(type).Byte(custom).Long(int32_t(spine)).Long(int32_t(rails)).Long(int32_t(crosstie));
-    b.Byte(tunnel).Fill(15, junk);
-    return b;
-}
-
-// Station block, 130 bytes, values 1.0 .. 13.0 in field order of the file.
-inline std::vector<uint8_t> StationBlock(uint8_t junk = 0) {
-    ByteBuilder b;
-    b.Long(126).Single(1).Single(2).Single(3).Single(4); // wait avg, min, max, deviation
-    b.Byte(1).Byte(1).Byte(7).Byte(1);                   // entrance, base only, sync, no building
-    b.Single(5).Fill(4, junk);                           // main brake decel
-    b.Byte(9).Single(6).Fill(4, junk);                   // pre-brake, its speed limit
-    b.Single(7).Single(8).Fill(4, junk);                 // pre-brake decel, hysteresis
-    b.Byte(1).Single(9).Single(10).Single(11);           // wheels, speed, accel, decel
-    b.Fill(64, junk);
-    return b.Bytes();
-}
-
-// Lift block, 40 bytes.
-inline std::vector<uint8_t> LiftBlock(uint8_t junk = 0) {
-    ByteBuilder b;
-    b.Long(36).Fill(3, junk).Byte(1).Single(21).Single(22).Single(23).Fill(4, junk);
-    b.Byte(0).Byte(2).Fill(14, junk);
-    return b.Bytes();
-}
-
-// Transport block, 32 bytes.
-inline std::vector<uint8_t> TransportBlock(uint8_t junk = 0) {
-    ByteBuilder b;
-    b.Long(28).Single(31).Single(32).Single(33).Fill(3, junk).Byte(1).Byte(3).Byte(0);
-    b.Fill(10, junk);
-    return b.Bytes();
+    return b.Byte(tunnel).Fill(15, junk).Bytes();
 }
 
 // Brake block, 54 bytes; its true Booleans are stored as `yes`.
@@ -49,8 +20,7 @@ inline std::vector<uint8_t> BrakeBlock(uint8_t junk = 0, uint8_t yes = 1) {
     ByteBuilder b;
     b.Long(50).Single(41).Single(42).Single(43).Fill(4, junk).Single(0.25f);
     b.Byte(yes).Byte(0).Single(44).Single(45).Single(46).Byte(0).Byte(yes).Byte(yes);
-    b.Fill(13, junk);
-    return b.Bytes();
+    return b.Fill(13, junk).Bytes();
 }
 
 // A SEGM chunk whose records are `records`.
@@ -92,7 +62,7 @@ inline std::vector<uint8_t> Concat(std::initializer_list<std::vector<uint8_t>> p
 
 // A plain segment record, 37 bytes.
 inline std::vector<uint8_t> PlainSegment(uint32_t spine) {
-    return Concat({SegmentCommon(0, 0, spine, 0, 0, 0).Bytes(), ByteBuilder().Long(0).Bytes()});
+    return Concat({SegmentCommon(0, 0, spine, 0, 0, 0), ByteBuilder().Long(0).Bytes()});
 }
 
 inline std::vector<uint8_t> TrckChunk(int32_t children, const std::vector<uint8_t>& descendants) {
@@ -154,21 +124,34 @@ inline std::vector<uint8_t> TeraChunk(int32_t x = 2, int32_t y = 3, uint8_t yes 
     return Chunk("TERA", own.Bytes(), 0);
 }
 
+// One record of each segment type, 37, 163, 73, 65 and 87 bytes, and one of type 9, which
+// has no settings, 33 bytes; reserved bytes hold junk.
+inline std::vector<uint8_t> SegmentRecords() {
+    ByteBuilder b;
+    b.Append(PlainSegment(1)).Append(SegmentCommon(1, 1, 0x010203, 0x040506, 0x070809, 0, 0xEE));
+    b.Long(126).Single(1).Single(2).Single(3).Single(4); // wait avg, min, max, deviation
+    b.Byte(1).Byte(1).Byte(7).Byte(1);                   // entrance, base only, sync, no building
+    b.Single(5).Fill(4, 0xEE);                           // main brake decel
+    b.Byte(9).Single(6).Fill(4, 0xEE);                   // pre-brake, its speed limit
+    b.Single(7).Single(8).Fill(4, 0xEE);                 // pre-brake decel, hysteresis
+    b.Byte(1).Single(9).Single(10).Single(11);           // wheels, speed, accel, decel
+    b.Fill(64, 0xEE).Append(SegmentCommon(2, 0, 0, 0, 0, 0, 0xEE));
+    b.Long(36).Fill(3, 0xEE).Byte(1).Single(21).Single(22).Single(23); // lift style, motor
+    b.Fill(4, 0xEE).Byte(0).Byte(2).Fill(14, 0xEE);                    // railings
+    b.Append(SegmentCommon(3, 0, 0, 0, 0, 0, 0xEE));
+    b.Long(28).Single(31).Single(32).Single(33);            // transport motor
+    b.Fill(3, 0xEE).Byte(1).Byte(3).Byte(0).Fill(10, 0xEE); // style, railings
+    b.Append(SegmentCommon(4, 0, 0, 0, 0, 0, 0xEE)).Append(BrakeBlock(0xEE));
+    return b.Append(SegmentCommon(9, 1, 7, 8, 9, 1, 0xEE)).Bytes();
+}
+
 // A file with two track entries, every segment type and record kind and a terrain; reserved
 // bytes hold junk.
 inline std::vector<uint8_t> FullFile() {
     ByteBuilder info;
     info.Zeros(16).Text("hello");
-    // One record of each type, 37, 163, 73, 65 and 87 bytes, and one of type 9, which has no
-    // settings, 33 bytes.
-    const auto segments =
-        Concat({PlainSegment(1), SegmentCommon(1, 1, 0x010203, 0x040506, 0x070809, 0, 0xEE).Bytes(),
-                StationBlock(0xEE), SegmentCommon(2, 0, 0, 0, 0, 0, 0xEE).Bytes(), LiftBlock(0xEE),
-                SegmentCommon(3, 0, 0, 0, 0, 0, 0xEE).Bytes(), TransportBlock(0xEE),
-                SegmentCommon(4, 0, 0, 0, 0, 0, 0xEE).Bytes(), BrakeBlock(0xEE),
-                SegmentCommon(9, 1, 7, 8, 9, 1, 0xEE).Bytes()});
     const auto track = TrckChunk(
-        4, Concat({Chunk("INFO", info.Bytes(), 0), BezrChunk(6), SegmChunk(6, 1, segments),
+        4, Concat({Chunk("INFO", info.Bytes(), 0), BezrChunk(6), SegmChunk(6, 1, SegmentRecords()),
                    Chunk("SUPP", ByteBuilder().Zeros(32).Bytes(), 5, SupportChunks())}));
     return TrackFile(4, Concat({track, SceneryChunks(), TeraChunk(), EnvcChunk("sky", "")}));
 }

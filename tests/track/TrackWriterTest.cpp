@@ -40,8 +40,8 @@ TEST(TrackWriter, EmptyDocumentIsTheCanonical665Bytes) {
 TEST(TrackWriter, RebuildsTheStandardTreeFromAnyFile) {
     // A file with reserved junk, Booleans stored as 1, an unknown chunk, a kind twice and
     // chunks out of place; a brake segment and one of a type without settings.
-    const auto segs = Concat({SegmentCommon(4, 1, 1, 2, 3, 1, 0xEE).Bytes(), BrakeBlock(0xEE),
-                              SegmentCommon(12, 0, 4, 5, 6, 1, 0xEE).Bytes()});
+    const auto segs = Concat({SegmentCommon(4, 1, 1, 2, 3, 1, 0xEE), BrakeBlock(0xEE),
+                              SegmentCommon(12, 0, 4, 5, 6, 1, 0xEE)});
     auto info = Chunk("INFO", ByteBuilder().Fill(16, 0xEE).Text("x").Bytes(), 0);
     const auto body = Concat({EnvcChunk("e", "f"), Chunk("XTRA", ByteBuilder().Zeros(8).Bytes(), 0),
                               BezrChunk(2), info, SegmChunk(2, 1, segs), info});
@@ -59,8 +59,8 @@ TEST(TrackWriter, RebuildsTheStandardTreeFromAnyFile) {
     // They follow the SEGM tag, its length, count, closed flag and 16 reserved bytes.
     const auto records = bytes.begin() + std::string(bytes.begin(), bytes.end()).find("SEGM") + 29;
     EXPECT_EQ(std::vector<uint8_t>(records, records + 87 + 33),
-              Concat({SegmentCommon(4, 0xFF, 1, 2, 3, 0xFF).Bytes(), BrakeBlock(0, 0xFF),
-                      SegmentCommon(12, 0, 4, 5, 6, 0xFF).Bytes()}));
+              Concat({SegmentCommon(4, 0xFF, 1, 2, 3, 0xFF), BrakeBlock(0, 0xFF),
+                      SegmentCommon(12, 0, 4, 5, 6, 0xFF)}));
 
     // Reading the written file gives the same document, bookkeeping aside, and writing it
     // again gives the same bytes.
