@@ -10,16 +10,13 @@
 namespace {
 
 using namespace mKavrano_TrackIO_1_3;
-using mKV_RidePreview::kGravity;
-using mKV_RidePreview::RideEnd;
-using mKV_RidePreview::RideLosses;
-using mKV_RidePreview::RidePreview;
+using namespace mKV_RidePreview;
 using namespace test_tracks;
 
 RidePreview Ride(const TrackDocument& doc, RideLosses losses = {}) {
     mKV_TraceTrack::TraceState trace;
     EXPECT_TRUE(mKV_TraceTrack::TraceTrack(trace, doc));
-    return mKV_RidePreview::PreviewRide(trace, doc, losses);
+    return PreviewRide(trace, doc, losses);
 }
 
 struct EndCase {
@@ -101,7 +98,7 @@ TEST(RidePreview, NeedsALiftOrATransportToStart) {
         Ride(Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -20}}, {SegPlain, SegBrake, SegStation}));
     EXPECT_FALSE(ride.Started);
     EXPECT_TRUE(ride.Samples.empty());
-    EXPECT_EQ(mKV_RidePreview::DescribeRideEnd(ride), "needs a lift or a transport to start");
+    EXPECT_EQ(DescribeRideEnd(ride), "needs a lift or a transport to start");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -35,15 +36,10 @@ mKavrano_TrackIO_1_3::TrackDocument StraightTrack() {
                     Node({0, 0, -10}, {0, 0, -9.5f}, {0, 0, -11})});
 }
 
-struct ExpectedSample {
-    float param;
-    double z;
-    double distance;
-};
-
-// The samples of the straight curve at 0.5 units of summed fine steps, in double.
-std::vector<ExpectedSample> ExpectedStraightSamples(float step) {
-    std::vector<ExpectedSample> samples{{0, 0, 0}};
+// The samples of the straight curve at 0.5 units of summed fine steps, in double: each as its
+// parameter, its z and its distance along the curve.
+std::vector<std::array<double, 3>> ExpectedStraightSamples(float step) {
+    std::vector<std::array<double, 3>> samples{{0, 0, 0}};
     double prev = 0, acc = 0, total = 0;
     for (float t = step; t <= 1.0f; t += step) {
         const double z = StraightZ(t);
@@ -83,9 +79,10 @@ TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
     for (size_t j = 0; j < expected.size(); ++j) {
         const TrackSample& s = seg.Samples[j];
         SCOPED_TRACE(j);
-        EXPECT_NEAR(s.Param, expected[j].param, 1e-6);
-        EXPECT_NEAR(s.Distance, expected[j].distance, 1e-4);
-        EXPECT_NEAR(s.World[11], expected[j].z, 1e-5);
+        const auto [param, z, distance] = expected[j];
+        EXPECT_NEAR(s.Param, param, 1e-6);
+        EXPECT_NEAR(s.World[11], z, 1e-5);
+        EXPECT_NEAR(s.Distance, distance, 1e-4);
         EXPECT_EQ(s.World[3], 0.0f);
         EXPECT_EQ(s.World[7], 0.0f);
         for (int i = 0; i < 16; ++i) // a level frame along -Z

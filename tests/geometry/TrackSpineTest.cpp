@@ -21,11 +21,8 @@ using mKV_TraceTrack::TraceState;
 TraceState QuarterTurnSample() {
     TraceState state;
     state.TracedSegmentCount = 1;
-    state.TracedSegments.resize(1);
-    mKV_TraceTrack::TrackSample sample;
-    sample.World.m = {0, 0, 1, 5, 0, 1, 0, 2, -1, 0, 0, 7, 0, 0, 0, 1};
-    state.TracedSegments[0].Samples = {sample};
-    state.TracedSegments[0].SampleCount = 1;
+    state.TracedSegments = {{1, 0.0f, {mKV_TraceTrack::TrackSample{}}}};
+    state.TracedSegments[0].Samples[0].World.m = {0, 0, 1, 5, 0, 1, 0, 2, -1, 0, 0, 7, 0, 0, 0, 1};
     return state;
 }
 
