@@ -56,9 +56,12 @@ inline std::vector<uint8_t> TrackFile(int32_t children, const std::vector<uint8_
     return Chunk("KAVR", own.Bytes(), children, body);
 }
 
-// The own fields (without the child count) of a record chunk holding `records`.
-inline std::vector<uint8_t> RecordChunkFields(int32_t count, const std::vector<uint8_t>& records) {
+// A record chunk: 16 reserved bytes, the count, the records and 16 reserved bytes, then the
+// child count and children.
+inline std::vector<uint8_t> RecordChunk(const std::string& tag, int32_t count,
+                                        const std::vector<uint8_t>& records, int32_t childCount = 0,
+                                        const std::vector<uint8_t>& children = {}) {
     ByteBuilder b;
     b.Zeros(16).Long(count).Append(records).Zeros(16);
-    return b.Bytes();
+    return Chunk(tag, b.Bytes(), childCount, children);
 }

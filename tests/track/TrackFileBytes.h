@@ -78,38 +78,28 @@ inline std::vector<uint8_t> TrckChunk(int32_t children, const std::vector<uint8_
 }
 
 inline std::vector<uint8_t> SupportChunks() {
-    ByteBuilder fund;
+    ByteBuilder fund, rasc, tube, catw;
     fund.Byte(1).Single(5).Byte(0).Single(7).Fill(6, 0xEE).Single(1).Single(2).Single(3);
     fund.Fill(64, 0xEE);
-    ByteBuilder rasc;
-    rasc.Long(2).Long(9).Single(1.5f).Zeros(16).Long(-4).Single(2.5f).Zeros(16);
-    rasc.Long(0).Long(-1);
-    ByteBuilder fren;
-    fren.Single(1).Single(2).Single(3).Zeros(16);
-    ByteBuilder tube;
+    rasc.Long(2).Long(9).Single(1.5f).Zeros(16).Long(-4).Single(2.5f).Zeros(16).Long(0).Long(-1);
     tube.Long(1).Long(3).Long(2).Zeros(4).Long(4).Long(6).Long(5).Zeros(4);
     tube.Long(7).Long(8).Single(9.5f).Zeros(4);
-    ByteBuilder catw;
     catw.Long(1).Long(2).Long(3).Long(4).Long(5).Long(6).Long(10).Fill(10, 0xCC);
     catw.Long(11).Long(12).Long(13).Long(14).Long(15).Long(16).Long(0);
-    return Concat({Chunk("FUND", RecordChunkFields(1, fund.Bytes()), 0),
-                   Chunk("RASC", RecordChunkFields(3, rasc.Bytes()), 0),
-                   Chunk("FREN", RecordChunkFields(1, fren.Bytes()), 0),
-                   Chunk("TUBE", RecordChunkFields(1, tube.Bytes()), 0),
-                   Chunk("CATW", RecordChunkFields(2, catw.Bytes()), 0)});
+    const auto fren = ByteBuilder().Single(1).Single(2).Single(3).Zeros(16).Bytes();
+    return Concat({RecordChunk("FUND", 1, fund.Bytes()), RecordChunk("RASC", 3, rasc.Bytes()),
+                   RecordChunk("FREN", 1, fren), RecordChunk("TUBE", 1, tube.Bytes()),
+                   RecordChunk("CATW", 2, catw.Bytes())});
 }
 
 inline std::vector<uint8_t> SceneryChunks() {
-    ByteBuilder scen;
-    scen.Single(1).Single(2).Single(3).Long(5).Single(4).Zeros(44);
     ByteBuilder scob;
     scob.Text("second").Text("first");
     // File order of the values: 1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12, 13, 14, 15.
     for (int v : {1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12, 13, 14, 15})
         scob.Single(float(v));
-    scob.Zeros(20);
-    const auto scobChunk = Chunk("SCOB", RecordChunkFields(1, scob.Bytes()), 0);
-    return Chunk("SCEN", RecordChunkFields(1, scen.Bytes()), 1, scobChunk);
+    const auto scen = ByteBuilder().Single(1).Single(2).Single(3).Long(5).Single(4).Zeros(44);
+    return RecordChunk("SCEN", 1, scen.Bytes(), 1, RecordChunk("SCOB", 1, scob.Zeros(20).Bytes()));
 }
 
 // A terrain announcing x by y heights, followed by the six heights of a 2 x 3 grid; its flag

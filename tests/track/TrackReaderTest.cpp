@@ -130,7 +130,7 @@ TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
          {"SEGM", 61, "count 2147483647 cannot fit the 57 bytes left (33 or more each)"}},
         {TrackFile(1, Chunk("ENVC", ByteBuilder().Zeros(16).Long(-1).Zeros(20).Bytes(), 0)),
          {"ENVC", 60, "negative text length -1"}},
-        {TrackFile(1, Chunk("CATW", RecordChunkFields(1, catw.Bytes()), 0)),
+        {TrackFile(1, RecordChunk("CATW", 1, catw.Bytes())),
          {"CATW", 88, "negative tail length -5"}},
         {TrackFile(1, ByteBuilder().Append(std::string("XTRA")).Long(-12).Zeros(16).Bytes()),
          {"XTRA", 40, "negative chunk length -12"}},

@@ -9,20 +9,16 @@ using namespace mKavrano_TrackIO_1_3;
 
 namespace {
 
-std::vector<uint8_t> EmptyRecordChunk(const std::string& tag) {
-    return Chunk(tag, RecordChunkFields(0, {}), 0);
-}
-
 // The canonical file of an empty document, assembled by hand.
 std::vector<uint8_t> EmptyFile() {
-    const auto supp =
-        Chunk("SUPP", ByteBuilder().Zeros(32).Bytes(), 5,
-              Concat({EmptyRecordChunk("FUND"), EmptyRecordChunk("RASC"), EmptyRecordChunk("FREN"),
-                      EmptyRecordChunk("TUBE"), EmptyRecordChunk("CATW")}));
+    const auto supp = Chunk(
+        "SUPP", ByteBuilder().Zeros(32).Bytes(), 5,
+        Concat({RecordChunk("FUND", 0, {}), RecordChunk("RASC", 0, {}), RecordChunk("FREN", 0, {}),
+                RecordChunk("TUBE", 0, {}), RecordChunk("CATW", 0, {})}));
     const auto info = Chunk("INFO", ByteBuilder().Zeros(20).Bytes(), 0);
     const auto track = Chunk("TRCK", ByteBuilder().Zeros(60).Bytes(), 4,
                              Concat({info, BezrChunk(0), SegmChunk(0, 0, {}), supp}));
-    const auto scen = Chunk("SCEN", RecordChunkFields(0, {}), 1, EmptyRecordChunk("SCOB"));
+    const auto scen = RecordChunk("SCEN", 0, {}, 1, RecordChunk("SCOB", 0, {}));
     return TrackFile(3, Concat({track, scen, EnvcChunk("", "")}));
 }
 
