@@ -9,13 +9,14 @@
 
 namespace {
 
+using namespace mKV_TraceTrack;
 using namespace mKavrano_TrackIO_1_3;
 using namespace mKV_RidePreview;
 using namespace test_tracks;
 
 RidePreview Ride(const TrackDocument& doc, RideLosses losses = {}) {
-    mKV_TraceTrack::TraceState trace;
-    EXPECT_TRUE(mKV_TraceTrack::TraceTrack(trace, doc));
+    TraceState trace;
+    EXPECT_TRUE(TraceTrack(trace, doc));
     return PreviewRide(trace, doc, losses);
 }
 

@@ -12,8 +12,9 @@
 
 namespace {
 
-using mKV_TraceTrack::RollCorrection;
-using mKV_TraceTrack::TraceState;
+using namespace mKV_TraceTrack;
+using namespace test_tracks;
+using namespace mKavrano_TrackIO_1_3;
 
 float Rad(double degrees) {
     return float(degrees * std::numbers::pi / 180.0);
@@ -39,13 +40,13 @@ TEST(RollCorrection, AbsoluteRelativeAndTheWayThroughHalfATurn) {
 }
 
 // Four straight nodes 8 units apart along -Z; segment i banks to node i + 1's roll.
-mKavrano_TrackIO_1_3::TrackDocument RolledTrack(float roll1, bool rel1, float roll2, bool rel2) {
-    auto nodes = test_tracks::StraightNodes(4, 8.0f);
+TrackDocument RolledTrack(float roll1, bool rel1, float roll2, bool rel2) {
+    auto nodes = StraightNodes(4, 8.0f);
     nodes[1].Roll = roll1;
     nodes[1].RelativeRoll = rel1;
     nodes[2].Roll = roll2;
     nodes[2].RelativeRoll = rel2;
-    return test_tracks::TrackOf(nodes);
+    return TrackOf(nodes);
 }
 
 // Segment 0 banks to pi/2; segment 1 carries that bank on.
@@ -53,7 +54,7 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRela
     const float quarter = float(std::numbers::pi / 2);
     // A relative roll of 0 keeps segment 1's frames and still records their bank.
     TraceState relative;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(relative, RolledTrack(quarter, false, 0.0f, true)));
+    ASSERT_TRUE(TraceTrack(relative, RolledTrack(quarter, false, 0.0f, true)));
     const auto& kept = relative.TracedSegments[1];
     for (const auto& s : kept.Samples) {
         EXPECT_NEAR(s.Orientation[4], 1, 1e-6);
@@ -64,8 +65,8 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRela
     // left exactly as traced, Bank 0 included.
     const auto& end = kept.Samples.back().Orientation;
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(
-        state, RolledTrack(quarter, false, mMath3D::Atan2(end[4], end[5]), false)));
+    ASSERT_TRUE(
+        TraceTrack(state, RolledTrack(quarter, false, mMath3D::Atan2(end[4], end[5]), false)));
     const auto& unchanged = state.TracedSegments[1];
     ASSERT_EQ(unchanged.SampleCount, kept.SampleCount);
     for (const auto& s : unchanged.Samples) {
@@ -94,7 +95,7 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRela
 
 TEST(RollPass, BankCrossesHalfATurnTheShortWay) {
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, RolledTrack(Rad(170), false, Rad(-175), false)));
+    ASSERT_TRUE(TraceTrack(state, RolledTrack(Rad(170), false, Rad(-175), false)));
     const auto& seg = state.TracedSegments[1];
     const int k = seg.SampleCount;
     EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(Rad(170)), 1e-5);
@@ -108,10 +109,10 @@ TEST(RollPass, BankCrossesHalfATurnTheShortWay) {
 
 TEST(RollPass, ASingleSampleTakesTheWholeCorrection) {
     // Segment 0 is 0.3 units long, so it has sample 0 only.
-    auto nodes = test_tracks::StraightNodes(2, 0.3f);
+    auto nodes = StraightNodes(2, 0.3f);
     nodes[1].Roll = 0.6f;
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, test_tracks::TrackOf(nodes)));
+    ASSERT_TRUE(TraceTrack(state, TrackOf(nodes)));
     const auto& seg = state.TracedSegments[0];
     ASSERT_EQ(seg.SampleCount, 1);
     EXPECT_NEAR(seg.Samples[0].Bank, 0.6, 1e-6);

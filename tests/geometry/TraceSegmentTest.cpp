@@ -10,10 +10,9 @@
 
 namespace {
 
-using mKV_TraceTrack::TraceState;
-using mKV_TraceTrack::TrackSample;
-using test_tracks::Node;
-using test_tracks::TrackOf;
+using namespace mKV_TraceTrack;
+using namespace test_tracks;
+using namespace mKavrano_TrackIO_1_3;
 
 // The parameters BezierLength visits: 0.005 added up in float while at most 1.
 float LastLengthParam() {
@@ -30,7 +29,7 @@ double StraightZ(double t) {
     return -(3 * t * u * u * 1 + 3 * t * t * u * 5 + t * t * t * 7);
 }
 
-mKavrano_TrackIO_1_3::TrackDocument StraightTrack() {
+TrackDocument StraightTrack() {
     return TrackOf({Node({0, 0, 0}, {0, 0, 1}, {0, 0, -1}),
                     Node({0, 0, -7}, {0, 0, -5}, {0, 0, -8}),
                     Node({0, 0, -10}, {0, 0, -9.5f}, {0, 0, -11})});
@@ -64,7 +63,7 @@ double Tangent(double t, double a0, double a1, double a2, double a3) {
 TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
     const auto doc = StraightTrack();
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    ASSERT_TRUE(TraceTrack(state, doc));
     ASSERT_EQ(state.TracedSegmentCount, 3);
     const auto& seg = state.TracedSegments[0];
 
@@ -105,7 +104,7 @@ TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
                         Node({0, 0, -0.4f}, {0, 0, -0.3f}, {0, 0, -0.4f}),
                         Node({0, 0, -0.4f}, {0, 0, -0.4f}, {0, 0, -0.3f})});
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    ASSERT_TRUE(TraceTrack(state, doc));
     const auto& shortSeg = state.TracedSegments[0];
     EXPECT_EQ(shortSeg.SampleCount, 1);
     EXPECT_NEAR(shortSeg.Length, 0.4, 0.01);
@@ -123,7 +122,7 @@ TEST(TraceSegment, FirstFrameFacesNodeZerosControlAndFramesFollowTheCurve) {
     const Vector3D p0{0, 0, 0}, c1{-3, 3, 0}, c2{-6, 4, -8}, p3{-2, 1, -12};
     auto doc = TrackOf({Node(p0, {0, 0, 5}, c1), Node(p3, c2, {0, 0, -13})});
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    ASSERT_TRUE(TraceTrack(state, doc));
     const auto& seg = state.TracedSegments[0];
 
     // The first frame's -Z axis lies exactly along (-1, 1, 0) / sqrt 2, its right axis level.
@@ -157,23 +156,22 @@ TEST(TraceSegment, BezierLengthOfACurve) {
     for (int i = 1; i < n; ++i)
         arc += (i % 2 ? 4 : 2) * speed(last * i / n);
     arc *= last / n / 3;
-    EXPECT_NEAR(mKV_TraceTrack::BezierLength({0, 0, 0}, {4, 0, 0}, {8, 0, 8}, {8, 0, 4}), arc,
-                arc * 1e-4);
+    EXPECT_NEAR(BezierLength({0, 0, 0}, {4, 0, 0}, {8, 0, 8}, {8, 0, 4}), arc, arc * 1e-4);
 }
 
 TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTraceAndNoSegmentsKeepIt) {
     const auto doc = StraightTrack();
     TraceState whole;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(whole, doc));
+    ASSERT_TRUE(TraceTrack(whole, doc));
 
     TraceState single;
     single.TracedSegmentCount = 3;
     single.TracedSegments.resize(3);
-    EXPECT_FALSE(mKV_TraceTrack::TraceSegment(single, doc, 1)); // segment 0 has no frame yet
-    EXPECT_FALSE(mKV_TraceTrack::TraceSegment(single, doc, 3));
-    EXPECT_FALSE(mKV_TraceTrack::TraceSegment(single, doc, -1));
+    EXPECT_FALSE(TraceSegment(single, doc, 1)); // segment 0 has no frame yet
+    EXPECT_FALSE(TraceSegment(single, doc, 3));
+    EXPECT_FALSE(TraceSegment(single, doc, -1));
     for (int32_t i = 0; i < 3; ++i)
-        ASSERT_TRUE(mKV_TraceTrack::TraceSegment(single, doc, i));
+        ASSERT_TRUE(TraceSegment(single, doc, i));
     for (int32_t i = 0; i < 3; ++i) {
         ASSERT_EQ(single.TracedSegments[i].SampleCount, whole.TracedSegments[i].SampleCount);
         EXPECT_EQ(single.TracedSegments[i].Samples.back().World,
@@ -181,11 +179,11 @@ TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTraceAndNoSegmentsKeepIt) {
     }
 
     // A document without segments traces nothing and leaves the previous samples.
-    mKavrano_TrackIO_1_3::TrackDocument empty;
-    EXPECT_FALSE(mKV_TraceTrack::TraceTrack(whole, empty));
+    TrackDocument empty;
+    EXPECT_FALSE(TraceTrack(whole, empty));
     EXPECT_EQ(whole.TracedSegmentCount, 0);
     EXPECT_EQ(whole.TracedSegments.size(), 3u);
-    mKV_TraceTrack::BuildSpine(whole, empty);
+    BuildSpine(whole, empty);
     EXPECT_EQ(whole.SpinePointCount, 0);
     EXPECT_TRUE(whole.SpinePoints.empty());
     EXPECT_TRUE(whole.SegmentSelected.empty());

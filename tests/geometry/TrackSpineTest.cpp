@@ -12,8 +12,9 @@
 
 namespace {
 
-using mKV_TraceTrack::SpinePoint;
-using mKV_TraceTrack::TraceState;
+using namespace mKV_TraceTrack;
+using namespace test_tracks;
+using namespace mKavrano_TrackIO_1_3;
 
 // One traced segment with one sample whose frame is turned a quarter turn about Y (right
 // axis (0, 0, -1), up (0, 1, 0)) and placed at (5, 2, 7); an offset (x, y) then lands on
@@ -21,7 +22,7 @@ using mKV_TraceTrack::TraceState;
 TraceState QuarterTurnSample() {
     TraceState state;
     state.TracedSegmentCount = 1;
-    state.TracedSegments = {{1, 0.0f, {mKV_TraceTrack::TrackSample{}}}};
+    state.TracedSegments = {{1, 0.0f, {TrackSample{}}}};
     state.TracedSegments[0].Samples[0].World.m = {0, 0, 1, 5, 0, 1, 0, 2, -1, 0, 0, 7, 0, 0, 0, 1};
     return state;
 }
@@ -52,10 +53,10 @@ TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
     for (const auto& [style, offsets] : styles) {
         SCOPED_TRACE(style);
         TraceState state = QuarterTurnSample();
-        auto doc = test_tracks::TrackOf(std::vector<mKavrano_TrackIO_1_3::BezierNode>(1));
+        auto doc = TrackOf(std::vector<BezierNode>(1));
         doc.Segments[0].SegmentType = 3;
         doc.TrackStyle = style;
-        mKV_TraceTrack::BuildSpine(state, doc);
+        BuildSpine(state, doc);
         ASSERT_EQ(state.SpinePointCount, 1);
         const SpinePoint& p = state.SpinePoints[0];
         const std::array<Vector3D, 7> got = {p.Center,    p.RailRight,  p.RailLeft, p.BraceRight,
@@ -70,14 +71,14 @@ TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
 TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
     for (const bool closed : {false, true}) {
         SCOPED_TRACE(closed);
-        auto doc = test_tracks::TrackOf(test_tracks::StraightNodes(3, 4.0f), closed);
+        auto doc = TrackOf(StraightNodes(3, 4.0f), closed);
         doc.Segments[0].SegmentType = 4;
         doc.Segments[1].SegmentType = 1;
         doc.Segments[2].SegmentType = 77; // no settings group; still copied
         doc.TrackStyle = 9;               // every cross-section point distinct
         TraceState state;
-        ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
-        mKV_TraceTrack::BuildSpine(state, doc);
+        ASSERT_TRUE(TraceTrack(state, doc));
+        BuildSpine(state, doc);
 
         int32_t samples = 0;
         for (int32_t i = 0; i < state.TracedSegmentCount; ++i)
@@ -105,29 +106,29 @@ TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
 }
 
 TEST(SegmentSelection, SelectUnselectAndEveryRebuildClears) {
-    auto doc = test_tracks::TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    auto doc = TrackOf(StraightNodes(3, 4.0f));
     TraceState state;
-    mKV_TraceTrack::SelectAllSegments(state); // nothing traced: nothing to select
+    SelectAllSegments(state); // nothing traced: nothing to select
     EXPECT_TRUE(state.SegmentSelected.empty());
 
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
-    mKV_TraceTrack::BuildSpine(state, doc);
+    ASSERT_TRUE(TraceTrack(state, doc));
+    BuildSpine(state, doc);
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
-    mKV_TraceTrack::SelectAllSegments(state);
+    SelectAllSegments(state);
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, true));
-    mKV_TraceTrack::UnselectAllSegments(state);
+    UnselectAllSegments(state);
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
 
     state.SegmentSelected[1] = true;
-    mKV_TraceTrack::BuildSpine(state, doc);
+    BuildSpine(state, doc);
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
-    mKV_TraceTrack::SelectAllSegments(state);
-    mKV_TraceTrack::ResetSpine(state);
+    SelectAllSegments(state);
+    ResetSpine(state);
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
     EXPECT_EQ(state.SpinePointCount, 0);
     EXPECT_TRUE(state.SpinePoints.empty());
 
-    mKV_TraceTrack::AddSpinePoint(state, {1, 2, 3}, {4, 5, 6}, {}, {}, {}, {}, {7, 8, 9}, 2, 40000);
+    AddSpinePoint(state, {1, 2, 3}, {4, 5, 6}, {}, {}, {}, {}, {7, 8, 9}, 2, 40000);
     ASSERT_EQ(state.SpinePointCount, 1);
     const SpinePoint& p = state.SpinePoints[0];
     EXPECT_EQ(std::tie(p.Center, p.RailRight, p.OuterLeft, p.SegType, p.SegIndex),
