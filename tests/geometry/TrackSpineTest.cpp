@@ -80,22 +80,18 @@ TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
         ASSERT_TRUE(TraceTrack(state, doc));
         BuildSpine(state, doc);
 
-        int32_t samples = 0;
-        for (int32_t i = 0; i < state.TracedSegmentCount; ++i)
-            samples += state.TracedSegments[i].SampleCount;
-        ASSERT_EQ(state.SpinePointCount, samples + (closed ? 1 : 0));
-        ASSERT_EQ(state.SpinePoints.size(), size_t(state.SpinePointCount));
-
         size_t k = 0;
         for (int32_t i = 0; i < state.TracedSegmentCount; ++i)
             for (const auto& sample : state.TracedSegments[i].Samples) {
-                const SpinePoint& p = state.SpinePoints[k++];
+                const SpinePoint& p = state.SpinePoints.at(k++);
                 EXPECT_EQ(p.SegIndex, i);
                 EXPECT_EQ(p.SegType, doc.Segments[i].SegmentType);
                 // Style 9's left outer point sits half a unit to the sample's left.
                 EXPECT_NEAR(p.OuterLeft.x, sample.World[3] - 0.5f * sample.World[0], 1e-6);
                 EXPECT_NEAR(p.OuterLeft.z, sample.World[11] - 0.5f * sample.World[8], 1e-6);
             }
+        ASSERT_EQ(state.SpinePoints.size(), k + (closed ? 1 : 0));
+        EXPECT_EQ(size_t(state.SpinePointCount), state.SpinePoints.size());
         // The closing point repeats the first.
         const auto parts = [](const SpinePoint& p) {
             return std::tie(p.SegIndex, p.SegType, p.Center, p.RailRight, p.RailLeft, p.BraceRight,

@@ -65,15 +65,18 @@ inline std::vector<uint8_t> PlainSegment(uint32_t spine) {
     return Concat({SegmentCommon(0, 0, spine, 0, 0, 0), ByteBuilder().Long(0).Bytes()});
 }
 
-inline std::vector<uint8_t> TrckChunk(int32_t children, const std::vector<uint8_t>& descendants) {
+// A TRCK chunk with two track entries; reserved bytes and the colours' top bytes hold `junk`,
+// and the first entry's flag is stored as `yes`.
+inline std::vector<uint8_t> TrckChunk(int32_t children, const std::vector<uint8_t>& descendants,
+                                      uint8_t junk = 0xEE, uint8_t yes = 3) {
     ByteBuilder own;
-    own.Long(5).Long(2).Long(77);            // style, entries, extra
-    own.Byte(3).Fill(7, 0xEE).Text("Alpha"); // entry 0
+    own.Long(5).Long(2).Long(77);              // style, entries, extra
+    own.Byte(yes).Fill(7, junk).Text("Alpha"); // entry 0
     own.Long(0x11).Long(0x22).Long(0x33).Long(0x44);
     own.Byte(0).Fill(7, 0).Long(0).Long(1).Long(2).Long(3).Long(4); // entry 1, empty name
     for (int32_t c = 0; c < 8; ++c)
-        own.Long(0x7F000000 | (c + 1)); // colours, top byte junk
-    own.Fill(16, 0xEE);
+        own.Long(int32_t(uint32_t(junk) << 24 | uint32_t(c + 1))); // colours
+    own.Fill(16, junk);
     return Chunk("TRCK", own.Bytes(), children, descendants);
 }
 
