@@ -103,10 +103,8 @@ inline mKavrano_TrackIO_1_3::TrackDocument VerticalCircle(float r, float speed) 
         nodes.push_back(Node(p, {0, p.y - t.y, p.z - t.z}, {0, p.y + t.y, p.z + t.z}, 0.0f, true));
     }
     mKavrano_TrackIO_1_3::TrackDocument doc = TrackOf(nodes, true);
-    for (auto& s : doc.Segments) {
-        s.SegmentType = mKavrano_TrackIO_1_3::SegTransport;
-        Transport(speed)(s);
-    }
+    for (auto& s : doc.Segments)
+        s = {.SegmentType = mKavrano_TrackIO_1_3::SegTransport, .TransportMotorSpeed = speed};
     return doc;
 }
 
