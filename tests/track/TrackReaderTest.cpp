@@ -11,10 +11,11 @@ TEST(TrackReader, ReadsEveryChunkLayout) {
     TrackDocument doc;
     ASSERT_TRUE(LoadTrackData(doc, FullFile()));
 
-    EXPECT_EQ(std::tie(doc.FormatVersion, doc.HeaderChildren, doc.TrackStyle, doc.TrackExtra,
-                       doc.InfoText, doc.TrackClosed, doc.BezierCount, doc.SegmentCount),
-              std::make_tuple(std::array<uint8_t, 4>{1, 3, 0, 0}, 4, 5, 77, "hello", true, 6, 6));
-    ASSERT_EQ(doc.TrackEntryCount, 2);
+    EXPECT_EQ(
+        std::tie(doc.FormatVersion, doc.HeaderChildren, doc.TrackStyle, doc.TrackExtra,
+                 doc.InfoText, doc.TrackClosed, doc.BezierCount, doc.SegmentCount,
+                 doc.TrackEntryCount),
+        std::make_tuple(std::array<uint8_t, 4>{1, 3, 0, 0}, 4, 5, 77, "hello", true, 6, 6, 2));
     EXPECT_EQ(doc.TrackEntries, (std::vector<TrackEntry>{{true, 0x11, 0x22, 0x33, 0x44, "Alpha"},
                                                          {false, 1, 2, 3, 4, ""}}));
     EXPECT_EQ(doc.TrackColours, (std::array<Colour, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
@@ -90,16 +91,13 @@ TEST(TrackReader, WalkDispatchesByTagWherever) {
     std::copy_n("kavr", 4, file.begin());
     TrackDocument doc;
     ASSERT_TRUE(LoadTrackData(doc, file));
-    EXPECT_EQ(doc.EnvcText1, "first");
-    ASSERT_EQ(doc.SegmentCount, 2);
-    EXPECT_EQ(doc.Segments[0].SpineColour, 6u);
-    EXPECT_TRUE(doc.TrackClosed);
-    EXPECT_FALSE(doc.TeraPresent);
+    EXPECT_EQ(std::tie(doc.EnvcText1, doc.SegmentCount, doc.Segments.at(0).SpineColour,
+                       doc.TrackClosed, doc.TeraPresent),
+              std::make_tuple("first", 2, 6u, true, false));
 
     // Chunks beyond the announced children are not read.
     ASSERT_TRUE(LoadTrackData(doc, TrackFile(1, body)));
-    EXPECT_EQ(doc.EnvcText1, "first");
-    EXPECT_EQ(doc.SegmentCount, 0);
+    EXPECT_EQ(std::tie(doc.EnvcText1, doc.SegmentCount), std::make_tuple("first", 0));
 
     // A header with no children is an empty track.
     ASSERT_TRUE(LoadTrackData(doc, TrackFile(0, {})));

@@ -12,7 +12,6 @@ using namespace mKavrano_TrackIO_1_3;
 TEST(TrackRobustness, EveryTruncationIsRefusedAndClears) {
     const std::vector<uint8_t> file = FullFile();
     TrackDocument doc;
-    ASSERT_TRUE(LoadTrackData(doc, file));
     for (size_t n = 0; n < file.size(); ++n) {
         ASSERT_TRUE(LoadTrackData(doc, file)); // a full document before each attempt
         const std::vector<uint8_t> cut(file.begin(), file.begin() + n);

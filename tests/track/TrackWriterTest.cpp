@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace mKavrano_TrackIO_1_3;
 
 namespace {
@@ -64,8 +66,7 @@ TEST(TrackWriter, RebuildsTheStandardTreeFromAnyFile) {
     ASSERT_TRUE(LoadTrackData(again, bytes));
     EXPECT_EQ(again.Segments, read.Segments);
     EXPECT_EQ(again.BezierNodes, read.BezierNodes);
-    EXPECT_EQ(again.InfoText, "x");
-    EXPECT_EQ(again.EnvcText2, "f");
+    EXPECT_EQ(std::tie(again.InfoText, again.EnvcText2), std::make_tuple("x", "f"));
     EXPECT_EQ(BuildTrackData(again), bytes);
 }
 
