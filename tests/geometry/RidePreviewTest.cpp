@@ -29,7 +29,7 @@ struct EndCase {
     const TrackDocument& doc;
 };
 
-TEST(RidePreview, EndsWhereTheSettingsTakeTheTrain) {
+TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
     const double drop = std::sqrt(3.0 * 3.0 + 2.0 * kGravity * 20.0);
     const std::vector<Vector3D> level{{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}};
     const std::vector<int32_t> motors{SegTransport, SegLift, SegStation, SegPlain};
@@ -66,9 +66,17 @@ TEST(RidePreview, EndsWhereTheSettingsTakeTheTrain) {
         EXPECT_GE(ride.EndSpeed, c.lowest);
         EXPECT_LE(ride.EndSpeed, c.highest);
     }
+
+    // Without a lift or a transport the train never starts.
+    const RidePreview ride =
+        Ride(Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -20}}, {SegPlain, SegBrake, SegStation}));
+    EXPECT_FALSE(ride.Started);
+    EXPECT_TRUE(ride.Samples.empty());
+    EXPECT_EQ(DescribeRideEnd(ride), "needs a lift or a transport to start");
 }
 
-TEST(RidePreview, LevelTrackAtConstantSpeedFeelsOnlyGravity) {
+// A level track at constant speed feels only gravity.
+TEST(RidePreview, GForcesOfALevelTrackAndAVerticalCircle) {
     const RidePreview ride = Ride(Polyline({{0, 0, 0}, {0, 0, -20}, {0, 0, -40}, {0, 0, -50}},
                                            {SegTransport, SegTransport, SegStation, SegPlain},
                                            {Transport(5), Transport(5)}));
@@ -79,27 +87,18 @@ TEST(RidePreview, LevelTrackAtConstantSpeedFeelsOnlyGravity) {
         EXPECT_NEAR(s.LongitudinalG, 0.0, 1e-9);
     }
     EXPECT_NEAR(ride.Samples.back().Distance, 40.0, 1e-4);
-}
 
-TEST(RidePreview, BottomOfAVerticalCircleAddsTheCentripetalLoad) {
+    // The bottom of a vertical circle adds the centripetal load.
     const double r = 10, v = 10;
-    const RidePreview ride = Ride(VerticalCircle(float(r), float(v)));
-    ASSERT_TRUE(ride.Started);
-    EXPECT_EQ(ride.EndReason, RideEnd::Lap);
-    EXPECT_NEAR(ride.Samples.back().Distance, 2 * std::numbers::pi * r, 0.01 * r);
-    const auto bottom = std::min_element(ride.Samples.begin(), ride.Samples.end(),
+    const RidePreview loop = Ride(VerticalCircle(float(r), float(v)));
+    ASSERT_TRUE(loop.Started);
+    EXPECT_EQ(loop.EndReason, RideEnd::Lap);
+    EXPECT_NEAR(loop.Samples.back().Distance, 2 * std::numbers::pi * r, 0.01 * r);
+    const auto bottom = std::min_element(loop.Samples.begin(), loop.Samples.end(),
                                          [](auto& a, auto& b) { return a.Height < b.Height; });
     EXPECT_NEAR(bottom->VerticalG, 1 + v * v / (kGravity * r), 0.01);
     EXPECT_NEAR(bottom->LateralG, 0.0, 1e-6);
     EXPECT_NEAR(bottom->Speed, v, 1e-9);
-}
-
-TEST(RidePreview, NeedsALiftOrATransportToStart) {
-    const RidePreview ride =
-        Ride(Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -20}}, {SegPlain, SegBrake, SegStation}));
-    EXPECT_FALSE(ride.Started);
-    EXPECT_TRUE(ride.Samples.empty());
-    EXPECT_EQ(DescribeRideEnd(ride), "needs a lift or a transport to start");
 }
 
 } // namespace

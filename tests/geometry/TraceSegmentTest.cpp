@@ -167,9 +167,8 @@ TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTraceAndNoSegmentsKeepIt) {
     TraceState single;
     single.TracedSegmentCount = 3;
     single.TracedSegments.resize(3);
-    EXPECT_FALSE(TraceSegment(single, doc, 1)); // segment 0 has no frame yet
-    EXPECT_FALSE(TraceSegment(single, doc, 3));
-    EXPECT_FALSE(TraceSegment(single, doc, -1));
+    for (const int32_t refused : {1, 3, -1}) // segment 0 has no frame yet, then no segments
+        EXPECT_FALSE(TraceSegment(single, doc, refused)) << refused;
     for (int32_t i = 0; i < 3; ++i)
         ASSERT_TRUE(TraceSegment(single, doc, i));
     for (int32_t i = 0; i < 3; ++i) {
