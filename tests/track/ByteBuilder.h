@@ -44,16 +44,14 @@ private:
 inline std::vector<uint8_t> Chunk(const std::string& tag, const std::vector<uint8_t>& own,
                                   int32_t childCount, const std::vector<uint8_t>& children = {}) {
     ByteBuilder b;
-    b.Append(tag).Long(static_cast<int32_t>(own.size() + 4 + children.size()));
-    b.Append(own).Long(childCount).Append(children);
-    return b.Bytes();
+    b.Append(tag).Long(static_cast<int32_t>(own.size() + 4 + children.size())).Append(own);
+    return b.Long(childCount).Append(children).Bytes();
 }
 
 // A whole file: the KAVR header announcing `children` chunks, then `body`.
 inline std::vector<uint8_t> TrackFile(int32_t children, const std::vector<uint8_t>& body) {
-    ByteBuilder own;
-    own.Byte(1).Byte(3).Byte(0).Byte(0).Zeros(16);
-    return Chunk("KAVR", own.Bytes(), children, body);
+    return Chunk("KAVR", ByteBuilder().Byte(1).Byte(3).Byte(0).Byte(0).Zeros(16).Bytes(), children,
+                 body);
 }
 
 // A record chunk: 16 reserved bytes, the count, the records and 16 reserved bytes, then the
@@ -61,7 +59,6 @@ inline std::vector<uint8_t> TrackFile(int32_t children, const std::vector<uint8_
 inline std::vector<uint8_t> RecordChunk(const std::string& tag, int32_t count,
                                         const std::vector<uint8_t>& records, int32_t childCount = 0,
                                         const std::vector<uint8_t>& children = {}) {
-    ByteBuilder b;
-    b.Zeros(16).Long(count).Append(records).Zeros(16);
-    return Chunk(tag, b.Bytes(), childCount, children);
+    return Chunk(tag, ByteBuilder().Zeros(16).Long(count).Append(records).Zeros(16).Bytes(),
+                 childCount, children);
 }

@@ -26,9 +26,9 @@ inline std::vector<uint8_t> BrakeBlock(uint8_t junk = 0, uint8_t yes = 1) {
 // A SEGM chunk whose records are `records`.
 inline std::vector<uint8_t> SegmChunk(int32_t count, uint8_t closed,
                                       const std::vector<uint8_t>& records) {
-    ByteBuilder own;
-    own.Long(count).Byte(closed).Zeros(16).Append(records).Zeros(16);
-    return Chunk("SEGM", own.Bytes(), 0);
+    return Chunk("SEGM",
+                 ByteBuilder().Long(count).Byte(closed).Zeros(16).Append(records).Zeros(16).Bytes(),
+                 0);
 }
 
 // A BEZR chunk of `count` nodes; node i sits at (i, 2i, -3i).
@@ -48,9 +48,7 @@ inline std::vector<uint8_t> BezrChunk(int32_t count) {
 
 // An ENVC chunk with two texts.
 inline std::vector<uint8_t> EnvcChunk(const std::string& a, const std::string& b) {
-    ByteBuilder own;
-    own.Zeros(16).Text(a).Text(b).Zeros(16);
-    return Chunk("ENVC", own.Bytes(), 0);
+    return Chunk("ENVC", ByteBuilder().Zeros(16).Text(a).Text(b).Zeros(16).Bytes(), 0);
 }
 
 inline std::vector<uint8_t> Concat(std::initializer_list<std::vector<uint8_t>> parts) {
