@@ -139,10 +139,9 @@ inline std::vector<uint8_t> SegmentRecords() {
 // A file with two track entries, every segment type and record kind and a terrain; reserved
 // bytes hold junk.
 inline std::vector<uint8_t> FullFile() {
-    ByteBuilder info;
-    info.Zeros(16).Text("hello");
-    const auto track = TrckChunk(
-        4, Concat({Chunk("INFO", info.Bytes(), 0), BezrChunk(6), SegmChunk(6, 1, SegmentRecords()),
-                   Chunk("SUPP", ByteBuilder().Zeros(32).Bytes(), 5, SupportChunks())}));
+    const auto info = Chunk("INFO", ByteBuilder().Zeros(16).Text("hello").Bytes(), 0);
+    const auto track =
+        TrckChunk(4, Concat({info, BezrChunk(6), SegmChunk(6, 1, SegmentRecords()),
+                             Chunk("SUPP", ByteBuilder().Zeros(32).Bytes(), 5, SupportChunks())}));
     return TrackFile(4, Concat({track, SceneryChunks(), TeraChunk(), EnvcChunk("sky", "")}));
 }

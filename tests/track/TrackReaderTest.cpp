@@ -113,13 +113,8 @@ TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
     const auto threeSegs = Concat({seg, seg, seg});
     auto badMagic = TrackFile(0, {});
     badMagic[0] = 'X';
-    ByteBuilder catw;
-    catw.Zeros(24).Long(-5).Zeros(40);
-    struct Case {
-        std::vector<uint8_t> File;
-        TrackRefusal Want;
-    };
-    const Case cases[] = {
+    const auto catw = ByteBuilder().Zeros(24).Long(-5).Zeros(40).Bytes();
+    const std::pair<std::vector<uint8_t>, TrackRefusal> cases[] = {
         {badMagic, {"KAVR", 0, "bad magic, the file does not start with KAVR"}},
         {TrackFile(2, EnvcChunk("", "")),
          {"", 84, "a read of 4 bytes runs past the end of the file (0 left)"}},
@@ -128,8 +123,7 @@ TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
          {"SEGM", 61, "count 2147483647 cannot fit the 57 bytes left (33 or more each)"}},
         {TrackFile(1, Chunk("ENVC", ByteBuilder().Zeros(16).Long(-1).Zeros(20).Bytes(), 0)),
          {"ENVC", 60, "negative text length -1"}},
-        {TrackFile(1, RecordChunk("CATW", 1, catw.Bytes())),
-         {"CATW", 88, "negative tail length -5"}},
+        {TrackFile(1, RecordChunk("CATW", 1, catw)), {"CATW", 88, "negative tail length -5"}},
         {TrackFile(1, ByteBuilder().Append(std::string("XTRA")).Long(-12).Zeros(16).Bytes()),
          {"XTRA", 40, "negative chunk length -12"}},
         {TrackFile(1, TeraChunk(-2, 3)), {"TERA", 105, "negative terrain size -2 x 3"}},
@@ -139,12 +133,12 @@ TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
          {"SEGM", -1, "3 segments but only 2 nodes"}},
     };
     TrackDocument doc;
-    for (const Case& c : cases) {
+    for (const auto& [file, want] : cases) {
         ASSERT_TRUE(LoadTrackData(doc, FullFile()));
         TrackRefusal why;
-        EXPECT_FALSE(LoadTrackData(doc, c.File, &why)) << c.Want.Reason;
-        EXPECT_EQ(doc, TrackDocument{}) << c.Want.Reason;
-        EXPECT_EQ(DescribeRefusal(why), DescribeRefusal(c.Want));
+        EXPECT_FALSE(LoadTrackData(doc, file, &why)) << want.Reason;
+        EXPECT_EQ(doc, TrackDocument{}) << want.Reason;
+        EXPECT_EQ(DescribeRefusal(why), DescribeRefusal(want));
     }
     EXPECT_TRUE(
         LoadTrackData(doc, TrackFile(2, Concat({BezrChunk(3), SegmChunk(3, 0, threeSegs)}))));
