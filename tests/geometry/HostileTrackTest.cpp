@@ -102,9 +102,8 @@ TEST(HostileTrack, FineStepsEndWhenTheStepNoLongerAdvances) {
             << step << ": " << steps;
     }
     EXPECT_EQ(FineStepBound(1.5f), 0.0);
-    EXPECT_EQ(FineStep(0.0f), 0.0f);
-    EXPECT_EQ(FineStep(std::numeric_limits<float>::infinity()), 0.0f);
-    EXPECT_EQ(FineStep(std::nanf("")), 0.0f);
+    for (const float length : {0.0f, std::numeric_limits<float>::infinity(), std::nanf("")})
+        EXPECT_EQ(FineStep(length), 0.0f) << length;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -82,11 +83,10 @@ TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
         EXPECT_NEAR(s.Param, param, 1e-6);
         EXPECT_NEAR(s.World[11], z, 1e-5);
         EXPECT_NEAR(s.Distance, distance, 1e-4);
-        EXPECT_EQ(s.World[3], 0.0f);
-        EXPECT_EQ(s.World[7], 0.0f);
+        EXPECT_EQ(std::make_tuple(s.World[3], s.World[7], s.Bank),
+                  std::make_tuple(0.0f, 0.0f, 0.0f));
         for (int i = 0; i < 16; ++i) // a level frame along -Z
             EXPECT_FLOAT_EQ(s.Orientation[i], i % 5 == 0 ? 1.0f : 0.0f) << "element " << i;
-        EXPECT_EQ(s.Bank, 0.0f);
     }
 
     // The next segment starts on node 1 with the frame the first ended with.
@@ -94,8 +94,7 @@ TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
     EXPECT_EQ((Vector3D{start.World[3], start.World[7], start.World[11]}),
               doc.BezierNodes[1].Position);
     EXPECT_EQ(start.Orientation, seg.Samples.back().Orientation);
-    EXPECT_EQ(start.Param, 0.0f);
-    EXPECT_EQ(start.Distance, 0.0f);
+    EXPECT_EQ(std::tie(start.Param, start.Distance), std::make_tuple(0.0f, 0.0f));
 }
 
 TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
@@ -108,8 +107,8 @@ TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
     const auto& shortSeg = state.TracedSegments[0];
     EXPECT_EQ(shortSeg.SampleCount, 1);
     EXPECT_NEAR(shortSeg.Length, 0.4, 0.01);
-    EXPECT_EQ(shortSeg.Samples[0].World[11], 0.0f);
-    EXPECT_EQ(shortSeg.Samples[0].Param, 0.0f);
+    EXPECT_EQ(std::make_tuple(shortSeg.Samples[0].World[11], shortSeg.Samples[0].Param),
+              std::make_tuple(0.0f, 0.0f));
 
     const auto& point = state.TracedSegments[1];
     EXPECT_EQ(point.Length, 0.0f);

@@ -30,9 +30,7 @@ TraceState QuarterTurnSample() {
 using Offsets = std::array<std::optional<std::array<float, 2>>, 7>;
 
 Vector3D Expected(const std::optional<std::array<float, 2>>& offset) {
-    if (!offset)
-        return {};
-    return {5.0f, 2.0f + (*offset)[1], 7.0f - (*offset)[0]};
+    return offset ? Vector3D{5.0f, 2.0f + (*offset)[1], 7.0f - (*offset)[0]} : Vector3D{};
 }
 
 TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
