@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -66,10 +67,8 @@ TEST(HostileTrack, NotANumberGivesSegmentsOfOneSample) {
                  Node({0, 0, -10}, {0, 0, -9}, {inf, 0, -11})});
     TraceState state;
     ASSERT_TRUE(TraceTrack(state, doc));
-    for (int32_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(state.TracedSegments[i].SampleCount, 1) << i;
-        EXPECT_EQ(state.TracedSegments[i].Samples.size(), 1u) << i;
-    }
+    for (const TracedSegment& seg : state.TracedSegments)
+        EXPECT_EQ(std::make_tuple(seg.SampleCount, seg.Samples.size()), std::make_tuple(1, 1u));
     BuildSpine(state, doc);
     EXPECT_EQ(state.SpinePointCount, 3);
 
