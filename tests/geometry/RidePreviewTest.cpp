@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -60,9 +61,8 @@ TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
         ASSERT_TRUE(ride.Started);
         EXPECT_EQ(ride.StartSegment, 0);
         EXPECT_EQ(ride.Samples.front().Speed, ride.StartSpeed);
-        EXPECT_EQ(ride.EndReason, c.reason);
-        EXPECT_EQ(ride.EndSegment, c.segment);
-        EXPECT_EQ(ride.Samples.back().Segment, c.segment);
+        EXPECT_EQ(std::make_tuple(ride.EndReason, ride.EndSegment, ride.Samples.back().Segment),
+                  std::make_tuple(c.reason, c.segment, c.segment));
         EXPECT_GE(ride.EndSpeed, c.lowest);
         EXPECT_LE(ride.EndSpeed, c.highest);
     }

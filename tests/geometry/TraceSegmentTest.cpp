@@ -72,8 +72,8 @@ TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
     EXPECT_NEAR(seg.Length, expectedLength, 1e-5);
     const float step = float(1.0 / (10.0 * float(expectedLength)));
     const auto expected = ExpectedStraightSamples(step);
-    ASSERT_EQ(seg.SampleCount, int32_t(expected.size()));
-    ASSERT_EQ(seg.Samples.size(), expected.size());
+    ASSERT_EQ(std::make_tuple(size_t(seg.SampleCount), seg.Samples.size()),
+              std::make_tuple(expected.size(), expected.size()));
     ASSERT_GT(expected.size(), 10u);
 
     for (size_t j = 0; j < expected.size(); ++j) {

@@ -61,8 +61,7 @@ TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
                                              p.BraceLeft, p.OuterRight, p.OuterLeft};
         for (size_t i = 0; i < 7; ++i)
             EXPECT_EQ(got[i], Expected((*offsets)[i])) << "point " << i;
-        EXPECT_EQ(p.SegType, 3);
-        EXPECT_EQ(p.SegIndex, 0);
+        EXPECT_EQ(std::tie(p.SegType, p.SegIndex), std::make_tuple(3, 0));
     }
 }
 
@@ -70,9 +69,7 @@ TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
     for (const bool closed : {false, true}) {
         SCOPED_TRACE(closed);
         auto doc = TrackOf(StraightNodes(3, 4.0f), closed);
-        doc.Segments[0].SegmentType = 4;
-        doc.Segments[1].SegmentType = 1;
-        doc.Segments[2].SegmentType = 77; // no settings group; still copied
+        doc.Segments[2].SegmentType = 77; // no settings group; still copied, as types 0 and 1 are
         doc.TrackStyle = 9;               // every cross-section point distinct
         TraceState state;
         ASSERT_TRUE(TraceTrack(state, doc));

@@ -109,8 +109,7 @@ TEST(TrackReader, WalkDispatchesByTagWherever) {
 
 // Each check of the reader refuses with its own reason, at the chunk and byte where it stood.
 TEST(TrackReader, RefusalNamesTheFirstFailedCheck) {
-    const auto seg = PlainSegment(0);
-    const auto threeSegs = Concat({seg, seg, seg});
+    const auto seg = PlainSegment(0), threeSegs = Concat({seg, seg, seg});
     auto badMagic = TrackFile(0, {});
     badMagic[0] = 'X';
     const auto catw = ByteBuilder().Zeros(24).Long(-5).Zeros(40).Bytes();
