@@ -80,12 +80,11 @@ TEST(HostileTrack, NotANumberGivesSegmentsOfOneSample) {
 }
 
 TEST(HostileTrack, FineStepsEndWhenTheStepNoLongerAdvances) {
-    float t = 1.0f;
-    EXPECT_FALSE(AdvanceFineParam(t, 1e-9f));
-    EXPECT_EQ(t, 1.0f);
-    t = 0.25f;
-    EXPECT_TRUE(AdvanceFineParam(t, 0.5f));
-    EXPECT_EQ(t, 0.75f);
+    for (auto [t, step, advances, to] :
+         {std::tuple{1.0f, 1e-9f, false, 1.0f}, {0.25f, 0.5f, true, 0.75f}}) {
+        const bool advanced = AdvanceFineParam(t, step);
+        EXPECT_EQ(std::tie(advanced, t), std::tie(advances, to));
+    }
 
     // The step bound covers every step a loop takes, rounding included.
     for (const float step : {0.3f, 0.01f, 1e-4f, 3.3e-7f, 1e-7f}) {

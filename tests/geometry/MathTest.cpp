@@ -6,16 +6,12 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <tuple>
+#include <utility>
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-
-void ExpectNear(const Vector3D& got, const Vector3D& want) {
-    EXPECT_NEAR(got.x, want.x, 1e-6);
-    EXPECT_NEAR(got.y, want.y, 1e-6);
-    EXPECT_NEAR(got.z, want.z, 1e-6);
-}
 
 // Rows: y, x, the angle; both zeros give 0 where the standard function gives -pi for -0.
 TEST(Math3D, Atan2CoversEveryQuadrantAxisAndZero) {
@@ -35,15 +31,14 @@ TEST(Math3D, DegreesVectorsAndBezierPoints) {
     mMath3D::VectorFromTo(v, {1, 2, 3}, {4, 0, -3});
     EXPECT_EQ(v, (Vector3D{3, -2, -6})); // b - a
 
-    const Vector3D p0{1, 2, 3}, c1{4, 6, 3}, p3{10, -2, 7}, c2{8, 0, 5};
-    mMath3D::BezierPoint(v, p0, c1, p3, c2, 0.0);
-    EXPECT_EQ(v, p0);
-    mMath3D::BezierPoint(v, p0, c1, p3, c2, 1.0);
-    EXPECT_EQ(v, p3);
     // At t = 1/2 the weights are 1/8, 3/8, 3/8, 1/8 (c1 beside p0, c2 beside p3).
-    mMath3D::BezierPoint(v, p0, c1, p3, c2, 0.5);
-    ExpectNear(v, {(1 + 3 * 4 + 3 * 8 + 10) / 8.0f, (2 + 3 * 6 + 3 * 0 - 2) / 8.0f,
-                   (3 + 3 * 3 + 3 * 5 + 7) / 8.0f});
+    const Vector3D p0{1, 2, 3}, c1{4, 6, 3}, p3{10, -2, 7}, c2{8, 0, 5};
+    const Vector3D half{(1 + 3 * 4 + 3 * 8 + 10) / 8.0f, (2 + 3 * 6 + 3 * 0 - 2) / 8.0f,
+                        (3 + 3 * 3 + 3 * 5 + 7) / 8.0f};
+    for (const auto& [t, want] : {std::pair{0.0, p0}, {1.0, p3}, {0.5, half}}) {
+        mMath3D::BezierPoint(v, p0, c1, p3, c2, t);
+        EXPECT_EQ(v, want) << t; // exact: every weight is a multiple of 1/8
+    }
 }
 
 TEST(Matrix3D, RotationsFollowTheColumnVectorConvention) {
@@ -51,8 +46,7 @@ TEST(Matrix3D, RotationsFollowTheColumnVectorConvention) {
     Vector3D p;
     mMatrix3D::RotationY(m, kPi / 2);
     mMatrix3D::TransformPoint(p, m, {0, 0, -1});
-    ExpectNear(p, {-1, 0, 0});
-
+    EXPECT_NEAR(p.x, -1, 1e-6);
     // X turns +Y towards +Z, Z turns +X towards +Y.
     mMatrix3D::RotationX(m, kPi / 2);
     mMatrix3D::TransformPoint(p, m, {0, 1, 0});
@@ -88,21 +82,18 @@ TEST(Matrix3D, MultiplyAndTransposeMayWriteOverTheirInput) {
                 sum += double(a[4 * r + k]) * b[4 * k + c];
             expected[4 * r + c] = float(sum);
         }
-    Matrix3D out;
+    // The product is right when the output is also an input.
+    Matrix3D out, left = a, right = b;
     mMatrix3D::MatrixMultiply(out, a, b);
-    EXPECT_EQ(out, expected);
-    Matrix3D same = a;
-    mMatrix3D::MatrixMultiply(same, same, b);
-    EXPECT_EQ(same, expected);
-    same = b;
-    mMatrix3D::MatrixMultiply(same, a, same);
-    EXPECT_EQ(same, expected);
+    mMatrix3D::MatrixMultiply(left, left, b);
+    mMatrix3D::MatrixMultiply(right, a, right);
+    EXPECT_EQ(std::tie(out, left, right), std::tie(expected, expected, expected));
 
     mMatrix3D::MatrixTranspose(out, a);
     EXPECT_EQ((std::array{out[1], out[4], out[3], out[15]}), (std::array{5.f, 2.f, 13.f, 16.f}));
-    same = a;
-    mMatrix3D::MatrixTranspose(same, same);
-    EXPECT_EQ(same, out);
+    left = a;
+    mMatrix3D::MatrixTranspose(left, left);
+    EXPECT_EQ(left, out);
 }
 
 } // namespace

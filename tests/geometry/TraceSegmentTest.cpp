@@ -37,17 +37,16 @@ TrackDocument StraightTrack() {
 }
 
 // The samples of the straight curve at 0.5 units of summed fine steps, in double: each as its
-// parameter, its z and its distance along the curve.
+// parameter, its z and its distance along the curve (-z, as the curve runs along -Z only).
 std::vector<std::array<double, 3>> ExpectedStraightSamples(float step) {
     std::vector<std::array<double, 3>> samples{{0, 0, 0}};
-    double prev = 0, acc = 0, total = 0;
+    double prev = 0, acc = 0;
     for (float t = step; t <= 1.0f; t += step) {
         const double z = StraightZ(t);
         acc += std::fabs(z - prev);
-        total += std::fabs(z - prev);
         EXPECT_GT(std::fabs(acc - 0.5), 1e-4) << "reference too close to call at t = " << t;
         if (acc >= 0.5) {
-            samples.push_back({t, z, total});
+            samples.push_back({t, z, -z});
             acc = 0;
         }
         prev = z;
@@ -104,58 +103,52 @@ TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
                         Node({0, 0, -0.4f}, {0, 0, -0.4f}, {0, 0, -0.3f})});
     TraceState state;
     ASSERT_TRUE(TraceTrack(state, doc));
-    const auto& shortSeg = state.TracedSegments[0];
-    EXPECT_EQ(shortSeg.SampleCount, 1);
+    const auto &shortSeg = state.TracedSegments[0], &point = state.TracedSegments[1];
     EXPECT_NEAR(shortSeg.Length, 0.4, 0.01);
-    EXPECT_EQ(std::make_tuple(shortSeg.Samples[0].World[11], shortSeg.Samples[0].Param),
-              std::make_tuple(0.0f, 0.0f));
-
-    const auto& point = state.TracedSegments[1];
-    EXPECT_EQ(point.Length, 0.0f);
-    ASSERT_EQ(point.SampleCount, 1);
-    EXPECT_EQ(point.Samples[0].World[11], -0.4f);
+    EXPECT_EQ(std::make_tuple(shortSeg.SampleCount, shortSeg.Samples.at(0).World[11],
+                              shortSeg.Samples[0].Param, point.SampleCount, point.Length,
+                              point.Samples.at(0).World[11]),
+              std::make_tuple(1, 0.0f, 0.0f, 1, 0.0f, -0.4f));
 }
 
-TEST(TraceSegment, FirstFrameFacesNodeZerosControlAndFramesFollowTheCurve) {
+TEST(TraceSegment, FirstFrameFacesNodeZerosControlFramesFollowTheCurveAndItsLengthIsTheArc) {
     // Starts up and to the left at 45 degrees, then curves round to the right and down.
     const Vector3D p0{0, 0, 0}, c1{-3, 3, 0}, c2{-6, 4, -8}, p3{-2, 1, -12};
     auto doc = TrackOf({Node(p0, {0, 0, 5}, c1), Node(p3, c2, {0, 0, -13})});
     TraceState state;
     ASSERT_TRUE(TraceTrack(state, doc));
     const auto& seg = state.TracedSegments[0];
+    const auto tangent = [&](double t) {
+        return std::array{Tangent(t, p0.x, c1.x, c2.x, p3.x), Tangent(t, p0.y, c1.y, c2.y, p3.y),
+                          Tangent(t, p0.z, c1.z, c2.z, p3.z)};
+    };
 
     // The first frame's -Z axis lies exactly along (-1, 1, 0) / sqrt 2, its right axis level.
     EXPECT_NEAR(seg.Samples[0].Orientation[4], 0, 1e-6);
     EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
-
     ASSERT_GT(seg.SampleCount, 20);
     for (const TrackSample& s : seg.Samples) {
-        const double t = s.Param;
-        const double tx = Tangent(t, p0.x, c1.x, c2.x, p3.x),
-                     ty = Tangent(t, p0.y, c1.y, c2.y, p3.y),
-                     tz = Tangent(t, p0.z, c1.z, c2.z, p3.z);
-        const double norm = std::sqrt(tx * tx + ty * ty + tz * tz);
-        const double tolerance = t == 0 ? 1e-6 : 0.03;
-        SCOPED_TRACE(t);
+        const auto [tx, ty, tz] = tangent(s.Param);
+        const double norm = std::hypot(tx, ty, tz);
+        const double tolerance = s.Param == 0 ? 1e-6 : 0.03;
+        SCOPED_TRACE(s.Param);
         EXPECT_NEAR(-s.Orientation[2], tx / norm, tolerance);
         EXPECT_NEAR(-s.Orientation[6], ty / norm, tolerance);
         EXPECT_NEAR(-s.Orientation[10], tz / norm, tolerance);
     }
-}
 
-// Lines, and the last parameter summed, are measured through the straight track above.
-TEST(TraceSegment, BezierLengthOfACurve) {
-    const float last = LastLengthParam();
-    // Its arc length by Simpson's rule over |B'(t)|, in double.
-    const auto speed = [](double t) { // x and z of p0, c1, c2, p3
-        return std::hypot(Tangent(t, 0, 4, 8, 8), Tangent(t, 0, 0, 4, 8));
+    // The length: the arc up to the last parameter summed, by Simpson's rule over |B'(t)|.
+    const auto speed = [&](double t) {
+        const auto [x, y, z] = tangent(t);
+        return std::hypot(x, y, z);
     };
+    const float last = LastLengthParam();
     const int n = 2000;
     double arc = speed(0) + speed(last);
     for (int i = 1; i < n; ++i)
         arc += (i % 2 ? 4 : 2) * speed(last * i / n);
     arc *= last / n / 3;
-    EXPECT_NEAR(BezierLength({0, 0, 0}, {4, 0, 0}, {8, 0, 8}, {8, 0, 4}), arc, arc * 1e-4);
+    EXPECT_NEAR(seg.Length, arc, arc * 1e-4);
 }
 
 TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTraceAndNoSegmentsKeepIt) {
@@ -168,9 +161,8 @@ TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTraceAndNoSegmentsKeepIt) {
     single.TracedSegments.resize(3);
     for (const int32_t refused : {1, 3, -1}) // segment 0 has no frame yet, then no segments
         EXPECT_FALSE(TraceSegment(single, doc, refused)) << refused;
-    for (int32_t i = 0; i < 3; ++i)
-        ASSERT_TRUE(TraceSegment(single, doc, i));
     for (int32_t i = 0; i < 3; ++i) {
+        ASSERT_TRUE(TraceSegment(single, doc, i));
         ASSERT_EQ(single.TracedSegments[i].SampleCount, whole.TracedSegments[i].SampleCount);
         EXPECT_EQ(single.TracedSegments[i].Samples.back().World,
                   whole.TracedSegments[i].Samples.back().World);

@@ -79,8 +79,8 @@ TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
         for (int32_t i = 0; i < state.TracedSegmentCount; ++i)
             for (const auto& sample : state.TracedSegments[i].Samples) {
                 const SpinePoint& p = state.SpinePoints.at(k++);
-                EXPECT_EQ(p.SegIndex, i);
-                EXPECT_EQ(p.SegType, doc.Segments[i].SegmentType);
+                EXPECT_EQ(std::tie(p.SegIndex, p.SegType),
+                          std::tie(i, doc.Segments[i].SegmentType));
                 // Style 9's left outer point sits half a unit to the sample's left.
                 EXPECT_NEAR(p.OuterLeft.x, sample.World[3] - 0.5f * sample.World[0], 1e-6);
                 EXPECT_NEAR(p.OuterLeft.z, sample.World[11] - 0.5f * sample.World[8], 1e-6);

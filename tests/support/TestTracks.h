@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <numbers>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -73,9 +74,8 @@ inline mKavrano_TrackIO_1_3::TrackDocument Polyline(const std::vector<Vector3D>&
 
 inline SegmentSetup Lift(float speed, float accel = 0, float decel = 0) {
     return [=](mKavrano_TrackIO_1_3::TrackSegment& s) {
-        s.LiftMotorSpeed = speed;
-        s.LiftMotorAccel = accel;
-        s.LiftMotorDecel = decel;
+        std::tie(s.LiftMotorSpeed, s.LiftMotorAccel, s.LiftMotorDecel) =
+            std::tie(speed, accel, decel);
     };
 }
 
@@ -85,9 +85,8 @@ inline SegmentSetup Transport(float speed) {
 
 inline SegmentSetup Brake(float limit, float decel, bool completeStop = false) {
     return [=](mKavrano_TrackIO_1_3::TrackSegment& s) {
-        s.BrakeSpeedLimit = limit;
-        s.BrakeDecel = decel;
-        s.BrakeCompleteStop = completeStop;
+        std::tie(s.BrakeSpeedLimit, s.BrakeDecel, s.BrakeCompleteStop) =
+            std::tie(limit, decel, completeStop);
     };
 }
 

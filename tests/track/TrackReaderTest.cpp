@@ -24,36 +24,22 @@ TEST(TrackReader, ReadsEveryChunkLayout) {
               (BezierNode{{1, 2, -3}, {0, 2, -3}, {2, 2, -3}, 0.5f, true, true, false}));
     EXPECT_FALSE(doc.BezierNodes[0].RelativeRoll);
     // Groups of other types are not in the record and stay zero; any non-zero byte is true.
-    const TrackSegment plainSeg{0, 1};
     const TrackSegment stationSeg{1, 0x010203, 0x040506, 0x070809, true, false, 1, 2,
                                   3, 4,        true,     5,        1,    1,     1, true,
                                   9, 10,       11,       true,     6,    7,     8};
-    const TrackSegment liftSeg{.SegmentType = 2,
-                               .LiftMotorSpeed = 21,
-                               .LiftMotorAccel = 22,
-                               .LiftMotorDecel = 23,
-                               .LiftStyle = 1,
-                               .LiftRightRailing = true};
-    const TrackSegment transportSeg{.SegmentType = 3,
-                                    .TransportMotorSpeed = 31,
-                                    .TransportMotorAccel = 32,
-                                    .TransportMotorDecel = 33,
-                                    .TransportStyle = 1,
-                                    .TransportLeftRailing = true};
-    const TrackSegment brakeSeg{.SegmentType = 4,
-                                .BrakeBlock = true,
-                                .BrakeCompleteStop = true,
-                                .BrakeSpeedLimit = 41,
-                                .BrakeDecel = 42,
-                                .BrakeHysteresis = 43,
-                                .BrakeWheelsSpeed = 44,
-                                .BrakeWheelsAccel = 45,
-                                .BrakeWheelsDecel = 46,
-                                .BrakeTriggerPos = 0.25f,
-                                .BrakeRightRailing = true};
-    const TrackSegment unknownSeg{9, 7, 8, 9, true, true};
-    EXPECT_EQ(doc.Segments, (std::vector<TrackSegment>{plainSeg, stationSeg, liftSeg, transportSeg,
-                                                       brakeSeg, unknownSeg}));
+    TrackSegment lift{2}, transport{3}, brake{4};
+    std::tie(lift.LiftMotorSpeed, lift.LiftMotorAccel, lift.LiftMotorDecel, lift.LiftStyle,
+             lift.LiftRightRailing) = std::make_tuple(21.0f, 22.0f, 23.0f, 1, true);
+    std::tie(transport.TransportMotorSpeed, transport.TransportMotorAccel,
+             transport.TransportMotorDecel, transport.TransportStyle,
+             transport.TransportLeftRailing) = std::make_tuple(31.0f, 32.0f, 33.0f, 1, true);
+    std::tie(brake.BrakeBlock, brake.BrakeCompleteStop, brake.BrakeSpeedLimit, brake.BrakeDecel,
+             brake.BrakeHysteresis, brake.BrakeWheelsSpeed, brake.BrakeWheelsAccel,
+             brake.BrakeWheelsDecel, brake.BrakeTriggerPos, brake.BrakeRightRailing) =
+        std::make_tuple(true, true, 41.0f, 42.0f, 43.0f, 44.0f, 45.0f, 46.0f, 0.25f, true);
+    EXPECT_EQ(doc.Segments,
+              (std::vector<TrackSegment>{
+                  {0, 1}, stationSeg, lift, transport, brake, {9, 7, 8, 9, true, true}}));
 
     // RASC record 2 keeps its negative count, with no items; the 10 CATW tail bytes are skipped.
     EXPECT_EQ((std::vector<int32_t>{doc.FundCount, doc.RascCount, doc.FrenCount, doc.TubeCount,
