@@ -69,10 +69,10 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRela
         TraceTrack(state, RolledTrack(quarter, false, mMath3D::Atan2(end[4], end[5]), false)));
     const auto& unchanged = state.TracedSegments[1];
     ASSERT_EQ(unchanged.SampleCount, kept.SampleCount);
-    for (const auto& s : unchanged.Samples) {
-        EXPECT_EQ(s.Bank, 0.0f);
-        EXPECT_NEAR(s.Orientation[4], 1, 1e-6);
-    }
+    for (int j = 0; j < kept.SampleCount; ++j)
+        EXPECT_EQ(std::tie(unchanged.Samples[j].Bank, unchanged.Samples[j].Orientation),
+                  std::make_tuple(0.0f, kept.Samples[j].Orientation))
+            << j;
 
     const auto& seg = state.TracedSegments[0];
     const int k = seg.SampleCount;

@@ -115,9 +115,9 @@ TEST(SegmentSelection, SelectUnselectAndEveryRebuildClears) {
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
     SelectAllSegments(state);
     ResetSpine(state);
-    EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
-    EXPECT_EQ(state.SpinePointCount, 0);
-    EXPECT_TRUE(state.SpinePoints.empty());
+    EXPECT_EQ(
+        std::make_tuple(state.SegmentSelected, state.SpinePointCount, state.SpinePoints.size()),
+        std::make_tuple(std::vector<bool>(3, false), 0, 0u));
 
     AddSpinePoint(state, {}, {}, {}, {}, {}, {}, {}, 2, 40000);
     EXPECT_EQ(state.SpinePoints.at(0).SegIndex, 40000); // beyond 16 bits

@@ -48,8 +48,7 @@ public:
     bool ShowColorDialog(int32_t& colour) override {
         ColoursOffered.push_back(colour);
         const std::optional<int32_t> chosen = Next(Colours, std::optional<int32_t>());
-        if (chosen)
-            colour = *chosen;
+        colour = chosen.value_or(colour);
         return chosen.has_value();
     }
     void ShowAboutBox() override { ++AboutBoxes; }

@@ -59,12 +59,10 @@ inline mKavrano_TrackIO_1_3::TrackDocument Polyline(const std::vector<Vector3D>&
                                                     const std::vector<SegmentSetup>& setups = {},
                                                     bool closed = false) {
     const size_t n = points.size();
-    std::vector<mKavrano_TrackIO_1_3::BezierNode> nodes;
-    for (size_t i = 0; i < n; ++i)
-        nodes.push_back(Node(points[i], Between(points[i], points[(i + n - 1) % n], 1.0f / 3),
-                             Between(points[i], points[(i + 1) % n], 1.0f / 3), 0.0f, true));
-    mKavrano_TrackIO_1_3::TrackDocument doc = TrackOf(nodes, closed);
+    auto doc = TrackOf(std::vector<mKavrano_TrackIO_1_3::BezierNode>(n), closed);
     for (size_t i = 0; i < n; ++i) {
+        doc.BezierNodes[i] = Node(points[i], Between(points[i], points[(i + n - 1) % n], 1.0f / 3),
+                                  Between(points[i], points[(i + 1) % n], 1.0f / 3), 0.0f, true);
         doc.Segments[i].SegmentType = types[i];
         if (i < setups.size() && setups[i])
             setups[i](doc.Segments[i]);

@@ -33,7 +33,6 @@ public:
         return Long(static_cast<int32_t>(s.size())).Append(s);
     }
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
-    size_t Size() const { return bytes_.size(); }
 
 private:
     std::vector<uint8_t> bytes_;
