@@ -87,12 +87,11 @@ TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
                   std::make_tuple(0.0f, 0.0f, 0.0f, level));
     }
 
-    // The next segment starts on node 1 with the frame the first ended with.
+    // The next segment starts on node 1, at (0, 0, -7), with the frame the first ended with.
     const TrackSample& start = state.TracedSegments[1].Samples[0];
-    EXPECT_EQ((Vector3D{start.World[3], start.World[7], start.World[11]}),
-              doc.BezierNodes[1].Position);
-    EXPECT_EQ(start.Orientation, seg.Samples.back().Orientation);
-    EXPECT_EQ(std::tie(start.Param, start.Distance), std::make_tuple(0.0f, 0.0f));
+    EXPECT_EQ(std::make_tuple(start.World[3], start.World[7], start.World[11], start.Orientation,
+                              start.Param, start.Distance),
+              std::make_tuple(0.0f, 0.0f, -7.0f, seg.Samples.back().Orientation, 0.0f, 0.0f));
 }
 
 TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {

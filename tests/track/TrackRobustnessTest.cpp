@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <random>
+#include <span>
 
 using namespace mKavrano_TrackIO_1_3;
 
@@ -14,8 +15,7 @@ TEST(TrackRobustness, EveryTruncationIsRefusedAndClears) {
     TrackDocument doc;
     for (size_t n = 0; n < file.size(); ++n) {
         ASSERT_TRUE(LoadTrackData(doc, file)); // a full document before each attempt
-        const std::vector<uint8_t> cut(file.begin(), file.begin() + n);
-        ASSERT_FALSE(LoadTrackData(doc, cut)) << "truncated to " << n;
+        ASSERT_FALSE(LoadTrackData(doc, std::span(file).first(n))) << "truncated to " << n;
         ASSERT_EQ(doc, TrackDocument{}) << "truncated to " << n;
     }
 }
@@ -47,8 +47,7 @@ TEST(TrackRobustness, RandomMutationsNeverCrashAndAcceptedFilesResaveCanonically
         ASSERT_LE(doc.SegmentCount, doc.BezierCount);
         // Whatever was accepted writes back to bytes that read to the same content (compared
         // as bytes, since a mutated Single may be a NaN).
-        TrackDocument copy = doc;
-        const std::vector<uint8_t> saved = BuildTrackData(copy);
+        const std::vector<uint8_t> saved = BuildTrackData(doc);
         TrackDocument back;
         ASSERT_TRUE(LoadTrackData(back, saved));
         ASSERT_EQ(BuildTrackData(back), saved);

@@ -9,10 +9,12 @@
 
 using namespace mKavrano_TrackIO_1_3;
 
-namespace {
-
-// The canonical file of an empty document, assembled by hand.
-std::vector<uint8_t> EmptyFile() {
+TEST(TrackWriter, EmptyDocumentIsTheCanonical665Bytes) {
+    TrackDocument doc;
+    doc.FormatVersion = {9, 9, 9, 9}; // not used by the writer
+    const std::vector<uint8_t> bytes = BuildTrackData(doc);
+    EXPECT_EQ(bytes.size(), 665u);
+    // The canonical file, assembled by hand.
     const auto supp = Chunk(
         "SUPP", ByteBuilder().Zeros(32).Bytes(), 5,
         Concat({RecordChunk("FUND", 0, {}), RecordChunk("RASC", 0, {}), RecordChunk("FREN", 0, {}),
@@ -21,17 +23,7 @@ std::vector<uint8_t> EmptyFile() {
     const auto track = Chunk("TRCK", ByteBuilder().Zeros(60).Bytes(), 4,
                              Concat({info, BezrChunk(0), SegmChunk(0, 0, {}), supp}));
     const auto scen = RecordChunk("SCEN", 0, {}, 1, RecordChunk("SCOB", 0, {}));
-    return TrackFile(3, Concat({track, scen, EnvcChunk("", "")}));
-}
-
-} // namespace
-
-TEST(TrackWriter, EmptyDocumentIsTheCanonical665Bytes) {
-    TrackDocument doc;
-    doc.FormatVersion = {9, 9, 9, 9}; // not used by the writer
-    const std::vector<uint8_t> bytes = BuildTrackData(doc);
-    EXPECT_EQ(bytes.size(), 665u);
-    EXPECT_EQ(bytes, EmptyFile());
+    EXPECT_EQ(bytes, TrackFile(3, Concat({track, scen, EnvcChunk("", "")})));
     EXPECT_EQ(doc.FormatVersion, (std::array<uint8_t, 4>{9, 9, 9, 9}));
 }
 
