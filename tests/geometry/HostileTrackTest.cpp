@@ -6,71 +6,57 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <limits>
+#include <tuple>
 
 namespace {
 
-using mKV_TraceTrack::TraceState;
-using test_tracks::Node;
-using test_tracks::TrackOf;
+using namespace mKV_TraceTrack;
+using namespace test_tracks;
+using namespace mKavrano_TrackIO_1_3;
 
-// A state left over from an earlier track, to see that a refusal empties it.
-TraceState TracedState() {
-    TraceState state;
-    EXPECT_TRUE(mKV_TraceTrack::TraceTrack(state, TrackOf(test_tracks::StraightNodes(3, 4.0f))));
-    return state;
-}
-
-void ExpectRefused(const mKavrano_TrackIO_1_3::TrackDocument& doc) {
-    TraceState state = TracedState();
-    EXPECT_FALSE(mKV_TraceTrack::TraceTrack(state, doc));
-    EXPECT_EQ(state.TracedSegmentCount, 0);
-    EXPECT_TRUE(state.TracedSegments.empty());
-    mKV_TraceTrack::BuildSpine(state, doc);
-    EXPECT_EQ(state.SpinePointCount, 0);
-}
-
-TEST(HostileTrack, CountsTheNodesAndArraysDoNotBackAreRefused) {
-    // Three segments with two nodes, two node records, one segment record.
-    using Doc = mKavrano_TrackIO_1_3::TrackDocument;
-    for (const auto& spoil : {std::function<void(Doc&)>([](Doc& d) { d.BezierCount = 2; }),
-                              std::function<void(Doc&)>([](Doc& d) { d.BezierNodes.resize(2); }),
-                              std::function<void(Doc&)>([](Doc& d) { d.Segments.resize(1); })}) {
-        auto doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
-        spoil(doc);
-        ExpectRefused(doc);
-    }
-
-    // Fewer segments than nodes is fine: the roll still comes from node i + 1.
-    auto doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
-    doc.SegmentCount = 2;
-    doc.BezierNodes[2].Roll = 0.5f;
-    TraceState state;
-    EXPECT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
-    EXPECT_NEAR(state.TracedSegments[1].Samples.back().Bank, 0.5, 1e-6);
-}
-
-TEST(HostileTrack, HugeCoordinatesAndLongCurvesAreRefusedBeforeTracing) {
-    ExpectRefused(TrackOf({Node({0, 0, 0}, {0, 0, 0}, {1e30f, 0, 0}),
-                           Node({-1e30f, 1e30f, 0}, {0, -1e30f, 1e30f}, {0, 0, 0})}));
-    ExpectRefused(TrackOf({Node({0, 0, 0}, {0, 0, 0}, {0, 0, -1e5f}),
-                           Node({0, 0, -3e5f}, {0, 0, -2e5f}, {0, 0, -3e5f})}));
+TEST(HostileTrack, BadCountsHugeCoordinatesAndLongCurvesAreRefusedBeforeTracing) {
+    // Three segments with two nodes, two node records or one segment record.
+    std::vector<TrackDocument> refused(3, TrackOf(StraightNodes(3, 4.0f)));
+    refused[0].BezierCount = 2;
+    refused[1].BezierNodes.resize(2);
+    refused[2].Segments.resize(1);
+    refused.push_back(TrackOf({Node({0, 0, 0}, {0, 0, 0}, {1e30f, 0, 0}),
+                               Node({-1e30f, 1e30f, 0}, {0, -1e30f, 1e30f}, {0, 0, 0})}));
+    refused.push_back(TrackOf({Node({0, 0, 0}, {0, 0, 0}, {0, 0, -1e5f}),
+                               Node({0, 0, -3e5f}, {0, 0, -2e5f}, {0, 0, -3e5f})}));
     // A million tiny segments: the points alone exceed the bound.
-    ExpectRefused(TrackOf(std::vector<mKavrano_TrackIO_1_3::BezierNode>(1'000'000)));
+    refused.push_back(TrackOf(std::vector<BezierNode>(1'000'000)));
+    for (const auto& doc : refused) {
+        // A state left over from an earlier track, to see that a refusal empties it.
+        TraceState state;
+        EXPECT_TRUE(TraceTrack(state, TrackOf(StraightNodes(3, 4.0f))));
+        EXPECT_FALSE(TraceTrack(state, doc));
+        EXPECT_EQ(state.TracedSegmentCount, 0);
+        EXPECT_TRUE(state.TracedSegments.empty());
+        BuildSpine(state, doc);
+        EXPECT_EQ(state.SpinePointCount, 0);
+    }
 }
 
-TEST(HostileTrack, ALongTrackWithinTheBoundIsTraced) {
+TEST(HostileTrack, ALongTrackWithinTheBoundAndFewerSegmentsThanNodesAreTraced) {
     // 50,000 units there and back: samples 0.5 to 0.6 units apart (five or six fine steps
     // of about 0.1), far more than a real track and still within the bound.
     auto doc = TrackOf({Node({0, 0, 0}, {0, 0, 0}, {0, 0, -16'000}),
                         Node({0, 0, -50'000}, {0, 0, -33'000}, {0, 0, -50'000})});
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    ASSERT_TRUE(TraceTrack(state, doc));
     const auto& seg = state.TracedSegments[0];
     EXPECT_GE(seg.SampleCount, 50'000 / 0.6);
     EXPECT_LE(seg.SampleCount, 50'000 / 0.5 + 1);
     EXPECT_NEAR(seg.Samples.back().Distance, 50'000, 1);
+
+    // The roll of segment i still comes from node i + 1.
+    doc = TrackOf(StraightNodes(3, 4.0f));
+    doc.SegmentCount = 2;
+    doc.BezierNodes[2].Roll = 0.5f;
+    EXPECT_TRUE(TraceTrack(state, doc));
+    EXPECT_NEAR(state.TracedSegments[1].Samples.back().Bank, 0.5, 1e-6);
 }
 
 TEST(HostileTrack, NotANumberGivesSegmentsOfOneSample) {
@@ -80,46 +66,42 @@ TEST(HostileTrack, NotANumberGivesSegmentsOfOneSample) {
         TrackOf({Node({0, 0, 0}, {0, 0, 1}, {0, 0, -1}), Node({0, nan, -5}, {0, 0, -4}, {0, 0, -6}),
                  Node({0, 0, -10}, {0, 0, -9}, {inf, 0, -11})});
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
-    for (int32_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(state.TracedSegments[i].SampleCount, 1) << i;
-        EXPECT_EQ(state.TracedSegments[i].Samples.size(), 1u) << i;
-    }
-    mKV_TraceTrack::BuildSpine(state, doc);
+    ASSERT_TRUE(TraceTrack(state, doc));
+    for (const TracedSegment& seg : state.TracedSegments)
+        EXPECT_EQ(std::make_tuple(seg.SampleCount, seg.Samples.size()), std::make_tuple(1, 1u));
+    BuildSpine(state, doc);
     EXPECT_EQ(state.SpinePointCount, 3);
 
     // A NaN start direction spreads through every frame but ends nothing early.
-    doc = TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    doc = TrackOf(StraightNodes(3, 4.0f));
     doc.BezierNodes[0].ControlOut.x = nan;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    ASSERT_TRUE(TraceTrack(state, doc));
     EXPECT_GT(state.TracedSegments[1].SampleCount, 5);
 }
 
 TEST(HostileTrack, FineStepsEndWhenTheStepNoLongerAdvances) {
-    float t = 1.0f;
-    EXPECT_FALSE(mKV_TraceTrack::AdvanceFineParam(t, 1e-9f));
-    EXPECT_EQ(t, 1.0f);
-    t = 0.25f;
-    EXPECT_TRUE(mKV_TraceTrack::AdvanceFineParam(t, 0.5f));
-    EXPECT_EQ(t, 0.75f);
+    for (auto [t, step, advances, to] :
+         {std::tuple{1.0f, 1e-9f, false, 1.0f}, {0.25f, 0.5f, true, 0.75f}}) {
+        const bool advanced = AdvanceFineParam(t, step);
+        EXPECT_EQ(std::tie(advanced, t), std::tie(advances, to));
+    }
 
     // The step bound covers every step a loop takes, rounding included.
     for (const float step : {0.3f, 0.01f, 1e-4f, 3.3e-7f, 1e-7f}) {
         double steps = 0;
         for (float s = step; s <= 1.0f;) {
             ++steps;
-            if (!mKV_TraceTrack::AdvanceFineParam(s, step))
+            if (!AdvanceFineParam(s, step))
                 break;
         }
-        EXPECT_LE(steps, mKV_TraceTrack::FineStepBound(step)) << step;
+        EXPECT_LE(steps, FineStepBound(step)) << step;
         // Tight where real tracks step.
-        EXPECT_TRUE(step < 1e-4f || steps > 0.999 * mKV_TraceTrack::FineStepBound(step) - 2)
+        EXPECT_TRUE(step < 1e-4f || steps > 0.999 * FineStepBound(step) - 2)
             << step << ": " << steps;
     }
-    EXPECT_EQ(mKV_TraceTrack::FineStepBound(1.5f), 0.0);
-    EXPECT_EQ(mKV_TraceTrack::FineStep(0.0f), 0.0f);
-    EXPECT_EQ(mKV_TraceTrack::FineStep(std::numeric_limits<float>::infinity()), 0.0f);
-    EXPECT_EQ(mKV_TraceTrack::FineStep(std::nanf("")), 0.0f);
+    EXPECT_EQ(FineStepBound(1.5f), 0.0);
+    for (const float length : {0.0f, std::numeric_limits<float>::infinity(), std::nanf("")})
+        EXPECT_EQ(FineStep(length), 0.0f) << length;
 }
 
 } // namespace

@@ -6,50 +6,39 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <tuple>
+#include <utility>
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-void ExpectNear(const Vector3D& got, const Vector3D& want) {
-    EXPECT_NEAR(got.x, want.x, 1e-6);
-    EXPECT_NEAR(got.y, want.y, 1e-6);
-    EXPECT_NEAR(got.z, want.z, 1e-6);
-}
-
+// Rows: y, x, the angle; both zeros give 0 where the standard function gives -pi for -0.
 TEST(Math3D, Atan2CoversEveryQuadrantAxisAndZero) {
-    EXPECT_FLOAT_EQ(mMath3D::Atan2(0.0, -1.0), float(kPi));
-    EXPECT_EQ(mMath3D::Atan2(0.0, 0.0), 0.0f);
-    EXPECT_EQ(mMath3D::Atan2(-0.0, -0.0), 0.0f);
-    EXPECT_FLOAT_EQ(mMath3D::Atan2(1.0, 0.0), float(kPi / 2));
-    EXPECT_FLOAT_EQ(mMath3D::Atan2(-2.0, 0.0), float(-kPi / 2));
-    EXPECT_FLOAT_EQ(mMath3D::Atan2(1.0, 1.0), float(kPi / 4));
-    EXPECT_FLOAT_EQ(mMath3D::Atan2(1.0, -1.0), float(3 * kPi / 4));
-    EXPECT_FLOAT_EQ(mMath3D::Atan2(-1.0, -1.0), float(-3 * kPi / 4));
-    EXPECT_FLOAT_EQ(mMath3D::Atan2(-1.0, 1.0), float(-kPi / 4));
+    const std::array<double, 3> cases[] = {
+        {0, -1, kPi},      {0, 0, 0},       {-0.0, -0.0, 0},      {1, 0, kPi / 2},
+        {-2, 0, -kPi / 2}, {1, 1, kPi / 4}, {1, -1, 3 * kPi / 4}, {-1, -1, -3 * kPi / 4},
+        {-1, 1, -kPi / 4}};
+    for (const auto& [y, x, want] : cases)
+        EXPECT_FLOAT_EQ(mMath3D::Atan2(y, x), float(want)) << y << ", " << x;
     EXPECT_TRUE(std::isnan(mMath3D::Atan2(std::nan(""), 1.0)));
     EXPECT_TRUE(std::isnan(mMath3D::Atan2(1.0, std::nan(""))));
 }
 
 TEST(Math3D, DegreesVectorsAndBezierPoints) {
-    EXPECT_DOUBLE_EQ(mMath3D::DegToRad(180.0), 3.14159265358979);
     EXPECT_DOUBLE_EQ(mMath3D::DegToRad(-90.0), -3.14159265358979 / 2);
-
     Vector3D v;
-    mMath3D::MakeVector(v, 1, 2, 3);
-    EXPECT_EQ(v, (Vector3D{1, 2, 3}));
     mMath3D::VectorFromTo(v, {1, 2, 3}, {4, 0, -3});
     EXPECT_EQ(v, (Vector3D{3, -2, -6})); // b - a
 
-    const Vector3D p0{1, 2, 3}, c1{4, 6, 3}, p3{10, -2, 7}, c2{8, 0, 5};
-    mMath3D::BezierPoint(v, p0, c1, p3, c2, 0.0);
-    EXPECT_EQ(v, p0);
-    mMath3D::BezierPoint(v, p0, c1, p3, c2, 1.0);
-    EXPECT_EQ(v, p3);
     // At t = 1/2 the weights are 1/8, 3/8, 3/8, 1/8 (c1 beside p0, c2 beside p3).
-    mMath3D::BezierPoint(v, p0, c1, p3, c2, 0.5);
-    ExpectNear(v, {(1 + 3 * 4 + 3 * 8 + 10) / 8.0f, (2 + 3 * 6 + 3 * 0 - 2) / 8.0f,
-                   (3 + 3 * 3 + 3 * 5 + 7) / 8.0f});
+    const Vector3D p0{1, 2, 3}, c1{4, 6, 3}, p3{10, -2, 7}, c2{8, 0, 5};
+    const Vector3D half{(1 + 3 * 4 + 3 * 8 + 10) / 8.0f, (2 + 3 * 6 + 3 * 0 - 2) / 8.0f,
+                        (3 + 3 * 3 + 3 * 5 + 7) / 8.0f};
+    for (const auto& [t, want] : {std::pair{0.0, p0}, {1.0, p3}, {0.5, half}}) {
+        mMath3D::BezierPoint(v, p0, c1, p3, c2, t);
+        EXPECT_EQ(v, want) << t; // exact: every weight is a multiple of 1/8
+    }
 }
 
 TEST(Matrix3D, RotationsFollowTheColumnVectorConvention) {
@@ -57,26 +46,18 @@ TEST(Matrix3D, RotationsFollowTheColumnVectorConvention) {
     Vector3D p;
     mMatrix3D::RotationY(m, kPi / 2);
     mMatrix3D::TransformPoint(p, m, {0, 0, -1});
-    ExpectNear(p, {-1, 0, 0});
-
+    EXPECT_NEAR(p.x, -1, 1e-6);
     // X turns +Y towards +Z, Z turns +X towards +Y.
     mMatrix3D::RotationX(m, kPi / 2);
     mMatrix3D::TransformPoint(p, m, {0, 1, 0});
     EXPECT_NEAR(p.z, 1, 1e-6);
-    mMatrix3D::RotationZ(m, kPi / 2);
-    mMatrix3D::TransformPoint(p, m, {1, 0, 0});
-    EXPECT_NEAR(p.y, 1, 1e-6);
-
     mMatrix3D::RotationZ(m, 0.3);
     const float c = float(std::cos(0.3)), s = float(std::sin(0.3));
     EXPECT_EQ((std::array{m[0], m[1], m[4], m[15], m[3], m[12]}),
               (std::array{c, -s, s, 1.f, 0.f, 0.f}));
 
-    mMatrix3D::TranslationMatrix(m, 5, 6, 7);
-    mMatrix3D::TransformPoint(p, m, {1, 2, 3});
-    EXPECT_EQ(p, (Vector3D{6, 8, 10}));
-
     // The fourth row is ignored: no homogeneous divide.
+    mMatrix3D::TranslationMatrix(m, 5, 6, 7);
     m[15] = 2;
     m[12] = 9;
     mMatrix3D::TransformPoint(p, m, {1, 2, 3});
@@ -98,34 +79,18 @@ TEST(Matrix3D, MultiplyAndTransposeMayWriteOverTheirInput) {
                 sum += double(a[4 * r + k]) * b[4 * k + c];
             expected[4 * r + c] = float(sum);
         }
-    Matrix3D out;
+    // The product is right when the output is also an input.
+    Matrix3D out, left = a, right = b;
     mMatrix3D::MatrixMultiply(out, a, b);
-    EXPECT_EQ(out, expected);
-    Matrix3D same = a;
-    mMatrix3D::MatrixMultiply(same, same, b);
-    EXPECT_EQ(same, expected);
-    same = b;
-    mMatrix3D::MatrixMultiply(same, a, same);
-    EXPECT_EQ(same, expected);
-
-    // Translation then rotation: T * R places the rotated frame at the translation.
-    Matrix3D t, r, tr;
-    mMatrix3D::TranslationMatrix(t, 1, 2, 3);
-    mMatrix3D::RotationY(r, kPi);
-    mMatrix3D::MatrixMultiply(tr, t, r);
-    Vector3D p;
-    mMatrix3D::TransformPoint(p, tr, {1, 0, 0});
-    ExpectNear(p, {0, 2, 3});
+    mMatrix3D::MatrixMultiply(left, left, b);
+    mMatrix3D::MatrixMultiply(right, a, right);
+    EXPECT_EQ(std::tie(out, left, right), std::tie(expected, expected, expected));
 
     mMatrix3D::MatrixTranspose(out, a);
     EXPECT_EQ((std::array{out[1], out[4], out[3], out[15]}), (std::array{5.f, 2.f, 13.f, 16.f}));
-    same = a;
-    mMatrix3D::MatrixTranspose(same, same);
-    EXPECT_EQ(same, out);
-
-    mMatrix3D::IdentityMatrix(out);
-    mMatrix3D::MatrixMultiply(same, a, out);
-    EXPECT_EQ(same, a);
+    left = a;
+    mMatrix3D::MatrixTranspose(left, left);
+    EXPECT_EQ(left, out);
 }
 
 } // namespace

@@ -6,20 +6,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
+using namespace mKV_TraceTrack;
 using namespace mKavrano_TrackIO_1_3;
-using mKV_RidePreview::kGravity;
-using mKV_RidePreview::RideEnd;
-using mKV_RidePreview::RideLosses;
-using mKV_RidePreview::RidePreview;
+using namespace mKV_RidePreview;
 using namespace test_tracks;
 
 RidePreview Ride(const TrackDocument& doc, RideLosses losses = {}) {
-    mKV_TraceTrack::TraceState trace;
-    EXPECT_TRUE(mKV_TraceTrack::TraceTrack(trace, doc));
-    return mKV_RidePreview::PreviewRide(trace, doc, losses);
+    TraceState trace;
+    EXPECT_TRUE(TraceTrack(trace, doc));
+    return PreviewRide(trace, doc, losses);
 }
 
 struct EndCase {
@@ -31,7 +30,7 @@ struct EndCase {
     const TrackDocument& doc;
 };
 
-TEST(RidePreview, EndsWhereTheSettingsTakeTheTrain) {
+TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
     const double drop = std::sqrt(3.0 * 3.0 + 2.0 * kGravity * 20.0);
     const std::vector<Vector3D> level{{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}};
     const std::vector<int32_t> motors{SegTransport, SegLift, SegStation, SegPlain};
@@ -60,48 +59,41 @@ TEST(RidePreview, EndsWhereTheSettingsTakeTheTrain) {
         SCOPED_TRACE(c.name);
         const RidePreview ride = Ride(c.doc, c.losses);
         ASSERT_TRUE(ride.Started);
-        EXPECT_EQ(ride.StartSegment, 0);
-        EXPECT_EQ(ride.Samples.front().Speed, ride.StartSpeed);
-        EXPECT_EQ(ride.EndReason, c.reason);
-        EXPECT_EQ(ride.EndSegment, c.segment);
-        EXPECT_EQ(ride.Samples.back().Segment, c.segment);
+        EXPECT_EQ(std::make_tuple(ride.StartSegment, ride.Samples.front().Speed, ride.EndReason,
+                                  ride.EndSegment, ride.Samples.back().Segment),
+                  std::make_tuple(0, ride.StartSpeed, c.reason, c.segment, c.segment));
         EXPECT_GE(ride.EndSpeed, c.lowest);
         EXPECT_LE(ride.EndSpeed, c.highest);
     }
+
+    // Without a lift or a transport the train never starts.
+    const RidePreview ride =
+        Ride(Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -20}}, {SegPlain, SegBrake, SegStation}));
+    EXPECT_EQ(std::make_tuple(ride.Started, ride.Samples.size(), DescribeRideEnd(ride)),
+              std::make_tuple(false, 0u, "needs a lift or a transport to start"));
 }
 
-TEST(RidePreview, LevelTrackAtConstantSpeedFeelsOnlyGravity) {
+// A level track at constant speed feels only gravity.
+TEST(RidePreview, GForcesOfALevelTrackAndAVerticalCircle) {
     const RidePreview ride = Ride(Polyline({{0, 0, 0}, {0, 0, -20}, {0, 0, -40}, {0, 0, -50}},
                                            {SegTransport, SegTransport, SegStation, SegPlain},
                                            {Transport(5), Transport(5)}));
     ASSERT_GT(ride.Samples.size(), 40u);
-    for (const auto& s : ride.Samples) {
-        EXPECT_NEAR(s.VerticalG, 1.0, 1e-9);
-        EXPECT_NEAR(s.LateralG, 0.0, 1e-9);
-        EXPECT_NEAR(s.LongitudinalG, 0.0, 1e-9);
-    }
+    for (const auto& s : ride.Samples)
+        EXPECT_EQ(std::tie(s.VerticalG, s.LateralG, s.LongitudinalG),
+                  std::make_tuple(1.0, 0.0, 0.0));
     EXPECT_NEAR(ride.Samples.back().Distance, 40.0, 1e-4);
-}
 
-TEST(RidePreview, BottomOfAVerticalCircleAddsTheCentripetalLoad) {
+    // The bottom of a vertical circle adds the centripetal load.
     const double r = 10, v = 10;
-    const RidePreview ride = Ride(VerticalCircle(float(r), float(v)));
-    ASSERT_TRUE(ride.Started);
-    EXPECT_EQ(ride.EndReason, RideEnd::Lap);
-    EXPECT_NEAR(ride.Samples.back().Distance, 2 * std::numbers::pi * r, 0.01 * r);
-    const auto bottom = std::min_element(ride.Samples.begin(), ride.Samples.end(),
+    const RidePreview loop = Ride(VerticalCircle(float(r), float(v)));
+    EXPECT_EQ(std::tie(loop.Started, loop.EndReason), std::make_tuple(true, RideEnd::Lap));
+    EXPECT_NEAR(loop.Samples.back().Distance, 2 * std::numbers::pi * r, 0.01 * r);
+    const auto bottom = std::min_element(loop.Samples.begin(), loop.Samples.end(),
                                          [](auto& a, auto& b) { return a.Height < b.Height; });
     EXPECT_NEAR(bottom->VerticalG, 1 + v * v / (kGravity * r), 0.01);
     EXPECT_NEAR(bottom->LateralG, 0.0, 1e-6);
     EXPECT_NEAR(bottom->Speed, v, 1e-9);
-}
-
-TEST(RidePreview, NeedsALiftOrATransportToStart) {
-    const RidePreview ride =
-        Ride(Polyline({{0, 0, 0}, {0, 0, -10}, {0, 0, -20}}, {SegPlain, SegBrake, SegStation}));
-    EXPECT_FALSE(ride.Started);
-    EXPECT_TRUE(ride.Samples.empty());
-    EXPECT_EQ(mKV_RidePreview::DescribeRideEnd(ride), "needs a lift or a transport to start");
 }
 
 } // namespace

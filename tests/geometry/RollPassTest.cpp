@@ -1,5 +1,6 @@
 #include "RollPass.h"
 #include "Math3D.h"
+#include "Matrix3D.h"
 #include "TestTracks.h"
 #include "TrackTracer.h"
 
@@ -7,30 +8,31 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
-using mKV_TraceTrack::RollCorrection;
-using mKV_TraceTrack::TraceState;
+using namespace mKV_TraceTrack;
+using namespace test_tracks;
+using namespace mKavrano_TrackIO_1_3;
 
 float Rad(double degrees) {
     return float(degrees * std::numbers::pi / 180.0);
 }
 
+// Rows: stored roll, roll reached, correction. Within 260 degrees the plain difference, even
+// the long way round (rows 1-3); on opposite sides of +-180 degrees through it, reaching the
+// target modulo a turn (4-6, sign 0 differs in 6); on the same side beyond 260 degrees a turn
+// less only when the difference is positive (7-8).
 TEST(RollCorrection, AbsoluteRelativeAndTheWayThroughHalfATurn) {
-    constexpr double tol = 1e-5;
-    // Within 260 degrees the plain difference, even the long way round.
-    EXPECT_NEAR(RollCorrection(Rad(100), false, Rad(10)), Rad(90), tol);
-    EXPECT_NEAR(RollCorrection(Rad(-100), false, Rad(100)), Rad(-200), tol);
-    EXPECT_NEAR(RollCorrection(Rad(-100), false, Rad(159)), Rad(-259), tol);
-    // Opposite sides of +-180 degrees: through it, reaching the target modulo a turn.
-    EXPECT_NEAR(RollCorrection(Rad(-175), false, Rad(170)), Rad(15), tol);
-    EXPECT_NEAR(RollCorrection(Rad(170), false, Rad(-100)), Rad(-90), tol);
-    EXPECT_NEAR(RollCorrection(5.0f, false, 0.0f), 5.0 - 2 * std::numbers::pi,
-                tol); // sign 0 differs
-    // Same side beyond 260 degrees: a turn less only when the difference is positive.
-    EXPECT_NEAR(RollCorrection(5.5f, false, 0.3f), 5.5 - 0.3 - 2 * std::numbers::pi, tol);
-    EXPECT_NEAR(RollCorrection(-5.5f, false, -0.3f), -5.2, tol);
+    const double turn = 2 * std::numbers::pi;
+    const std::tuple<float, float, double> cases[] = {
+        {Rad(100), Rad(10), Rad(90)},     {Rad(-100), Rad(100), Rad(-200)},
+        {Rad(-100), Rad(159), Rad(-259)}, {Rad(-175), Rad(170), Rad(15)},
+        {Rad(170), Rad(-100), Rad(-90)},  {5.0f, 0.0f, 5.0 - turn},
+        {5.5f, 0.3f, 5.5 - 0.3 - turn},   {-5.5f, -0.3f, -5.2}};
+    for (const auto& [roll, reached, want] : cases)
+        EXPECT_NEAR(RollCorrection(roll, false, reached), want, 1e-5) << roll << " " << reached;
     // Relative: the stored roll is the twist.
     EXPECT_EQ(RollCorrection(0.7f, true, 2.0f), 0.7f);
     EXPECT_EQ(RollCorrection(0.0f, true, 2.0f), 0.0f);
@@ -38,19 +40,40 @@ TEST(RollCorrection, AbsoluteRelativeAndTheWayThroughHalfATurn) {
 }
 
 // Four straight nodes 8 units apart along -Z; segment i banks to node i + 1's roll.
-mKavrano_TrackIO_1_3::TrackDocument RolledTrack(float roll1, bool rel1, float roll2, bool rel2) {
-    auto nodes = test_tracks::StraightNodes(4, 8.0f);
+TrackDocument RolledTrack(float roll1, bool rel1, float roll2, bool rel2) {
+    auto nodes = StraightNodes(4, 8.0f);
     nodes[1].Roll = roll1;
     nodes[1].RelativeRoll = rel1;
     nodes[2].Roll = roll2;
     nodes[2].RelativeRoll = rel2;
-    return test_tracks::TrackOf(nodes);
+    return TrackOf(nodes);
 }
 
-TEST(RollPass, AbsoluteRollBanksLinearlyAndCarriesOn) {
-    const float target = float(std::numbers::pi / 2);
+// Segment 0 banks to pi/2; segment 1 carries that bank on.
+TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRelative) {
+    const float quarter = float(std::numbers::pi / 2);
+    // A relative roll of 0 keeps segment 1's frames and still records their bank.
+    TraceState relative;
+    ASSERT_TRUE(TraceTrack(relative, RolledTrack(quarter, false, 0.0f, true)));
+    const auto& kept = relative.TracedSegments[1];
+    for (const auto& s : kept.Samples) {
+        EXPECT_NEAR(s.Orientation[4], 1, 1e-6);
+        EXPECT_NEAR(s.Bank, std::numbers::pi / 2, 1e-6);
+    }
+
+    // An absolute roll equal to the bank segment 1 ends with: Theta is 0 and the segment is
+    // left exactly as traced, Bank 0 included.
+    const auto& end = kept.Samples.back().Orientation;
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, RolledTrack(target, false, target, false)));
+    ASSERT_TRUE(
+        TraceTrack(state, RolledTrack(quarter, false, mMath3D::Atan2(end[4], end[5]), false)));
+    const auto& unchanged = state.TracedSegments[1];
+    ASSERT_EQ(unchanged.SampleCount, kept.SampleCount);
+    for (int j = 0; j < kept.SampleCount; ++j)
+        EXPECT_EQ(std::tie(unchanged.Samples[j].Bank, unchanged.Samples[j].Orientation),
+                  std::make_tuple(0.0f, kept.Samples[j].Orientation))
+            << j;
+
     const auto& seg = state.TracedSegments[0];
     const int k = seg.SampleCount;
     ASSERT_GT(k, 10);
@@ -59,84 +82,37 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndCarriesOn) {
         const auto& o = seg.Samples[j].Orientation;
         SCOPED_TRACE(j);
         EXPECT_NEAR(seg.Samples[j].Bank, bank, 1e-6);
-        // A level frame turned about its tangent: right axis (cos, sin, 0), up (-sin, cos, 0).
-        EXPECT_NEAR(o[0], std::cos(bank), 1e-6);
-        EXPECT_NEAR(o[4], std::sin(bank), 1e-6);
-        EXPECT_NEAR(o[1], -std::sin(bank), 1e-6);
-        EXPECT_NEAR(o[5], std::cos(bank), 1e-6);
-        EXPECT_NEAR(o[10], 1, 1e-6);
-        EXPECT_EQ(o, [&] { // World carries the same rotation
-            Matrix3D r = seg.Samples[j].World;
-            r[3] = r[7] = r[11] = 0;
-            return r;
-        }());
+        // A level frame turned about its tangent, and World carries the same rotation.
+        Matrix3D want;
+        mMatrix3D::RotationZ(want, bank);
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_NEAR(o[i], want[i], 1e-6) << i;
+            EXPECT_TRUE(i % 4 == 3 || seg.Samples[j].World[i] == o[i]) << i;
+        }
     }
     EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
-    // The next segment starts banked by pi/2, and its own target asks for no more.
-    const auto& next = state.TracedSegments[1];
-    EXPECT_NEAR(next.Samples[0].Orientation[4], 1, 1e-6);
-    EXPECT_NEAR(
-        mMath3D::Atan2(next.Samples.back().Orientation[4], next.Samples.back().Orientation[5]),
-        std::numbers::pi / 2, 1e-6);
-}
-
-TEST(RollPass, RollThatChangesNothingLeavesBankAtZeroUnlessRelative) {
-    // Segment 1 continues a frame banked by pi/2. A relative roll of 0 keeps its frames
-    // and still records their bank.
-    TraceState relative;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(
-        relative, RolledTrack(float(std::numbers::pi / 2), false, 0.0f, true)));
-    const auto& kept = relative.TracedSegments[1];
-    for (const auto& s : kept.Samples) {
-        EXPECT_NEAR(s.Orientation[4], 1, 1e-6);
-        EXPECT_NEAR(s.Bank, std::numbers::pi / 2, 1e-6);
-    }
-
-    // An absolute roll equal to the bank the segment ends with: Theta is 0 and the
-    // segment is left exactly as traced, Bank 0 included.
-    const auto& end = kept.Samples.back().Orientation;
-    const float endBank = mMath3D::Atan2(end[4], end[5]);
-    TraceState absolute;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(
-        absolute, RolledTrack(float(std::numbers::pi / 2), false, endBank, false)));
-    const auto& unchanged = absolute.TracedSegments[1];
-    ASSERT_EQ(unchanged.SampleCount, kept.SampleCount);
-    for (int j = 0; j < unchanged.SampleCount; ++j) {
-        EXPECT_EQ(unchanged.Samples[j].Bank, 0.0f);
-        EXPECT_NEAR(unchanged.Samples[j].Orientation[4], 1, 1e-6);
-    }
 }
 
 TEST(RollPass, BankCrossesHalfATurnTheShortWay) {
-    struct Case {
-        double from, to; // degrees
-    };
-    for (const Case c : {Case{170, -175}, Case{-100, 170}}) {
-        SCOPED_TRACE(c.from);
-        TraceState state;
-        ASSERT_TRUE(
-            mKV_TraceTrack::TraceTrack(state, RolledTrack(Rad(c.from), false, Rad(c.to), false)));
-        const auto& seg = state.TracedSegments[1];
-        const int k = seg.SampleCount;
-        EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(c.from * std::numbers::pi / 180), 1e-5);
-        EXPECT_NEAR(seg.Samples.back().Bank, c.to * std::numbers::pi / 180, 1e-5);
-        // Halfway the bank lies halfway along the short way, which passes 180 degrees.
-        double shortWay = c.to - c.from;
-        shortWay -= 360 * std::round(shortWay / 360);
-        EXPECT_LT(std::fabs(shortWay), 180);
-        const double mid = (c.from + shortWay * (k / 2) / (k - 1)) * std::numbers::pi / 180;
-        const auto& o = seg.Samples[k / 2].Orientation;
-        EXPECT_NEAR(o[4], std::sin(mid), 1e-5);
-        EXPECT_NEAR(o[5], std::cos(mid), 1e-5);
-    }
+    TraceState state;
+    ASSERT_TRUE(TraceTrack(state, RolledTrack(Rad(170), false, Rad(-175), false)));
+    const auto& seg = state.TracedSegments[1];
+    const int k = seg.SampleCount;
+    EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(Rad(170)), 1e-5);
+    EXPECT_NEAR(seg.Samples.back().Bank, Rad(-175), 1e-5);
+    // Halfway the bank lies halfway along the short way, 15 degrees through 180.
+    const double mid = Rad(170 + 15.0 * (k / 2) / (k - 1));
+    const auto& o = seg.Samples[k / 2].Orientation;
+    EXPECT_NEAR(o[4], std::sin(mid), 1e-5);
+    EXPECT_NEAR(o[5], std::cos(mid), 1e-5);
 }
 
 TEST(RollPass, ASingleSampleTakesTheWholeCorrection) {
     // Segment 0 is 0.3 units long, so it has sample 0 only.
-    auto nodes = test_tracks::StraightNodes(2, 0.3f);
+    auto nodes = StraightNodes(2, 0.3f);
     nodes[1].Roll = 0.6f;
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, test_tracks::TrackOf(nodes)));
+    ASSERT_TRUE(TraceTrack(state, TrackOf(nodes)));
     const auto& seg = state.TracedSegments[0];
     ASSERT_EQ(seg.SampleCount, 1);
     EXPECT_NEAR(seg.Samples[0].Bank, 0.6, 1e-6);

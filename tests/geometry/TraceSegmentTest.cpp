@@ -4,15 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-using mKV_TraceTrack::TraceState;
-using mKV_TraceTrack::TrackSample;
-using test_tracks::Node;
-using test_tracks::TrackOf;
+using namespace mKV_TraceTrack;
+using namespace test_tracks;
+using namespace mKavrano_TrackIO_1_3;
 
 // The parameters BezierLength visits: 0.005 added up in float while at most 1.
 float LastLengthParam() {
@@ -29,29 +30,23 @@ double StraightZ(double t) {
     return -(3 * t * u * u * 1 + 3 * t * t * u * 5 + t * t * t * 7);
 }
 
-mKavrano_TrackIO_1_3::TrackDocument StraightTrack() {
+TrackDocument StraightTrack() {
     return TrackOf({Node({0, 0, 0}, {0, 0, 1}, {0, 0, -1}),
                     Node({0, 0, -7}, {0, 0, -5}, {0, 0, -8}),
                     Node({0, 0, -10}, {0, 0, -9.5f}, {0, 0, -11})});
 }
 
-struct ExpectedSample {
-    float param;
-    double z;
-    double distance;
-};
-
-// The samples of the straight curve at 0.5 units of summed fine steps, in double.
-std::vector<ExpectedSample> ExpectedStraightSamples(float step) {
-    std::vector<ExpectedSample> samples{{0, 0, 0}};
-    double prev = 0, acc = 0, total = 0;
+// The samples of the straight curve at 0.5 units of summed fine steps, in double: each as its
+// parameter, its z and its distance along the curve (-z, as the curve runs along -Z only).
+std::vector<std::array<double, 3>> ExpectedStraightSamples(float step) {
+    std::vector<std::array<double, 3>> samples{{0, 0, 0}};
+    double prev = 0, acc = 0;
     for (float t = step; t <= 1.0f; t += step) {
         const double z = StraightZ(t);
         acc += std::fabs(z - prev);
-        total += std::fabs(z - prev);
         EXPECT_GT(std::fabs(acc - 0.5), 1e-4) << "reference too close to call at t = " << t;
         if (acc >= 0.5) {
-            samples.push_back({t, z, total});
+            samples.push_back({t, z, -z});
             acc = 0;
         }
         prev = z;
@@ -65,15 +60,10 @@ double Tangent(double t, double a0, double a1, double a2, double a3) {
     return 3 * (u * u * (a1 - a0) + 2 * t * u * (a2 - a1) + t * t * (a3 - a2));
 }
 
-void ExpectIdentity(const Matrix3D& m) {
-    for (int i = 0; i < 16; ++i)
-        EXPECT_FLOAT_EQ(m[i], i % 5 == 0 ? 1.0f : 0.0f) << "element " << i;
-}
-
 TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
     const auto doc = StraightTrack();
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    ASSERT_TRUE(TraceTrack(state, doc));
     ASSERT_EQ(state.TracedSegmentCount, 3);
     const auto& seg = state.TracedSegments[0];
 
@@ -81,47 +71,27 @@ TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
     EXPECT_NEAR(seg.Length, expectedLength, 1e-5);
     const float step = float(1.0 / (10.0 * float(expectedLength)));
     const auto expected = ExpectedStraightSamples(step);
-    ASSERT_EQ(seg.SampleCount, int32_t(expected.size()));
-    ASSERT_EQ(seg.Samples.size(), expected.size());
+    ASSERT_EQ(std::make_tuple(size_t(seg.SampleCount), seg.Samples.size()),
+              std::make_tuple(expected.size(), expected.size()));
     ASSERT_GT(expected.size(), 10u);
+    const Matrix3D level{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}; // along -Z
 
     for (size_t j = 0; j < expected.size(); ++j) {
         const TrackSample& s = seg.Samples[j];
         SCOPED_TRACE(j);
-        EXPECT_NEAR(s.Param, expected[j].param, 1e-6);
-        EXPECT_NEAR(s.Distance, expected[j].distance, 1e-4);
-        EXPECT_NEAR(s.World[11], expected[j].z, 1e-5);
-        EXPECT_EQ(s.World[3], 0.0f);
-        EXPECT_EQ(s.World[7], 0.0f);
-        ExpectIdentity(s.Orientation);
-        EXPECT_EQ(s.Bank, 0.0f);
-        if (j > 0) {
-            const double gap = s.World[11] - seg.Samples[j - 1].World[11];
-            EXPECT_LE(gap, -0.5 + 1e-5);
-            EXPECT_GT(gap, -0.5 - 0.15); // at most one fine step past 0.5
-        }
+        const auto [param, z, distance] = expected[j];
+        EXPECT_NEAR(s.Param, param, 1e-6);
+        EXPECT_NEAR(s.World[11], z, 1e-5);
+        EXPECT_NEAR(s.Distance, distance, 1e-4);
+        EXPECT_EQ(std::make_tuple(s.World[3], s.World[7], s.Bank, s.Orientation),
+                  std::make_tuple(0.0f, 0.0f, 0.0f, level));
     }
-}
 
-TEST(TraceSegment, ConsecutiveSegmentsMeetOnTheNode) {
-    const auto doc = StraightTrack();
-    TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
-    const auto& first = state.TracedSegments[0];
-    const auto& second = state.TracedSegments[1];
-
-    const TrackSample& last = first.Samples.back();
-    const double leftOver = last.World[11] - (-7.0);
-    EXPECT_GT(leftOver, 0.0);
-    EXPECT_LT(leftOver, 0.5 + 0.15);
-    EXPECT_LE(last.Distance, first.Length + 1e-4f);
-
-    const TrackSample& start = second.Samples[0];
-    EXPECT_EQ((Vector3D{start.World[3], start.World[7], start.World[11]}),
-              doc.BezierNodes[1].Position);
-    EXPECT_EQ(start.Orientation, last.Orientation);
-    EXPECT_EQ(start.Param, 0.0f);
-    EXPECT_EQ(start.Distance, 0.0f);
+    // The next segment starts on node 1, at (0, 0, -7), with the frame the first ended with.
+    const TrackSample& start = state.TracedSegments[1].Samples[0];
+    EXPECT_EQ(std::make_tuple(start.World[3], start.World[7], start.World[11], start.Orientation,
+                              start.Param, start.Distance),
+              std::make_tuple(0.0f, 0.0f, -7.0f, seg.Samples.back().Orientation, 0.0f, 0.0f));
 }
 
 TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
@@ -130,106 +100,79 @@ TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
                         Node({0, 0, -0.4f}, {0, 0, -0.3f}, {0, 0, -0.4f}),
                         Node({0, 0, -0.4f}, {0, 0, -0.4f}, {0, 0, -0.3f})});
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
-    const auto& shortSeg = state.TracedSegments[0];
-    EXPECT_EQ(shortSeg.SampleCount, 1);
+    ASSERT_TRUE(TraceTrack(state, doc));
+    const auto &shortSeg = state.TracedSegments[0], &point = state.TracedSegments[1];
     EXPECT_NEAR(shortSeg.Length, 0.4, 0.01);
-    EXPECT_EQ(shortSeg.Samples[0].World[11], 0.0f);
-    EXPECT_EQ(shortSeg.Samples[0].Param, 0.0f);
-
-    const auto& point = state.TracedSegments[1];
-    EXPECT_EQ(point.Length, 0.0f);
-    ASSERT_EQ(point.SampleCount, 1);
-    EXPECT_EQ(point.Samples[0].World[11], -0.4f);
+    EXPECT_EQ(std::make_tuple(shortSeg.SampleCount, shortSeg.Samples.at(0).World[11],
+                              shortSeg.Samples[0].Param, point.SampleCount, point.Length,
+                              point.Samples.at(0).World[11]),
+              std::make_tuple(1, 0.0f, 0.0f, 1, 0.0f, -0.4f));
 }
 
-TEST(TraceSegment, FirstFrameFacesNodeZerosControlAndFramesFollowTheCurve) {
+TEST(TraceSegment, FirstFrameFacesNodeZerosControlFramesFollowTheCurveAndItsLengthIsTheArc) {
     // Starts up and to the left at 45 degrees, then curves round to the right and down.
     const Vector3D p0{0, 0, 0}, c1{-3, 3, 0}, c2{-6, 4, -8}, p3{-2, 1, -12};
     auto doc = TrackOf({Node(p0, {0, 0, 5}, c1), Node(p3, c2, {0, 0, -13})});
     TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
+    ASSERT_TRUE(TraceTrack(state, doc));
     const auto& seg = state.TracedSegments[0];
+    const auto tangent = [&](double t) {
+        return std::array{Tangent(t, p0.x, c1.x, c2.x, p3.x), Tangent(t, p0.y, c1.y, c2.y, p3.y),
+                          Tangent(t, p0.z, c1.z, c2.z, p3.z)};
+    };
 
-    const Matrix3D& o = seg.Samples[0].Orientation;
-    const double r = 1 / std::sqrt(2.0);
-    EXPECT_NEAR(-o[2], -r, 1e-6); // -Z axis along (-1, 1, 0) / sqrt 2
-    EXPECT_NEAR(-o[6], r, 1e-6);
-    EXPECT_NEAR(-o[10], 0, 1e-6);
-    EXPECT_NEAR(o[4], 0, 1e-6); // right axis level: no bank
+    // The first frame's -Z axis lies exactly along (-1, 1, 0) / sqrt 2, its right axis level.
+    EXPECT_NEAR(seg.Samples[0].Orientation[4], 0, 1e-6);
     EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
-
     ASSERT_GT(seg.SampleCount, 20);
     for (const TrackSample& s : seg.Samples) {
-        const double t = s.Param;
-        const double tx = Tangent(t, p0.x, c1.x, c2.x, p3.x),
-                     ty = Tangent(t, p0.y, c1.y, c2.y, p3.y),
-                     tz = Tangent(t, p0.z, c1.z, c2.z, p3.z);
-        const double norm = std::sqrt(tx * tx + ty * ty + tz * tz);
-        SCOPED_TRACE(t);
-        EXPECT_NEAR(-s.Orientation[2], tx / norm, 0.03);
-        EXPECT_NEAR(-s.Orientation[6], ty / norm, 0.03);
-        EXPECT_NEAR(-s.Orientation[10], tz / norm, 0.03);
-        // The frame stays a rotation.
-        for (int a = 0; a < 3; ++a)
-            for (int b = 0; b < 3; ++b) {
-                double dot = 0;
-                for (int k = 0; k < 3; ++k)
-                    dot += double(s.Orientation[4 * k + a]) * s.Orientation[4 * k + b];
-                EXPECT_NEAR(dot, a == b ? 1 : 0, 1e-4);
-            }
+        const auto [tx, ty, tz] = tangent(s.Param);
+        const double norm = std::hypot(tx, ty, tz), tolerance = s.Param == 0 ? 1e-6 : 0.03;
+        SCOPED_TRACE(s.Param);
+        EXPECT_NEAR(-s.Orientation[2], tx / norm, tolerance);
+        EXPECT_NEAR(-s.Orientation[6], ty / norm, tolerance);
+        EXPECT_NEAR(-s.Orientation[10], tz / norm, tolerance);
     }
-}
 
-// Lines, and the last parameter summed, are measured through the straight track above.
-TEST(TraceSegment, BezierLengthOfACurve) {
-    const float last = LastLengthParam();
-    // Its arc length by Simpson's rule over |B'(t)|, in double.
-    const auto speed = [](double t) { // x and z of p0, c1, c2, p3
-        return std::hypot(Tangent(t, 0, 4, 8, 8), Tangent(t, 0, 0, 4, 8));
+    // The length: the arc up to the last parameter summed, by Simpson's rule over |B'(t)|.
+    const auto speed = [&](double t) {
+        const auto [x, y, z] = tangent(t);
+        return std::hypot(x, y, z);
     };
+    const float last = LastLengthParam();
     const int n = 2000;
     double arc = speed(0) + speed(last);
     for (int i = 1; i < n; ++i)
         arc += (i % 2 ? 4 : 2) * speed(last * i / n);
     arc *= last / n / 3;
-    EXPECT_NEAR(mKV_TraceTrack::BezierLength({0, 0, 0}, {4, 0, 0}, {8, 0, 8}, {8, 0, 4}), arc,
-                arc * 1e-4);
+    EXPECT_NEAR(seg.Length, arc, arc * 1e-4);
 }
 
-TEST(TraceTrack, NoSegmentsTracesNothingAndKeepsThePreviousTrace) {
-    TraceState state;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, StraightTrack()));
-    const auto before = state.TracedSegments.size();
-
-    mKavrano_TrackIO_1_3::TrackDocument empty;
-    EXPECT_FALSE(mKV_TraceTrack::TraceTrack(state, empty));
-    EXPECT_EQ(state.TracedSegmentCount, 0);
-    EXPECT_EQ(state.TracedSegments.size(), before);
-    mKV_TraceTrack::BuildSpine(state, empty);
-    EXPECT_EQ(state.SpinePointCount, 0);
-    EXPECT_TRUE(state.SpinePoints.empty());
-    EXPECT_TRUE(state.SegmentSelected.empty());
-}
-
-TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTrace) {
+TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTraceAndNoSegmentsKeepIt) {
     const auto doc = StraightTrack();
     TraceState whole;
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(whole, doc));
+    ASSERT_TRUE(TraceTrack(whole, doc));
 
     TraceState single;
     single.TracedSegmentCount = 3;
     single.TracedSegments.resize(3);
-    EXPECT_FALSE(mKV_TraceTrack::TraceSegment(single, doc, 1)); // segment 0 has no frame yet
-    EXPECT_FALSE(mKV_TraceTrack::TraceSegment(single, doc, 3));
-    EXPECT_FALSE(mKV_TraceTrack::TraceSegment(single, doc, -1));
-    for (int32_t i = 0; i < 3; ++i)
-        ASSERT_TRUE(mKV_TraceTrack::TraceSegment(single, doc, i));
+    for (const int32_t refused : {1, 3, -1}) // segment 0 has no frame yet, then no segments
+        EXPECT_FALSE(TraceSegment(single, doc, refused)) << refused;
     for (int32_t i = 0; i < 3; ++i) {
+        ASSERT_TRUE(TraceSegment(single, doc, i));
         ASSERT_EQ(single.TracedSegments[i].SampleCount, whole.TracedSegments[i].SampleCount);
         EXPECT_EQ(single.TracedSegments[i].Samples.back().World,
                   whole.TracedSegments[i].Samples.back().World);
     }
+
+    // A document without segments traces nothing and leaves the previous samples.
+    TrackDocument empty;
+    EXPECT_FALSE(TraceTrack(whole, empty));
+    BuildSpine(whole, empty);
+    EXPECT_EQ(std::make_tuple(whole.TracedSegmentCount, whole.TracedSegments.size(),
+                              whole.SpinePointCount, whole.SpinePoints.size(),
+                              whole.SegmentSelected.size()),
+              std::make_tuple(0, 3u, 0, 0u, 0u));
 }
 
 } // namespace

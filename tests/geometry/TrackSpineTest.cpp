@@ -12,8 +12,9 @@
 
 namespace {
 
-using mKV_TraceTrack::SpinePoint;
-using mKV_TraceTrack::TraceState;
+using namespace mKV_TraceTrack;
+using namespace test_tracks;
+using namespace mKavrano_TrackIO_1_3;
 
 // One traced segment with one sample whose frame is turned a quarter turn about Y (right
 // axis (0, 0, -1), up (0, 1, 0)) and placed at (5, 2, 7); an offset (x, y) then lands on
@@ -21,20 +22,15 @@ using mKV_TraceTrack::TraceState;
 TraceState QuarterTurnSample() {
     TraceState state;
     state.TracedSegmentCount = 1;
-    state.TracedSegments.resize(1);
-    mKV_TraceTrack::TrackSample sample;
-    sample.World.m = {0, 0, 1, 5, 0, 1, 0, 2, -1, 0, 0, 7, 0, 0, 0, 1};
-    state.TracedSegments[0].Samples = {sample};
-    state.TracedSegments[0].SampleCount = 1;
+    state.TracedSegments = {{1, 0.0f, {TrackSample{}}}};
+    state.TracedSegments[0].Samples[0].World.m = {0, 0, 1, 5, 0, 1, 0, 2, -1, 0, 0, 7, 0, 0, 0, 1};
     return state;
 }
 
 using Offsets = std::array<std::optional<std::array<float, 2>>, 7>;
 
 Vector3D Expected(const std::optional<std::array<float, 2>>& offset) {
-    if (!offset)
-        return {};
-    return {5.0f, 2.0f + (*offset)[1], 7.0f - (*offset)[0]};
+    return offset ? Vector3D{5.0f, 2.0f + (*offset)[1], 7.0f - (*offset)[0]} : Vector3D{};
 }
 
 TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
@@ -55,55 +51,42 @@ TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
     for (const auto& [style, offsets] : styles) {
         SCOPED_TRACE(style);
         TraceState state = QuarterTurnSample();
-        mKavrano_TrackIO_1_3::TrackDocument doc;
-        doc.SegmentCount = 1;
-        doc.Segments.resize(1);
+        auto doc = TrackOf(std::vector<BezierNode>(1));
         doc.Segments[0].SegmentType = 3;
         doc.TrackStyle = style;
-        mKV_TraceTrack::BuildSpine(state, doc);
+        BuildSpine(state, doc);
         ASSERT_EQ(state.SpinePointCount, 1);
         const SpinePoint& p = state.SpinePoints[0];
         const std::array<Vector3D, 7> got = {p.Center,    p.RailRight,  p.RailLeft, p.BraceRight,
                                              p.BraceLeft, p.OuterRight, p.OuterLeft};
-        for (size_t i = 0; i < 7; ++i) {
-            const Vector3D want = Expected((*offsets)[i]);
-            EXPECT_FLOAT_EQ(got[i].x, want.x) << "point " << i;
-            EXPECT_FLOAT_EQ(got[i].y, want.y) << "point " << i;
-            EXPECT_FLOAT_EQ(got[i].z, want.z) << "point " << i;
-        }
-        EXPECT_EQ(p.SegType, 3);
-        EXPECT_EQ(p.SegIndex, 0);
+        for (size_t i = 0; i < 7; ++i)
+            EXPECT_EQ(got[i], Expected((*offsets)[i])) << "point " << i;
+        EXPECT_EQ(std::tie(p.SegType, p.SegIndex), std::make_tuple(3, 0));
     }
 }
 
 TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
     for (const bool closed : {false, true}) {
         SCOPED_TRACE(closed);
-        auto doc = test_tracks::TrackOf(test_tracks::StraightNodes(3, 4.0f), closed);
-        doc.Segments[0].SegmentType = 4;
-        doc.Segments[1].SegmentType = 1;
-        doc.Segments[2].SegmentType = 77; // no settings group; still copied
+        auto doc = TrackOf(StraightNodes(3, 4.0f), closed);
+        doc.Segments[2].SegmentType = 77; // no settings group; still copied, as types 0 and 1 are
         doc.TrackStyle = 9;               // every cross-section point distinct
         TraceState state;
-        ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
-        mKV_TraceTrack::BuildSpine(state, doc);
-
-        int32_t samples = 0;
-        for (int32_t i = 0; i < state.TracedSegmentCount; ++i)
-            samples += state.TracedSegments[i].SampleCount;
-        ASSERT_EQ(state.SpinePointCount, samples + (closed ? 1 : 0));
-        ASSERT_EQ(state.SpinePoints.size(), size_t(state.SpinePointCount));
+        ASSERT_TRUE(TraceTrack(state, doc));
+        BuildSpine(state, doc);
 
         size_t k = 0;
         for (int32_t i = 0; i < state.TracedSegmentCount; ++i)
             for (const auto& sample : state.TracedSegments[i].Samples) {
-                const SpinePoint& p = state.SpinePoints[k++];
-                EXPECT_EQ(p.SegIndex, i);
-                EXPECT_EQ(p.SegType, doc.Segments[i].SegmentType);
+                const SpinePoint& p = state.SpinePoints.at(k++);
+                EXPECT_EQ(std::tie(p.SegIndex, p.SegType),
+                          std::tie(i, doc.Segments[i].SegmentType));
                 // Style 9's left outer point sits half a unit to the sample's left.
                 EXPECT_NEAR(p.OuterLeft.x, sample.World[3] - 0.5f * sample.World[0], 1e-6);
                 EXPECT_NEAR(p.OuterLeft.z, sample.World[11] - 0.5f * sample.World[8], 1e-6);
             }
+        ASSERT_EQ(state.SpinePoints.size(), k + (closed ? 1 : 0));
+        EXPECT_EQ(size_t(state.SpinePointCount), state.SpinePoints.size());
         // The closing point repeats the first.
         const auto parts = [](const SpinePoint& p) {
             return std::tie(p.SegIndex, p.SegType, p.Center, p.RailRight, p.RailLeft, p.BraceRight,
@@ -114,37 +97,30 @@ TEST(BuildSpine, OnePointPerSampleInTrackOrderAndAClosingPoint) {
 }
 
 TEST(SegmentSelection, SelectUnselectAndEveryRebuildClears) {
-    auto doc = test_tracks::TrackOf(test_tracks::StraightNodes(3, 4.0f));
+    auto doc = TrackOf(StraightNodes(3, 4.0f));
     TraceState state;
-    mKV_TraceTrack::ResetSpine(state);
-    EXPECT_TRUE(state.SegmentSelected.empty());
-    mKV_TraceTrack::SelectAllSegments(state); // nothing traced: nothing to select
+    SelectAllSegments(state); // nothing traced: nothing to select
     EXPECT_TRUE(state.SegmentSelected.empty());
 
-    ASSERT_TRUE(mKV_TraceTrack::TraceTrack(state, doc));
-    mKV_TraceTrack::BuildSpine(state, doc);
+    ASSERT_TRUE(TraceTrack(state, doc));
+    BuildSpine(state, doc);
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
-    mKV_TraceTrack::SelectAllSegments(state);
+    SelectAllSegments(state);
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, true));
-    mKV_TraceTrack::UnselectAllSegments(state);
+    UnselectAllSegments(state);
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
 
     state.SegmentSelected[1] = true;
-    mKV_TraceTrack::BuildSpine(state, doc);
+    BuildSpine(state, doc);
     EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
-    mKV_TraceTrack::SelectAllSegments(state);
-    mKV_TraceTrack::ResetSpine(state);
-    EXPECT_EQ(state.SegmentSelected, std::vector<bool>(3, false));
-    EXPECT_EQ(state.SpinePointCount, 0);
-    EXPECT_TRUE(state.SpinePoints.empty());
+    SelectAllSegments(state);
+    ResetSpine(state);
+    EXPECT_EQ(
+        std::make_tuple(state.SegmentSelected, state.SpinePointCount, state.SpinePoints.size()),
+        std::make_tuple(std::vector<bool>(3, false), 0, 0u));
 
-    mKV_TraceTrack::AddSpinePoint(state, {1, 2, 3}, {4, 5, 6}, {}, {}, {}, {}, {7, 8, 9}, 2, 40000);
-    ASSERT_EQ(state.SpinePointCount, 1);
-    EXPECT_EQ(state.SpinePoints[0].Center, (Vector3D{1, 2, 3}));
-    EXPECT_EQ(state.SpinePoints[0].RailRight, (Vector3D{4, 5, 6}));
-    EXPECT_EQ(state.SpinePoints[0].OuterLeft, (Vector3D{7, 8, 9}));
-    EXPECT_EQ(state.SpinePoints[0].SegType, 2);
-    EXPECT_EQ(state.SpinePoints[0].SegIndex, 40000); // beyond 16 bits
+    AddSpinePoint(state, {}, {}, {}, {}, {}, {}, {}, 2, 40000);
+    EXPECT_EQ(state.SpinePoints.at(0).SegIndex, 40000); // beyond 16 bits
 }
 
 } // namespace

@@ -35,11 +35,7 @@ public:
     }
     MessageAnswer AskYesNoCancel(const QString& text, const QString& title) override {
         Messages.push_back({"question", text, title});
-        if (Answers.empty())
-            return MessageAnswer::Cancel;
-        const MessageAnswer a = Answers.front();
-        Answers.pop_front();
-        return a;
+        return Next(Answers, MessageAnswer::Cancel);
     }
     bool ShowOpenDialog(mFileDialog::FileDialogRequest& request) override {
         OpenRequests.push_back(request);
@@ -51,24 +47,24 @@ public:
     }
     bool ShowColorDialog(int32_t& colour) override {
         ColoursOffered.push_back(colour);
-        if (Colours.empty() || !Colours.front()) {
-            if (!Colours.empty())
-                Colours.pop_front();
-            return false;
-        }
-        colour = *Colours.front();
-        Colours.pop_front();
-        return true;
+        const std::optional<int32_t> chosen = Next(Colours, std::optional<int32_t>());
+        colour = chosen.value_or(colour);
+        return chosen.has_value();
     }
     void ShowAboutBox() override { ++AboutBoxes; }
 
 private:
+    // The next scripted answer, or `none` when the script has run out.
+    template <typename T> static T Next(std::deque<T>& script, T none) {
+        if (script.empty())
+            return none;
+        T next = script.front();
+        script.pop_front();
+        return next;
+    }
     static bool Choose(std::deque<QString>& paths, mFileDialog::FileDialogRequest& request) {
-        const QString path = paths.empty() ? QString() : paths.front();
-        if (!paths.empty())
-            paths.pop_front();
-        request.FileName = path;
-        request.FileTitle = path.section('/', -1);
-        return !path.isEmpty();
+        request.FileName = Next(paths, QString());
+        request.FileTitle = request.FileName.section('/', -1);
+        return !request.FileName.isEmpty();
     }
 };

@@ -43,20 +43,16 @@ constexpr GLuint RoundingDepth = 1024;
 // Records: name count, minimum depth, maximum depth, names (the top one last).
 ReferencePick NearestHit(const std::vector<GLuint>& buffer, GLint hits) {
     std::vector<std::pair<GLuint, int32_t>> records; // minimum depth, name
-    std::size_t at = 0;
+    for (std::size_t at = 0; records.size() < static_cast<std::size_t>(hits); at += 3 + buffer[at])
+        records.emplace_back(buffer[at + 1], static_cast<int32_t>(buffer[at + 2 + buffer[at]]));
     ReferencePick pick;
-    GLuint bestDepth = 0;
-    for (GLint i = 0; i < hits; ++i) {
-        const std::size_t next = at + 3 + buffer[at];
-        records.emplace_back(buffer[at + 1], static_cast<int32_t>(buffer[next - 1]));
-        if (pick.Nearest == mOGL3D::NoPick || buffer[at + 1] < bestDepth) {
-            pick.Nearest = records.back().second;
-            bestDepth = buffer[at + 1];
-        }
-        at = next;
-    }
+    if (records.empty())
+        return pick;
+    // The first of the nearest records, as selection mode reports hits in drawing order.
+    const auto nearest = *std::ranges::min_element(records, {}, &std::pair<GLuint, int32_t>::first);
+    pick.Nearest = nearest.second;
     for (const auto& [depth, name] : records)
-        if (depth - bestDepth <= RoundingDepth)
+        if (depth - nearest.first <= RoundingDepth)
             pick.Tied.insert(name);
     return pick;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <numbers>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -15,13 +16,7 @@ namespace test_tracks {
 inline mKavrano_TrackIO_1_3::BezierNode Node(Vector3D position, Vector3D controlIn,
                                              Vector3D controlOut, float roll = 0.0f,
                                              bool relative = false) {
-    mKavrano_TrackIO_1_3::BezierNode node;
-    node.Position = position;
-    node.ControlIn = controlIn;
-    node.ControlOut = controlOut;
-    node.Roll = roll;
-    node.RelativeRoll = relative;
-    return node;
+    return {position, controlIn, controlOut, roll, false, relative};
 }
 
 // One segment per node; the last segment runs back to node 0.
@@ -64,12 +59,10 @@ inline mKavrano_TrackIO_1_3::TrackDocument Polyline(const std::vector<Vector3D>&
                                                     const std::vector<SegmentSetup>& setups = {},
                                                     bool closed = false) {
     const size_t n = points.size();
-    std::vector<mKavrano_TrackIO_1_3::BezierNode> nodes;
-    for (size_t i = 0; i < n; ++i)
-        nodes.push_back(Node(points[i], Between(points[i], points[(i + n - 1) % n], 1.0f / 3),
-                             Between(points[i], points[(i + 1) % n], 1.0f / 3), 0.0f, true));
-    mKavrano_TrackIO_1_3::TrackDocument doc = TrackOf(nodes, closed);
+    auto doc = TrackOf(std::vector<mKavrano_TrackIO_1_3::BezierNode>(n), closed);
     for (size_t i = 0; i < n; ++i) {
+        doc.BezierNodes[i] = Node(points[i], Between(points[i], points[(i + n - 1) % n], 1.0f / 3),
+                                  Between(points[i], points[(i + 1) % n], 1.0f / 3), 0.0f, true);
         doc.Segments[i].SegmentType = types[i];
         if (i < setups.size() && setups[i])
             setups[i](doc.Segments[i]);
@@ -79,9 +72,8 @@ inline mKavrano_TrackIO_1_3::TrackDocument Polyline(const std::vector<Vector3D>&
 
 inline SegmentSetup Lift(float speed, float accel = 0, float decel = 0) {
     return [=](mKavrano_TrackIO_1_3::TrackSegment& s) {
-        s.LiftMotorSpeed = speed;
-        s.LiftMotorAccel = accel;
-        s.LiftMotorDecel = decel;
+        std::tie(s.LiftMotorSpeed, s.LiftMotorAccel, s.LiftMotorDecel) =
+            std::tie(speed, accel, decel);
     };
 }
 
@@ -91,9 +83,8 @@ inline SegmentSetup Transport(float speed) {
 
 inline SegmentSetup Brake(float limit, float decel, bool completeStop = false) {
     return [=](mKavrano_TrackIO_1_3::TrackSegment& s) {
-        s.BrakeSpeedLimit = limit;
-        s.BrakeDecel = decel;
-        s.BrakeCompleteStop = completeStop;
+        std::tie(s.BrakeSpeedLimit, s.BrakeDecel, s.BrakeCompleteStop) =
+            std::tie(limit, decel, completeStop);
     };
 }
 
@@ -109,10 +100,8 @@ inline mKavrano_TrackIO_1_3::TrackDocument VerticalCircle(float r, float speed) 
         nodes.push_back(Node(p, {0, p.y - t.y, p.z - t.z}, {0, p.y + t.y, p.z + t.z}, 0.0f, true));
     }
     mKavrano_TrackIO_1_3::TrackDocument doc = TrackOf(nodes, true);
-    for (auto& s : doc.Segments) {
-        s.SegmentType = mKavrano_TrackIO_1_3::SegTransport;
-        Transport(speed)(s);
-    }
+    for (auto& s : doc.Segments)
+        s = {.SegmentType = mKavrano_TrackIO_1_3::SegTransport, .TransportMotorSpeed = speed};
     return doc;
 }
 

@@ -20,25 +20,19 @@ public:
         return *this;
     }
     ByteBuilder& Single(float v) { return Long(std::bit_cast<int32_t>(v)); }
-    ByteBuilder& Zeros(size_t n) {
-        bytes_.insert(bytes_.end(), n, 0);
-        return *this;
-    }
+    ByteBuilder& Zeros(size_t n) { return Fill(n, 0); }
     ByteBuilder& Fill(size_t n, uint8_t b) {
         bytes_.insert(bytes_.end(), n, b);
         return *this;
     }
-    ByteBuilder& Raw(const std::string& s) {
-        bytes_.insert(bytes_.end(), s.begin(), s.end());
-        return *this;
-    }
-    ByteBuilder& Text(const std::string& s) { return Long(static_cast<int32_t>(s.size())).Raw(s); }
-    ByteBuilder& Append(const std::vector<uint8_t>& more) {
+    template <typename Bytes> ByteBuilder& Append(const Bytes& more) { // a string or bytes
         bytes_.insert(bytes_.end(), more.begin(), more.end());
         return *this;
     }
+    ByteBuilder& Text(const std::string& s) {
+        return Long(static_cast<int32_t>(s.size())).Append(s);
+    }
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
-    size_t Size() const { return bytes_.size(); }
 
 private:
     std::vector<uint8_t> bytes_;
@@ -49,21 +43,21 @@ private:
 inline std::vector<uint8_t> Chunk(const std::string& tag, const std::vector<uint8_t>& own,
                                   int32_t childCount, const std::vector<uint8_t>& children = {}) {
     ByteBuilder b;
-    b.Raw(tag).Long(static_cast<int32_t>(own.size() + 4 + children.size()));
-    b.Append(own).Long(childCount).Append(children);
-    return b.Bytes();
+    b.Append(tag).Long(static_cast<int32_t>(own.size() + 4 + children.size())).Append(own);
+    return b.Long(childCount).Append(children).Bytes();
 }
 
 // A whole file: the KAVR header announcing `children` chunks, then `body`.
 inline std::vector<uint8_t> TrackFile(int32_t children, const std::vector<uint8_t>& body) {
-    ByteBuilder own;
-    own.Byte(1).Byte(3).Byte(0).Byte(0).Zeros(16);
-    return Chunk("KAVR", own.Bytes(), children, body);
+    return Chunk("KAVR", ByteBuilder().Byte(1).Byte(3).Byte(0).Byte(0).Zeros(16).Bytes(), children,
+                 body);
 }
 
-// The own fields (without the child count) of a record chunk holding `records`.
-inline std::vector<uint8_t> RecordChunkFields(int32_t count, const std::vector<uint8_t>& records) {
-    ByteBuilder b;
-    b.Zeros(16).Long(count).Append(records).Zeros(16);
-    return b.Bytes();
+// A record chunk: 16 reserved bytes, the count, the records and 16 reserved bytes, then the
+// child count and children.
+inline std::vector<uint8_t> RecordChunk(const std::string& tag, int32_t count,
+                                        const std::vector<uint8_t>& records, int32_t childCount = 0,
+                                        const std::vector<uint8_t>& children = {}) {
+    return Chunk(tag, ByteBuilder().Zeros(16).Long(count).Append(records).Zeros(16).Bytes(),
+                 childCount, children);
 }

@@ -1,49 +1,27 @@
-#include "DemoTrack.h"
+#include "TrackFileBytes.h"
 #include "TrackReader.h"
 #include "TrackWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <span>
 
 using namespace mKavrano_TrackIO_1_3;
 
-namespace {
-
-std::vector<uint8_t> SmallValidFile() {
-    TrackDocument doc = MakeDemoTrack();
-    // Keep it small so that every truncation can be tried, but with every chunk kind.
-    doc.SegmentCount = doc.BezierCount = 6;
-    doc.Segments.resize(6);
-    doc.BezierNodes.resize(6);
-    doc.TeraCountX = doc.TeraCountY = 2;
-    doc.TeraGrid.assign(4, 1.0f);
-    doc.ScobCount = 1;
-    doc.ScobRecords.resize(1);
-    doc.ScobRecords[0].Text1 = "obj";
-    doc.CatwCount = 1;
-    doc.CatwRecords = {CatwRecord{.TailLength = 3}};
-    doc.RascCount = 1;
-    doc.RascRecords = {RascRecord{.ItemCount = 1, .Items = {RascItem{}}}};
-    return BuildTrackData(doc);
-}
-
-} // namespace
-
 TEST(TrackRobustness, EveryTruncationIsRefusedAndClears) {
-    const std::vector<uint8_t> file = SmallValidFile();
+    const std::vector<uint8_t> file = FullFile();
     TrackDocument doc;
-    ASSERT_TRUE(LoadTrackData(doc, file));
     for (size_t n = 0; n < file.size(); ++n) {
         ASSERT_TRUE(LoadTrackData(doc, file)); // a full document before each attempt
-        const std::vector<uint8_t> cut(file.begin(), file.begin() + n);
-        ASSERT_FALSE(LoadTrackData(doc, cut)) << "truncated to " << n;
+        ASSERT_FALSE(LoadTrackData(doc, std::span(file).first(n))) << "truncated to " << n;
         ASSERT_EQ(doc, TrackDocument{}) << "truncated to " << n;
     }
 }
 
 TEST(TrackRobustness, RandomMutationsNeverCrashAndAcceptedFilesResaveCanonically) {
-    const std::vector<uint8_t> file = SmallValidFile();
+    const std::vector<uint8_t> file = FullFile();
     std::mt19937 rng(20261206);
     int accepted = 0;
     for (int round = 0; round < 4000; ++round) {
@@ -51,19 +29,14 @@ TEST(TrackRobustness, RandomMutationsNeverCrashAndAcceptedFilesResaveCanonically
         const int edits = 1 + int(rng() % 8);
         for (int e = 0; e < edits; ++e) {
             const size_t at = rng() % bytes.size();
-            switch (rng() % 3) {
-            case 0:
+            const auto kind = rng() % 3;
+            if (kind == 0)
                 bytes[at] = uint8_t(rng());
-                break;
-            case 1: // a big or negative count or length where a Long may stand
-                if (at + 4 <= bytes.size())
-                    for (int k = 0; k < 4; ++k)
-                        bytes[at + k] = (rng() % 2) ? 0x7F : 0xFF;
-                break;
-            default:
+            else if (kind == 1) // a big or negative count or length where a Long may stand
+                for (size_t k = at; k < std::min(at + 4, bytes.size()); ++k)
+                    bytes[k] = (rng() % 2) ? 0x7F : 0xFF;
+            else
                 bytes.resize(at + 1);
-                break;
-            }
         }
         TrackDocument doc;
         if (!LoadTrackData(doc, bytes)) {
@@ -74,8 +47,7 @@ TEST(TrackRobustness, RandomMutationsNeverCrashAndAcceptedFilesResaveCanonically
         ASSERT_LE(doc.SegmentCount, doc.BezierCount);
         // Whatever was accepted writes back to bytes that read to the same content (compared
         // as bytes, since a mutated Single may be a NaN).
-        TrackDocument copy = doc;
-        const std::vector<uint8_t> saved = BuildTrackData(copy);
+        const std::vector<uint8_t> saved = BuildTrackData(doc);
         TrackDocument back;
         ASSERT_TRUE(LoadTrackData(back, saved));
         ASSERT_EQ(BuildTrackData(back), saved);

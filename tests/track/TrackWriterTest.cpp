@@ -5,136 +5,59 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace mKavrano_TrackIO_1_3;
-
-namespace {
-
-std::vector<uint8_t> EmptyRecordChunk(const std::string& tag) {
-    return Chunk(tag, RecordChunkFields(0, {}), 0);
-}
-
-// The canonical file of an empty document, assembled by hand.
-std::vector<uint8_t> EmptyFile() {
-    ByteBuilder trck;
-    trck.Long(0).Long(0).Long(0).Zeros(32).Zeros(16);
-    const auto supp =
-        Chunk("SUPP", ByteBuilder().Zeros(32).Bytes(), 5,
-              Concat({EmptyRecordChunk("FUND"), EmptyRecordChunk("RASC"), EmptyRecordChunk("FREN"),
-                      EmptyRecordChunk("TUBE"), EmptyRecordChunk("CATW")}));
-    const auto track =
-        Chunk("TRCK", trck.Bytes(), 4,
-              Concat({Chunk("INFO", ByteBuilder().Zeros(16).Long(0).Bytes(), 0),
-                      Chunk("BEZR", ByteBuilder().Zeros(16).Long(0).Zeros(16).Bytes(), 0),
-                      Chunk("SEGM", ByteBuilder().Long(0).Byte(0).Zeros(32).Bytes(), 0), supp}));
-    const auto scen = Chunk("SCEN", RecordChunkFields(0, {}), 1, EmptyRecordChunk("SCOB"));
-    return TrackFile(3, Concat({track, scen, EnvcChunk("", "")}));
-}
-
-int32_t LongAt(const std::vector<uint8_t>& b, size_t at) {
-    return int32_t(uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 |
-                   b[at + 3]);
-}
-
-// Every chunk tag, in the order the writer lays them out.
-const std::vector<std::string> kTags = {"KAVR", "TRCK", "INFO", "BEZR", "SEGM",
-                                        "SUPP", "FUND", "RASC", "FREN", "TUBE",
-                                        "CATW", "SCEN", "SCOB", "TERA", "ENVC"};
-
-// The known tags in a canonical file, in the order they occur.
-std::vector<std::string> TagsInOrder(const std::vector<uint8_t>& b) {
-    std::vector<std::string> found;
-    for (size_t i = 0; i + 4 <= b.size(); ++i) {
-        const std::string s(b.begin() + i, b.begin() + i + 4);
-        if (std::find(kTags.begin(), kTags.end(), s) != kTags.end())
-            found.push_back(s);
-    }
-    return found;
-}
-
-TrackDocument StationWithForeignGroups() {
-    TrackDocument doc;
-    doc.BezierCount = 2;
-    doc.BezierNodes.resize(2);
-    doc.BezierNodes[0].NodeFlagA = true;
-    doc.SegmentCount = 2;
-    doc.Segments.resize(2);
-    doc.Segments[0].SegmentType = SegStation;
-    doc.Segments[0].StationWaitSync = true;
-    doc.Segments[0].LiftMotorSpeed = 9.0f; // not the station's group: never written
-    doc.Segments[0].BrakeBlock = true;
-    doc.Segments[1].SegmentType = 12; // no settings group
-    doc.Segments[1].Tunnel = true;
-    doc.Segments[1].StationWaitAverage = 3.0f;
-    return doc;
-}
-
-} // namespace
 
 TEST(TrackWriter, EmptyDocumentIsTheCanonical665Bytes) {
     TrackDocument doc;
     doc.FormatVersion = {9, 9, 9, 9}; // not used by the writer
     const std::vector<uint8_t> bytes = BuildTrackData(doc);
     EXPECT_EQ(bytes.size(), 665u);
-    EXPECT_EQ(bytes, EmptyFile());
+    // The canonical file, assembled by hand.
+    const auto supp = Chunk(
+        "SUPP", ByteBuilder().Zeros(32).Bytes(), 5,
+        Concat({RecordChunk("FUND", 0, {}), RecordChunk("RASC", 0, {}), RecordChunk("FREN", 0, {}),
+                RecordChunk("TUBE", 0, {}), RecordChunk("CATW", 0, {})}));
+    const auto info = Chunk("INFO", ByteBuilder().Zeros(20).Bytes(), 0);
+    const auto track = Chunk("TRCK", ByteBuilder().Zeros(60).Bytes(), 4,
+                             Concat({info, BezrChunk(0), SegmChunk(0, 0, {}), supp}));
+    const auto scen = RecordChunk("SCEN", 0, {}, 1, RecordChunk("SCOB", 0, {}));
+    EXPECT_EQ(bytes, TrackFile(3, Concat({track, scen, EnvcChunk("", "")})));
     EXPECT_EQ(doc.FormatVersion, (std::array<uint8_t, 4>{9, 9, 9, 9}));
-}
-
-TEST(TrackWriter, WritesOnlyEachSegmentsOwnGroup) {
-    TrackDocument doc = StationWithForeignGroups();
-    const std::vector<uint8_t> bytes = BuildTrackData(doc);
-    EXPECT_EQ(doc.SegmLength, 41 + 163 + 33);
-
-    TrackDocument back;
-    ASSERT_TRUE(LoadTrackData(back, bytes));
-    EXPECT_TRUE(back.Segments[0].StationWaitSync);
-    EXPECT_EQ(back.Segments[0].LiftMotorSpeed, 0.0f);
-    EXPECT_FALSE(back.Segments[0].BrakeBlock);
-    EXPECT_EQ(back.Segments[1].SegmentType, 12);
-    EXPECT_TRUE(back.Segments[1].Tunnel);
-    EXPECT_EQ(back.Segments[1].StationWaitAverage, 0.0f);
-    EXPECT_TRUE(back.BezierNodes[0].NodeFlagA);
 }
 
 TEST(TrackWriter, RebuildsTheStandardTreeFromAnyFile) {
     // A file with reserved junk, Booleans stored as 1, an unknown chunk, a kind twice and
-    // chunks out of place.
-    const auto seg = Concat({SegmentCommon(4, 1, 1, 2, 3, 1, 0xEE).Bytes(), BrakeBlock(0xEE)});
+    // chunks out of place; a brake segment and one of a type without settings.
+    const auto segs = Concat({SegmentCommon(4, 1, 1, 2, 3, 1, 0xEE), BrakeBlock(0xEE),
+                              SegmentCommon(12, 0, 4, 5, 6, 1, 0xEE)});
     auto info = Chunk("INFO", ByteBuilder().Fill(16, 0xEE).Text("x").Bytes(), 0);
     const auto body = Concat({EnvcChunk("e", "f"), Chunk("XTRA", ByteBuilder().Zeros(8).Bytes(), 0),
-                              BezrChunk(1), info, SegmChunk(1, 1, seg), info});
-    const auto odd = TrackFile(6, body);
+                              BezrChunk(2), info, SegmChunk(2, 1, segs), info});
 
     TrackDocument doc;
-    ASSERT_TRUE(LoadTrackData(doc, odd));
+    ASSERT_TRUE(LoadTrackData(doc, TrackFile(6, body)));
     const TrackDocument read = doc;
+    // Settings of groups other than a segment's own are never written.
+    doc.Segments[0].LiftMotorSpeed = doc.Segments[1].StationWaitAverage = 9.0f;
+    doc.Segments[0].StationWaitSync = true;
     const std::vector<uint8_t> bytes = BuildTrackData(doc);
+    EXPECT_EQ(doc.SegmLength, 41 + 87 + 33);
 
-    std::vector<std::string> standard = kTags;
-    standard.erase(standard.end() - 2); // no terrain
-    EXPECT_EQ(TagsInOrder(bytes), standard);
-
-    // The segment record: its Booleans come back as 255, its reserved bytes as zeros.
-    const size_t segm = 8 + 24 + 8 + 64 + 8 + 24 + 1 + 8 + 100; // header, TRCK, INFO, BEZR
-    ASSERT_EQ(std::string(bytes.begin() + segm, bytes.begin() + segm + 4), "SEGM");
-    const size_t record = segm + 8 + 21;
-    EXPECT_EQ(LongAt(bytes, record), 4);
-    EXPECT_EQ(bytes[record + 4], 0xFF);  // custom colours
-    EXPECT_EQ(bytes[record + 17], 0xFF); // tunnel
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + record + 18, bytes.begin() + record + 33),
-              std::vector<uint8_t>(15, 0));
-    EXPECT_EQ(LongAt(bytes, record + 33), 50);
-    EXPECT_EQ(bytes[record + 33 + 24], 0xFF); // brake block, stored as 1
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + record + 33 + 41, bytes.begin() + record + 87),
-              std::vector<uint8_t>(13, 0));
+    // The records: their true Booleans come back as 255, their reserved bytes as zeros.
+    // They follow the SEGM tag, its length, count, closed flag and 16 reserved bytes.
+    const auto records = bytes.begin() + std::string(bytes.begin(), bytes.end()).find("SEGM") + 29;
+    EXPECT_EQ(std::vector<uint8_t>(records, records + 87 + 33),
+              Concat({SegmentCommon(4, 0xFF, 1, 2, 3, 0xFF), BrakeBlock(0, 0xFF),
+                      SegmentCommon(12, 0, 4, 5, 6, 0xFF)}));
 
     // Reading the written file gives the same document, bookkeeping aside, and writing it
     // again gives the same bytes.
     TrackDocument again;
     ASSERT_TRUE(LoadTrackData(again, bytes));
-    EXPECT_EQ(again.Segments, read.Segments);
-    EXPECT_EQ(again.BezierNodes, read.BezierNodes);
-    EXPECT_EQ(again.InfoText, "x");
-    EXPECT_EQ(again.EnvcText2, "f");
+    EXPECT_EQ(std::tie(again.Segments, again.BezierNodes, again.InfoText, again.EnvcText2),
+              std::tie(read.Segments, read.BezierNodes, read.InfoText, read.EnvcText2));
     EXPECT_EQ(BuildTrackData(again), bytes);
 }
 
@@ -143,16 +66,13 @@ TEST(TrackWriter, FullDocumentRoundTrips) {
     TrackDocument doc;
     ASSERT_TRUE(LoadTrackData(doc, FullFile()));
     const std::vector<uint8_t> bytes = BuildTrackData(doc);
-    EXPECT_EQ(TagsInOrder(bytes), kTags);
-    EXPECT_EQ(doc.HeaderChildren, 4);
-    // The TRCK chunk's own fields: style, entry count, extra, then each entry in order.
-    ByteBuilder trck;
-    trck.Long(5).Long(2).Long(77).Byte(0xFF).Zeros(7).Text("Alpha");
-    trck.Long(0x11).Long(0x22).Long(0x33).Long(0x44);
-    trck.Byte(0).Zeros(7).Long(0).Long(1).Long(2).Long(3).Long(4);
-    ASSERT_EQ(std::string(bytes.begin() + 32, bytes.begin() + 36), "TRCK");
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 40, bytes.begin() + 40 + trck.Size()),
-              trck.Bytes());
+    // The terrain and the environment close the file.
+    const auto tail = Concat({TeraChunk(2, 3, 0xFF), EnvcChunk("sky", "")});
+    EXPECT_EQ(std::vector<uint8_t>(bytes.end() - long(tail.size()), bytes.end()), tail);
+    // The TRCK chunk's own fields, after the header: each entry in order, the colours.
+    const auto trck = TrckChunk(0, {}, 0, 0xFF);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 40, bytes.begin() + 28 + long(trck.size())),
+              std::vector<uint8_t>(trck.begin() + 8, trck.end() - 4));
 
     TrackDocument back;
     ASSERT_TRUE(LoadTrackData(back, bytes));
@@ -160,37 +80,54 @@ TEST(TrackWriter, FullDocumentRoundTrips) {
     EXPECT_EQ(BuildTrackData(back), bytes);
 }
 
-TEST(TrackWriter, SavePathsAndFailures) {
+TEST(TrackFiles, LoadAndSavePathRules) {
     TempFolder folder;
-    TrackDocument doc = StationWithForeignGroups();
+    TrackDocument doc;
+    ASSERT_TRUE(LoadTrackData(doc, FullFile()));
 
-    const SaveResult appended = SaveTrackFile(doc, folder.Path("ride"));
-    ASSERT_TRUE(appended.Saved) << appended.Error;
-    EXPECT_EQ(appended.Path, folder.Path("ride.kvtrack"));
-    EXPECT_EQ(TempFolder::Read(appended.Path), BuildTrackData(doc));
+    // Saving adds the extension unless the name ends in it, in any letter case, and replaces
+    // an old file's content.
+    const std::string upper = folder.Path("Loop.KVTRACK"), old = folder.Write("old.kvtrack", {1});
+    for (const auto& [name, path] : {std::pair{folder.Path("ride"), folder.Path("ride.kvtrack")},
+                                     {upper, upper},
+                                     {old, old}}) {
+        const SaveResult saved = SaveTrackFile(doc, name);
+        EXPECT_EQ(std::make_tuple(saved.Saved, saved.Path, TempFolder::Read(path)),
+                  std::make_tuple(true, path, BuildTrackData(doc)))
+            << saved.Error;
+    }
 
-    const SaveResult kept = SaveTrackFile(doc, folder.Path("Loop.KVTRACK"));
-    EXPECT_EQ(kept.Path, folder.Path("Loop.KVTRACK"));
-
-    // Overwriting replaces the old content.
-    const std::string old = folder.Write("old.kvtrack", {1, 2, 3});
-    ASSERT_TRUE(SaveTrackFile(doc, old).Saved);
-    EXPECT_EQ(TempFolder::Read(old), BuildTrackData(doc));
+    // Loading takes any letter case too; a refused name leaves the document as it was.
+    TrackDocument loaded;
+    ASSERT_TRUE(LoadTrackFile(loaded, upper));
+    EXPECT_EQ(loaded.InfoText, "hello");
+    const std::string wrong = folder.Write("loop.kvtrak", TempFolder::Read(upper));
+    const std::pair<std::string, std::string> refused[] = {
+        {wrong, wrong + " does not end in .kvtrack"},
+        {"", "no file name"},
+        {folder.Path("missing.kvtrack"),
+         folder.Path("missing.kvtrack") + " is not an ordinary file"},
+        {folder.MakeFolder("dir.kvtrack"), folder.Path("dir.kvtrack") + " is not an ordinary file"},
+    };
+    for (const auto& [path, reason] : refused) {
+        TrackRefusal why;
+        EXPECT_FALSE(LoadTrackFile(loaded, path, &why));
+        EXPECT_EQ(DescribeRefusal(why), reason);
+    }
+    EXPECT_EQ(loaded.InfoText, "hello");
+    // A second file replaces everything of the first.
+    ASSERT_TRUE(LoadTrackFile(loaded, folder.Write("b.kvtrack", TrackFile(0, {}))));
+    EXPECT_EQ(loaded.InfoText, "");
 
     // A target that cannot be replaced is reported, survives, and leaves no temporary file.
     const std::string dir = folder.MakeFolder("taken.kvtrack");
     folder.Write("taken.kvtrack/inside", {7});
-    auto before = folder.Entries();
-    const SaveResult blocked = SaveTrackFile(doc, dir);
-    EXPECT_FALSE(blocked.Saved);
-    EXPECT_FALSE(blocked.Error.empty());
+    const size_t entries = folder.Entries().size();
+    for (const std::string& path : {dir, folder.Path("no/such/folder/x.kvtrack")}) {
+        const SaveResult failed = SaveTrackFile(doc, path);
+        EXPECT_EQ(std::make_tuple(failed.Saved, failed.Error.empty()),
+                  std::make_tuple(false, false));
+    }
     EXPECT_EQ(TempFolder::Read(dir + "/inside"), (std::vector<uint8_t>{7}));
-    auto after = folder.Entries();
-    std::sort(before.begin(), before.end());
-    std::sort(after.begin(), after.end());
-    EXPECT_EQ(after, before);
-
-    const SaveResult missing = SaveTrackFile(doc, folder.Path("no/such/folder/x.kvtrack"));
-    EXPECT_FALSE(missing.Saved);
-    EXPECT_FALSE(missing.Error.empty());
+    EXPECT_EQ(folder.Entries().size(), entries);
 }
