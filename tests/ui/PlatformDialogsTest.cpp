@@ -1,15 +1,230 @@
+// The dialogs the program shows through the platform: message boxes, the file and colour dialogs
+// and the about box, with the colour and filter conversions behind them.
 #include "PlatformDialogs.h"
+#include "ColorDialog.h"
+#include "ColorForm.h"
+#include "FileDialog.h"
+#include "FileDialogFilter.h"
 #include "ModalAnswer.h"
+#include "TestPalette.h"
 #include "frmAbout.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TEST(ColorForm, PlainColoursKeepRedInTheLowByteAndSystemColoursComeFromPaletteRoles) {
+    const QPalette palette = DistinctPalette();
+    EXPECT_EQ(mColorForm::ColorFromLong(0x00332211, palette), QColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(mColorForm::LongFromColor(QColor(1, 2, 3)), 0x00030201);
+    EXPECT_EQ(mColorForm::LongFromColor(QColor(255, 255, 255, 10)), 0x00FFFFFF);
+    for (const int32_t value : {0x00000000, 0x00FFFFFF, 0x00123456, 0x00ABCDEF})
+        EXPECT_EQ(mColorForm::LongFromColor(mColorForm::ColorFromLong(value, palette)), value);
+
+    // System colours come from the matching palette roles.
+    const auto system = [&](uint32_t value) {
+        return mColorForm::ColorFromLong(static_cast<int32_t>(value), palette);
+    };
+    // Window, window text, highlight and its text: see the colour dialog's test.
+    EXPECT_EQ(system(0x8000000F), palette.color(QPalette::Button));   // button face
+    EXPECT_EQ(system(0x80000014), palette.color(QPalette::Light));    // 3D highlight
+    EXPECT_EQ(system(0x80000015), palette.color(QPalette::Shadow));   // 3D dark shadow
+    EXPECT_EQ(system(0x80000016), palette.color(QPalette::Midlight)); // 3D light
+    // The active caption differs from the highlight, so a panel's two title colourings differ.
+    EXPECT_NE(system(0x80000002), system(0x8000000D));
+    EXPECT_NE(system(0x80000009), system(0x8000000D));
+    // Indexes the system does not define answer black.
+    for (const uint32_t undefined : {0x80000019u, 0x800000C8u, 0x80000100u})
+        EXPECT_EQ(system(undefined), QColor(0, 0, 0)) << undefined;
+    EXPECT_EQ(mColorForm::SystemColor(-1, palette), QColor(0, 0, 0));
+}
+
+int32_t Long(const QColor& color) {
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+// Defines `color` as a custom colour the way a user does: pick it, then press the add button.
+void AddCustomColor(QColorDialog& dialog, const QColor& color) {
+    dialog.setCurrentColor(color);
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text().contains(QStringLiteral("Custom"))) {
+            button->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button adds a custom colour";
+}
+
+TEST(ColorDialog, CustomColorsStartAsTheSystemColoursZeroToFifteen) {
+    const QPalette palette = DistinctPalette();
+    mColorDialog::ColorDialogState state;
+    EXPECT_FALSE(state.bCustomColorsFilled);
+    mColorDialog::InitCustomColors(state, palette);
+    EXPECT_TRUE(state.bCustomColorsFilled);
+    // Window background, window text, highlight, highlight text and button face.
+    EXPECT_EQ(state.CustomColors[5], Long(palette.color(QPalette::Base)));
+    EXPECT_EQ(state.CustomColors[8], Long(palette.color(QPalette::Text)));
+    EXPECT_EQ(state.CustomColors[14], Long(palette.color(QPalette::HighlightedText)));
+    for (const int32_t colour : state.CustomColors)
+        EXPECT_EQ(colour & ~0x00FFFFFF, 0);
+}
+
+TEST(ColorDialog, OffersTheInitialColourAndKeepsCustomColoursFromCallToCall) {
+    QWidget owner;
+    owner.setPalette(DistinctPalette());
+    mColorDialog::ColorDialogState state;
+    const QColor defined(1, 2, 3);
+
+    int32_t colour = 0x00336699;
+    AnswerNextModalAs<QColorDialog>([&](QColorDialog& dialog) {
+        EXPECT_EQ(dialog.currentColor(), QColor(0x99, 0x66, 0x33));
+        EXPECT_EQ(QColorDialog::customColor(15), owner.palette().color(QPalette::Button));
+        EXPECT_EQ(QColorDialog::customColor(13), owner.palette().color(QPalette::Highlight));
+        AddCustomColor(dialog, defined);
+        dialog.setCurrentColor(QColor(10, 20, 30));
+        dialog.accept();
+    });
+    ASSERT_TRUE(mColorDialog::ShowColorDialog(state, colour, &owner));
+    EXPECT_EQ(colour, 0x001E140A);
+    EXPECT_EQ(state.CustomColors[0], Long(defined));
+
+    // Whatever else changed Qt's shared custom colours, the next call offers the run's own.
+    QColorDialog::setCustomColor(0, Qt::white);
+    colour = static_cast<int32_t>(0x8000000F); // a system colour as the initial one
+    AnswerNextModalAs<QColorDialog>([&](QColorDialog& dialog) {
+        EXPECT_EQ(dialog.currentColor(), owner.palette().color(QPalette::Button));
+        EXPECT_EQ(QColorDialog::customColor(0), defined);
+        dialog.reject();
+    });
+    EXPECT_FALSE(mColorDialog::ShowColorDialog(state, colour, &owner));
+    EXPECT_EQ(colour, -1);
+    EXPECT_EQ(state.CustomColors[0], Long(defined));
+}
+
+// As the dialog's Open or Save button does.
+void Accept(QFileDialog& dialog) {
+    static_cast<QDialog&>(dialog).accept();
+}
+
+const QString kTrackName = QStringLiteral("Kavrano Track Files (*.kvtrack)");
+const QString kTrackFilter = kTrackName + "|*.kvtrack";
+
+TEST(FileDialogFilter, SplitsBarsAndColonsIntoPairsThatBecomeQtNameFilters) {
+    const std::pair<QString, QStringList> cases[] = {
+        {kTrackFilter, {"Kavrano Track Files (*.kvtrack)", "*.kvtrack"}},
+        {"Text|*.txt|All|*.*", {"Text", "*.txt", "All", "*.*"}},
+        {"Text:*.txt:All:*.*", {"Text", "*.txt", "All", "*.*"}},
+        {"Tracks: all|*.kvtrack", {"Tracks", " all"}}, // a colon inside a description splits it
+        // The list ends at the first empty entry; a lone description is no pair.
+        {"A|*.a|B", {"A", "*.a"}},
+        {"A||B|*.b", {}},
+        {"", {}},
+    };
+    for (const auto& [filter, want] : cases) {
+        QStringList got;
+        for (const auto& pair : mFileDialog::SplitFilter(filter))
+            got << pair.Description << pair.Pattern;
+        EXPECT_EQ(got, want) << filter.toStdString();
+    }
+    EXPECT_EQ(mFileDialog::NameFilters(QStringLiteral("Images|*.png;*.jpg|Tracks|*.kvtrack")),
+              (QStringList{"Images (*.png *.jpg)", "Tracks (*.kvtrack)"}));
+}
+
+class FileDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Folder.isValid());
+        QFile file(Path(QStringLiteral("Loop.kvtrack")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("KAVR");
+        // The request the main window's Open and Save As commands make.
+        Request.FileName = Path("Loop.kvtrack");
+        Request.Filter = kTrackFilter;
+        Request.DefaultExt = QStringLiteral("kvtrack");
+    }
+
+    QString Path(const QString& name) const { return QDir(Folder.path()).filePath(name); }
+
+    QTemporaryDir Folder;
+    mFileDialog::FileDialogRequest Request;
+};
+
+TEST_F(FileDialogTest, OpenDialogShowsTheRequestAndRefusesAMissingFile) {
+    Request.Title = QStringLiteral("Open Track File...");
+    Request.FileMustExist = true;
+    AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Open Track File..."));
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog.nameFilters(), QStringList{kTrackName});
+        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("kvtrack"));
+        // The initial file sets the folder shown.
+        EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
+        Accept(dialog);
+    });
+    ASSERT_TRUE(mFileDialog::ShowOpenDialog(Request, nullptr));
+    EXPECT_EQ(QFileInfo(Request.FileName).canonicalFilePath(),
+              QFileInfo(Path("Loop.kvtrack")).canonicalFilePath());
+    EXPECT_EQ(Request.FileTitle, QStringLiteral("Loop.kvtrack"));
+    EXPECT_EQ(Request.FilterIndex, 1);
+
+    // Without an initial file the initial folder is shown; cancel empties the names.
+    Request.FileName = QString();
+    Request.InitialDir = Folder.path();
+    bool bRefused = false;
+    AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(Folder.path()).canonicalPath());
+        AnswerNextModalAs<QMessageBox>(
+            [&](QMessageBox& warning) {
+                bRefused = true;
+                warning.close();
+            },
+            &dialog);
+        dialog.selectFile(QStringLiteral("Missing.kvtrack"));
+        Accept(dialog);
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+    });
+    EXPECT_FALSE(mFileDialog::ShowOpenDialog(Request, nullptr));
+    EXPECT_TRUE(bRefused);
+    EXPECT_EQ(Request.FileName, QString());
+    EXPECT_EQ(Request.FileTitle, QString());
+}
+
+// Typed names get the default extension (set as in the open dialog) from Qt's own dialog.
+TEST_F(FileDialogTest, SaveDialogAsksBeforeReplacingUnlessToldNot) {
+    Request.OverwritePrompt = true;
+    AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        // Replacing the existing file is asked first; No keeps the dialog open, Yes takes it.
+        AnswerNextModalAs<QMessageBox>(
+            [](QMessageBox& question) { question.button(QMessageBox::No)->click(); }, &dialog);
+        Accept(dialog);
+        EXPECT_TRUE(dialog.isVisible());
+        AnswerNextModalAs<QMessageBox>(
+            [](QMessageBox& question) { question.button(QMessageBox::Yes)->click(); }, &dialog);
+        Accept(dialog);
+    });
+    ASSERT_TRUE(mFileDialog::ShowSaveDialog(Request, nullptr));
+    EXPECT_EQ(Request.FileTitle, QStringLiteral("Loop.kvtrack"));
+
+    // Without the prompt an existing file is taken at once.
+    Request.OverwritePrompt = false;
+    AnswerNextModalAs<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        Accept(dialog);
+    });
+    EXPECT_TRUE(mFileDialog::ShowSaveDialog(Request, nullptr));
+}
 
 struct SeenBox {
     QMessageBox::Icon Icon = QMessageBox::NoIcon;

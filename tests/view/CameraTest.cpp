@@ -2,17 +2,15 @@
 #include "Camera3D.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
 using namespace mCamera3D;
 
 struct RecordingHost : CameraHost {
-    int frames = 0;
-    bool timerOn = false;
-    int cursorChanges = 0;
-    bool cursorHidden = false;
-    int centrings = 0;
+    int frames = 0, cursorChanges = 0, centrings = 0;
+    bool timerOn = false, cursorHidden = false;
     double now = 100.0; // the fake clock, in seconds
 
     void RenderFrame() override { ++frames; }
@@ -49,30 +47,25 @@ struct CameraTest : ::testing::Test {
 };
 
 TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtOnce) {
-    struct Case {
-        double framesPerSecond;
-        bool shift, ctrl;
-        float unitsPerSecond;
-    };
-    const Case cases[] = {{4.0, false, false, 32.0f},    {60.0, false, false, 32.0f},
-                          {1000.0, false, false, 32.0f}, {20.0, true, false, 64.0f},
-                          {500.0, true, false, 64.0f},   {20.0, false, true, 6.4f},
-                          {500.0, false, true, 6.4f},    {20.0, true, true, 64.0f}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.framesPerSecond << c.shift << c.ctrl);
+    const std::tuple<double, bool, bool, float> cases[] = {
+        {4.0, false, false, 32.0f}, {60.0, false, false, 32.0f}, {1000.0, false, false, 32.0f},
+        {20.0, true, false, 64.0f}, {500.0, true, false, 64.0f}, {20.0, false, true, 6.4f},
+        {500.0, false, true, 6.4f}, {20.0, true, true, 64.0f}};
+    for (const auto& [framesPerSecond, shift, ctrl, unitsPerSecond] : cases) {
+        SCOPED_TRACE(testing::Message() << framesPerSecond << shift << ctrl);
         ResetCamera(cam); // W was released at the end of the last case
         cam.LookMode = LookActive;
-        cam.KeyState[KeyShift] = c.shift; // Shift wins over Ctrl
-        cam.KeyState[KeyCtrl] = c.ctrl;
+        cam.KeyState[KeyShift] = shift; // Shift wins over Ctrl
+        cam.KeyState[KeyCtrl] = ctrl;
         const int framesBefore = host.frames;
         Camera_KeyDown(cam, host, KeyW); // the press itself moves one step and draws
-        const float step = c.unitsPerSecond / 64.0f;
+        const float step = unitsPerSecond / 64.0f;
         EXPECT_NEAR(cam.CamPos.z, -step, 1e-5f);
         EXPECT_EQ(host.frames, framesBefore + 1);
         EXPECT_TRUE(host.timerOn);
-        const int ticks = static_cast<int>(c.framesPerSecond);
-        Tick(ticks, 1.0 / c.framesPerSecond);
-        EXPECT_NEAR(cam.CamPos.z, -step - c.unitsPerSecond, 1e-3f);
+        const int ticks = static_cast<int>(framesPerSecond);
+        Tick(ticks, 1.0 / framesPerSecond);
+        EXPECT_NEAR(cam.CamPos.z, -step - unitsPerSecond, 1e-3f);
         EXPECT_EQ(host.frames, framesBefore + 1 + ticks);
         Camera_KeyUp(cam, KeyW);
         const float released = cam.CamPos.z;

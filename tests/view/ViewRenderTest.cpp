@@ -1,6 +1,8 @@
-// Frames of known tracks read back from the view's framebuffer.
+// Frames of known tracks read back from the view's framebuffer, and picks through the view: the
+// nearest name under a point of the window.
 #include "FrameRendering.h"
 #include "Picking.h"
+#include "SelectionEdits.h"
 #include "TestTracks.h"
 #include "TrackDrawing.h"
 #include "ViewHarness.h"
@@ -140,6 +142,32 @@ TEST(ViewRender, ZeroHeightCountsAsOne) {
     EXPECT_NEAR(projection[5], f, 1e-5);
     EXPECT_NEAR(projection[0], f / 200.0, 1e-7);
     EXPECT_EQ(mode, GL_MODELVIEW);
+}
+
+TEST(ViewPick, ADenseSpotOfSixHundredOverlappingSegmentsYieldsTheNearest) {
+    ViewHarness h;
+    // 600 segments zigzag across x = 0, each a little higher than the one before; from above
+    // the nearest at the origin is the one between the two highest nodes.
+    const int count = 600;
+    std::vector<Vector3D> corners;
+    for (int i = 0; i < count; ++i)
+        corners.push_back({i % 2 == 0 ? -10.0f : 10.0f, 2.0f + 0.05f * i, 0.0f});
+    h.ShowFromAbove(Polyline(corners, std::vector<int32_t>(count, 0)), 50.0f);
+    const QPoint origin = h.Project({0, 0, 0});
+    EXPECT_EQ(h.view->PickAt(origin.x(), origin.y()), count - 2);
+}
+
+// Toggling and the ground's clearing are clicked through the view in ViewInput.
+TEST(ClickSegment, EveryIndexOfALongTrackIsASegmentAndNothingClearsTheSelection) {
+    mKV_TraceTrack::TraceState trace;
+    const mKavrano_TrackIO_1_3::TrackDocument doc;
+    trace.TracedSegmentCount = 100'000;
+    trace.SegmentSelected.assign(100'000, true);
+    mKV_TraceTrack::ClickSegment(trace, doc, 99'999, mKV_TraceTrack::ClickAction::Toggle);
+    EXPECT_FALSE(trace.SegmentSelected[99'999]);
+    EXPECT_TRUE(trace.SegmentSelected[99'998]);
+    mKV_TraceTrack::ClickSegment(trace, doc, mOGL3D::NoPick, mKV_TraceTrack::ClickAction::Toggle);
+    EXPECT_EQ(trace.SegmentSelected, std::vector<bool>(100'000, false));
 }
 
 } // namespace
