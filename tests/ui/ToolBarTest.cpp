@@ -25,22 +25,10 @@ constexpr int kBarWidth = 300;
 constexpr int kBarHeight = 29; // the main window's 435 twips
 const QPoint kBackground(24, 14);
 
-QColor NormalColor(int i) {
-    return QColor(40 + 30 * i, 200, 90);
-}
-
-QColor DisabledColor(int i) {
-    return QColor(150, 150, 100 + 10 * i);
-}
-
 QPixmap Solid(const QColor& color) {
     QPixmap pixmap(16, 16);
     pixmap.fill(color);
     return pixmap;
-}
-
-QPoint Centre(int button) {
-    return QPoint(kPictureX[button] + 8, 14);
 }
 
 class ToolBarTest : public ::testing::Test {
@@ -58,6 +46,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Bar));
     }
 
+    static QColor NormalColor(int i) { return QColor(40 + 30 * i, 200, 90); }
+    static QColor DisabledColor(int i) { return QColor(150, 150, 100 + 10 * i); }
+    static QPoint Centre(int button) { return QPoint(kPictureX[button] + 8, 14); }
     QImage Grab() { return Bar.grab().toImage(); }
 
     // The button indexes a spy has recorded since the last call.

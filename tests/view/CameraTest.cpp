@@ -94,20 +94,16 @@ TEST_F(CameraTest, MovesFollowHeadingAndPitchAndTheBoxHoldsTheCamera) {
 
     cam.CamRot.x = 0.0f;
     cam.KeyState[KeyShift] = true;
-    const struct {
-        int32_t key;
-        int ticks;
-        float Vector3D::*axis;
-        float limit;
-    } walls[] = {{KeyPageDown, 200, &Vector3D::y, 0.1f},
-                 {KeyD, 300, &Vector3D::x, 220.0f},
-                 {KeyA, 500, &Vector3D::x, -220.0f},
-                 {KeyS, 300, &Vector3D::z, 220.0f}};
-    for (const auto& wall : walls) {
-        Camera_KeyDown(cam, host, wall.key);
-        Tick(wall.ticks);
-        EXPECT_EQ(cam.CamPos.*wall.axis, wall.limit) << wall.key;
-        Camera_KeyUp(cam, wall.key);
+    const std::tuple<int32_t, int, float Vector3D::*, float> walls[] = {
+        {KeyPageDown, 200, &Vector3D::y, 0.1f},
+        {KeyD, 300, &Vector3D::x, 220.0f},
+        {KeyA, 500, &Vector3D::x, -220.0f},
+        {KeyS, 300, &Vector3D::z, 220.0f}};
+    for (const auto& [key, ticks, axis, limit] : walls) {
+        Camera_KeyDown(cam, host, key);
+        Tick(ticks);
+        EXPECT_EQ(cam.CamPos.*axis, limit) << key;
+        Camera_KeyUp(cam, key);
     }
     EXPECT_EQ(cam.CamPos.y, 0.1f);
 
@@ -148,8 +144,7 @@ TEST_F(CameraTest, MouseLookRecentresAfterATurnAndRightClickToggles) {
     // The right button toggles look mode; the cursor changes once per switch.
     EXPECT_TRUE(Camera_MouseDown(cam, host, ButtonRight, 0.0f, 0.0f));
     EXPECT_EQ(cam.LookMode, LookOff);
-    EXPECT_FALSE(host.cursorHidden);
-    EXPECT_FALSE(cam.CursorHidden);
+    EXPECT_FALSE(host.cursorHidden || cam.CursorHidden);
     ShowMouseCursor(cam, host); // already shown: no second change
     EXPECT_EQ(host.cursorChanges, 2);
     Camera_MouseMove(cam, host, 30.0f, 30.0f); // ignored outside look mode
