@@ -107,16 +107,4 @@ TEST(RollPass, BankCrossesHalfATurnTheShortWay) {
     EXPECT_NEAR(o[5], std::cos(mid), 1e-5);
 }
 
-TEST(RollPass, ASingleSampleTakesTheWholeCorrection) {
-    // Segment 0 is 0.3 units long, so it has sample 0 only.
-    auto nodes = StraightNodes(2, 0.3f);
-    nodes[1].Roll = 0.6f;
-    TraceState state;
-    ASSERT_TRUE(TraceTrack(state, TrackOf(nodes)));
-    const auto& seg = state.TracedSegments[0];
-    ASSERT_EQ(seg.SampleCount, 1);
-    EXPECT_NEAR(seg.Samples[0].Bank, 0.6, 1e-6);
-    EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(0.6), 1e-6);
-}
-
 } // namespace
