@@ -50,7 +50,7 @@ TrackDocument RolledTrack(float roll1, bool rel1, float roll2, bool rel2) {
 }
 
 // Segment 0 banks to pi/2; segment 1 carries that bank on.
-TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRelative) {
+TEST(RollPass, AbsoluteRollBanksLinearlyTheShortWayAndAnUnchangedBankIsRecordedOnlyWhenRelative) {
     const float quarter = float(std::numbers::pi / 2);
     // A relative roll of 0 keeps segment 1's frames and still records their bank.
     TraceState relative;
@@ -91,18 +91,16 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRela
         }
     }
     EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
-}
 
-TEST(RollPass, BankCrossesHalfATurnTheShortWay) {
-    TraceState state;
+    // From 170 to -175 degrees the bank crosses half a turn the short way.
     ASSERT_TRUE(TraceTrack(state, RolledTrack(Rad(170), false, Rad(-175), false)));
-    const auto& seg = state.TracedSegments[1];
-    const int k = seg.SampleCount;
-    EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(Rad(170)), 1e-5);
-    EXPECT_NEAR(seg.Samples.back().Bank, Rad(-175), 1e-5);
+    const auto& cross = state.TracedSegments[1];
+    const int n = cross.SampleCount;
+    EXPECT_NEAR(cross.Samples[0].Orientation[4], std::sin(Rad(170)), 1e-5);
+    EXPECT_NEAR(cross.Samples.back().Bank, Rad(-175), 1e-5);
     // Halfway the bank lies halfway along the short way, 15 degrees through 180.
-    const double mid = Rad(170 + 15.0 * (k / 2) / (k - 1));
-    const auto& o = seg.Samples[k / 2].Orientation;
+    const double mid = Rad(170 + 15.0 * (n / 2) / (n - 1));
+    const auto& o = cross.Samples[n / 2].Orientation;
     EXPECT_NEAR(o[4], std::sin(mid), 1e-5);
     EXPECT_NEAR(o[5], std::cos(mid), 1e-5);
 }

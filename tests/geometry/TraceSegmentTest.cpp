@@ -60,7 +60,7 @@ double Tangent(double t, double a0, double a1, double a2, double a3) {
     return 3 * (u * u * (a1 - a0) + 2 * t * u * (a2 - a1) + t * t * (a3 - a2));
 }
 
-TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
+TEST(TraceSegment, StraightLevelSegmentAlongMinusZAlsoTracedAloneAndNoSegmentsKeepIt) {
     const auto doc = StraightTrack();
     TraceState state;
     ASSERT_TRUE(TraceTrack(state, doc));
@@ -92,6 +92,28 @@ TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
     EXPECT_EQ(std::make_tuple(start.World[3], start.World[7], start.World[11], start.Orientation,
                               start.Param, start.Distance),
               std::make_tuple(0.0f, 0.0f, -7.0f, seg.Samples.back().Orientation, 0.0f, 0.0f));
+
+    // Each segment traced alone, once the one before it is, matches the whole trace.
+    TraceState single;
+    single.TracedSegmentCount = 3;
+    single.TracedSegments.resize(3);
+    for (const int32_t refused : {1, 3, -1}) // segment 0 has no frame yet, then no segments
+        EXPECT_FALSE(TraceSegment(single, doc, refused)) << refused;
+    for (int32_t i = 0; i < 3; ++i) {
+        ASSERT_TRUE(TraceSegment(single, doc, i));
+        ASSERT_EQ(single.TracedSegments[i].SampleCount, state.TracedSegments[i].SampleCount);
+        EXPECT_EQ(single.TracedSegments[i].Samples.back().World,
+                  state.TracedSegments[i].Samples.back().World);
+    }
+
+    // A document without segments traces nothing and leaves the previous samples.
+    TrackDocument empty;
+    EXPECT_FALSE(TraceTrack(state, empty));
+    BuildSpine(state, empty);
+    EXPECT_EQ(std::make_tuple(state.TracedSegmentCount, state.TracedSegments.size(),
+                              state.SpinePointCount, state.SpinePoints.size(),
+                              state.SegmentSelected.size()),
+              std::make_tuple(0, 3u, 0, 0u, 0u));
 }
 
 TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
@@ -147,33 +169,6 @@ TEST(TraceSegment, FirstFrameFacesNodeZerosControlFramesFollowTheCurveAndItsLeng
         arc += (i % 2 ? 4 : 2) * speed(last * i / n);
     arc *= last / n / 3;
     EXPECT_NEAR(seg.Length, arc, arc * 1e-4);
-}
-
-TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTraceAndNoSegmentsKeepIt) {
-    const auto doc = StraightTrack();
-    TraceState whole;
-    ASSERT_TRUE(TraceTrack(whole, doc));
-
-    TraceState single;
-    single.TracedSegmentCount = 3;
-    single.TracedSegments.resize(3);
-    for (const int32_t refused : {1, 3, -1}) // segment 0 has no frame yet, then no segments
-        EXPECT_FALSE(TraceSegment(single, doc, refused)) << refused;
-    for (int32_t i = 0; i < 3; ++i) {
-        ASSERT_TRUE(TraceSegment(single, doc, i));
-        ASSERT_EQ(single.TracedSegments[i].SampleCount, whole.TracedSegments[i].SampleCount);
-        EXPECT_EQ(single.TracedSegments[i].Samples.back().World,
-                  whole.TracedSegments[i].Samples.back().World);
-    }
-
-    // A document without segments traces nothing and leaves the previous samples.
-    TrackDocument empty;
-    EXPECT_FALSE(TraceTrack(whole, empty));
-    BuildSpine(whole, empty);
-    EXPECT_EQ(std::make_tuple(whole.TracedSegmentCount, whole.TracedSegments.size(),
-                              whole.SpinePointCount, whole.SpinePoints.size(),
-                              whole.SegmentSelected.size()),
-              std::make_tuple(0, 3u, 0, 0u, 0u));
 }
 
 } // namespace
