@@ -42,10 +42,8 @@ TEST(RollCorrection, AbsoluteRelativeAndTheWayThroughHalfATurn) {
 // Four straight nodes 8 units apart along -Z; segment i banks to node i + 1's roll.
 TrackDocument RolledTrack(float roll1, bool rel1, float roll2, bool rel2) {
     auto nodes = StraightNodes(4, 8.0f);
-    nodes[1].Roll = roll1;
-    nodes[1].RelativeRoll = rel1;
-    nodes[2].Roll = roll2;
-    nodes[2].RelativeRoll = rel2;
+    std::tie(nodes[1].Roll, nodes[1].RelativeRoll, nodes[2].Roll, nodes[2].RelativeRoll) =
+        std::tie(roll1, rel1, roll2, rel2);
     return TrackOf(nodes);
 }
 
