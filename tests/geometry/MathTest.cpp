@@ -65,20 +65,10 @@ TEST(Matrix3D, RotationsFollowTheColumnVectorConvention) {
 }
 
 TEST(Matrix3D, MultiplyAndTransposeMayWriteOverTheirInput) {
-    Matrix3D a, b;
-    for (int i = 0; i < 16; ++i) {
-        a[i] = float(i + 1);
-        b[i] = float(i % 3) - 1.0f;
-    }
-    // Expected a * b by the row-major rule out[4r+c] = sum a[4r+k] b[4k+c], worked in double.
-    Matrix3D expected;
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            double sum = 0;
-            for (int k = 0; k < 4; ++k)
-                sum += double(a[4 * r + k]) * b[4 * k + c];
-            expected[4 * r + c] = float(sum);
-        }
+    const Matrix3D a{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}};
+    const Matrix3D b{{-1, 0, 1, -1, 0, 1, -1, 0, 1, -1, 0, 1, -1, 0, 1, -1}};
+    // a * b by the row-major rule out[4r+c] = sum a[4r+k] b[4k+c], worked by hand.
+    const Matrix3D expected{{-2, -1, 3, -2, -6, -1, 7, -6, -10, -1, 11, -10, -14, -1, 15, -14}};
     // The product is right when the output is also an input.
     Matrix3D out, left = a, right = b;
     mMatrix3D::MatrixMultiply(out, a, b);

@@ -21,15 +21,6 @@ RidePreview Ride(const TrackDocument& doc, RideLosses losses = {}) {
     return PreviewRide(trace, doc, losses);
 }
 
-struct EndCase {
-    const char* name;
-    RideEnd reason;
-    int32_t segment;
-    double lowest, highest; // the speed the lap ends with
-    RideLosses losses;
-    const TrackDocument& doc;
-};
-
 TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
     const double drop = std::sqrt(3.0 * 3.0 + 2.0 * kGravity * 20.0);
     const std::vector<Vector3D> level{{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}};
@@ -46,6 +37,9 @@ TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
                                         {SegLift, SegPlain, SegPlain, SegStation}, {Lift(5)});
     const TrackDocument hostile =
         Polyline(level, {SegLift, SegStation, SegPlain, SegPlain}, {Lift(std::nanf(""), INFINITY)});
+    // Rows: what happens, the end, its segment, the lowest and highest end speed, losses, track.
+    using EndCase =
+        std::tuple<const char*, RideEnd, int32_t, double, double, RideLosses, const TrackDocument&>;
     const EndCase cases[] = {
         {"drop without losses", RideEnd::Station, 2, drop - 1e-6, drop + 1e-6, {0, 0}, dropTrack},
         {"lift raises a slow train", RideEnd::Station, 2, 5, 5, {}, raise},
@@ -55,15 +49,14 @@ TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
         {"rise too high", RideEnd::Stall, 1, 0, 0, {}, rise},
         {"NaN and infinite settings count as 0", RideEnd::Stall, 0, 0, 0, {}, hostile},
     };
-    for (const EndCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const RidePreview ride = Ride(c.doc, c.losses);
+    for (const auto& [name, reason, segment, lowest, highest, losses, doc] : cases) {
+        SCOPED_TRACE(name);
+        const RidePreview ride = Ride(doc, losses);
         ASSERT_TRUE(ride.Started);
         EXPECT_EQ(std::make_tuple(ride.StartSegment, ride.Samples.front().Speed, ride.EndReason,
                                   ride.EndSegment, ride.Samples.back().Segment),
-                  std::make_tuple(0, ride.StartSpeed, c.reason, c.segment, c.segment));
-        EXPECT_GE(ride.EndSpeed, c.lowest);
-        EXPECT_LE(ride.EndSpeed, c.highest);
+                  std::make_tuple(0, ride.StartSpeed, reason, segment, segment));
+        EXPECT_TRUE(ride.EndSpeed >= lowest && ride.EndSpeed <= highest) << ride.EndSpeed;
     }
 
     // Without a lift or a transport the train never starts.

@@ -42,15 +42,13 @@ TEST(RollCorrection, AbsoluteRelativeAndTheWayThroughHalfATurn) {
 // Four straight nodes 8 units apart along -Z; segment i banks to node i + 1's roll.
 TrackDocument RolledTrack(float roll1, bool rel1, float roll2, bool rel2) {
     auto nodes = StraightNodes(4, 8.0f);
-    nodes[1].Roll = roll1;
-    nodes[1].RelativeRoll = rel1;
-    nodes[2].Roll = roll2;
-    nodes[2].RelativeRoll = rel2;
+    std::tie(nodes[1].Roll, nodes[1].RelativeRoll, nodes[2].Roll, nodes[2].RelativeRoll) =
+        std::tie(roll1, rel1, roll2, rel2);
     return TrackOf(nodes);
 }
 
 // Segment 0 banks to pi/2; segment 1 carries that bank on.
-TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRelative) {
+TEST(RollPass, AbsoluteRollBanksLinearlyTheShortWayAndAnUnchangedBankIsRecordedOnlyWhenRelative) {
     const float quarter = float(std::numbers::pi / 2);
     // A relative roll of 0 keeps segment 1's frames and still records their bank.
     TraceState relative;
@@ -91,32 +89,18 @@ TEST(RollPass, AbsoluteRollBanksLinearlyAndAnUnchangedBankIsRecordedOnlyWhenRela
         }
     }
     EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
-}
 
-TEST(RollPass, BankCrossesHalfATurnTheShortWay) {
-    TraceState state;
+    // From 170 to -175 degrees the bank crosses half a turn the short way.
     ASSERT_TRUE(TraceTrack(state, RolledTrack(Rad(170), false, Rad(-175), false)));
-    const auto& seg = state.TracedSegments[1];
-    const int k = seg.SampleCount;
-    EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(Rad(170)), 1e-5);
-    EXPECT_NEAR(seg.Samples.back().Bank, Rad(-175), 1e-5);
+    const auto& cross = state.TracedSegments[1];
+    const int n = cross.SampleCount;
+    EXPECT_NEAR(cross.Samples[0].Orientation[4], std::sin(Rad(170)), 1e-5);
+    EXPECT_NEAR(cross.Samples.back().Bank, Rad(-175), 1e-5);
     // Halfway the bank lies halfway along the short way, 15 degrees through 180.
-    const double mid = Rad(170 + 15.0 * (k / 2) / (k - 1));
-    const auto& o = seg.Samples[k / 2].Orientation;
+    const double mid = Rad(170 + 15.0 * (n / 2) / (n - 1));
+    const auto& o = cross.Samples[n / 2].Orientation;
     EXPECT_NEAR(o[4], std::sin(mid), 1e-5);
     EXPECT_NEAR(o[5], std::cos(mid), 1e-5);
-}
-
-TEST(RollPass, ASingleSampleTakesTheWholeCorrection) {
-    // Segment 0 is 0.3 units long, so it has sample 0 only.
-    auto nodes = StraightNodes(2, 0.3f);
-    nodes[1].Roll = 0.6f;
-    TraceState state;
-    ASSERT_TRUE(TraceTrack(state, TrackOf(nodes)));
-    const auto& seg = state.TracedSegments[0];
-    ASSERT_EQ(seg.SampleCount, 1);
-    EXPECT_NEAR(seg.Samples[0].Bank, 0.6, 1e-6);
-    EXPECT_NEAR(seg.Samples[0].Orientation[4], std::sin(0.6), 1e-6);
 }
 
 } // namespace

@@ -60,7 +60,7 @@ double Tangent(double t, double a0, double a1, double a2, double a3) {
     return 3 * (u * u * (a1 - a0) + 2 * t * u * (a2 - a1) + t * t * (a3 - a2));
 }
 
-TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
+TEST(TraceSegment, StraightLevelSegmentAlongMinusZAlsoTracedAloneAndNoSegmentsKeepIt) {
     const auto doc = StraightTrack();
     TraceState state;
     ASSERT_TRUE(TraceTrack(state, doc));
@@ -92,21 +92,45 @@ TEST(TraceSegment, StraightLevelSegmentAlongMinusZ) {
     EXPECT_EQ(std::make_tuple(start.World[3], start.World[7], start.World[11], start.Orientation,
                               start.Param, start.Distance),
               std::make_tuple(0.0f, 0.0f, -7.0f, seg.Samples.back().Orientation, 0.0f, 0.0f));
+
+    // Each segment traced alone, once the one before it is, matches the whole trace.
+    TraceState single;
+    single.TracedSegmentCount = 3;
+    single.TracedSegments.resize(3);
+    for (const int32_t refused : {1, 3, -1}) // segment 0 has no frame yet, then no segments
+        EXPECT_FALSE(TraceSegment(single, doc, refused)) << refused;
+    for (int32_t i = 0; i < 3; ++i) {
+        ASSERT_TRUE(TraceSegment(single, doc, i));
+        ASSERT_EQ(single.TracedSegments[i].SampleCount, state.TracedSegments[i].SampleCount);
+        EXPECT_EQ(single.TracedSegments[i].Samples.back().World,
+                  state.TracedSegments[i].Samples.back().World);
+    }
+
+    // A document without segments traces nothing and leaves the previous samples.
+    TrackDocument empty;
+    EXPECT_FALSE(TraceTrack(state, empty));
+    BuildSpine(state, empty);
+    EXPECT_EQ(std::make_tuple(state.TracedSegmentCount, state.TracedSegments.size(),
+                              state.SpinePointCount, state.SpinePoints.size(),
+                              state.SegmentSelected.size()),
+              std::make_tuple(0, 3u, 0, 0u, 0u));
 }
 
 TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
     // 0.4 units from node 0 to node 1, then 0.4 back; the third curve has all points equal.
+    // The one sample of segment 0 takes the whole roll correction to node 1.
     auto doc = TrackOf({Node({0, 0, 0}, {0, 0, 0.1f}, {0, 0, -0.1f}),
-                        Node({0, 0, -0.4f}, {0, 0, -0.3f}, {0, 0, -0.4f}),
+                        Node({0, 0, -0.4f}, {0, 0, -0.3f}, {0, 0, -0.4f}, 0.6f),
                         Node({0, 0, -0.4f}, {0, 0, -0.4f}, {0, 0, -0.3f})});
     TraceState state;
     ASSERT_TRUE(TraceTrack(state, doc));
     const auto &shortSeg = state.TracedSegments[0], &point = state.TracedSegments[1];
     EXPECT_NEAR(shortSeg.Length, 0.4, 0.01);
-    EXPECT_EQ(std::make_tuple(shortSeg.SampleCount, shortSeg.Samples.at(0).World[11],
-                              shortSeg.Samples[0].Param, point.SampleCount, point.Length,
-                              point.Samples.at(0).World[11]),
-              std::make_tuple(1, 0.0f, 0.0f, 1, 0.0f, -0.4f));
+    EXPECT_NEAR(shortSeg.Samples.at(0).Orientation[4], std::sin(0.6), 1e-6);
+    EXPECT_EQ(std::make_tuple(shortSeg.SampleCount, shortSeg.Samples[0].World[11],
+                              shortSeg.Samples[0].Param, shortSeg.Samples[0].Bank,
+                              point.SampleCount, point.Length, point.Samples.at(0).World[11]),
+              std::make_tuple(1, 0.0f, 0.0f, 0.6f, 1, 0.0f, -0.4f));
 }
 
 TEST(TraceSegment, FirstFrameFacesNodeZerosControlFramesFollowTheCurveAndItsLengthIsTheArc) {
@@ -126,12 +150,10 @@ TEST(TraceSegment, FirstFrameFacesNodeZerosControlFramesFollowTheCurveAndItsLeng
     EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
     ASSERT_GT(seg.SampleCount, 20);
     for (const TrackSample& s : seg.Samples) {
-        const auto [tx, ty, tz] = tangent(s.Param);
-        const double norm = std::hypot(tx, ty, tz), tolerance = s.Param == 0 ? 1e-6 : 0.03;
-        SCOPED_TRACE(s.Param);
-        EXPECT_NEAR(-s.Orientation[2], tx / norm, tolerance);
-        EXPECT_NEAR(-s.Orientation[6], ty / norm, tolerance);
-        EXPECT_NEAR(-s.Orientation[10], tz / norm, tolerance);
+        const auto t = tangent(s.Param);
+        const double norm = std::hypot(t[0], t[1], t[2]), tolerance = s.Param == 0 ? 1e-6 : 0.03;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(-s.Orientation[2 + 4 * i], t[i] / norm, tolerance) << s.Param << " " << i;
     }
 
     // The length: the arc up to the last parameter summed, by Simpson's rule over |B'(t)|.
@@ -146,33 +168,6 @@ TEST(TraceSegment, FirstFrameFacesNodeZerosControlFramesFollowTheCurveAndItsLeng
         arc += (i % 2 ? 4 : 2) * speed(last * i / n);
     arc *= last / n / 3;
     EXPECT_NEAR(seg.Length, arc, arc * 1e-4);
-}
-
-TEST(TraceTrack, TraceSegmentAloneMatchesTheWholeTraceAndNoSegmentsKeepIt) {
-    const auto doc = StraightTrack();
-    TraceState whole;
-    ASSERT_TRUE(TraceTrack(whole, doc));
-
-    TraceState single;
-    single.TracedSegmentCount = 3;
-    single.TracedSegments.resize(3);
-    for (const int32_t refused : {1, 3, -1}) // segment 0 has no frame yet, then no segments
-        EXPECT_FALSE(TraceSegment(single, doc, refused)) << refused;
-    for (int32_t i = 0; i < 3; ++i) {
-        ASSERT_TRUE(TraceSegment(single, doc, i));
-        ASSERT_EQ(single.TracedSegments[i].SampleCount, whole.TracedSegments[i].SampleCount);
-        EXPECT_EQ(single.TracedSegments[i].Samples.back().World,
-                  whole.TracedSegments[i].Samples.back().World);
-    }
-
-    // A document without segments traces nothing and leaves the previous samples.
-    TrackDocument empty;
-    EXPECT_FALSE(TraceTrack(whole, empty));
-    BuildSpine(whole, empty);
-    EXPECT_EQ(std::make_tuple(whole.TracedSegmentCount, whole.TracedSegments.size(),
-                              whole.SpinePointCount, whole.SpinePoints.size(),
-                              whole.SegmentSelected.size()),
-              std::make_tuple(0, 3u, 0, 0u, 0u));
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -18,7 +17,7 @@ using namespace mKavrano_TrackIO_1_3;
 
 // One traced segment with one sample whose frame is turned a quarter turn about Y (right
 // axis (0, 0, -1), up (0, 1, 0)) and placed at (5, 2, 7); an offset (x, y) then lands on
-// (5, 2 + y, 7 - x).
+// (5, 2 + y, 7 - x), and a point a style lacks stays at the origin.
 TraceState QuarterTurnSample() {
     TraceState state;
     state.TracedSegmentCount = 1;
@@ -27,40 +26,35 @@ TraceState QuarterTurnSample() {
     return state;
 }
 
-using Offsets = std::array<std::optional<std::array<float, 2>>, 7>;
-
-Vector3D Expected(const std::optional<std::array<float, 2>>& offset) {
-    return offset ? Vector3D{5.0f, 2.0f + (*offset)[1], 7.0f - (*offset)[0]} : Vector3D{};
-}
-
+// Rows: style, then the cross-section's offsets: the centre's height, the rails' and the outer
+// points' half widths (0: no outer points) and the braces' half width and height (0: none).
 TEST(BuildSpine, EveryStyleLaysOutItsCrossSectionInWorldSpace) {
-    using O = std::array<float, 2>;
-    const Offsets plain = {O{0, -0.3f}, O{0.5f, 0}, O{-0.5f, 0}};
-    const Offsets style1 = {O{0, -0.6f}, O{0.6f, 0}, O{-0.6f, 0}, O{0.6f, -0.6f}, O{-0.6f, -0.6f}};
-    const Offsets style2 = {O{0, 0.6f}, O{0.6f, 0}, O{-0.6f, 0}, O{0.6f, 0.6f}, O{-0.6f, 0.6f}};
-    const Offsets style3 = {O{0, -0.3f}, O{0.6f, 0}, O{-0.6f, 0}, O{0.2f, -0.3f}, O{-0.2f, -0.3f}};
-    const Offsets style4 = {O{0, 0.3f}, O{0.6f, 0}, O{-0.6f, 0}, O{0.2f, 0.6f}, O{-0.2f, 0.6f}};
-    const Offsets style5 = {O{0, -1.0f}, O{0.5f, 0}, O{-0.5f, 0}};
-    const Offsets style9 = {O{0, -0.2f},     O{0.3f, 0}, O{-0.3f, 0}, O{0.3f, -0.2f},
-                            O{-0.3f, -0.2f}, O{0.5f, 0}, O{-0.5f, 0}};
-    const std::vector<std::pair<int32_t, const Offsets*>> styles = {
-        {0, &plain},   {1, &style1},  {2, &style2},  {3, &style3}, {4, &style4},
-        {5, &style5},  {6, &style3},  {7, &style3},  {8, &style3}, {9, &style9},
-        {10, &style9}, {11, &style9}, {12, &style9}, {13, &plain}, {-1, &plain}};
-
-    for (const auto& [style, offsets] : styles) {
+    using Row = std::array<float, 6>;
+    const Row styles[] = {{0, -0.3, 0.5, 0, 0, 0},         {1, -0.6, 0.6, 0, 0.6, -0.6},
+                          {2, 0.6, 0.6, 0, 0.6, 0.6},      {3, -0.3, 0.6, 0, 0.2, -0.3},
+                          {4, 0.3, 0.6, 0, 0.2, 0.6},      {5, -1.0, 0.5, 0, 0, 0},
+                          {6, -0.3, 0.6, 0, 0.2, -0.3},    {7, -0.3, 0.6, 0, 0.2, -0.3},
+                          {8, -0.3, 0.6, 0, 0.2, -0.3},    {9, -0.2, 0.3, 0.5, 0.3, -0.2},
+                          {10, -0.2, 0.3, 0.5, 0.3, -0.2}, {11, -0.2, 0.3, 0.5, 0.3, -0.2},
+                          {12, -0.2, 0.3, 0.5, 0.3, -0.2}, {13, -0.3, 0.5, 0, 0, 0},
+                          {-1, -0.3, 0.5, 0, 0, 0}};
+    for (const auto& [style, centre, rail, outer, brace, braceY] : styles) {
         SCOPED_TRACE(style);
         TraceState state = QuarterTurnSample();
         auto doc = TrackOf(std::vector<BezierNode>(1));
         doc.Segments[0].SegmentType = 3;
-        doc.TrackStyle = style;
+        doc.TrackStyle = int32_t(style);
         BuildSpine(state, doc);
         ASSERT_EQ(state.SpinePointCount, 1);
         const SpinePoint& p = state.SpinePoints[0];
-        const std::array<Vector3D, 7> got = {p.Center,    p.RailRight,  p.RailLeft, p.BraceRight,
-                                             p.BraceLeft, p.OuterRight, p.OuterLeft};
-        for (size_t i = 0; i < 7; ++i)
-            EXPECT_EQ(got[i], Expected((*offsets)[i])) << "point " << i;
+        const auto at = [](float x, float y, bool present = true) {
+            return present ? Vector3D{5.0f, 2.0f + y, 7.0f - x} : Vector3D{};
+        };
+        EXPECT_EQ(std::tie(p.Center, p.RailRight, p.RailLeft, p.BraceRight, p.BraceLeft,
+                           p.OuterRight, p.OuterLeft),
+                  std::make_tuple(at(0, centre), at(rail, 0), at(-rail, 0),
+                                  at(brace, braceY, brace), at(-brace, braceY, brace),
+                                  at(outer, 0, outer), at(-outer, 0, outer)));
         EXPECT_EQ(std::tie(p.SegType, p.SegIndex), std::make_tuple(3, 0));
     }
 }

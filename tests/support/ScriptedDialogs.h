@@ -12,9 +12,7 @@
 class ScriptedDialogs final : public UserDialogs {
 public:
     struct Message {
-        QString Kind; // "critical", "exclamation" or "question"
-        QString Text;
-        QString Title;
+        QString Kind, Text, Title; // Kind: "critical", "exclamation" or "question"
     };
 
     std::vector<Message> Messages;

@@ -28,9 +28,8 @@ public:
     const std::filesystem::path& Root() const { return root_; }
 
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-        std::ofstream out(Path(name), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(Path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return Path(name);
     }
 

@@ -9,15 +9,10 @@
 
 class ByteBuilder {
 public:
-    ByteBuilder& Byte(uint8_t b) {
-        bytes_.push_back(b);
-        return *this;
-    }
-    ByteBuilder& Long(int32_t v) {
+    ByteBuilder& Byte(uint8_t b) { return Fill(1, b); }
+    ByteBuilder& Long(int32_t v) { // big-endian
         const auto u = static_cast<uint32_t>(v);
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes_.push_back(static_cast<uint8_t>(u >> shift));
-        return *this;
+        return Byte(uint8_t(u >> 24)).Byte(uint8_t(u >> 16)).Byte(uint8_t(u >> 8)).Byte(uint8_t(u));
     }
     ByteBuilder& Single(float v) { return Long(std::bit_cast<int32_t>(v)); }
     ByteBuilder& Zeros(size_t n) { return Fill(n, 0); }
@@ -29,9 +24,7 @@ public:
         bytes_.insert(bytes_.end(), more.begin(), more.end());
         return *this;
     }
-    ByteBuilder& Text(const std::string& s) {
-        return Long(static_cast<int32_t>(s.size())).Append(s);
-    }
+    ByteBuilder& Text(const std::string& s) { return Long(int32_t(s.size())).Append(s); }
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
 
 private:

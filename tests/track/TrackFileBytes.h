@@ -39,11 +39,9 @@ inline std::vector<uint8_t> BezrChunk(int32_t count) {
         const float f = float(i);
         for (const float x : {f, f - 1, f + 1}) // position, control in, control out
             own.Single(x).Single(2 * f).Single(-3 * f);
-        own.Single(0.5f * f).Byte(1).Byte(0).Byte(i % 2); // roll, flag A, flag C, relative
-        own.Zeros(17);
+        own.Single(0.5f * f).Byte(1).Byte(0).Byte(i % 2).Zeros(17); // roll, flags A, C, relative
     }
-    own.Zeros(16);
-    return Chunk("BEZR", own.Bytes(), 0);
+    return Chunk("BEZR", own.Zeros(16).Bytes(), 0);
 }
 
 // An ENVC chunk with two texts.
@@ -68,14 +66,12 @@ inline std::vector<uint8_t> PlainSegment(uint32_t spine) {
 inline std::vector<uint8_t> TrckChunk(int32_t children, const std::vector<uint8_t>& descendants,
                                       uint8_t junk = 0xEE, uint8_t yes = 3) {
     ByteBuilder own;
-    own.Long(5).Long(2).Long(77);              // style, entries, extra
-    own.Byte(yes).Fill(7, junk).Text("Alpha"); // entry 0
-    own.Long(0x11).Long(0x22).Long(0x33).Long(0x44);
+    own.Long(5).Long(2).Long(77); // style, entries, extra
+    own.Byte(yes).Fill(7, junk).Text("Alpha").Long(0x11).Long(0x22).Long(0x33).Long(0x44);
     own.Byte(0).Fill(7, 0).Long(0).Long(1).Long(2).Long(3).Long(4); // entry 1, empty name
     for (int32_t c = 0; c < 8; ++c)
         own.Long(int32_t(uint32_t(junk) << 24 | uint32_t(c + 1))); // colours
-    own.Fill(16, junk);
-    return Chunk("TRCK", own.Bytes(), children, descendants);
+    return Chunk("TRCK", own.Fill(16, junk).Bytes(), children, descendants);
 }
 
 inline std::vector<uint8_t> SupportChunks() {
@@ -111,8 +107,7 @@ inline std::vector<uint8_t> TeraChunk(int32_t x = 2, int32_t y = 3, uint8_t yes 
     own.Byte(yes).Zeros(4).Text("t3").Single(5).Byte(42).Zeros(15);
     for (int i = 0; i < 6; ++i)
         own.Single(float(10 * (i / 2) + i % 2));
-    own.Zeros(16);
-    return Chunk("TERA", own.Bytes(), 0);
+    return Chunk("TERA", own.Zeros(16).Bytes(), 0);
 }
 
 // One record of each segment type, 37, 163, 73, 65 and 87 bytes, and one of type 9, which

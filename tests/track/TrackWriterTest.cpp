@@ -125,8 +125,7 @@ TEST(TrackFiles, LoadAndSavePathRules) {
     const size_t entries = folder.Entries().size();
     for (const std::string& path : {dir, folder.Path("no/such/folder/x.kvtrack")}) {
         const SaveResult failed = SaveTrackFile(doc, path);
-        EXPECT_EQ(std::make_tuple(failed.Saved, failed.Error.empty()),
-                  std::make_tuple(false, false));
+        EXPECT_FALSE(failed.Saved || failed.Error.empty()) << path;
     }
     EXPECT_EQ(TempFolder::Read(dir + "/inside"), (std::vector<uint8_t>{7}));
     EXPECT_EQ(folder.Entries().size(), entries);
