@@ -13,19 +13,19 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "tornelle-XXXXXX").string();
-        root_ = mkdtemp(pattern.data());
+        root = mkdtemp(pattern.data());
     }
     ~TempFolder() {
         std::error_code ec;
-        std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
+        std::filesystem::permissions(root, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(root_, ec);
+        std::filesystem::remove_all(root, ec);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string Path(const std::string& name) const { return (root_ / name).string(); }
-    const std::filesystem::path& Root() const { return root_; }
+    std::string Path(const std::string& name) const { return (root / name).string(); }
+    const std::filesystem::path& Root() const { return root; }
 
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
         std::ofstream(Path(name), std::ios::binary)
@@ -34,7 +34,7 @@ public:
     }
 
     std::string MakeFolder(const std::string& name) const {
-        std::filesystem::create_directories(root_ / name);
+        std::filesystem::create_directories(root / name);
         return Path(name);
     }
 
@@ -46,11 +46,11 @@ public:
     // Names of the entries in the folder, for checking that nothing was left behind.
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(root_))
+        for (const auto& e : std::filesystem::directory_iterator(root))
             names.push_back(e.path().filename().string());
         return names;
     }
 
 private:
-    std::filesystem::path root_;
+    std::filesystem::path root;
 };

@@ -17,18 +17,18 @@ public:
     ByteBuilder& Single(float v) { return Long(std::bit_cast<int32_t>(v)); }
     ByteBuilder& Zeros(size_t n) { return Fill(n, 0); }
     ByteBuilder& Fill(size_t n, uint8_t b) {
-        bytes_.insert(bytes_.end(), n, b);
+        bytes.insert(bytes.end(), n, b);
         return *this;
     }
     template <typename Bytes> ByteBuilder& Append(const Bytes& more) { // a string or bytes
-        bytes_.insert(bytes_.end(), more.begin(), more.end());
+        bytes.insert(bytes.end(), more.begin(), more.end());
         return *this;
     }
     ByteBuilder& Text(const std::string& s) { return Long(int32_t(s.size())).Append(s); }
-    const std::vector<uint8_t>& Bytes() const { return bytes_; }
+    const std::vector<uint8_t>& Bytes() const { return bytes; }
 
 private:
-    std::vector<uint8_t> bytes_;
+    std::vector<uint8_t> bytes;
 };
 
 // A chunk: tag, length, own fields, child count; the length covers own fields, the child
