@@ -56,15 +56,6 @@ class FindAndSelectTest : public MainWindowTest {
 protected:
     OpenGLView& View() { return window->View(); }
 
-    // One view pixel for each pick name seen from the current camera: segments, and the ground.
-    std::map<int32_t, QPoint> PickedPixels() {
-        std::map<int32_t, QPoint> found;
-        for (int y = 2; y < View().height(); y += 6)
-            for (int x = 2; x < View().width(); x += 6)
-                found.emplace(View().PickAt(x, y), QPoint(x, y));
-        return found;
-    }
-
     // Where a point lies in the view, -1 to 1 across and up.
     std::array<double, 2> InView(const Seen& s) {
         const double tanV = std::tan(mOGL3D::kViewFovY * std::numbers::pi / 360.0);
@@ -82,8 +73,7 @@ protected:
     // least half the view's width or height.
     bool ExpectFramed(const std::vector<Vector3D>& points) {
         const auto& cam = window->Camera();
-        EXPECT_LE(std::abs(cam.CamPos.x), mCamera3D::kCamLimitXZ);
-        EXPECT_LE(std::abs(cam.CamPos.z), mCamera3D::kCamLimitXZ);
+        EXPECT_LE(std::max(std::abs(cam.CamPos.x), std::abs(cam.CamPos.z)), mCamera3D::kCamLimitXZ);
         EXPECT_GE(cam.CamPos.y, mCamera3D::kCamMinY);
         EXPECT_LE(cam.CamPos.y, mCamera3D::kCamMaxY);
         double low[2] = {1, 1}, high[2] = {-1, -1};
@@ -141,7 +131,10 @@ TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMo
 TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) {
     QTest::keyClick(&View(), Qt::Key_Home);
     const int32_t n = window->Trace().TracedSegmentCount;
-    std::map<int32_t, QPoint> at = PickedPixels();
+    std::map<int32_t, QPoint> at; // a view pixel for each pick name seen: segments, the ground
+    for (int y = 2; y < View().height(); y += 6)
+        for (int x = 2; x < View().width(); x += 6)
+            at.emplace(View().PickAt(x, y), QPoint(x, y));
     const QPoint ground = at.at(int32_t(mOGL3D::GroundPickName));
     std::erase_if(at, [&](const auto& picked) { return picked.first < 0 || picked.first >= n; });
     const auto segment = [&](int32_t i) {
@@ -158,11 +151,10 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
                 selected[size_t(i)] = true;
         return selected;
     };
-    int32_t brake = -1;
-    for (const auto& [i, pixel] : at)
-        if (window->Document().Segments[size_t(i)].SegmentType == Brake)
-            brake = i;
-    ASSERT_GE(brake, 0);
+    const auto seenBrake = std::ranges::find_if(
+        at, [&](const auto& seen) { return Segment(seen.first).SegmentType == Brake; });
+    ASSERT_NE(seenBrake, at.end());
+    const int32_t brake = seenBrake->first;
     std::vector<bool> brakes(size_t(n), false);
     for (const int32_t i : SegmentsOfType(Brake))
         brakes[size_t(i)] = true;
@@ -197,10 +189,8 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
     EXPECT_TRUE(View().SelectionLabel().isVisible());
     QHelpEvent rest(QEvent::ToolTip, at.at(brake), View().mapToGlobal(at.at(brake)));
     QApplication::sendEvent(&View(), &rest);
-    const float length = window->Trace().TracedSegments[size_t(brake)].Length;
-    EXPECT_EQ(QToolTip::text(), QString("Segment %1: Brake, %2 m (selected)")
-                                    .arg(brake)
-                                    .arg(QString::number(length, 'f', 1)));
+    EXPECT_EQ(QToolTip::text().toStdString(),
+              mKV_TraceTrack::SegmentTooltip(window->Trace(), window->Document(), brake));
     QTest::mouseClick(&View(), Qt::LeftButton, Qt::ControlModifier, at.at(brake));
     EXPECT_EQ(window->Trace().SegmentSelected, range({}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);

@@ -9,15 +9,13 @@
 #include <filesystem>
 
 using namespace mKavrano_TrackIO_1_3;
+using namespace mMain;
+using namespace mTwips;
 
 namespace {
 
-class EmptyWindowTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        bOpenDemo = false;
-        MainWindowTest::SetUp();
-    }
+struct EmptyWindowTest : MainWindowTest {
+    EmptyWindowTest() { bOpenDemo = false; }
 };
 
 } // namespace
@@ -104,7 +102,7 @@ TEST_F(MainWindowTest, DroppedFilesOpenLikeTheOpenCommandAndAFailedOpenEmptiesTh
     // Ctrl+A is disabled as its button is: the segments no longer shown stay unselected.
     window->View().setFocus();
     QTest::keyClick(&window->View(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(mMain::CountSelectedSegments(window->Trace()), 0);
+    EXPECT_EQ(CountSelectedSegments(window->Trace()), 0);
 }
 
 TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpeningAndClosing) {
@@ -198,25 +196,22 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedS
 }
 
 TEST_F(MainWindowTest, LaysOutInTwips) {
-    window->resize(mTwips::TwipsToPixels(mMain::kClientWidth),
-                   mTwips::TwipsToPixels(mMain::kClientHeight));
+    window->resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     QApplication::processEvents();
-    EXPECT_EQ(mTwips::GeometryInTwips(window->View()), QRect(1740, 480, 10140, 5715));
+    EXPECT_EQ(GeometryInTwips(window->View()), QRect(1740, 480, 10140, 5715));
     for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
-        EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conSegStyle(i)),
-                  QRect(0, 6255, 11880, 2235));
-    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()),
-              QRect(0, 4080, 1695, 2115));
+        EXPECT_EQ(GeometryInTwips(window->Panels().conSegStyle(i)), QRect(0, 6255, 11880, 2235));
+    EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()), QRect(0, 4080, 1695, 2115));
 
     window->resize(60, 100); // 900 x 1500 twips
     QApplication::processEvents();
     EXPECT_EQ(window->View().size(), QSize(0, 0));
-    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 480);
+    EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()).top(), 480);
 
     window->resize(1000, 800); // 15000 x 12000 twips
     QApplication::processEvents();
-    EXPECT_EQ(mTwips::GeometryInTwips(window->View()), QRect(1740, 480, 15000 - 1740, 9225));
-    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 7590);
+    EXPECT_EQ(GeometryInTwips(window->View()), QRect(1740, 480, 15000 - 1740, 9225));
+    EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()).top(), 7590);
 
     // A minimised window keeps its layout whatever size the window system reports.
     const QRect view = window->View().geometry();
@@ -254,13 +249,12 @@ TEST(EditHistory, TheBudgetDropsTheOldestSteps) {
     mKV_TraceTrack::TraceState trace;
     trace.TracedSegmentCount = doc.SegmentCount;
     trace.SegmentSelected.assign(size_t(doc.SegmentCount), true);
-    mMain::MainState state;
-    const size_t step =
-        mMain::EditHistory::StepBytes(size_t(doc.SegmentCount), size_t(doc.SegmentCount));
-    mMain::EditHistory history(doc, trace, state, 3 * step);
+    MainState state;
+    const size_t step = EditHistory::StepBytes(size_t(doc.SegmentCount), size_t(doc.SegmentCount));
+    EditHistory history(doc, trace, state, 3 * step);
     std::vector<TrackDocument> versions = {doc};
     for (int k = 1; k <= 5; ++k) {
-        auto edits = mMain::PlanSelectedSegmentEdits(
+        auto edits = PlanSelectedSegmentEdits(
             trace, doc, [&](TrackSegment& s) { s.BrakeTriggerPos = float(k); });
         history.Commit("step", std::move(edits));
         versions.push_back(doc);
