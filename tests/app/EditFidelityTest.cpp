@@ -113,9 +113,8 @@ struct PlatformDialogsOfTheWindow : MainWindowTest {
 };
 
 TEST_F(PlatformDialogsOfTheWindow, SaveAsAsksAboutTheWrittenFileAndNothingIsStored) {
-    ASSERT_TRUE(QSettings(QSettings::UserScope, "QtProject")
-                    .fileName()
-                    .startsWith(QString::fromStdString(config)));
+    const QString settings = QSettings(QSettings::UserScope, "QtProject").fileName();
+    ASSERT_TRUE(settings.startsWith(QString::fromStdString(config))) << settings.toStdString();
     const std::string taken = folder.Write("Other.txt.kvtrack", {1, 2, 3});
     std::vector<QString> questions;
     AnswerNextModal([&](QWidget& modal) {

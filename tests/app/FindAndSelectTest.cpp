@@ -26,6 +26,7 @@
 #endif
 
 using namespace mKavrano_TrackIO_1_3;
+using namespace mKV_TraceTrack;
 
 namespace {
 
@@ -185,12 +186,12 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
     // The brakes' panel, summary and tooltip; Ctrl again on a selected one: none left.
     EXPECT_EQ(VisiblePanel(), Brake);
     EXPECT_EQ(View().SelectionLabel().text().toStdString(),
-              mKV_TraceTrack::SelectionSummary(window->Trace(), window->Document()));
+              SelectionSummary(window->Trace(), window->Document()));
     EXPECT_TRUE(View().SelectionLabel().isVisible());
     QHelpEvent rest(QEvent::ToolTip, at.at(brake), View().mapToGlobal(at.at(brake)));
     QApplication::sendEvent(&View(), &rest);
     EXPECT_EQ(QToolTip::text().toStdString(),
-              mKV_TraceTrack::SegmentTooltip(window->Trace(), window->Document(), brake));
+              SegmentTooltip(window->Trace(), window->Document(), brake));
     QTest::mouseClick(&View(), Qt::LeftButton, Qt::ControlModifier, at.at(brake));
     EXPECT_EQ(window->Trace().SegmentSelected, range({}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
@@ -229,24 +230,21 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
 
 TEST(SegmentTexts, TooltipAndSummaryForOneSeveralAndNone) {
     TrackDocument doc;
-    mKV_TraceTrack::TraceState trace;
+    TraceState trace;
     for (const int32_t type : {2, 4, 2, 9}) {
         doc.Segments.emplace_back().SegmentType = type;
-        trace.TracedSegments.emplace_back().Length =
-            10.04f * float(trace.TracedSegments.size() + 1);
+        trace.TracedSegments.emplace_back().Length = 10.04f * float(doc.Segments.size());
     }
     trace.TracedSegmentCount = 4;
     trace.SegmentSelected = {false, false, false, false};
-    EXPECT_EQ(mKV_TraceTrack::SelectionSummary(trace, doc), "");
-    EXPECT_EQ(mKV_TraceTrack::SegmentTooltip(trace, doc, 1), "Segment 1: Brake, 20.1 m");
-    EXPECT_EQ(mKV_TraceTrack::SegmentTooltip(trace, doc, 4), "");
+    EXPECT_EQ(SelectionSummary(trace, doc), "");
+    EXPECT_EQ(SegmentTooltip(trace, doc, 1), "Segment 1: Brake, 20.1 m");
+    EXPECT_EQ(SegmentTooltip(trace, doc, 4), "");
     trace.SegmentSelected = {false, false, false, true};
-    EXPECT_EQ(mKV_TraceTrack::SegmentTooltip(trace, doc, 3),
-              "Segment 3: Type 9, 40.2 m (selected)");
-    EXPECT_EQ(mKV_TraceTrack::SelectionSummary(trace, doc), "1 selected: 1 Type 9 \u00B7 40.2 m");
+    EXPECT_EQ(SegmentTooltip(trace, doc, 3), "Segment 3: Type 9, 40.2 m (selected)");
+    EXPECT_EQ(SelectionSummary(trace, doc), "1 selected: 1 Type 9 \u00B7 40.2 m");
     trace.SegmentSelected = {true, true, true, false};
-    EXPECT_EQ(mKV_TraceTrack::SelectionSummary(trace, doc),
-              "3 selected: 2 Lift, 1 Brake \u00B7 60.2 m");
+    EXPECT_EQ(SelectionSummary(trace, doc), "3 selected: 2 Lift, 1 Brake \u00B7 60.2 m");
 }
 
 // Random clicks from several cameras: the CPU pick names what selection mode names, or where
@@ -284,13 +282,11 @@ TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
                 const int32_t cpu = View().PickAt(at.x(), at.y());
                 const ReferencePick reference = SelectionModePick(
                     cam, window->Trace(), window->Document().TrackStyle, at.x(), at.y());
-                if (reference.Tied.size() > 1) {
-                    ++decidedByRounding;
-                    EXPECT_TRUE(reference.Tied.contains(cpu)) << cpu;
-                } else {
-                    ASSERT_EQ(cpu, reference.Nearest)
-                        << path << " pose " << pose << " at " << at.x() << "," << at.y();
-                }
+                const bool bTied = reference.Tied.size() > 1;
+                decidedByRounding += bTied;
+                ASSERT_TRUE(bTied ? reference.Tied.contains(cpu) : cpu == reference.Nearest)
+                    << cpu << " vs " << reference.Nearest << ": " << path << " pose " << pose
+                    << " at " << at.x() << "," << at.y();
                 segmentHits += cpu >= 0 && cpu != int32_t(mOGL3D::GroundPickName);
             }
         }

@@ -25,14 +25,13 @@ TEST_F(EmptyWindowTest, StartsEmptyWithTheVersionTitleThenOpensAndShowsTheMatchi
     EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, false, false, false, false, true}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_FALSE(window->Panels().conTrackSetting().isVisible());
-    const char* const tips[] = {"Open Track File... (Ctrl+O)",
-                                "Save Track File As... (Ctrl+Shift+S)",
-                                "Ride Track in Kavrano Simulator",
-                                "Select All",
-                                "UnSelect All",
-                                "About Tornelle..."};
+    QStringList tips;
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(window->ToolBar().ButtonToolTip(i), tips[i]);
+        tips << window->ToolBar().ButtonToolTip(i);
+    EXPECT_EQ(tips,
+              QStringList({"Open Track File... (Ctrl+O)", "Save Track File As... (Ctrl+Shift+S)",
+                           "Ride Track in Kavrano Simulator", "Select All", "UnSelect All",
+                           "About Tornelle..."}));
     EXPECT_EQ(window->windowIcon().availableSizes(),
               (QList<QSize>{{48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     window->ToolBar_ButtonClick(frmMain::CmdAbout);
@@ -111,8 +110,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpeningAndClosing) {
     const std::vector<TrackSegment> edited = window->Document().Segments;
     // Cancel, or Yes with a cancelled save, keeps the edit and the window.
     for (const bool bClose : {false, true}) {
-        dialogs.Answers.push_back(MessageAnswer::Cancel);
-        dialogs.Answers.push_back(MessageAnswer::Yes);
+        dialogs.Answers.insert(dialogs.Answers.end(), {MessageAnswer::Cancel, MessageAnswer::Yes});
         dialogs.SavePaths.push_back("");
         for (int i = 0; i < 2; ++i)
             EXPECT_FALSE(bClose ? window->close()
@@ -162,8 +160,7 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedS
         };
         EditFirstSegment();
         std::filesystem::remove(path);
-        folder.MakeFolder(name + ".kvtrack");
-        folder.Write(name + ".kvtrack/inside", {1});
+        folder.MakeFolder(name + ".kvtrack/inside"); // a folder in the way, not empty
         save();
         ASSERT_EQ(dialogs.Messages.size(), bSaveAs ? 2u : 1u);
         EXPECT_EQ(dialogs.Messages.back().Title, "Error!");

@@ -112,9 +112,7 @@ const std::tuple<int32_t, const char*, std::vector<Control>> kPanels[] = {
 };
 
 // Stored units per unit shown.
-double Scale(const std::string& unit) {
-    return unit == "kmph" ? kKmph : unit == "g" ? kG : 1;
-}
+const std::map<std::string, double> kScale = {{"kmph", kKmph}, {"g", kG}, {"sec", 1}, {"", 1}};
 
 // A station unit switched off stores zeros in its boxes' fields; the brake wheels keep theirs.
 const std::map<std::string, std::vector<float S::*>> kZeroedWhenOff = {
@@ -154,8 +152,7 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
     const QUndoStack& history = window->History().Stack();
     for (const auto& [type, step, controls] : kPanels) { // the name of the edit in the history
         const std::vector<int32_t> ofType = SegmentsOfType(type);
-        ASSERT_GE(ofType.size(), 3u);
-        const int32_t a = ofType[0], b = ofType[1], c = ofType[2];
+        const int32_t a = ofType.at(0), b = ofType.at(1), c = ofType.at(2);
         for (const auto& [name, caption, unit, field, value, shown, typed, applied] : controls) {
             SCOPED_TRACE(name);
             Segment(a) = original.Segments[size_t(a)];
@@ -181,7 +178,7 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
                 Click(name);
             }
             TrackSegment expected = filled[size_t(a)];
-            Set(expected, field, applied * Scale(unit));
+            Set(expected, field, applied * kScale.at(unit));
             if (const auto zeroed = kZeroedWhenOff.find(name); zeroed != kZeroedWhenOff.end())
                 for (float S::*off : zeroed->second)
                     expected.*off = 0;
