@@ -299,6 +299,7 @@ TEST_F(SettingsPanelsTest, SwatchesShowStoreAndPickTheColoursTheSimulatorDraws) 
     EXPECT_EQ(swatches(), stored());
     Click("chkMainColors");
     EXPECT_FALSE(Segment(plain).CustomColours);
+    EXPECT_EQ(stored()[2], 0x00112233u); // the pick below rewrites all three
     dialogs.Colours.push_back(0x00445566);
     Click("lblMainColor(0)");
     EXPECT_EQ(stored(), std::vector<Colour>({0x00445566, trackColours[1], 0x00112233}));
