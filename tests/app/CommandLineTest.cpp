@@ -26,10 +26,9 @@ TEST(CommandLine, ReadsAFileHelpVersionAndTheToolkitsOptions) {
     };
     for (const auto& [arguments, request, trackFile, bPlatformChosen] : cases) {
         const CommandLine line = ParseCommandLine(arguments);
-        const std::string shown = ::testing::PrintToString(arguments);
-        EXPECT_EQ(line.Request, request) << shown;
-        EXPECT_EQ(line.TrackFile, trackFile) << shown;
-        EXPECT_EQ(line.PlatformChosen, bPlatformChosen) << shown;
+        EXPECT_EQ(std::tuple(line.Request, line.TrackFile, line.PlatformChosen),
+                  std::tuple(request, trackFile, bPlatformChosen))
+            << ::testing::PrintToString(arguments);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSettings>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 
@@ -16,14 +17,12 @@ using namespace mKavrano_TrackIO_1_3;
 
 namespace {
 
-class EditFidelityTest : public MainWindowTest {
-protected:
-    // A picture's centre on the toolbar, for button `i` (16 pixels, from x 6).
-    static QPoint ToolBarButton(int i) {
-        const int x[] = {6, 28, 57, 86, 108, 137};
-        return QPoint(x[i] + 8, 14);
-    }
-};
+using EditFidelityTest = MainWindowTest;
+
+// A picture's centre on the toolbar, for button `i` (16 pixels, from x 6).
+QPoint ToolBarButton(int i) {
+    return {std::array{6, 28, 57, 86, 108, 137}.at(size_t(i)) + 8, 14};
+}
 
 TEST_F(EditFidelityTest, AppliesThatChangeNoValueSaveTheOriginalBytes) {
     const std::vector<uint8_t> original = TempFolder::Read(demoPath);
@@ -103,23 +102,19 @@ TEST_F(EditFidelityTest, TheToolbarStaysReachableAndItsButtonsActOnce) {
 
 // The real dialogs: Save As asks about the file it writes, and neither Qt dialog leaves a
 // settings file in the user's configuration folder.
-class PlatformDialogsOfTheWindow : public MainWindowTest {
-protected:
-    std::string config;
+struct PlatformDialogsOfTheWindow : MainWindowTest {
+    const std::string config = folder.MakeFolder("config");
 
-    void SetUp() override {
-        config = folder.MakeFolder("config");
+    PlatformDialogsOfTheWindow() {
         setenv("HOME", folder.MakeFolder("home").c_str(), 1);
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
         bPlatformDialogs = true;
-        MainWindowTest::SetUp();
     }
 };
 
 TEST_F(PlatformDialogsOfTheWindow, SaveAsAsksAboutTheWrittenFileAndNothingIsStored) {
-    ASSERT_TRUE(QSettings(QSettings::UserScope, "QtProject")
-                    .fileName()
-                    .startsWith(QString::fromStdString(config)));
+    const QString settings = QSettings(QSettings::UserScope, "QtProject").fileName();
+    ASSERT_TRUE(settings.startsWith(QString::fromStdString(config))) << settings.toStdString();
     const std::string taken = folder.Write("Other.txt.kvtrack", {1, 2, 3});
     std::vector<QString> questions;
     AnswerNextModal([&](QWidget& modal) {

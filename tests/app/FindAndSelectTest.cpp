@@ -26,6 +26,7 @@
 #endif
 
 using namespace mKavrano_TrackIO_1_3;
+using namespace mKV_TraceTrack;
 
 namespace {
 
@@ -56,15 +57,6 @@ class FindAndSelectTest : public MainWindowTest {
 protected:
     OpenGLView& View() { return window->View(); }
 
-    // One view pixel for each pick name seen from the current camera: segments, and the ground.
-    std::map<int32_t, QPoint> PickedPixels() {
-        std::map<int32_t, QPoint> found;
-        for (int y = 2; y < View().height(); y += 6)
-            for (int x = 2; x < View().width(); x += 6)
-                found.emplace(View().PickAt(x, y), QPoint(x, y));
-        return found;
-    }
-
     // Where a point lies in the view, -1 to 1 across and up.
     std::array<double, 2> InView(const Seen& s) {
         const double tanV = std::tan(mOGL3D::kViewFovY * std::numbers::pi / 360.0);
@@ -82,8 +74,7 @@ protected:
     // least half the view's width or height.
     bool ExpectFramed(const std::vector<Vector3D>& points) {
         const auto& cam = window->Camera();
-        EXPECT_LE(std::abs(cam.CamPos.x), mCamera3D::kCamLimitXZ);
-        EXPECT_LE(std::abs(cam.CamPos.z), mCamera3D::kCamLimitXZ);
+        EXPECT_LE(std::max(std::abs(cam.CamPos.x), std::abs(cam.CamPos.z)), mCamera3D::kCamLimitXZ);
         EXPECT_GE(cam.CamPos.y, mCamera3D::kCamMinY);
         EXPECT_LE(cam.CamPos.y, mCamera3D::kCamMaxY);
         double low[2] = {1, 1}, high[2] = {-1, -1};
@@ -141,7 +132,10 @@ TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMo
 TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) {
     QTest::keyClick(&View(), Qt::Key_Home);
     const int32_t n = window->Trace().TracedSegmentCount;
-    std::map<int32_t, QPoint> at = PickedPixels();
+    std::map<int32_t, QPoint> at; // a view pixel for each pick name seen: segments, the ground
+    for (int y = 2; y < View().height(); y += 6)
+        for (int x = 2; x < View().width(); x += 6)
+            at.emplace(View().PickAt(x, y), QPoint(x, y));
     const QPoint ground = at.at(int32_t(mOGL3D::GroundPickName));
     std::erase_if(at, [&](const auto& picked) { return picked.first < 0 || picked.first >= n; });
     const auto segment = [&](int32_t i) {
@@ -158,11 +152,10 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
                 selected[size_t(i)] = true;
         return selected;
     };
-    int32_t brake = -1;
-    for (const auto& [i, pixel] : at)
-        if (window->Document().Segments[size_t(i)].SegmentType == Brake)
-            brake = i;
-    ASSERT_GE(brake, 0);
+    const auto seenBrake = std::ranges::find_if(
+        at, [&](const auto& seen) { return Segment(seen.first).SegmentType == Brake; });
+    ASSERT_NE(seenBrake, at.end());
+    const int32_t brake = seenBrake->first;
     std::vector<bool> brakes(size_t(n), false);
     for (const int32_t i : SegmentsOfType(Brake))
         brakes[size_t(i)] = true;
@@ -193,14 +186,12 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
     // The brakes' panel, summary and tooltip; Ctrl again on a selected one: none left.
     EXPECT_EQ(VisiblePanel(), Brake);
     EXPECT_EQ(View().SelectionLabel().text().toStdString(),
-              mKV_TraceTrack::SelectionSummary(window->Trace(), window->Document()));
+              SelectionSummary(window->Trace(), window->Document()));
     EXPECT_TRUE(View().SelectionLabel().isVisible());
     QHelpEvent rest(QEvent::ToolTip, at.at(brake), View().mapToGlobal(at.at(brake)));
     QApplication::sendEvent(&View(), &rest);
-    const float length = window->Trace().TracedSegments[size_t(brake)].Length;
-    EXPECT_EQ(QToolTip::text(), QString("Segment %1: Brake, %2 m (selected)")
-                                    .arg(brake)
-                                    .arg(QString::number(length, 'f', 1)));
+    EXPECT_EQ(QToolTip::text().toStdString(),
+              SegmentTooltip(window->Trace(), window->Document(), brake));
     QTest::mouseClick(&View(), Qt::LeftButton, Qt::ControlModifier, at.at(brake));
     EXPECT_EQ(window->Trace().SegmentSelected, range({}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
@@ -239,24 +230,21 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
 
 TEST(SegmentTexts, TooltipAndSummaryForOneSeveralAndNone) {
     TrackDocument doc;
-    mKV_TraceTrack::TraceState trace;
+    TraceState trace;
     for (const int32_t type : {2, 4, 2, 9}) {
         doc.Segments.emplace_back().SegmentType = type;
-        trace.TracedSegments.emplace_back().Length =
-            10.04f * float(trace.TracedSegments.size() + 1);
+        trace.TracedSegments.emplace_back().Length = 10.04f * float(doc.Segments.size());
     }
     trace.TracedSegmentCount = 4;
     trace.SegmentSelected = {false, false, false, false};
-    EXPECT_EQ(mKV_TraceTrack::SelectionSummary(trace, doc), "");
-    EXPECT_EQ(mKV_TraceTrack::SegmentTooltip(trace, doc, 1), "Segment 1: Brake, 20.1 m");
-    EXPECT_EQ(mKV_TraceTrack::SegmentTooltip(trace, doc, 4), "");
+    EXPECT_EQ(SelectionSummary(trace, doc), "");
+    EXPECT_EQ(SegmentTooltip(trace, doc, 1), "Segment 1: Brake, 20.1 m");
+    EXPECT_EQ(SegmentTooltip(trace, doc, 4), "");
     trace.SegmentSelected = {false, false, false, true};
-    EXPECT_EQ(mKV_TraceTrack::SegmentTooltip(trace, doc, 3),
-              "Segment 3: Type 9, 40.2 m (selected)");
-    EXPECT_EQ(mKV_TraceTrack::SelectionSummary(trace, doc), "1 selected: 1 Type 9 \u00B7 40.2 m");
+    EXPECT_EQ(SegmentTooltip(trace, doc, 3), "Segment 3: Type 9, 40.2 m (selected)");
+    EXPECT_EQ(SelectionSummary(trace, doc), "1 selected: 1 Type 9 \u00B7 40.2 m");
     trace.SegmentSelected = {true, true, true, false};
-    EXPECT_EQ(mKV_TraceTrack::SelectionSummary(trace, doc),
-              "3 selected: 2 Lift, 1 Brake \u00B7 60.2 m");
+    EXPECT_EQ(SelectionSummary(trace, doc), "3 selected: 2 Lift, 1 Brake \u00B7 60.2 m");
 }
 
 // Random clicks from several cameras: the CPU pick names what selection mode names, or where
@@ -294,13 +282,11 @@ TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
                 const int32_t cpu = View().PickAt(at.x(), at.y());
                 const ReferencePick reference = SelectionModePick(
                     cam, window->Trace(), window->Document().TrackStyle, at.x(), at.y());
-                if (reference.Tied.size() > 1) {
-                    ++decidedByRounding;
-                    EXPECT_TRUE(reference.Tied.contains(cpu)) << cpu;
-                } else {
-                    ASSERT_EQ(cpu, reference.Nearest)
-                        << path << " pose " << pose << " at " << at.x() << "," << at.y();
-                }
+                const bool bTied = reference.Tied.size() > 1;
+                decidedByRounding += bTied;
+                ASSERT_TRUE(bTied ? reference.Tied.contains(cpu) : cpu == reference.Nearest)
+                    << cpu << " vs " << reference.Nearest << ": " << path << " pose " << pose
+                    << " at " << at.x() << "," << at.y();
                 segmentHits += cpu >= 0 && cpu != int32_t(mOGL3D::GroundPickName);
             }
         }

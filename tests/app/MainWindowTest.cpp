@@ -9,15 +9,13 @@
 #include <filesystem>
 
 using namespace mKavrano_TrackIO_1_3;
+using namespace mMain;
+using namespace mTwips;
 
 namespace {
 
-class EmptyWindowTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        bOpenDemo = false;
-        MainWindowTest::SetUp();
-    }
+struct EmptyWindowTest : MainWindowTest {
+    EmptyWindowTest() { bOpenDemo = false; }
 };
 
 } // namespace
@@ -27,14 +25,13 @@ TEST_F(EmptyWindowTest, StartsEmptyWithTheVersionTitleThenOpensAndShowsTheMatchi
     EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, false, false, false, false, true}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_FALSE(window->Panels().conTrackSetting().isVisible());
-    const char* const tips[] = {"Open Track File... (Ctrl+O)",
-                                "Save Track File As... (Ctrl+Shift+S)",
-                                "Ride Track in Kavrano Simulator",
-                                "Select All",
-                                "UnSelect All",
-                                "About Tornelle..."};
+    QStringList tips;
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(window->ToolBar().ButtonToolTip(i), tips[i]);
+        tips << window->ToolBar().ButtonToolTip(i);
+    EXPECT_EQ(tips,
+              QStringList({"Open Track File... (Ctrl+O)", "Save Track File As... (Ctrl+Shift+S)",
+                           "Ride Track in Kavrano Simulator", "Select All", "UnSelect All",
+                           "About Tornelle..."}));
     EXPECT_EQ(window->windowIcon().availableSizes(),
               (QList<QSize>{{48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     window->ToolBar_ButtonClick(frmMain::CmdAbout);
@@ -104,7 +101,7 @@ TEST_F(MainWindowTest, DroppedFilesOpenLikeTheOpenCommandAndAFailedOpenEmptiesTh
     // Ctrl+A is disabled as its button is: the segments no longer shown stay unselected.
     window->View().setFocus();
     QTest::keyClick(&window->View(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(mMain::CountSelectedSegments(window->Trace()), 0);
+    EXPECT_EQ(CountSelectedSegments(window->Trace()), 0);
 }
 
 TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpeningAndClosing) {
@@ -113,8 +110,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpeningAndClosing) {
     const std::vector<TrackSegment> edited = window->Document().Segments;
     // Cancel, or Yes with a cancelled save, keeps the edit and the window.
     for (const bool bClose : {false, true}) {
-        dialogs.Answers.push_back(MessageAnswer::Cancel);
-        dialogs.Answers.push_back(MessageAnswer::Yes);
+        dialogs.Answers.insert(dialogs.Answers.end(), {MessageAnswer::Cancel, MessageAnswer::Yes});
         dialogs.SavePaths.push_back("");
         for (int i = 0; i < 2; ++i)
             EXPECT_FALSE(bClose ? window->close()
@@ -164,8 +160,7 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedS
         };
         EditFirstSegment();
         std::filesystem::remove(path);
-        folder.MakeFolder(name + ".kvtrack");
-        folder.Write(name + ".kvtrack/inside", {1});
+        folder.MakeFolder(name + ".kvtrack/inside"); // a folder in the way, not empty
         save();
         ASSERT_EQ(dialogs.Messages.size(), bSaveAs ? 2u : 1u);
         EXPECT_EQ(dialogs.Messages.back().Title, "Error!");
@@ -198,25 +193,22 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedS
 }
 
 TEST_F(MainWindowTest, LaysOutInTwips) {
-    window->resize(mTwips::TwipsToPixels(mMain::kClientWidth),
-                   mTwips::TwipsToPixels(mMain::kClientHeight));
+    window->resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     QApplication::processEvents();
-    EXPECT_EQ(mTwips::GeometryInTwips(window->View()), QRect(1740, 480, 10140, 5715));
+    EXPECT_EQ(GeometryInTwips(window->View()), QRect(1740, 480, 10140, 5715));
     for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
-        EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conSegStyle(i)),
-                  QRect(0, 6255, 11880, 2235));
-    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()),
-              QRect(0, 4080, 1695, 2115));
+        EXPECT_EQ(GeometryInTwips(window->Panels().conSegStyle(i)), QRect(0, 6255, 11880, 2235));
+    EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()), QRect(0, 4080, 1695, 2115));
 
     window->resize(60, 100); // 900 x 1500 twips
     QApplication::processEvents();
     EXPECT_EQ(window->View().size(), QSize(0, 0));
-    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 480);
+    EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()).top(), 480);
 
     window->resize(1000, 800); // 15000 x 12000 twips
     QApplication::processEvents();
-    EXPECT_EQ(mTwips::GeometryInTwips(window->View()), QRect(1740, 480, 15000 - 1740, 9225));
-    EXPECT_EQ(mTwips::GeometryInTwips(window->Panels().conTrackSetting()).top(), 7590);
+    EXPECT_EQ(GeometryInTwips(window->View()), QRect(1740, 480, 15000 - 1740, 9225));
+    EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()).top(), 7590);
 
     // A minimised window keeps its layout whatever size the window system reports.
     const QRect view = window->View().geometry();
@@ -254,13 +246,12 @@ TEST(EditHistory, TheBudgetDropsTheOldestSteps) {
     mKV_TraceTrack::TraceState trace;
     trace.TracedSegmentCount = doc.SegmentCount;
     trace.SegmentSelected.assign(size_t(doc.SegmentCount), true);
-    mMain::MainState state;
-    const size_t step =
-        mMain::EditHistory::StepBytes(size_t(doc.SegmentCount), size_t(doc.SegmentCount));
-    mMain::EditHistory history(doc, trace, state, 3 * step);
+    MainState state;
+    const size_t step = EditHistory::StepBytes(size_t(doc.SegmentCount), size_t(doc.SegmentCount));
+    EditHistory history(doc, trace, state, 3 * step);
     std::vector<TrackDocument> versions = {doc};
     for (int k = 1; k <= 5; ++k) {
-        auto edits = mMain::PlanSelectedSegmentEdits(
+        auto edits = PlanSelectedSegmentEdits(
             trace, doc, [&](TrackSegment& s) { s.BrakeTriggerPos = float(k); });
         history.Commit("step", std::move(edits));
         versions.push_back(doc);

@@ -24,7 +24,7 @@ struct CommaPunct : std::numpunct<char> {
 
 } // namespace
 
-TEST(PanelNumbers, RoundingBreaksTiesToEvenOnTheExactValue) {
+TEST(PanelNumbers, UnitsAndTriggerPositionsRoundTiesToEvenOnTheExactValue) {
     const double kmph = 0.277777791023254;
     const std::pair<double, double> ties[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}};
     for (const auto& [shown, rounded] : ties) {
@@ -42,10 +42,19 @@ TEST(PanelNumbers, RoundingBreaksTiesToEvenOnTheExactValue) {
     EXPECT_EQ(AccelToG(0.049083251953125004), 0.01);
     ASSERT_EQ(0.147249755859375 / 9.816650390625, 0.015);
     EXPECT_EQ(AccelToG(0.147249755859375), 0.01);
+
+    // Trigger positions on the bar; 0.5 and positions beyond its end: SettingsPanelsTest.
+    EXPECT_EQ(TriggerToScroll(0.0f), 0);
+    EXPECT_EQ(TriggerToScroll(0.3333f), 3333);  // 3332.9999…, nearest and not truncated
+    EXPECT_EQ(TriggerToScroll(1.0f / 32), 312); // 312.5 exactly: to even
+    EXPECT_EQ(TriggerToScroll(3.0f / 32), 938); // 937.5
+    EXPECT_EQ(TriggerToScroll(-0.5f), 0);
+    EXPECT_EQ(TriggerToScroll(INFINITY), 10000);
+    EXPECT_EQ(TriggerToScroll(std::nanf("")), 0);
 }
 
 // Plain numbers and trailing zeros as the panels show them: SettingsPanelsTest.
-TEST(PanelNumbers, FormatWritesShortestPlainTextThatFitsTheBox) {
+TEST(PanelNumbers, FormatWritesShortestPlainTextThatFitsTheBoxInAnyLocale) {
     EXPECT_EQ(FormatPanelNumber(-0.0, kConvertedDigits, kNumberBoxLength), "0");
     EXPECT_EQ(FormatPanelNumber(1234567, kConvertedDigits, kNumberBoxLength), "1234567");
     // Stored singles with 7 significant digits, not their binary expansion.
@@ -73,9 +82,8 @@ TEST(PanelNumbers, FormatWritesShortestPlainTextThatFitsTheBox) {
 
     EXPECT_EQ(FormatPanelNumber(3.4e38, kConvertedDigits, kNumberBoxLength), "3.4E38");
     EXPECT_EQ(FormatPanelNumber(-1e-30, kConvertedDigits, kNumberBoxLength), "-1E-30");
-}
 
-TEST(PanelNumbers, DecimalCommaLocaleStillWritesAndReadsPoint) {
+    // A decimal comma locale still writes and reads a point.
     const std::locale previous =
         std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
     EXPECT_EQ(FormatPanelNumber(1.5, kConvertedDigits, kNumberBoxLength), "1.5");
@@ -86,7 +94,7 @@ TEST(PanelNumbers, DecimalCommaLocaleStillWritesAndReadsPoint) {
     std::locale::global(previous);
 }
 
-TEST(PanelNumbers, ParseReadsTheLongestLeadingNumber) {
+TEST(PanelNumbers, ParseReadsTheLongestLeadingNumberAndStoredSinglesStayFinite) {
     EXPECT_EQ(ParsePanelNumber("-3-4"), -3.0);
     EXPECT_EQ(ParsePanelNumber("  \t-3.5x"), -3.5);
     EXPECT_EQ(ParsePanelNumber("+4"), 4.0);
@@ -110,9 +118,8 @@ TEST(PanelNumbers, ParseReadsTheLongestLeadingNumber) {
     EXPECT_EQ(ParsePanelNumber("-0.01E99999999999999999999"), -INFINITY);
     EXPECT_EQ(ParsePanelNumber("0.000E999"), 0.0);
     EXPECT_EQ(ParsePanelNumber("123456E-400"), 0.0);
-}
 
-TEST(PanelNumbers, StoredSinglesStayFinite) {
+    // Stored singles stay finite.
     EXPECT_EQ(StoredSingle(1e39), kMaxSingle);
     EXPECT_EQ(StoredSingle(INFINITY), kMaxSingle);
     EXPECT_EQ(StoredSingle(-INFINITY), -kMaxSingle);
@@ -121,17 +128,6 @@ TEST(PanelNumbers, StoredSinglesStayFinite) {
     EXPECT_EQ(StoredSingle(double(kMaxSingle)), kMaxSingle);
     EXPECT_EQ(StoredSingle(0.1), 0.1f);
     EXPECT_EQ(StoredSingle(1e-50), 0.0f);
-}
-
-TEST(PanelNumbers, TriggerPositionsAndTheBar) {
-    // 0.5 and positions beyond the bar's end through the bar: SettingsPanelsTest.
-    EXPECT_EQ(TriggerToScroll(0.0f), 0);
-    EXPECT_EQ(TriggerToScroll(0.3333f), 3333);  // 3332.9999…, nearest and not truncated
-    EXPECT_EQ(TriggerToScroll(1.0f / 32), 312); // 312.5 exactly: to even
-    EXPECT_EQ(TriggerToScroll(3.0f / 32), 938); // 937.5
-    EXPECT_EQ(TriggerToScroll(-0.5f), 0);
-    EXPECT_EQ(TriggerToScroll(INFINITY), 10000);
-    EXPECT_EQ(TriggerToScroll(std::nanf("")), 0);
 }
 
 TEST(PanelNumbers, KeyFilterKeepsDigitsSignPointBackspaceAndEnter) {

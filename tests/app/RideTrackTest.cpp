@@ -84,31 +84,7 @@ protected:
 
 } // namespace
 
-TEST_F(RideTrackTest, StartsTheSimulatorOnTheDocumentInMemory) {
-    WriteFakeSimulator();
-    document.Segments[3].Tunnel = !document.Segments[3].Tunnel; // an unsaved edit
-    Ride();
-    EXPECT_EQ(ReadText(program + "/args.txt"), "-s\n" + track + "\n");
-    EXPECT_EQ(SegmentsIn(program + "/given.kvtrack"), document.Segments);
-    EXPECT_TRUE(dialogs.Messages.empty());
-    // A ride leaves the file name, the caption and the unsaved state alone.
-    EXPECT_TRUE(state.bTrackModified);
-    EXPECT_EQ(state.Caption, "Kavrano Tornelle - demo*");
-    EXPECT_EQ(state.CurrentFileName, "/tracks/demo.kvtrack");
-    // A program folder at the root gets no second separator.
-    EXPECT_EQ(mMain::BuildRidePaths("/").Simulator, "/KavranoSimulator.exe");
-    EXPECT_EQ(mMain::BuildRidePaths("/").TemporaryTrack, "/$Tornelle$.kvtrack");
-
-    // The next ride overwrites the same temporary file (closing the window removes it:
-    // MainWindowTest).
-    document.Segments[3].Tunnel = !document.Segments[3].Tunnel;
-    std::filesystem::remove(program + "/given.kvtrack");
-    Ride();
-    ASSERT_TRUE(WaitForFile(program + "/given.kvtrack"));
-    EXPECT_EQ(SegmentsIn(track), document.Segments);
-}
-
-TEST_F(RideTrackTest, ReportsWhatStopsARide) {
+TEST_F(RideTrackTest, StartsTheSimulatorOnTheDocumentInMemoryOrReportsWhatStopsARide) {
     // No simulator: the two-line message, nothing written.
     Ride();
     ExpectError(0, "Error: Kavrano Simulator Not Found!\r\n"
@@ -129,6 +105,28 @@ TEST_F(RideTrackTest, ReportsWhatStopsARide) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_FALSE(std::filesystem::exists(program + "/args.txt"));
     std::filesystem::remove_all(track);
+
+    // A simulator on the document in memory.
+    document.Segments[3].Tunnel = !document.Segments[3].Tunnel; // an unsaved edit
+    Ride();
+    EXPECT_EQ(ReadText(program + "/args.txt"), "-s\n" + track + "\n");
+    EXPECT_EQ(SegmentsIn(program + "/given.kvtrack"), document.Segments);
+    EXPECT_EQ(dialogs.Messages.size(), 2u);
+    // A ride leaves the file name, the caption and the unsaved state alone.
+    EXPECT_TRUE(state.bTrackModified);
+    EXPECT_EQ(state.Caption, "Kavrano Tornelle - demo*");
+    EXPECT_EQ(state.CurrentFileName, "/tracks/demo.kvtrack");
+    // A program folder at the root gets no second separator.
+    EXPECT_EQ(mMain::BuildRidePaths("/").Simulator, "/KavranoSimulator.exe");
+    EXPECT_EQ(mMain::BuildRidePaths("/").TemporaryTrack, "/$Tornelle$.kvtrack");
+
+    // The next ride overwrites the same temporary file (closing the window removes it:
+    // MainWindowTest).
+    document.Segments[3].Tunnel = !document.Segments[3].Tunnel;
+    std::filesystem::remove(program + "/given.kvtrack");
+    Ride();
+    ASSERT_TRUE(WaitForFile(program + "/given.kvtrack"));
+    EXPECT_EQ(SegmentsIn(track), document.Segments);
 
     // A simulator that cannot be started.
     std::filesystem::permissions(program + "/KavranoSimulator.exe",

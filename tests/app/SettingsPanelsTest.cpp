@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 
 #include <map>
+#include <tuple>
 #include <variant>
 
 using namespace mKavrano_TrackIO_1_3;
@@ -32,102 +33,86 @@ void Set(S& s, const Field& field, double value) {
         field);
 }
 
-struct Control {
-    const char* Name;
-    const char* Caption;
-    const char* Unit;  // after a box
-    Field Stored;      // the field it shows and writes
-    double Value;      // the field's value for the fill
-    const char* Shown; // the box's text, or "on" / "off" for a button
-    const char* Typed; // typed into a box and entered; a button is clicked instead
-    double Applied;    // what the apply stores, in the unit shown
+// A control: its name, its caption, the unit after a box, the field it shows and writes, that
+// field's value for the fill, the box's text ("on" / "off" for a button), the text typed into a
+// box and entered (a button is clicked instead), and what the apply stores, in the unit shown.
+using Control = std::tuple<const char*, const char*, const char*, Field, double, const char*,
+                           const char*, double>;
+
+const std::vector<Control> kStation = {
+    {"chkStationNone", "No Building", "", &S::StationNoBuilding, 2, "on", "", 0},
+    {"chkStationSimple", "Base Only", "", &S::StationBaseOnly, 0, "off", "", 1},
+    // A byte without a control state shows neither choice.
+    {"optStationEntrance(0)", "Left Entrance", "", &S::StationEntrance, 7, "off", "", 0},
+    {"optStationEntrance(1)", "Right Entrance", "", &S::StationEntrance, 7, "off", "", 1},
+    // The whole stored text is shown; typing stops at the box's limit.
+    {"txtStationWait(0)", "Average:", "sec", &S::StationWaitAverage, 12.125, "12.125", "123456",
+     12345},
+    {"txtStationWait(1)", "Minimum:", "sec", &S::StationWaitMinimum, 30, "30", "1,2a 3", 123},
+    {"txtStationWait(2)", "Maximum:", "sec", &S::StationWaitMaximum, 0.1f, "0.1", "1.2.3", 1.2f},
+    {"txtStationWait(3)", "Deviation:", "sec", &S::StationWaitDeviation, -2, "-2", "-.", 0},
+    {"chkStationSync", "Syncronized", "", &S::StationWaitSync, 1, "on", "", 0},
+    {"txtStationMainBrake", "Deceleration:", "g", &S::StationMainBrakeDecel, 14.715f, "1.5",
+     "12345678", 1234567},
+    {"chkStationWheels", "Enabled", "", &S::StationWheels, 1, "on", "", 0},
+    {"txtStationWheels(0)", "Speed:", "kmph", &S::StationWheelsSpeed, 10, "36", "72", 72},
+    {"txtStationWheels(1)", "Acceleration:", "g", &S::StationWheelsAccel, kG, "1", "2", 2},
+    {"txtStationWheels(2)", "Deceleration:", "g", &S::StationWheelsDecel, 2 * kG, "2", "0.5", 0.5},
+    {"chkStationPreBrake", "Enabled", "", &S::StationPreBrake, 1, "on", "", 0},
+    {"txtStationPreBrake(0)", "Speed Limit:", "kmph", &S::StationPreBrakeSpeedLimit, 5, "18", "9",
+     9},
+    {"txtStationPreBrake(1)", "Hysteresis:", "kmph", &S::StationPreBrakeHysteresis, 2.5, "9", "0",
+     0},
+    {"txtStationPreBrake(2)", "Deceleration:", "g", &S::StationPreBrakeDecel, 0.5 * kG, "0.5",
+     "1.5", 1.5},
 };
 
-struct Panel {
-    int32_t Type;
-    const char* Step; // the name of the edit in the history
-    std::vector<Control> Controls;
+const std::vector<Control> kLift = {
+    {"optLiftStyle(0)", "Chain", "", &S::LiftStyle, 1, "off", "", 0},
+    {"optLiftStyle(1)", "Transport Wheels", "", &S::LiftStyle, 0, "off", "", 1},
+    {"chkLiftRailing(0)", "Left Railing", "", &S::LiftLeftRailing, 1, "on", "", 0},
+    {"chkLiftRailing(1)", "Right Railing", "", &S::LiftRightRailing, 0, "off", "", 1},
+    {"txtLiftMotor(0)", "Speed:", "kmph", &S::LiftMotorSpeed, 10, "36", "50", 50},
+    {"txtLiftMotor(1)", "Acceleration:", "g", &S::LiftMotorAccel, 0.25 * kG, "0.25", "1", 1},
+    {"txtLiftMotor(2)", "Deceleration:", "g", &S::LiftMotorDecel, 1.5 * kG, "1.5", "0.3", 0.3},
 };
 
-const Panel kPanels[] = {
-    {SegStation,
-     "Station settings",
-     {
-         {"chkStationNone", "No Building", "", &S::StationNoBuilding, 2, "on", "", 0},
-         {"chkStationSimple", "Base Only", "", &S::StationBaseOnly, 0, "off", "", 1},
-         // A byte without a control state shows neither choice.
-         {"optStationEntrance(0)", "Left Entrance", "", &S::StationEntrance, 7, "off", "", 0},
-         {"optStationEntrance(1)", "Right Entrance", "", &S::StationEntrance, 7, "off", "", 1},
-         // The whole stored text is shown; typing stops at the box's limit.
-         {"txtStationWait(0)", "Average:", "sec", &S::StationWaitAverage, 12.125, "12.125",
-          "123456", 12345},
-         {"txtStationWait(1)", "Minimum:", "sec", &S::StationWaitMinimum, 30, "30", "1,2a 3", 123},
-         {"txtStationWait(2)", "Maximum:", "sec", &S::StationWaitMaximum, 0.1f, "0.1", "1.2.3",
-          1.2f},
-         {"txtStationWait(3)", "Deviation:", "sec", &S::StationWaitDeviation, -2, "-2", "-.", 0},
-         {"chkStationSync", "Syncronized", "", &S::StationWaitSync, 1, "on", "", 0},
-         {"txtStationMainBrake", "Deceleration:", "g", &S::StationMainBrakeDecel, 14.715f, "1.5",
-          "12345678", 1234567},
-         {"chkStationWheels", "Enabled", "", &S::StationWheels, 1, "on", "", 0},
-         {"txtStationWheels(0)", "Speed:", "kmph", &S::StationWheelsSpeed, 10, "36", "72", 72},
-         {"txtStationWheels(1)", "Acceleration:", "g", &S::StationWheelsAccel, kG, "1", "2", 2},
-         {"txtStationWheels(2)", "Deceleration:", "g", &S::StationWheelsDecel, 2 * kG, "2", "0.5",
-          0.5},
-         {"chkStationPreBrake", "Enabled", "", &S::StationPreBrake, 1, "on", "", 0},
-         {"txtStationPreBrake(0)", "Speed Limit:", "kmph", &S::StationPreBrakeSpeedLimit, 5, "18",
-          "9", 9},
-         {"txtStationPreBrake(1)", "Hysteresis:", "kmph", &S::StationPreBrakeHysteresis, 2.5, "9",
-          "0", 0},
-         {"txtStationPreBrake(2)", "Deceleration:", "g", &S::StationPreBrakeDecel, 0.5 * kG, "0.5",
-          "1.5", 1.5},
-     }},
-    {SegLift,
-     "Lift settings",
-     {
-         {"optLiftStyle(0)", "Chain", "", &S::LiftStyle, 1, "off", "", 0},
-         {"optLiftStyle(1)", "Transport Wheels", "", &S::LiftStyle, 0, "off", "", 1},
-         {"chkLiftRailing(0)", "Left Railing", "", &S::LiftLeftRailing, 1, "on", "", 0},
-         {"chkLiftRailing(1)", "Right Railing", "", &S::LiftRightRailing, 0, "off", "", 1},
-         {"txtLiftMotor(0)", "Speed:", "kmph", &S::LiftMotorSpeed, 10, "36", "50", 50},
-         {"txtLiftMotor(1)", "Acceleration:", "g", &S::LiftMotorAccel, 0.25 * kG, "0.25", "1", 1},
-         {"txtLiftMotor(2)", "Deceleration:", "g", &S::LiftMotorDecel, 1.5 * kG, "1.5", "0.3", 0.3},
-     }},
-    {SegTransport,
-     "Transport settings",
-     {
-         {"optTransportStyle(0)", "L.I.M.", "", &S::TransportStyle, 1, "off", "", 0},
-         {"optTransportStyle(1)", "Transport Wheels", "", &S::TransportStyle, 0, "off", "", 1},
-         {"chkTransportRailing(0)", "Left Railing", "", &S::TransportLeftRailing, 1, "on", "", 0},
-         {"chkTransportRailing(1)", "Right Railing", "", &S::TransportRightRailing, 0, "off", "",
-          1},
-         {"txtTransportMotor(0)", "Speed:", "kmph", &S::TransportMotorSpeed, 2.5, "9", "18", 18},
-         {"txtTransportMotor(1)", "Acceleration:", "g", &S::TransportMotorAccel, 2 * kG, "2",
-          "0.75", 0.75},
-         {"txtTransportMotor(2)", "Deceleration:", "g", &S::TransportMotorDecel, 0.5 * kG, "0.5",
-          "1.5", 1.5},
-     }},
-    {SegBrake,
-     "Brake settings",
-     {
-         {"chkBrakeBlock", "Blocksegment", "", &S::BrakeBlock, 1, "on", "", 0},
-         {"chkBrakeStop", "Complete Stop", "", &S::BrakeCompleteStop, 0, "off", "", 1},
-         {"chkBrakeRailing(0)", "Left Railing", "", &S::BrakeLeftRailing, 1, "on", "", 0},
-         {"chkBrakeRailing(1)", "Right Railing", "", &S::BrakeRightRailing, 0, "off", "", 1},
-         {"txtBrakeBrake(0)", "Speed Limit:", "kmph", &S::BrakeSpeedLimit, 20, "72", "18", 18},
-         {"txtBrakeBrake(1)", "Hysteresis:", "kmph", &S::BrakeHysteresis, 0, "0", "5", 5},
-         {"txtBrakeBrake(2)", "Deceleration:", "g", &S::BrakeDecel, 3 * kG, "3", "0.1", 0.1},
-         {"chkBrakeWheels", "Enabled", "", &S::BrakeWheels, 1, "on", "", 0},
-         {"txtBrakeWheels(0)", "Speed:", "kmph", &S::BrakeWheelsSpeed, 20, "72", "36", 36},
-         {"txtBrakeWheels(1)", "Acceleration:", "g", &S::BrakeWheelsAccel, 0.5 * kG, "0.5", "2", 2},
-         {"txtBrakeWheels(2)", "Deceleration:", "g", &S::BrakeWheelsDecel, kG, "1", "0.25", 0.25},
-     }},
+const std::vector<Control> kTransport = {
+    {"optTransportStyle(0)", "L.I.M.", "", &S::TransportStyle, 1, "off", "", 0},
+    {"optTransportStyle(1)", "Transport Wheels", "", &S::TransportStyle, 0, "off", "", 1},
+    {"chkTransportRailing(0)", "Left Railing", "", &S::TransportLeftRailing, 1, "on", "", 0},
+    {"chkTransportRailing(1)", "Right Railing", "", &S::TransportRightRailing, 0, "off", "", 1},
+    {"txtTransportMotor(0)", "Speed:", "kmph", &S::TransportMotorSpeed, 2.5, "9", "18", 18},
+    {"txtTransportMotor(1)", "Acceleration:", "g", &S::TransportMotorAccel, 2 * kG, "2", "0.75",
+     0.75},
+    {"txtTransportMotor(2)", "Deceleration:", "g", &S::TransportMotorDecel, 0.5 * kG, "0.5", "1.5",
+     1.5},
+};
+
+const std::vector<Control> kBrake = {
+    {"chkBrakeBlock", "Blocksegment", "", &S::BrakeBlock, 1, "on", "", 0},
+    {"chkBrakeStop", "Complete Stop", "", &S::BrakeCompleteStop, 0, "off", "", 1},
+    {"chkBrakeRailing(0)", "Left Railing", "", &S::BrakeLeftRailing, 1, "on", "", 0},
+    {"chkBrakeRailing(1)", "Right Railing", "", &S::BrakeRightRailing, 0, "off", "", 1},
+    {"txtBrakeBrake(0)", "Speed Limit:", "kmph", &S::BrakeSpeedLimit, 20, "72", "18", 18},
+    {"txtBrakeBrake(1)", "Hysteresis:", "kmph", &S::BrakeHysteresis, 0, "0", "5", 5},
+    {"txtBrakeBrake(2)", "Deceleration:", "g", &S::BrakeDecel, 3 * kG, "3", "0.1", 0.1},
+    {"chkBrakeWheels", "Enabled", "", &S::BrakeWheels, 1, "on", "", 0},
+    {"txtBrakeWheels(0)", "Speed:", "kmph", &S::BrakeWheelsSpeed, 20, "72", "36", 36},
+    {"txtBrakeWheels(1)", "Acceleration:", "g", &S::BrakeWheelsAccel, 0.5 * kG, "0.5", "2", 2},
+    {"txtBrakeWheels(2)", "Deceleration:", "g", &S::BrakeWheelsDecel, kG, "1", "0.25", 0.25},
+};
+
+const std::tuple<int32_t, const char*, std::vector<Control>> kPanels[] = {
+    {SegStation, "Station settings", kStation},
+    {SegLift, "Lift settings", kLift},
+    {SegTransport, "Transport settings", kTransport},
+    {SegBrake, "Brake settings", kBrake},
     {SegPlain, "Tunnel", {{"chkMainTunnel", "Tunnel", "", &S::Tunnel, 0, "off", "", 1}}},
 };
 
 // Stored units per unit shown.
-double Scale(const std::string& unit) {
-    return unit == "kmph" ? kKmph : unit == "g" ? kG : 1;
-}
+const std::map<std::string, double> kScale = {{"kmph", kKmph}, {"g", kG}, {"sec", 1}, {"", 1}};
 
 // A station unit switched off stores zeros in its boxes' fields; the brake wheels keep theirs.
 const std::map<std::string, std::vector<float S::*>> kZeroedWhenOff = {
@@ -165,46 +150,44 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
     const TrackDocument original = window->Document();
     const auto& segments = window->Document().Segments;
     const QUndoStack& history = window->History().Stack();
-    for (const Panel& panel : kPanels) {
-        const std::vector<int32_t> ofType = SegmentsOfType(panel.Type);
-        ASSERT_GE(ofType.size(), 3u);
-        const int32_t a = ofType[0], b = ofType[1], c = ofType[2];
-        for (const Control& control : panel.Controls) {
-            SCOPED_TRACE(control.Name);
+    for (const auto& [type, step, controls] : kPanels) { // the name of the edit in the history
+        const std::vector<int32_t> ofType = SegmentsOfType(type);
+        const int32_t a = ofType.at(0), b = ofType.at(1), c = ofType.at(2);
+        for (const auto& [name, caption, unit, field, value, shown, typed, applied] : controls) {
+            SCOPED_TRACE(name);
             Segment(a) = original.Segments[size_t(a)];
             Segment(b) = original.Segments[size_t(b)];
-            Set(Segment(a), control.Stored, control.Value);
+            Set(Segment(a), field, value);
             const std::vector<TrackSegment> filled = segments;
             const int steps = history.index();
             SelectOnly({b, a}); // the fill comes from the lowest
-            EXPECT_EQ(VisiblePanel(), panel.Type);
+            EXPECT_EQ(VisiblePanel(), type);
             EXPECT_EQ(segments, filled); // a fill writes only controls
             EXPECT_EQ(history.index(), steps);
 
             const std::vector<bool> selected = window->Trace().SegmentSelected;
-            QWidget& widget = Find(control.Name);
-            EXPECT_EQ(Shown(widget), control.Shown);
+            QWidget& widget = Find(name);
+            EXPECT_EQ(Shown(widget), shown);
             if (auto* box = qobject_cast<NumericTextBox*>(&widget)) {
-                EXPECT_EQ(LabelBeside(*box, true), control.Caption);
-                EXPECT_EQ(LabelBeside(*box, false), control.Unit);
+                EXPECT_EQ(LabelBeside(*box, true), caption);
+                EXPECT_EQ(LabelBeside(*box, false), unit);
                 EXPECT_EQ(mTwips::GeometryInTwips(*box).size(), QSize(615, 285));
-                TypeAndEnter(control.Name, control.Typed);
+                TypeAndEnter(name, typed);
             } else {
-                EXPECT_EQ(static_cast<QAbstractButton&>(widget).text(), control.Caption);
-                Click(control.Name);
+                EXPECT_EQ(static_cast<QAbstractButton&>(widget).text(), caption);
+                Click(name);
             }
             TrackSegment expected = filled[size_t(a)];
-            Set(expected, control.Stored, control.Applied * Scale(control.Unit));
-            if (const auto zeroed = kZeroedWhenOff.find(control.Name);
-                zeroed != kZeroedWhenOff.end())
-                for (float S::*field : zeroed->second)
-                    expected.*field = 0;
+            Set(expected, field, applied * kScale.at(unit));
+            if (const auto zeroed = kZeroedWhenOff.find(name); zeroed != kZeroedWhenOff.end())
+                for (float S::*off : zeroed->second)
+                    expected.*off = 0;
             EXPECT_EQ(segments[size_t(a)], expected);
             EXPECT_EQ(segments[size_t(b)], expected); // the whole panel, to every selected one
             EXPECT_EQ(segments[size_t(c)], filled[size_t(c)]);
             EXPECT_EQ(window->focusWidget(), &window->View());
             ASSERT_EQ(history.index(), steps + 1);
-            EXPECT_EQ(history.undoText(), panel.Step);
+            EXPECT_EQ(history.undoText(), step);
             EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
 
             // Undo brings back the step's selection and fills the panel from it again.
@@ -213,7 +196,7 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
             Undo();
             EXPECT_EQ(segments, filled);
             EXPECT_EQ(window->Trace().SegmentSelected, selected);
-            EXPECT_EQ(Shown(widget), control.Shown);
+            EXPECT_EQ(Shown(widget), shown);
             Redo();
             EXPECT_EQ(segments, edited);
         }
@@ -276,11 +259,9 @@ TEST_F(SettingsPanelsTest, SwatchesShowStoreAndPickTheColoursTheSimulatorDraws) 
     window->setPalette(palette);
     const auto& colours = window->Document().TrackColours;
     const std::vector<Colour> trackColours = {colours[0], colours[2], colours[1]};
-    const auto swatches = [&] {
-        std::vector<Colour> shown;
-        for (int i = 0; i < 3; ++i)
-            shown.push_back(window->Panels().lblMainColor(i).Colour());
-        return shown;
+    const auto swatches = [&, &p = window->Panels()] {
+        return std::vector<Colour>{p.lblMainColor(0).Colour(), p.lblMainColor(1).Colour(),
+                                   p.lblMainColor(2).Colour()};
     };
     EXPECT_EQ(Find<QCheckBox>("chkMainColors").text(), "Custom Colors");
     // Nothing selected, or a segment without custom colours: the button face.
@@ -318,7 +299,7 @@ TEST_F(SettingsPanelsTest, SwatchesShowStoreAndPickTheColoursTheSimulatorDraws) 
     EXPECT_EQ(swatches(), stored());
     Click("chkMainColors");
     EXPECT_FALSE(Segment(plain).CustomColours);
-    EXPECT_EQ(stored()[2], 0x00112233u);
+    EXPECT_EQ(stored()[2], 0x00112233u); // the pick below rewrites all three
     dialogs.Colours.push_back(0x00445566);
     Click("lblMainColor(0)");
     EXPECT_EQ(stored(), std::vector<Colour>({0x00445566, trackColours[1], 0x00112233}));
