@@ -102,6 +102,7 @@ class TraceOfTheDemoTrack(unittest.TestCase):
                 o, w, t = s["Orientation"], s["World"], s["Param"]
                 where = f"segment {i} sample {j}"
                 at = bezier(*curve, t)
+                self.assertEqual(w[12:], [0, 0, 0, 1], msg=where)
                 for axis in range(3):
                     self.assertAlmostEqual(w[4 * axis + 3], at[axis], delta=1e-3, msg=where)
                     for col in range(3):
