@@ -7,9 +7,9 @@
 
 namespace mKavrano_TrackIO_1_3 {
 
-// One kind of chunk, the reader and the writer both go by: its tag, where the document keeps
-// its length field and child count, its child count in the tree the writer writes, and the
-// reader and writer of its own fields between the length field and the child count.
+// One kind of chunk, as both the reader and the writer see it: its tag, where the document
+// keeps its length field and child count, its child count in the tree the writer writes, and
+// the reader and writer of its own fields between the length field and the child count.
 struct ChunkKind {
     char Tag[5];
     int32_t TrackDocument::*Length;
@@ -22,8 +22,8 @@ struct ChunkKind {
     bool TrackDocument::*Present = nullptr;
 };
 
-// The root, where every file starts: read once as the magic, never found by its tag. The
-// terrain, when there is one, is its child beside TreeChildren.
+// The root, where every file starts: read once as the magic, never found by its tag. Its
+// TreeChildren leaves out the terrain, which the writer adds when the document has one.
 extern const ChunkKind kFileHeader;
 
 // Every other kind, in the pre-order of the tree the writer writes; the reader finds them by
