@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -13,34 +14,32 @@
 
 namespace mKavrano_TrackIO_1_3 {
 
-// The bytes of a file being read and the read position. A failed check (a read past the end
-// or a value the reader refuses) sets Overrun, which stays set, and records the first such
-// check; later reads yield zeros. The reader checks Overrun instead of every single read.
+// The bytes of a file being read and the read position. Refusal is the one sign that the read
+// failed: it holds the first check that failed (a read past the end or a value the reader
+// refuses), and once it is set every read yields zeros, so the reader need not check every
+// single read.
 struct ChunkInput {
     explicit ChunkInput(std::span<const uint8_t> data) : FileData(data) {}
 
     std::span<const uint8_t> FileData;
     size_t Cursor = 0;
-    bool Overrun = false;
     std::string Tag; // the chunk being read, named in a refusal
-    TrackRefusal Refusal;
+    std::optional<TrackRefusal> Refusal;
 
     size_t Remaining() const { return Cursor < FileData.size() ? FileData.size() - Cursor : 0; }
 
-    // Sets Overrun; the first refusal is the one kept.
+    // Fails the read at the chunk and byte where it stands; the first refusal is the one kept.
     void Refuse(std::string reason) {
-        if (Overrun)
-            return;
-        Overrun = true;
-        Refusal = {Tag, static_cast<int64_t>(Cursor), std::move(reason)};
+        if (!Refusal)
+            Refusal = TrackRefusal{Tag, static_cast<int64_t>(Cursor), std::move(reason)};
     }
 
-    // Claims n bytes at Cursor and advances past them; nullptr (and Overrun) when they run out.
+    // Claims n bytes at Cursor and advances past them; nullptr once the read has failed.
     const uint8_t* Take(size_t n) {
-        if (!Overrun && n > Remaining())
+        if (!Refusal && n > Remaining())
             Refuse("a read of " + std::to_string(n) + " bytes runs past the end of the file (" +
                    std::to_string(Remaining()) + " left)");
-        if (Overrun)
+        if (Refusal)
             return nullptr;
         const uint8_t* p = FileData.data() + Cursor;
         Cursor += n;
@@ -91,7 +90,7 @@ std::string ReadText(ChunkInput& in, size_t n);
 // Four characters, upper-cased so that tags match in any letter case.
 std::string ReadTag(ChunkInput& in);
 
-// A Long n and n bytes. A negative n, or one larger than what remains, is an overrun.
+// A Long n and n bytes. A negative n, or one larger than what remains, fails the read.
 std::string ReadCountedText(ChunkInput& in);
 
 inline void WriteByte(ChunkOutput& out, uint8_t b) {
