@@ -1,8 +1,11 @@
 #include "RidePreview.h"
+#include "RideFilter.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
+#include <tuple>
 
 namespace mKV_RidePreview {
 
@@ -115,6 +118,11 @@ struct PathIndex {
     friend bool operator==(const PathIndex&, const PathIndex&) = default;
 };
 
+struct LapStart {
+    PathIndex At;
+    double Speed = 0.0;
+};
+
 class Path {
 public:
     Path(const TraceState& traced, const TrackDocument& document)
@@ -123,12 +131,35 @@ public:
                           static_cast<int32_t>(traced.TracedSegments.size()),
                           static_cast<int32_t>(document.Segments.size())})) {}
 
-    // The first sample of the lowest lift or transport.
-    std::optional<PathIndex> Start() const {
-        for (int32_t i = 0; i < count; ++i)
-            if (MotorOf(doc.Segments[i]) && SampleCount(i) > 0)
-                return PathIndex{i, 0};
-        return std::nullopt;
+    // Where the lap starts and at what speed; nullopt with the reason in `why` when it cannot.
+    std::optional<LapStart> Start(std::string& why) const {
+        const int32_t station = FirstStation();
+        if (station == count)
+            return LowestMotor(why);
+        int32_t blockEnd = station;
+        while (blockEnd + 1 < count && doc.Segments[blockEnd + 1].SegmentType == SegStation)
+            ++blockEnd;
+        // The train leaves the block; the first motor before any station takes it.
+        std::optional<int32_t> first;
+        for (int32_t k = 1; k <= count; ++k) {
+            if (!doc.TrackClosed && blockEnd + k >= count)
+                break;
+            const int32_t i = (blockEnd + k) % count;
+            if (SampleCount(i) == 0)
+                continue;
+            if (!first)
+                first = i;
+            if (doc.Segments[i].SegmentType == SegStation)
+                break;
+            if (const std::optional<Motor> motor = MotorOf(doc.Segments[i]))
+                return LapStart{{i, 0}, motor->Speed};
+        }
+        if (!first) {
+            why = doc.TrackClosed ? kNothingToStart : kStationEndsTrack;
+            return std::nullopt;
+        }
+        const TrackSegment& last = doc.Segments[blockEnd];
+        return LapStart{{*first, 0}, last.StationWheels ? Rate(last.StationWheelsSpeed) : 0.0};
     }
 
     // The sample after `at`; a closed track runs on through its first sample.
@@ -159,6 +190,23 @@ public:
     }
 
 private:
+    int32_t FirstStation() const {
+        int32_t i = 0;
+        while (i < count && doc.Segments[i].SegmentType != SegStation)
+            ++i;
+        return i;
+    }
+
+    // Without a station, the first sample of the lowest lift or transport.
+    std::optional<LapStart> LowestMotor(std::string& why) const {
+        for (int32_t i = 0; i < count; ++i)
+            if (const std::optional<Motor> motor = MotorOf(doc.Segments[i]);
+                motor && SampleCount(i) > 0)
+                return LapStart{{i, 0}, motor->Speed};
+        why = kNothingToStart;
+        return std::nullopt;
+    }
+
     int32_t SampleCount(int32_t segment) const {
         const auto& seg = trace.TracedSegments[segment];
         return std::min(seg.SampleCount, static_cast<int32_t>(seg.Samples.size()));
@@ -174,6 +222,7 @@ struct LapPoint {
     Vec Position;
     double V2 = 0.0;
     double Distance = 0.0;
+    double Time = 0.0;
 };
 
 // The train's acceleration at lap point k, from its nearest neighbours at other positions.
@@ -222,10 +271,44 @@ void AddForces(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& 
         const Matrix3D& frame = path.Sample(p.At).Orientation;
         const Vec felt =
             (1.0 / kGravity) * (AccelerationAt(lap, k, before, after) + Vec{0.0, kGravity, 0.0});
-        ride.Samples.push_back({p.At.Segment, p.Distance, p.Position.y, std::sqrt(p.V2),
+        ride.Samples.push_back({p.At.Segment, p.Distance, p.Time, p.Position.y, std::sqrt(p.V2),
                                 Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
                                 -Dot(felt, Column(frame, 2))});
     }
+}
+
+// The extremes of one filtered force, each at the first place it occurs.
+ForcePeak PeakOf(const std::vector<FilteredSample>& filtered, double FilteredSample::*force) {
+    const FilteredSample& first = filtered.front();
+    ForcePeak peak{first.*force, first.Distance, first.*force, first.Distance};
+    for (const FilteredSample& s : filtered) {
+        if (s.*force > peak.Max)
+            std::tie(peak.Max, peak.MaxAt) = std::tie(s.*force, s.Distance);
+        if (s.*force < peak.Min)
+            std::tie(peak.Min, peak.MinAt) = std::tie(s.*force, s.Distance);
+    }
+    return peak;
+}
+
+RidePeaks PeaksOf(const RidePreview& ride) {
+    SpeedPeak top;
+    for (const RideSample& s : ride.Samples)
+        if (s.Speed > top.Max)
+            top = {s.Speed, s.Distance};
+    return {ride.Samples.back().Distance,
+            ride.Samples.back().Time,
+            top,
+            PeakOf(ride.Filtered, &FilteredSample::VerticalG),
+            PeakOf(ride.Filtered, &FilteredSample::LateralG),
+            PeakOf(ride.Filtered, &FilteredSample::LongitudinalG)};
+}
+
+// One decimal, with a true minus sign and never a negative zero.
+std::string Tenths(double v) {
+    const double rounded = std::round(v * 10.0) / 10.0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", std::fabs(rounded));
+    return (rounded < 0.0 ? "\u2212" : "") + std::string(text);
 }
 
 } // namespace
@@ -250,17 +333,16 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
                         const RideLosses& losses) {
     RidePreview ride;
     const Path path(trace, doc);
-    const std::optional<PathIndex> start = path.Start();
+    const std::optional<LapStart> start = path.Start(ride.NoStart);
     if (!start)
         return ride;
-    const Motor motor = *MotorOf(path.Segment(*start));
     ride.Started = true;
-    ride.StartSegment = start->Segment;
-    ride.StartSpeed = motor.Speed;
+    ride.StartSegment = start->At.Segment;
+    ride.StartSpeed = start->Speed;
 
     std::vector<LapPoint> lap;
     lap.reserve(path.SampleTotal() + 1);
-    lap.push_back({*start, PositionOf(path.Sample(*start)), motor.Speed * motor.Speed});
+    lap.push_back({start->At, PositionOf(path.Sample(start->At)), start->Speed * start->Speed});
     for (;;) {
         const LapPoint& here = lap.back();
         const std::optional<PathIndex> next = path.Next(here.At);
@@ -271,14 +353,17 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
         const Vec position = PositionOf(path.Sample(*next));
         const double step = Length(position - here.Position);
         const TrackSegment& rules = path.Segment(here.At);
-        const double v2 = StepV2(rules, here.V2, here.Position.y - position.y, step, losses);
-        lap.push_back({*next, position, v2, here.Distance + step});
-        if (!(v2 > 0.0)) {
-            lap.back().V2 = 0.0;
+        const double stepped = StepV2(rules, here.V2, here.Position.y - position.y, step, losses);
+        const double v2 = stepped > 0.0 ? stepped : 0.0;
+        // Over a step the train runs at the mean of its speeds at the two ends.
+        const double speeds = std::sqrt(here.V2) + std::sqrt(v2);
+        const double time = here.Time + (speeds > 0.0 ? 2.0 * step / speeds : 0.0);
+        lap.push_back({*next, position, v2, here.Distance + step, time});
+        if (v2 == 0.0) {
             ride.EndReason = StopsCompletely(rules) ? RideEnd::Stop : RideEnd::Stall;
             break;
         }
-        if (*next == *start) {
+        if (*next == start->At) {
             ride.EndReason = RideEnd::Lap;
             break;
         }
@@ -290,12 +375,14 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
     AddForces(ride, lap, path);
     ride.EndSegment = ride.Samples.back().Segment;
     ride.EndSpeed = ride.Samples.back().Speed;
+    ride.Filtered = FilterRide(ride.Samples);
+    ride.Peaks = PeaksOf(ride);
     return ride;
 }
 
 std::string DescribeRideEnd(const RidePreview& ride) {
     if (!ride.Started)
-        return kNoStartReason;
+        return ride.NoStart;
     const std::string segment = " segment " + std::to_string(ride.EndSegment);
     const std::string at =
         " at " + std::to_string(std::lround(ride.Samples.back().Distance)) + " m";
@@ -312,6 +399,24 @@ std::string DescribeRideEnd(const RidePreview& ride) {
         return "Stalls in" + segment + at;
     }
     return {};
+}
+
+std::string DescribeLap(const RidePreview& ride) {
+    if (!ride.Started)
+        return {};
+    const RidePeaks& p = ride.Peaks;
+    const double seconds = std::round(p.Duration);
+    char head[256];
+    std::snprintf(head, sizeof head, "Lap %.0f m in %.0f:%02.0f \u00b7 top speed %.0f km/h",
+                  p.Length, std::floor(seconds / 60.0), std::fmod(seconds, 60.0),
+                  p.Speed.Max * kKmhPerMps);
+    const auto range = [](const char* name, const ForcePeak& force) {
+        return std::string(" \u00b7 ") + name + ' ' + Tenths(force.Min) + " to " +
+               Tenths(force.Max) + " g";
+    };
+    return head + range("vertical", p.VerticalG) + range("lateral", p.LateralG) +
+           range("longitudinal", p.LongitudinalG) + " (" +
+           std::to_string(std::lround(kFilterCornerHz)) + " Hz)";
 }
 
 } // namespace mKV_RidePreview

@@ -1,0 +1,82 @@
+#include "RideFilter.h"
+
+#include <algorithm>
+
+namespace mKV_RidePreview {
+
+namespace {
+
+// y[n] = b0·x[n] + b1·x[n−1] + b2·x[n−2] − a1·y[n−1] − a2·y[n−2]
+struct Section {
+    double b0, b1, b2, a1, a2;
+
+    double Gain() const { return (b0 + b1 + b2) / (1.0 + a1 + a2); }
+};
+
+// The 5 Hz corner at 100 Hz by the bilinear transform with prewarping.
+constexpr Section kSections[2] = {
+    {0.00041659920440659937, 0.0008331984088131987, 0.00041659920440659937, -1.4796742169311934,
+     0.5558215432824889},
+    {1.0, 2.0, 1.0, -1.7009643319435257, 0.7884997398152979},
+};
+
+// A slow train would make the series endless; a lap is filtered over its first hour at most.
+constexpr int kMaxFilteredSeconds = 3600;
+
+double Lerp(double a, double b, double f) {
+    return a + (b - a) * f;
+}
+
+} // namespace
+
+ForceFilter::ForceFilter(double first) {
+    for (int i = 0; i < 2; ++i) {
+        const double out = first * kSections[i].Gain();
+        sections[i] = {first, first, out, out};
+        first = out;
+    }
+}
+
+double ForceFilter::Next(double x) {
+    for (int i = 0; i < 2; ++i) {
+        const Section& q = kSections[i];
+        History& h = sections[i];
+        const double y = q.b0 * x + q.b1 * h.x1 + q.b2 * h.x2 - q.a1 * h.y1 - q.a2 * h.y2;
+        h = {x, h.x1, y, h.y1};
+        x = y;
+    }
+    return x;
+}
+
+std::vector<FilteredSample> FilterRide(const std::vector<RideSample>& samples) {
+    std::vector<FilteredSample> out;
+    if (samples.empty())
+        return out;
+    const double last = std::min(samples.back().Time, double(kMaxFilteredSeconds));
+    out.reserve(static_cast<size_t>(last * kFilterRate) + 1);
+    size_t at = 0; // the last sample at or before t
+    for (int k = 0;; ++k) {
+        const double t = double(k) / kFilterRate;
+        if (t > last)
+            break;
+        while (at + 1 < samples.size() && samples[at + 1].Time <= t)
+            ++at;
+        const RideSample& a = samples[at];
+        const RideSample& b = samples[std::min(at + 1, samples.size() - 1)];
+        const double f = b.Time > a.Time ? (t - a.Time) / (b.Time - a.Time) : 0.0;
+        out.push_back({t, Lerp(a.Distance, b.Distance, f), a.Segment,
+                       Lerp(a.VerticalG, b.VerticalG, f), Lerp(a.LateralG, b.LateralG, f),
+                       Lerp(a.LongitudinalG, b.LongitudinalG, f)});
+    }
+    ForceFilter vertical(out.front().VerticalG);
+    ForceFilter lateral(out.front().LateralG);
+    ForceFilter longitudinal(out.front().LongitudinalG);
+    for (FilteredSample& s : out) {
+        s.VerticalG = vertical.Next(s.VerticalG);
+        s.LateralG = lateral.Next(s.LateralG);
+        s.LongitudinalG = longitudinal.Next(s.LongitudinalG);
+    }
+    return out;
+}
+
+} // namespace mKV_RidePreview
