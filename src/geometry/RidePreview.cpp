@@ -222,7 +222,6 @@ struct LapPoint {
     Vec Position;
     double V2 = 0.0;
     double Distance = 0.0;
-    double Time = 0.0;
 };
 
 // The train's acceleration at lap point k, from its nearest neighbours at other positions.
@@ -254,13 +253,20 @@ Vec AccelerationAt(const std::vector<LapPoint>& lap, size_t k, std::optional<siz
     return {};
 }
 
-void AddForces(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& path) {
+// The samples of the lap with their speed, time and forces, and its length, duration and top
+// speed.
+void AddSamples(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& path) {
     // Samples that repeat a position (a segment starts where the last one ended) take their
     // neighbours from beyond the repeat.
     std::optional<size_t> before;
+    double time = 0.0;
     ride.Samples.reserve(lap.size());
     for (size_t k = 0; k < lap.size(); ++k) {
         const LapPoint& p = lap[k];
+        const double speed = std::sqrt(p.V2);
+        // Over a step the train runs at the mean of its speeds at the two ends.
+        if (const double speeds = k > 0 ? ride.Samples.back().Speed + speed : 0.0; speeds > 0.0)
+            time += 2.0 * (p.Distance - lap[k - 1].Distance) / speeds;
         if (k > 0 && lap[k - 1].Position != p.Position)
             before = k - 1;
         size_t next = k + 1;
@@ -271,36 +277,34 @@ void AddForces(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& 
         const Matrix3D& frame = path.Sample(p.At).Orientation;
         const Vec felt =
             (1.0 / kGravity) * (AccelerationAt(lap, k, before, after) + Vec{0.0, kGravity, 0.0});
-        ride.Samples.push_back({p.At.Segment, p.Distance, p.Time, p.Position.y, std::sqrt(p.V2),
+        if (speed > ride.Peaks.Speed.Max)
+            ride.Peaks.Speed = {speed, p.Distance};
+        ride.Samples.push_back({p.At.Segment, p.Distance, time, p.Position.y, speed,
                                 Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
                                 -Dot(felt, Column(frame, 2))});
     }
+    ride.Peaks.Length = ride.Samples.back().Distance;
+    ride.Peaks.Duration = time;
 }
 
-// The extremes of one filtered force, each at the first place it occurs.
-ForcePeak PeakOf(const std::vector<FilteredSample>& filtered, double FilteredSample::*force) {
-    const FilteredSample& first = filtered.front();
-    ForcePeak peak{first.*force, first.Distance, first.*force, first.Distance};
+// The extremes of a filtered force, each at the first place it occurs.
+void TakePeak(ForcePeak& peak, double force, double at) {
+    if (force > peak.Max)
+        std::tie(peak.Max, peak.MaxAt) = std::tie(force, at);
+    if (force < peak.Min)
+        std::tie(peak.Min, peak.MinAt) = std::tie(force, at);
+}
+
+void AddForcePeaks(RidePeaks& peaks, const std::vector<FilteredSample>& filtered) {
+    const FilteredSample& f = filtered.front();
+    peaks.VerticalG = {f.VerticalG, f.Distance, f.VerticalG, f.Distance};
+    peaks.LateralG = {f.LateralG, f.Distance, f.LateralG, f.Distance};
+    peaks.LongitudinalG = {f.LongitudinalG, f.Distance, f.LongitudinalG, f.Distance};
     for (const FilteredSample& s : filtered) {
-        if (s.*force > peak.Max)
-            std::tie(peak.Max, peak.MaxAt) = std::tie(s.*force, s.Distance);
-        if (s.*force < peak.Min)
-            std::tie(peak.Min, peak.MinAt) = std::tie(s.*force, s.Distance);
+        TakePeak(peaks.VerticalG, s.VerticalG, s.Distance);
+        TakePeak(peaks.LateralG, s.LateralG, s.Distance);
+        TakePeak(peaks.LongitudinalG, s.LongitudinalG, s.Distance);
     }
-    return peak;
-}
-
-RidePeaks PeaksOf(const RidePreview& ride) {
-    SpeedPeak top;
-    for (const RideSample& s : ride.Samples)
-        if (s.Speed > top.Max)
-            top = {s.Speed, s.Distance};
-    return {ride.Samples.back().Distance,
-            ride.Samples.back().Time,
-            top,
-            PeakOf(ride.Filtered, &FilteredSample::VerticalG),
-            PeakOf(ride.Filtered, &FilteredSample::LateralG),
-            PeakOf(ride.Filtered, &FilteredSample::LongitudinalG)};
 }
 
 // One decimal, with a true minus sign and never a negative zero.
@@ -355,10 +359,7 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
         const TrackSegment& rules = path.Segment(here.At);
         const double stepped = StepV2(rules, here.V2, here.Position.y - position.y, step, losses);
         const double v2 = stepped > 0.0 ? stepped : 0.0;
-        // Over a step the train runs at the mean of its speeds at the two ends.
-        const double speeds = std::sqrt(here.V2) + std::sqrt(v2);
-        const double time = here.Time + (speeds > 0.0 ? 2.0 * step / speeds : 0.0);
-        lap.push_back({*next, position, v2, here.Distance + step, time});
+        lap.push_back({*next, position, v2, here.Distance + step});
         if (v2 == 0.0) {
             ride.EndReason = StopsCompletely(rules) ? RideEnd::Stop : RideEnd::Stall;
             break;
@@ -372,11 +373,11 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
             break;
         }
     }
-    AddForces(ride, lap, path);
+    AddSamples(ride, lap, path);
     ride.EndSegment = ride.Samples.back().Segment;
     ride.EndSpeed = ride.Samples.back().Speed;
     ride.Filtered = FilterRide(ride.Samples);
-    ride.Peaks = PeaksOf(ride);
+    AddForcePeaks(ride.Peaks, ride.Filtered);
     return ride;
 }
 
