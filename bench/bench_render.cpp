@@ -137,8 +137,9 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 // One RenderFrame of the scene, averaged over a few.
-// The preview of a whole lap: the stations made plain and the motors given rates, so that the
-// train runs every segment. "frames" is its time in frames of the same track.
+// The preview of a whole lap, filtered forces and peaks included: the stations made plain and
+// the motors given rates, so that the train runs every segment. "frames" is its time in frames
+// of the same track.
 void BM_RidePreview(benchmark::State& state, RenderScene& scene) {
     TrackDocument lap = scene.document;
     for (auto& segment : lap.Segments) {
@@ -156,6 +157,7 @@ void BM_RidePreview(benchmark::State& state, RenderScene& scene) {
     }
     const double each = SecondsSince(start) / static_cast<double>(state.iterations());
     state.counters["samples"] = static_cast<double>(ride.Samples.size());
+    state.counters["filtered"] = static_cast<double>(ride.Filtered.size());
     state.counters["full lap"] = ride.EndReason == mKV_RidePreview::RideEnd::Lap;
     state.counters["frames"] = each / frame;
 }

@@ -29,23 +29,23 @@ void RideChartView::drawBackground(QPainter* painter, const QRectF& rect) {
     }
 }
 
-bool RideChartView::DistanceAt(const QPointF& pos, double& distance) const {
+bool RideChartView::PlaceAt(const QPointF& pos, double& place) const {
     if (chart()->series().isEmpty())
         return false;
-    distance = chart()->mapToValue(chart()->mapFromScene(mapToScene(pos.toPoint()))).x();
+    place = chart()->mapToValue(chart()->mapFromScene(mapToScene(pos.toPoint()))).x();
     return true;
 }
 
 void RideChartView::mouseMoveEvent(QMouseEvent* event) {
-    double distance = 0.0;
-    if (DistanceAt(event->position(), distance))
-        emit hovered(distance);
+    double place = 0.0;
+    if (PlaceAt(event->position(), place))
+        emit hovered(place);
     QChartView::mouseMoveEvent(event);
 }
 
 void RideChartView::mousePressEvent(QMouseEvent* event) {
-    double distance = 0.0;
-    if (event->button() == Qt::LeftButton && DistanceAt(event->position(), distance))
-        emit clicked(distance);
+    double place = 0.0;
+    if (event->button() == Qt::LeftButton && PlaceAt(event->position(), place))
+        emit clicked(place);
     QChartView::mousePressEvent(event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// A chart of ride values against distance, with coloured bands behind the curves, that
-// reports the distance under the pointer when it moves and when the left button is pressed.
+// A chart of ride values against distance or time, with coloured bands behind the curves, that
+// reports the place under the pointer when it moves and when the left button is pressed.
 
 #include <QChartView>
 #include <QColor>
@@ -12,7 +12,7 @@ class RideChartView : public QChartView {
     Q_OBJECT
 
 public:
-    // A stretch of track drawn as a band from `from` to `to` metres.
+    // A stretch of track drawn as a band from `from` to `to` along the x axis.
     struct Band {
         double from;
         double to;
@@ -24,8 +24,8 @@ public:
     void SetBands(std::vector<Band> bands);
 
 signals:
-    void hovered(double distance);
-    void clicked(double distance);
+    void hovered(double place);
+    void clicked(double place);
 
 protected:
     void drawBackground(QPainter* painter, const QRectF& rect) override;
@@ -34,7 +34,7 @@ protected:
 
 private:
     // False when the chart has no curve to measure against.
-    bool DistanceAt(const QPointF& pos, double& distance) const;
+    bool PlaceAt(const QPointF& pos, double& place) const;
 
     std::vector<Band> bands;
 };

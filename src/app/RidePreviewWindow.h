@@ -1,7 +1,8 @@
 #pragma once
 
-// The "Ride Preview (estimate)" window: the train's speed and height, and the vertical and
-// lateral forces, against distance along the lap, over bands of the segment types. It
+// The "Ride Preview (estimate)" window: the train's speed and height, and the filtered
+// vertical, lateral and longitudinal forces (the raw ones faint, if wanted), against distance
+// or time along the lap, over bands of the segment types, with a summary of the lap. It
 // recomputes the preview from the document and its trace whenever it is asked to and shown.
 
 #include "RidePreview.h"
@@ -13,8 +14,10 @@
 #include <cstdint>
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QLineSeries;
+class QRadioButton;
 class QValueAxis;
 class RideChartView;
 
@@ -25,7 +28,17 @@ public:
     // Does what a plain click on the segment in the 3D view does.
     using SegmentClick = std::function<void(int32_t segment)>;
 
-    enum Curve { Speed, Height, VerticalG, LateralG, CurveCount };
+    enum Curve {
+        Speed,
+        Height,
+        VerticalG,
+        LateralG,
+        LongitudinalG,
+        RawVerticalG,
+        RawLateralG,
+        RawLongitudinalG,
+        CurveCount
+    };
 
     RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& document,
                       const mKV_TraceTrack::TraceState& trace, SegmentClick click, QWidget* owner);
@@ -38,23 +51,32 @@ public:
     const mKV_RidePreview::RidePreview& Ride() const { return ride; }
     const QLineSeries& Series(Curve curve) const { return *series[curve]; }
     RideChartView& SpeedChart() const { return *speedChart; }
+    RideChartView& ForceChart() const { return *forceChart; }
 
 private:
     void ShowRide();
-    // The sample nearest the distance, or null without samples.
-    const mKV_RidePreview::RideSample* SampleAt(double distance) const;
-    void ShowReadout(double distance);
-    void ClickAt(double distance);
+    bool ByTime() const;
+    // The place along the x axis of a sample, in the axis's unit.
+    template <typename Sample> double PlaceOf(const Sample& s) const;
+    // The sample of `samples` nearest the place, or null without samples.
+    template <typename Sample>
+    const Sample* NearestTo(const std::vector<Sample>& samples, double place) const;
+    void ShowReadout(double place);
+    void ClickAt(double place);
 
     const mKavrano_TrackIO_1_3::TrackDocument& document;
     const mKV_TraceTrack::TraceState& trace;
     SegmentClick click;
     mKV_RidePreview::RidePreview ride;
     QLineSeries* series[CurveCount];
-    QValueAxis* distanceAxes[2];
+    QValueAxis* placeAxes[2];
     QValueAxis* valueAxes[3]; // speed, height, g
     RideChartView* speedChart;
     RideChartView* forceChart;
+    QRadioButton* optRideAxis[2]; // distance, time
+    QCheckBox* chkRawForces;
+    QLabel* lblBandLegend;
+    QLabel* lblRideSummary;
     QLabel* lblEnd;
     QLabel* lblReadout;
 };

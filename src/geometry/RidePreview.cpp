@@ -1,8 +1,11 @@
 #include "RidePreview.h"
+#include "RideFilter.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
+#include <tuple>
 
 namespace mKV_RidePreview {
 
@@ -115,6 +118,11 @@ struct PathIndex {
     friend bool operator==(const PathIndex&, const PathIndex&) = default;
 };
 
+struct LapStart {
+    PathIndex At;
+    double Speed = 0.0;
+};
+
 class Path {
 public:
     Path(const TraceState& traced, const TrackDocument& document)
@@ -123,12 +131,35 @@ public:
                           static_cast<int32_t>(traced.TracedSegments.size()),
                           static_cast<int32_t>(document.Segments.size())})) {}
 
-    // The first sample of the lowest lift or transport.
-    std::optional<PathIndex> Start() const {
-        for (int32_t i = 0; i < count; ++i)
-            if (MotorOf(doc.Segments[i]) && SampleCount(i) > 0)
-                return PathIndex{i, 0};
-        return std::nullopt;
+    // Where the lap starts and at what speed; nullopt with the reason in `why` when it cannot.
+    std::optional<LapStart> Start(std::string& why) const {
+        const int32_t station = FirstStation();
+        if (station == count)
+            return LowestMotor(why);
+        int32_t blockEnd = station;
+        while (blockEnd + 1 < count && doc.Segments[blockEnd + 1].SegmentType == SegStation)
+            ++blockEnd;
+        // The train leaves the block; the first motor before any station takes it.
+        std::optional<int32_t> first;
+        for (int32_t k = 1; k <= count; ++k) {
+            if (!doc.TrackClosed && blockEnd + k >= count)
+                break;
+            const int32_t i = (blockEnd + k) % count;
+            if (SampleCount(i) == 0)
+                continue;
+            if (!first)
+                first = i;
+            if (doc.Segments[i].SegmentType == SegStation)
+                break;
+            if (const std::optional<Motor> motor = MotorOf(doc.Segments[i]))
+                return LapStart{{i, 0}, motor->Speed};
+        }
+        if (!first) {
+            why = doc.TrackClosed ? kNothingToStart : kStationEndsTrack;
+            return std::nullopt;
+        }
+        const TrackSegment& last = doc.Segments[blockEnd];
+        return LapStart{{*first, 0}, last.StationWheels ? Rate(last.StationWheelsSpeed) : 0.0};
     }
 
     // The sample after `at`; a closed track runs on through its first sample.
@@ -159,6 +190,23 @@ public:
     }
 
 private:
+    int32_t FirstStation() const {
+        int32_t i = 0;
+        while (i < count && doc.Segments[i].SegmentType != SegStation)
+            ++i;
+        return i;
+    }
+
+    // Without a station, the first sample of the lowest lift or transport.
+    std::optional<LapStart> LowestMotor(std::string& why) const {
+        for (int32_t i = 0; i < count; ++i)
+            if (const std::optional<Motor> motor = MotorOf(doc.Segments[i]);
+                motor && SampleCount(i) > 0)
+                return LapStart{{i, 0}, motor->Speed};
+        why = kNothingToStart;
+        return std::nullopt;
+    }
+
     int32_t SampleCount(int32_t segment) const {
         const auto& seg = trace.TracedSegments[segment];
         return std::min(seg.SampleCount, static_cast<int32_t>(seg.Samples.size()));
@@ -205,13 +253,20 @@ Vec AccelerationAt(const std::vector<LapPoint>& lap, size_t k, std::optional<siz
     return {};
 }
 
-void AddForces(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& path) {
+// The samples of the lap with their speed, time and forces, and its length, duration and top
+// speed.
+void AddSamples(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& path) {
     // Samples that repeat a position (a segment starts where the last one ended) take their
     // neighbours from beyond the repeat.
     std::optional<size_t> before;
+    double time = 0.0;
     ride.Samples.reserve(lap.size());
     for (size_t k = 0; k < lap.size(); ++k) {
         const LapPoint& p = lap[k];
+        const double speed = std::sqrt(p.V2);
+        // Over a step the train runs at the mean of its speeds at the two ends.
+        if (const double speeds = k > 0 ? ride.Samples.back().Speed + speed : 0.0; speeds > 0.0)
+            time += 2.0 * (p.Distance - lap[k - 1].Distance) / speeds;
         if (k > 0 && lap[k - 1].Position != p.Position)
             before = k - 1;
         size_t next = k + 1;
@@ -222,10 +277,42 @@ void AddForces(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& 
         const Matrix3D& frame = path.Sample(p.At).Orientation;
         const Vec felt =
             (1.0 / kGravity) * (AccelerationAt(lap, k, before, after) + Vec{0.0, kGravity, 0.0});
-        ride.Samples.push_back({p.At.Segment, p.Distance, p.Position.y, std::sqrt(p.V2),
+        if (speed > ride.Peaks.Speed.Max)
+            ride.Peaks.Speed = {speed, p.Distance};
+        ride.Samples.push_back({p.At.Segment, p.Distance, time, p.Position.y, speed,
                                 Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
                                 -Dot(felt, Column(frame, 2))});
     }
+    ride.Peaks.Length = ride.Samples.back().Distance;
+    ride.Peaks.Duration = time;
+}
+
+// The extremes of a filtered force, each at the first place it occurs.
+void TakePeak(ForcePeak& peak, double force, double at) {
+    if (force > peak.Max)
+        std::tie(peak.Max, peak.MaxAt) = std::tie(force, at);
+    if (force < peak.Min)
+        std::tie(peak.Min, peak.MinAt) = std::tie(force, at);
+}
+
+void AddForcePeaks(RidePeaks& peaks, const std::vector<FilteredSample>& filtered) {
+    const FilteredSample& f = filtered.front();
+    peaks.VerticalG = {f.VerticalG, f.Distance, f.VerticalG, f.Distance};
+    peaks.LateralG = {f.LateralG, f.Distance, f.LateralG, f.Distance};
+    peaks.LongitudinalG = {f.LongitudinalG, f.Distance, f.LongitudinalG, f.Distance};
+    for (const FilteredSample& s : filtered) {
+        TakePeak(peaks.VerticalG, s.VerticalG, s.Distance);
+        TakePeak(peaks.LateralG, s.LateralG, s.Distance);
+        TakePeak(peaks.LongitudinalG, s.LongitudinalG, s.Distance);
+    }
+}
+
+// One decimal, with a true minus sign and never a negative zero.
+std::string Tenths(double v) {
+    const double rounded = std::round(v * 10.0) / 10.0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", std::fabs(rounded));
+    return (rounded < 0.0 ? "\u2212" : "") + std::string(text);
 }
 
 } // namespace
@@ -250,17 +337,16 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
                         const RideLosses& losses) {
     RidePreview ride;
     const Path path(trace, doc);
-    const std::optional<PathIndex> start = path.Start();
+    const std::optional<LapStart> start = path.Start(ride.NoStart);
     if (!start)
         return ride;
-    const Motor motor = *MotorOf(path.Segment(*start));
     ride.Started = true;
-    ride.StartSegment = start->Segment;
-    ride.StartSpeed = motor.Speed;
+    ride.StartSegment = start->At.Segment;
+    ride.StartSpeed = start->Speed;
 
     std::vector<LapPoint> lap;
     lap.reserve(path.SampleTotal() + 1);
-    lap.push_back({*start, PositionOf(path.Sample(*start)), motor.Speed * motor.Speed});
+    lap.push_back({start->At, PositionOf(path.Sample(start->At)), start->Speed * start->Speed});
     for (;;) {
         const LapPoint& here = lap.back();
         const std::optional<PathIndex> next = path.Next(here.At);
@@ -271,14 +357,14 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
         const Vec position = PositionOf(path.Sample(*next));
         const double step = Length(position - here.Position);
         const TrackSegment& rules = path.Segment(here.At);
-        const double v2 = StepV2(rules, here.V2, here.Position.y - position.y, step, losses);
+        const double stepped = StepV2(rules, here.V2, here.Position.y - position.y, step, losses);
+        const double v2 = stepped > 0.0 ? stepped : 0.0;
         lap.push_back({*next, position, v2, here.Distance + step});
-        if (!(v2 > 0.0)) {
-            lap.back().V2 = 0.0;
+        if (v2 == 0.0) {
             ride.EndReason = StopsCompletely(rules) ? RideEnd::Stop : RideEnd::Stall;
             break;
         }
-        if (*next == *start) {
+        if (*next == start->At) {
             ride.EndReason = RideEnd::Lap;
             break;
         }
@@ -287,15 +373,17 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
             break;
         }
     }
-    AddForces(ride, lap, path);
+    AddSamples(ride, lap, path);
     ride.EndSegment = ride.Samples.back().Segment;
     ride.EndSpeed = ride.Samples.back().Speed;
+    ride.Filtered = FilterRide(ride.Samples);
+    AddForcePeaks(ride.Peaks, ride.Filtered);
     return ride;
 }
 
 std::string DescribeRideEnd(const RidePreview& ride) {
     if (!ride.Started)
-        return kNoStartReason;
+        return ride.NoStart;
     const std::string segment = " segment " + std::to_string(ride.EndSegment);
     const std::string at =
         " at " + std::to_string(std::lround(ride.Samples.back().Distance)) + " m";
@@ -312,6 +400,24 @@ std::string DescribeRideEnd(const RidePreview& ride) {
         return "Stalls in" + segment + at;
     }
     return {};
+}
+
+std::string DescribeLap(const RidePreview& ride) {
+    if (!ride.Started)
+        return {};
+    const RidePeaks& p = ride.Peaks;
+    const double seconds = std::round(p.Duration);
+    char head[256];
+    std::snprintf(head, sizeof head, "Lap %.0f m in %.0f:%02.0f \u00b7 top speed %.0f km/h",
+                  p.Length, std::floor(seconds / 60.0), std::fmod(seconds, 60.0),
+                  p.Speed.Max * kKmhPerMps);
+    const auto range = [](const char* name, const ForcePeak& force) {
+        return std::string(" \u00b7 ") + name + ' ' + Tenths(force.Min) + " to " +
+               Tenths(force.Max) + " g";
+    };
+    return head + range("vertical", p.VerticalG) + range("lateral", p.LateralG) +
+           range("longitudinal", p.LongitudinalG) + " (" +
+           std::to_string(std::lround(kFilterCornerHz)) + " Hz)";
 }
 
 } // namespace mKV_RidePreview

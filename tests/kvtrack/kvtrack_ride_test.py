@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """End-to-end checks of `kvtrack ride` on small straight tracks encoded here: the speeds the
-lifts, brakes and drops give, the end reasons, the CSV table against the JSON, and the refusal
-of a track without a lift or transport."""
+lifts, brakes and drops give, the end reasons, the CSV tables against the JSON, and the
+refusals of tracks the train cannot start on."""
 import csv
 import io
 import json
@@ -47,12 +47,12 @@ def brake(limit, decel, complete_stop=False):
     return 4, f32(limit, decel) + bytes(28) + bytes([complete_stop]) + bytes(13)
 
 
-def track(points, segments):
-    """An open track of straight segments from each point to the next (the last one back to
-    the first)."""
+def track(points, segments, closed=True):
+    """A track of straight segments from each point to the next (the last one back to the
+    first); closed, so that the train leaves the station for the motor at segment 0."""
     nodes = b"".join(f32(*p) * 3 + f32(0) + bytes([0, 0, 0]) + bytes(17) for p in points)
     bezr = chunk(b"BEZR", bytes(16) + struct.pack(">i", len(points)) + nodes + bytes(16))
-    own = struct.pack(">i", len(segments)) + b"\x00" + bytes(16)
+    own = struct.pack(">i", len(segments)) + bytes([closed]) + bytes(16)
     for kind, block in segments:
         own += struct.pack(">i", kind) + bytes(29) + struct.pack(">i", len(block)) + block
     segm = chunk(b"SEGM", own + bytes(16))
@@ -106,21 +106,39 @@ class RideTest(unittest.TestCase):
                 self.assertEqual(distances[0], 0)
                 self.assertEqual(distances, sorted(distances))
 
-                table = subprocess.run([KVTRACK, "ride", "--csv", path], capture_output=True)
-                self.assertEqual(table.returncode, 0, table.stderr)
-                rows = list(csv.DictReader(io.StringIO(table.stdout.decode())))
-                self.assertEqual(len(rows), len(samples))
-                for row, sample in zip(rows, samples):
-                    self.assertEqual({k: float(v) for k, v in row.items()},
-                                     {k: float(v) for k, v in sample.items()})
+                times = [s["Time"] for s in samples]
+                self.assertEqual(times, sorted(times))
+                filtered = ride["Filtered"]
+                self.assertEqual((filtered["Rate"], filtered["CornerHz"]), (100, 5))
+                peaks = ride["Peaks"]
+                self.assertEqual((peaks["Length"], peaks["Duration"]), (distances[-1], times[-1]))
+                self.assertEqual(peaks["Speed"]["Max"], max(s["Speed"] for s in samples))
+                for force in ("VerticalG", "LateralG", "LongitudinalG"):
+                    values = [s[force] for s in filtered["Samples"]]
+                    self.assertEqual((peaks[force]["Max"], peaks[force]["Min"]),
+                                     (max(values), min(values)))
 
-    def test_a_track_without_a_lift_or_transport_has_no_ride(self):
-        path = self.write("flat", track(LEVEL, [plain(), brake(3, 5), station(), plain()]))
-        for args in (["ride", path], ["ride", "--csv", path]):
-            result = subprocess.run([KVTRACK, *args], capture_output=True)
-            self.assertEqual(result.returncode, 1)
-            self.assertEqual(result.stdout, b"")
-            self.assertIn(b"needs a lift or a transport to start", result.stderr)
+                for options, rows in ((["--csv"], samples),
+                                      (["--csv", "--filtered"], filtered["Samples"])):
+                    table = subprocess.run([KVTRACK, "ride", *options, path], capture_output=True)
+                    self.assertEqual(table.returncode, 0, table.stderr)
+                    read = list(csv.DictReader(io.StringIO(table.stdout.decode())))
+                    self.assertEqual([{k: float(v) for k, v in row.items()} for row in read],
+                                     [{k: float(v) for k, v in row.items()} for row in rows])
+
+    def test_tracks_the_train_cannot_start_on_have_no_ride(self):
+        for name, segments, closed, reason in (
+                ("flat", [plain(), brake(3, 5), plain(), plain()], True,
+                 b"needs a station, a lift or a transport to start"),
+                ("last", [lift(5), plain(), plain(), station()], False,
+                 b"the station ends the track")):
+            path = self.write(name, track(LEVEL, segments, closed))
+            for args in (["ride", path], ["ride", "--csv", path]):
+                with self.subTest(name, args=args):
+                    result = subprocess.run([KVTRACK, *args], capture_output=True)
+                    self.assertEqual(result.returncode, 1)
+                    self.assertEqual(result.stdout, b"")
+                    self.assertIn(reason, result.stderr)
 
 
 if __name__ == "__main__":

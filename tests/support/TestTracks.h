@@ -88,6 +88,13 @@ inline SegmentSetup Brake(float limit, float decel, bool completeStop = false) {
     };
 }
 
+inline SegmentSetup StationWheels(float speed) {
+    return [=](mKavrano_TrackIO_1_3::TrackSegment& s) {
+        s.StationWheels = true;
+        s.StationWheelsSpeed = speed;
+    };
+}
+
 // A closed vertical circle of radius r in the plane x = 0, its lowest point at the origin in
 // the middle of segment 0, travelled along -Z there; four transports at `speed`.
 inline mKavrano_TrackIO_1_3::TrackDocument VerticalCircle(float r, float speed) {

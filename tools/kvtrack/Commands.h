@@ -21,8 +21,9 @@ int InfoCommand(const std::string& path);
 int ExampleCommand(const std::string& out);
 int SetCommand(const CommandArgs& args);
 int DiffCommand(const CommandArgs& args);
-// The ride preview as JSON, or as a CSV table with csv.
-int RideCommand(const std::string& path, bool csv);
+// The ride preview as JSON; with --csv its samples as a table, with --csv --filtered its
+// filtered forces as a table.
+int RideCommand(const CommandArgs& args);
 
 // Reads path into doc. On a refusal prints "Error: Invalid Track File!" and, on the next line,
 // why, on stderr.

@@ -28,12 +28,7 @@ const Command kCommands[] = {
     {"example", "OUT", OneArg(ExampleCommand)},
     {"set", "IN OUT [--segments LIST] [--type TYPE] FIELD=VALUE...", SetCommand},
     {"diff", "[--json] A B", DiffCommand},
-    {"ride", "[--csv] FILE",
-     [](const CommandArgs& a) {
-         if (a.size() == 2 && a[0] == "--csv")
-             return RideCommand(a[1], true);
-         return a.size() == 1 ? RideCommand(a[0], false) : kBadUsage;
-     }},
+    {"ride", "[--csv [--filtered]] FILE", RideCommand},
 };
 
 void PrintUsage(std::ostream& out) {

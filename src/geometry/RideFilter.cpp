@@ -1,0 +1,93 @@
+#include "RideFilter.h"
+
+#include <algorithm>
+
+namespace mKV_RidePreview {
+
+namespace {
+
+// y[n] = b0·x[n] + b1·x[n−1] + b2·x[n−2] − a1·y[n−1] − a2·y[n−2]
+struct Section {
+    double b0, b1, b2, a1, a2;
+
+    double Gain() const { return (b0 + b1 + b2) / (1.0 + a1 + a2); }
+};
+
+// The 5 Hz corner at 100 Hz by the bilinear transform with prewarping.
+constexpr Section kSections[2] = {
+    {0.00041659920440659937, 0.0008331984088131987, 0.00041659920440659937, -1.4796742169311934,
+     0.5558215432824889},
+    {1.0, 2.0, 1.0, -1.7009643319435257, 0.7884997398152979},
+};
+
+// A slow train would make the series endless; a lap is filtered over its first ten minutes,
+// longer than any ride.
+constexpr double kMaxFilteredSeconds = 600.0;
+
+double Lerp(double a, double b, double f) {
+    return a + (b - a) * f;
+}
+
+} // namespace
+
+ForceFilter::ForceFilter(double first) {
+    for (int i = 0; i < 2; ++i) {
+        const double out = first * kSections[i].Gain();
+        sections[i] = {first, first, out, out};
+        first = out;
+    }
+}
+
+double ForceFilter::Next(double x) {
+    for (int i = 0; i < 2; ++i) {
+        const Section& q = kSections[i];
+        History& h = sections[i];
+        // The last output's term last: the next output waits for the fewest operations.
+        const double y = (q.b0 * x + q.b1 * h.x1 + q.b2 * h.x2 - q.a2 * h.y2) - q.a1 * h.y1;
+        h = {x, h.x1, y, h.y1};
+        x = y;
+    }
+    return x;
+}
+
+std::vector<FilteredSample> FilterRide(const std::vector<RideSample>& samples) {
+    std::vector<FilteredSample> out;
+    if (samples.empty())
+        return out;
+    const double last = std::min(samples.back().Time, kMaxFilteredSeconds);
+    size_t count = static_cast<size_t>(last * kFilterRate);
+    while (double(count + 1) / kFilterRate <= last)
+        ++count;
+    out.reserve(count + 1);
+    // The interval from the last sample at or before t to the next, and 1 / its duration.
+    size_t at = 0;
+    const auto perSecond = [&] {
+        return at + 1 < samples.size() && samples[at + 1].Time > samples[at].Time
+                   ? 1.0 / (samples[at + 1].Time - samples[at].Time)
+                   : 0.0;
+    };
+    double scale = perSecond();
+    for (size_t k = 0; k <= count; ++k) {
+        const double t = double(k) / kFilterRate;
+        if (at + 1 < samples.size() && samples[at + 1].Time <= t) {
+            while (at + 1 < samples.size() && samples[at + 1].Time <= t)
+                ++at;
+            scale = perSecond();
+        }
+        const RideSample& a = samples[at];
+        const RideSample& b = samples[std::min(at + 1, samples.size() - 1)];
+        const double f = (t - a.Time) * scale;
+        out.push_back({t, Lerp(a.Distance, b.Distance, f), a.Segment,
+                       Lerp(a.VerticalG, b.VerticalG, f), Lerp(a.LateralG, b.LateralG, f),
+                       Lerp(a.LongitudinalG, b.LongitudinalG, f)});
+    }
+    for (double FilteredSample::*force :
+         {&FilteredSample::VerticalG, &FilteredSample::LateralG, &FilteredSample::LongitudinalG}) {
+        ForceFilter filter(out.front().*force);
+        for (FilteredSample& s : out)
+            s.*force = filter.Next(s.*force);
+    }
+    return out;
+}
+
+} // namespace mKV_RidePreview
