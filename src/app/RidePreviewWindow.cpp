@@ -2,10 +2,12 @@
 
 #include "RideChartView.h"
 #include "SegmentTypeColours.h"
+#include "WindowPlacement.h"
 
 #include <QChart>
 #include <QLabel>
 #include <QLineSeries>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -90,8 +92,13 @@ void RidePreviewWindow::Toggle() {
         hide();
         return;
     }
-    if (parentWidget())
-        move(parentWidget()->frameGeometry().topRight() + QPoint(1, 0));
+    if (const QWidget* owner = parentWidget()) {
+        const QSize decoration = frameGeometry().size() - size();
+        const QRect placed = mMain::PlaceBeside(owner->frameGeometry(), frameGeometry().size(),
+                                                owner->screen()->availableGeometry());
+        resize(placed.size() - decoration);
+        move(placed.topLeft());
+    }
     show();
     ride = {};
     Refresh();

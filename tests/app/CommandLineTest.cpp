@@ -23,12 +23,23 @@ TEST(CommandLine, ReadsAFileHelpVersionAndTheToolkitsOptions) {
         {{"--frobnicate"}, Action::BadUsage, "", false},
         {{"-reverse=1"}, Action::BadUsage, "", false},
         {{"-platform"}, Action::BadUsage, "", false},
+        {{"--simulator"}, Action::BadUsage, "", false},
+        {{"--simulator="}, Action::BadUsage, "", false},
+        {{"--simulator", "a", "--simulator=b"}, Action::BadUsage, "", false},
+        {{"--simulatorx"}, Action::BadUsage, "", false},
     };
     for (const auto& [arguments, request, trackFile, bPlatformChosen] : cases) {
         const CommandLine line = ParseCommandLine(arguments);
         EXPECT_EQ(std::tuple(line.Request, line.TrackFile, line.PlatformChosen),
                   std::tuple(request, trackFile, bPlatformChosen))
             << ::testing::PrintToString(arguments);
+    }
+    // The simulator's path, in either form, beside a file.
+    for (const auto& arguments : {std::vector<std::string>{"--simulator", "/s/K.exe", "a.kvtrack"},
+                                  {"a.kvtrack", "--simulator=/s/K.exe"}}) {
+        const CommandLine line = ParseCommandLine(arguments);
+        EXPECT_EQ(std::tuple(line.Request, line.Simulator, line.TrackFile),
+                  std::tuple(Action::Run, "/s/K.exe", "a.kvtrack"));
     }
 }
 
