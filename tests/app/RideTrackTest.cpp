@@ -6,34 +6,19 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <optional>
 #include <thread>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// An environment variable set, or unset for null, until it goes.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* variable, const std::optional<std::string>& value) : name(variable) {
-        if (const char* old = std::getenv(name))
-            saved = old;
-        Set(value);
-    }
-    ~ScopedVariable() { Set(saved); }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-    void Set(const std::optional<std::string>& value) {
-        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
-    }
-
-private:
-    const char* name;
-    std::optional<std::string> saved;
-};
+// Sets an environment variable, or unsets it for "".
+void Set(const char* name, const std::string& value) {
+    value.empty() ? unsetenv(name) : setenv(name, value.c_str(), 1);
+}
 
 void WriteScript(const std::string& path, const std::string& text) {
+    fs::create_directories(fs::path(path).parent_path());
     std::ofstream(path) << text;
     fs::permissions(path, fs::perms::owner_all);
 }
@@ -46,42 +31,42 @@ std::string ReadText(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
 } // namespace
 
-// The demo track with an unsaved edit, in a home of its own with no Wine prefix and no
-// simulator named in the environment.
+// The demo track with an unsaved edit; an empty Wine prefix and no simulator in the
+// environment.
 class RideTrackTest : public MainWindowTest {
 protected:
-    ScopedVariable home{"HOME", folder.MakeFolder("home")};
-    ScopedVariable prefix{"WINEPREFIX", std::nullopt};
-    ScopedVariable named{"TORNELLE_SIMULATOR", std::nullopt};
+    const std::string prefix = folder.MakeFolder("prefix");
 
     void SetUp() override {
+        Set("WINEPREFIX", prefix);
+        Set("TORNELLE_SIMULATOR", "");
         MainWindowTest::SetUp();
         EditFirstSegment();
     }
+    void TearDown() override {
+        Set("WINEPREFIX", "");
+        Set("TORNELLE_SIMULATOR", "");
+    }
 
-    // A stand-in simulator that records, beside itself, where it runs, its arguments and a
-    // copy of the track it was given.
+    // A stand-in simulator (or Wine) that records, beside itself, where it runs, its arguments
+    // and a copy of the track it was given. It names its tools in full, as PATH may hold only
+    // it.
     std::string FakeSimulator(const std::string& name) {
-        folder.MakeFolder(fs::path(name).parent_path());
         WriteScript(folder.Path(name), "#!/bin/sh\n"
                                        "printf '%s\\n' \"$PWD\" \"$@\" > \"$0.tmp\"\n"
-                                       "cp \"$2\" \"$0.kvtrack\" && mv \"$0.tmp\" \"$0.args\"\n");
+                                       "/bin/cp -- \"$2\" \"$0.kvtrack\"\n"
+                                       "/bin/mv \"$0.tmp\" \"$0.args\"\n");
         return folder.Path(name);
     }
 
     // A ride with `path` as the whole of PATH when given, so that no installed Wine is found.
-    void Ride(const std::optional<std::string>& path = std::nullopt) {
-        ScopedVariable searchPath("PATH", path.value_or(std::getenv("PATH")));
+    void Ride(const std::string& path = "") {
+        const std::string saved = std::getenv("PATH");
+        Set("PATH", path.empty() ? saved : path);
         window->ToolBar_ButtonClick(frmMain::CmdRide);
+        Set("PATH", saved);
     }
 
     // Rides and checks that `simulator` ran in its folder on the document in memory; the
@@ -91,7 +76,7 @@ protected:
         Ride();
         const std::string args = ReadText(simulator + ".args");
         const std::string track = args.substr(args.rfind('\n', args.size() - 2) + 1);
-        EXPECT_EQ(args, Lines({fs::path(simulator).parent_path(), "-s"}) + track);
+        EXPECT_EQ(args, fs::path(simulator).parent_path().string() + "\n-s\n" + track);
         EXPECT_EQ(SegmentsIn(simulator + ".kvtrack"), window->Document().Segments);
         return track.substr(0, track.size() - 1);
     }
@@ -116,15 +101,13 @@ TEST_F(RideTrackTest, AsksForTheSimulatorOnceAndWritesTheTrackWhereItCan) {
 
     // A path that is not a file, from the dialog or the environment, is named.
     const std::string nothing = folder.MakeFolder("nothing here");
-    const std::string notAFile =
-        "Error: Kavrano Simulator Not Found!\r\n\"" + nothing + "\" is not a file.";
     dialogs.OpenPaths.push_back(QString::fromStdString(nothing));
-    Ride();
-    ExpectError(0, notAFile);
-    named.Set(nothing);
-    Ride();
-    ExpectError(1, notAFile);
-    named.Set(std::nullopt);
+    for (size_t i = 0; i < 2; ++i) {
+        Ride();
+        ExpectError(i, "Error: Kavrano Simulator Not Found!\r\n\"" + nothing + "\" is not a file.");
+        Set("TORNELLE_SIMULATOR", nothing);
+    }
+    Set("TORNELLE_SIMULATOR", "");
 
     // The simulator located holds for the next rides; the track goes in its folder, and the
     // document rides with its unsaved edit, which stays unsaved.
@@ -135,54 +118,45 @@ TEST_F(RideTrackTest, AsksForTheSimulatorOnceAndWritesTheTrackWhereItCan) {
     EXPECT_EQ(dialogs.OpenRequests.size(), 3u);
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
 
-    // A simulator's folder that takes no track: Tornelle's own folder, for this user alone,
-    // or where even that cannot be made, an error and no ride.
+    // A simulator's folder that takes no track: a folder of Tornelle's own, for this user
+    // alone, or where even that cannot be made, an error and no ride.
     const std::string blocked = FakeSimulator("blocked/KavranoSimulator.exe");
     folder.MakeFolder("blocked/$Tornelle$.kvtrack/in the way");
-    named.Set(blocked);
-    {
-        ScopedVariable temp("TMPDIR", folder.Path("no such folder"));
-        Ride();
-    }
+    Set("TORNELLE_SIMULATOR", blocked);
+    Set("TMPDIR", folder.Path("no such folder"));
+    Ride();
+    Set("TMPDIR", "");
     ExpectError(2, "Error: Unable to write \"" + folder.Path("blocked/$Tornelle$.kvtrack"));
     const std::string own = RideOn(blocked);
     EXPECT_EQ(fs::status(fs::path(own).parent_path()).permissions(), fs::perms::owner_all);
 
     // A simulator that cannot be started.
     fs::permissions(located, fs::perms::owner_read);
-    named.Set(located);
+    Set("TORNELLE_SIMULATOR", located);
     Ride();
     ExpectError(3, "Error: Unable to start \"" + located + "\"!");
 
     // Closing removes every track written and Tornelle's own folder.
     dialogs.Answers.push_back(MessageAnswer::No);
     EXPECT_TRUE(window->close());
-    for (const fs::path& path :
-         {fs::path(own).parent_path(), fs::path(located).parent_path() / "$Tornelle$.kvtrack"})
-        EXPECT_FALSE(fs::exists(path)) << path;
+    EXPECT_FALSE(fs::exists(fs::path(own).parent_path()));
+    EXPECT_FALSE(fs::exists(folder.Path("Kavrano Sim/$Tornelle$.kvtrack")));
 }
 
 TEST_F(RideTrackTest, StartsAWindowsSimulatorInTheWinePrefixThroughWine) {
-    const std::string simulator =
-        folder.Path("home/.wine/drive_c/Program Files/Kavrano Simulator/KavranoSimulator.exe");
-    folder.MakeFolder(fs::path(simulator).parent_path());
+    const std::string simulator = prefix + "/drive_c/Program Files/Kavrano/KavranoSimulator.exe";
+    fs::create_directories(fs::path(simulator).parent_path());
     folder.Write(simulator, {'M', 'Z', 0x90, 0});
     const std::string track = fs::path(simulator).parent_path() / "$Tornelle$.kvtrack";
-    // Fake Wine tools that record what they were given; winepath answers as Wine's does. PATH
-    // holds only them, so they name the tools they use in full.
-    const std::string wine = folder.MakeFolder("wine");
-    WriteScript(wine + "/wine", "#!/bin/sh\n"
-                                "printf '%s\\n' \"$PWD\" \"$@\" > \"${0%/*}/wine.tmp\" && /bin/mv "
-                                "\"${0%/*}/wine.tmp\" \"${0%/*}/wine.txt\"\n");
-    WriteScript(wine + "/winepath", "#!/bin/sh\n"
-                                    "printf '%s\\n' \"$@\" > \"${0%/*}/winepath.txt\"\n"
-                                    "printf 'Z:%s\\n' \"$2\" | /usr/bin/tr / '\\\\'\n");
-    Ride(wine);
+    // Fake Wine tools; winepath answers as Wine's does.
+    const std::string wine = FakeSimulator("wine/wine");
+    WriteScript(folder.Path("wine/winepath"), "#!/bin/sh\n"
+                                              "printf 'Z:%s\\n' \"$2\" | /usr/bin/tr / '\\\\'\n");
+    Ride(folder.Path("wine"));
     std::string windowsTrack = "Z:" + track;
     std::replace(windowsTrack.begin(), windowsTrack.end(), '/', '\\');
-    EXPECT_EQ(ReadText(wine + "/wine.txt"),
-              Lines({fs::path(simulator).parent_path(), simulator, "-s", windowsTrack}));
-    EXPECT_EQ(ReadText(wine + "/winepath.txt"), Lines({"-w", track}));
+    EXPECT_EQ(ReadText(wine + ".args"), fs::path(simulator).parent_path().string() + "\n" +
+                                            simulator + "\n-s\n" + windowsTrack + "\n");
     EXPECT_EQ(SegmentsIn(track), window->Document().Segments);
     EXPECT_TRUE(dialogs.Messages.empty());
 
@@ -190,8 +164,8 @@ TEST_F(RideTrackTest, StartsAWindowsSimulatorInTheWinePrefixThroughWine) {
     Ride(folder.MakeFolder("nowine"));
     ExpectError(0, "Error: Kavrano Simulator is a Windows program and Wine was not found!\r\n"
                    "Install Wine to ride tracks in the simulator.");
-    WriteScript(wine + "/winepath", "#!/bin/sh\nexit 1\n");
-    Ride(wine);
+    WriteScript(folder.Path("wine/winepath"), "#!/bin/sh\nexit 1\n");
+    Ride(folder.Path("wine"));
     ExpectError(1, "winepath");
     EXPECT_FALSE(fs::exists(track));
 }
@@ -203,8 +177,8 @@ protected:
 };
 
 TEST_F(GivenSimulatorTest, RidesTheSimulatorGivenOnTheCommandLine) {
-    named.Set(FakeSimulator("named/Sim"));
+    Set("TORNELLE_SIMULATOR", FakeSimulator("named/Sim"));
     Ride();
-    ExpectError(0, "\"" + folder.Path("given/Sim") + "\" is not a file.");
+    ExpectError(0, folder.Path("given/Sim") + "\" is not a file.");
     EXPECT_EQ(RideOn(FakeSimulator("given/Sim")), folder.Path("given/$Tornelle$.kvtrack"));
 }

@@ -13,7 +13,7 @@ TEST(SimulatorSearch, BesideTheProgramThenGivenThenEnvironmentThenTheShallowestI
          {"program/KavranoSimulator.exe", "given/KavranoSimulator.exe", "env/Sim.exe",
           "wine/drive_c/Program Files/Kavrano Simulator/KavranoSimulator.exe",
           "wine/drive_c/A/B/C/KavranoSimulator.exe", "deep/drive_c/a/b/c/KavranoSimulator.exe",
-          "deeper/drive_c/a/b/c/d/KavranoSimulator.exe", "empty/.keep"}) {
+          "deeper/drive_c/a/b/c/d/KavranoSimulator.exe"}) {
         folder.MakeFolder(std::filesystem::path(name).parent_path());
         folder.Write(name, {'M', 'Z'}); // not executable, as Wine leaves it
     }

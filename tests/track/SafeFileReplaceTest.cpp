@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <tuple>
 
 #include <sys/stat.h>
@@ -13,31 +12,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The durable calls a replace makes, named by the folders and files they touch, and the
-// one of them (counted from 1) made to fail.
+// The durable calls a replace makes, each with the folder it acts in, and the one of them
+// (counted from 1) made to fail.
 std::vector<std::string> calls;
 size_t failingCall = 0;
 fs::path root;
 
-std::string Named(const fs::path& path) {
-    return path.lexically_relative(root).string();
-}
-
-int Failed() {
+int Record(const std::string& call, const fs::path& in) {
+    calls.push_back(call + " " + in.lexically_relative(root).string());
     errno = EIO;
-    return -1;
+    return calls.size() == failingCall ? -1 : 0;
 }
 
 int WatchedFsync(int fd) {
     const fs::path path = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
-    calls.push_back(fs::is_directory(path) ? "sync folder " + Named(path)
-                                           : "sync file in " + Named(path.parent_path()));
-    return calls.size() == failingCall ? Failed() : ::fsync(fd);
+    return fs::is_directory(path) ? Record("sync folder", path)
+                                  : Record("sync file in", path.parent_path()) || ::fsync(fd);
 }
 
 int WatchedRename(const char* from, const char* to) {
-    calls.push_back("rename from " + Named(fs::path(from).parent_path()) + " to " + Named(to));
-    return calls.size() == failingCall ? Failed() : std::rename(from, to);
+    return Record("rename in", fs::path(from).parent_path()) || std::rename(from, to);
 }
 
 } // namespace
@@ -62,8 +56,6 @@ TEST(SafeFileReplace, ReplacesALinksTargetKeepsItsModeAndGroupAndSyncsTheFolder)
     };
     for (const auto& [link, target] : links)
         fs::create_symlink(target, folder.Path(link));
-    std::map<std::string, std::vector<uint8_t>> contents{
-        {"private.kvtrack", {0}}, {"shared.kvtrack", {0}}, {"sub/real.kvtrack", {0}}};
 
     // The name saved to, the file written, its mode after, the durable calls made and whether
     // it saved; a failed save with calls had the last of them fail.
@@ -81,30 +73,28 @@ TEST(SafeFileReplace, ReplacesALinksTargetKeepsItsModeAndGroupAndSyncsTheFolder)
     };
     for (uint8_t row = 1; const auto& [savedTo, written, mode, callCount, bSaved] : cases) {
         SCOPED_TRACE(savedTo + " with " + std::to_string(callCount) + " calls");
+        const std::string path = folder.Path(written);
         struct stat before {
         }, after{};
-        const bool existed = ::stat(folder.Path(written).c_str(), &before) == 0;
+        const bool existed = ::stat(path.c_str(), &before) == 0;
+        const std::vector<uint8_t> old = TempFolder::Read(path);
         calls.clear();
         failingCall = bSaved ? 0 : callCount;
         const std::vector<uint8_t> data{row++};
         const std::string error =
             ReplaceFileSafely(folder.Path(savedTo), data, {WatchedFsync, WatchedRename});
 
-        // The data is synced, renamed over the file in its own folder, and the folder synced;
-        // a failure stops there and is reported.
-        const std::string in = fs::path(written).parent_path().empty()
-                                   ? "."
-                                   : fs::path(written).parent_path().string();
-        std::vector<std::string> expected{
-            "sync file in " + in, "rename from " + in + " to " + written, "sync folder " + in};
+        // The data is synced and renamed over the file in its own folder, then the folder is
+        // synced; a failure stops there and is reported, and only one before the rename keeps
+        // the old file.
+        const std::string in = fs::path(path).parent_path().lexically_relative(root).string();
+        std::vector<std::string> expected{"sync file in " + in, "rename in " + in,
+                                          "sync folder " + in};
         expected.resize(callCount);
         EXPECT_EQ(calls, expected);
         EXPECT_EQ(error.empty(), bSaved) << error;
-        // Only a failure before the rename keeps the old file.
-        if (callCount == 3)
-            contents[written] = data;
-        ::stat(folder.Path(written).c_str(), &after);
-        EXPECT_EQ(TempFolder::Read(folder.Path(written)), contents[written]);
+        ::stat(path.c_str(), &after);
+        EXPECT_EQ(TempFolder::Read(path), callCount == 3 ? data : old);
         EXPECT_EQ(after.st_mode & 0777, mode_t(mode));
         EXPECT_TRUE(!existed || after.st_gid == before.st_gid);
         for (const auto& [link, target] : links)
