@@ -12,6 +12,7 @@ struct CommandLine {
     enum class Action { Run, Help, Version, BadUsage };
     Action Request = Action::Run;
     std::string TrackFile;       // the file to open at start; empty: none
+    std::string Simulator;       // --simulator PATH: where Ride finds the simulator; empty: none
     bool PlatformChosen = false; // the user named the toolkit's platform with -platform
 };
 

@@ -3,6 +3,7 @@
 #include "RideChartView.h"
 #include "SegmentTexts.h"
 #include "SegmentTypeColours.h"
+#include "WindowPlacement.h"
 
 #include <QChart>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -199,8 +201,13 @@ void RidePreviewWindow::Toggle() {
         hide();
         return;
     }
-    if (parentWidget())
-        move(parentWidget()->frameGeometry().topRight() + QPoint(1, 0));
+    if (const QWidget* owner = parentWidget()) {
+        const QSize decoration = frameGeometry().size() - size();
+        const QRect placed = mMain::PlaceBeside(owner->frameGeometry(), frameGeometry().size(),
+                                                owner->screen()->availableGeometry());
+        resize(placed.size() - decoration);
+        move(placed.topLeft());
+    }
     show();
     ride = {};
     Refresh();

@@ -43,7 +43,7 @@ public:
     RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& document,
                       const mKV_TraceTrack::TraceState& trace, SegmentClick click, QWidget* owner);
 
-    // Shows the window beside its owner, or hides it.
+    // Shows the window beside its owner, on its owner's screen, or hides it.
     void Toggle();
     // Follows the document and its trace; nothing to do while hidden.
     void Refresh();

@@ -164,6 +164,10 @@ frmMain::frmMain(frmMainOptions opts)
     });
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
+    ride.ProgramFolder = (options.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                          : options.ProgramFolder)
+                             .toStdString();
+    ride.GivenSimulator = options.Simulator.toStdString();
     CreateShortcuts();
 }
 
@@ -249,7 +253,7 @@ void frmMain::ToolBar_ButtonClick(int Button) {
         SaveAsCommand();
         break;
     case CmdRide:
-        mMain::RideTrack(context, ProgramFolder());
+        mMain::RideTrack(context, ride);
         break;
     case CmdSelectAll:
         SelectAll(true);
@@ -365,12 +369,6 @@ void frmMain::SelectAll(bool selected) {
     pbOpenGL->RenderFrame();
 }
 
-std::string frmMain::ProgramFolder() const {
-    const QString folder = options.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                           : options.ProgramFolder;
-    return folder.toStdString();
-}
-
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
@@ -408,7 +406,7 @@ bool frmMain::Form_Unload() {
     if (!ConfirmUnsavedChanges())
         return false;
     pbOpenGL->ReleaseOpenGL();
-    mMain::RemoveRideTrack(ProgramFolder());
+    mMain::RemoveRideTracks(ride);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "Camera3D.h"
 #include "EditHistory.h"
 #include "MainState.h"
+#include "RideTrack.h"
 #include "TrackDocument.h"
 #include "TrackTracer.h"
 
@@ -26,6 +27,7 @@ class ucToolBar;
 struct frmMainOptions {
     UserDialogs* Dialogs = nullptr;   // null: the platform's dialogs, owned by the window
     QString ProgramFolder;            // empty: the folder of the executable
+    QString Simulator;                // tornelle --simulator PATH; empty: none
     std::function<void()> EndProgram; // null: the process ends at once
 };
 
@@ -98,7 +100,6 @@ private:
     // caption loses its "*". A failure is shown and changes nothing. True when written.
     bool SaveTrackTo(const std::string& path);
     void SelectAll(bool selected);
-    std::string ProgramFolder() const;
 
     frmMainOptions options;
     std::unique_ptr<UserDialogs> ownDialogs;
@@ -113,4 +114,5 @@ private:
     std::unique_ptr<SettingsPanels> panels;
     std::unique_ptr<SegmentEditors> editors;
     RidePreviewWindow* ridePreview;
+    mMain::RideSession ride;
 };

@@ -1,5 +1,6 @@
-// Tornelle: the editor of Kavrano track files. Its one command-line input is a track file
-// to open at start, the desktop's "open with"; --help and --version answer without a display.
+// Tornelle: the editor of Kavrano track files. Its command-line inputs are a track file to
+// open at start, the desktop's "open with", and where to find the simulator; --help and
+// --version answer without a display.
 #include "CommandLine.h"
 #include "SessionPlatform.h"
 #include "SurfaceFormat.h"
@@ -48,7 +49,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Tornelle");
     QApplication::setApplicationVersion(mVersion::kVersionText);
 
-    frmMain window;
+    frmMainOptions options;
+    options.Simulator = QFile::decodeName(line.Simulator.c_str());
+    frmMain window(options);
     window.show();
     // The view's GL context comes into being once the window is on screen.
     for (int i = 0; i < 200 && !(window.windowHandle() && window.windowHandle()->isExposed()); ++i)

@@ -1,18 +1,11 @@
 #include "TrackWriter.h"
 
 #include "ChunkStream.h"
+#include "SafeFileReplace.h"
 #include "TrackChunks.h"
 #include "TrackPath.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mKavrano_TrackIO_1_3 {
 
@@ -34,52 +27,6 @@ void WriteChunk(ChunkOutput& out, const TrackDocument& doc, const ChunkKind& kin
     WriteLong(out, doc.*kind.Length);
     kind.Write(out, doc);
     WriteLong(out, doc.*kind.Children);
-}
-
-// Writes data to a temporary file beside path, then renames it over path, so that the
-// previous file survives any failure.
-std::string ReplaceFile(const std::string& path, const std::vector<uint8_t>& data) {
-    const std::filesystem::path target(path);
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::string temp = (folder / (".~" + target.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return std::strerror(errno);
-
-    auto fail = [&](int err) {
-        ::close(fd);
-        std::remove(temp.c_str());
-        return std::string(std::strerror(err));
-    };
-    size_t written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + written, data.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        written += static_cast<size_t>(n);
-    }
-    // mkstemp creates the file readable by its owner alone; a track file is an ordinary
-    // document.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(fd, 0666 & ~mask) != 0 || ::fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        std::remove(temp.c_str());
-        return std::strerror(err);
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        std::remove(temp.c_str());
-        return std::strerror(err);
-    }
-    return {};
 }
 
 } // namespace
@@ -143,7 +90,7 @@ SaveResult SaveTrackFile(TrackDocument& doc, const std::string& path) {
     SaveResult result;
     result.Path = WithTrackExtension(path);
     const std::vector<uint8_t> data = BuildTrackData(doc);
-    result.Error = ReplaceFile(result.Path, data);
+    result.Error = ReplaceFileSafely(result.Path, data);
     result.Saved = result.Error.empty();
     return result;
 }

@@ -14,8 +14,9 @@ struct SaveResult {
     std::string Error; // why the file could not be written, when Saved is false
 };
 
-// Writes doc to path in the standard chunk tree. The previous file survives a failed save.
-// On return doc's chunk bookkeeping holds the values written.
+// Writes doc to path in the standard chunk tree, replacing the file the way ReplaceFileSafely
+// does: through links, keeping its permissions, surviving a failure and a power loss. On
+// return doc's chunk bookkeeping holds the values written.
 SaveResult SaveTrackFile(TrackDocument& doc, const std::string& path);
 
 // The bytes SaveTrackFile writes; refreshes doc's chunk bookkeeping the same way.

@@ -8,26 +8,33 @@
 using namespace mMain;
 using Action = CommandLine::Action;
 
-TEST(CommandLine, ReadsAFileHelpVersionAndTheToolkitsOptions) {
-    // The arguments, then what they ask for: the request, the track file, a chosen platform.
-    const std::tuple<std::vector<std::string>, Action, std::string, bool> cases[] = {
-        {{}, Action::Run, "", false},
-        {{"/tracks/a.kvtrack"}, Action::Run, "/tracks/a.kvtrack", false},
-        {{"--help"}, Action::Help, "", false},
-        {{"--version"}, Action::Version, "", false},
-        {{"-platform", "xcb", "a.kvtrack"}, Action::Run, "a.kvtrack", true},
-        {{"a.kvtrack", "--platform=wayland"}, Action::Run, "a.kvtrack", true},
-        {{"-style", "fusion", "-reverse"}, Action::Run, "", false},
-        {{"a.kvtrack", "b.kvtrack"}, Action::BadUsage, "", false},
-        {{"--help", "a.kvtrack"}, Action::BadUsage, "", false},
-        {{"--frobnicate"}, Action::BadUsage, "", false},
-        {{"-reverse=1"}, Action::BadUsage, "", false},
-        {{"-platform"}, Action::BadUsage, "", false},
+TEST(CommandLine, ReadsAFileHelpVersionTheSimulatorAndTheToolkitsOptions) {
+    // The arguments, then what they ask for: the request, the track file, a chosen platform,
+    // the simulator's path.
+    const std::tuple<std::vector<std::string>, Action, std::string, bool, std::string> cases[] = {
+        {{}, Action::Run, "", false, ""},
+        {{"/tracks/a.kvtrack"}, Action::Run, "/tracks/a.kvtrack", false, ""},
+        {{"--help"}, Action::Help, "", false, ""},
+        {{"--version"}, Action::Version, "", false, ""},
+        {{"-platform", "xcb", "a.kvtrack"}, Action::Run, "a.kvtrack", true, ""},
+        {{"a.kvtrack", "--platform=wayland"}, Action::Run, "a.kvtrack", true, ""},
+        {{"-style", "fusion", "-reverse"}, Action::Run, "", false, ""},
+        {{"--simulator", "/s/K.exe", "a.kvtrack"}, Action::Run, "a.kvtrack", false, "/s/K.exe"},
+        {{"a.kvtrack", "--simulator=/s/K.exe"}, Action::Run, "a.kvtrack", false, "/s/K.exe"},
+        {{"a.kvtrack", "b.kvtrack"}, Action::BadUsage, "", false, ""},
+        {{"--help", "a.kvtrack"}, Action::BadUsage, "", false, ""},
+        {{"--frobnicate"}, Action::BadUsage, "", false, ""},
+        {{"-reverse=1"}, Action::BadUsage, "", false, ""},
+        {{"-platform"}, Action::BadUsage, "", false, ""},
+        {{"--simulator"}, Action::BadUsage, "", false, ""},
+        {{"--simulator="}, Action::BadUsage, "", false, ""},
+        {{"--simulator", "a", "--simulator=b"}, Action::BadUsage, "", false, ""},
+        {{"--simulatorx"}, Action::BadUsage, "", false, ""},
     };
-    for (const auto& [arguments, request, trackFile, bPlatformChosen] : cases) {
+    for (const auto& [arguments, request, trackFile, bPlatformChosen, simulator] : cases) {
         const CommandLine line = ParseCommandLine(arguments);
-        EXPECT_EQ(std::tuple(line.Request, line.TrackFile, line.PlatformChosen),
-                  std::tuple(request, trackFile, bPlatformChosen))
+        EXPECT_EQ(std::tuple(line.Request, line.TrackFile, line.PlatformChosen, line.Simulator),
+                  std::tuple(request, trackFile, bPlatformChosen, simulator))
             << ::testing::PrintToString(arguments);
     }
 }

@@ -33,6 +33,7 @@ protected:
     std::string demoPath;
     bool bOpenDemo = true;         // false: the window starts empty
     bool bPlatformDialogs = false; // true: the platform's own dialogs instead of the script
+    QString simulatorOption;       // tornelle --simulator PATH
 
     void SetUp() override {
         mKavrano_TrackIO_1_3::TrackDocument demo = mKavrano_TrackIO_1_3::MakeDemoTrack();
@@ -41,6 +42,7 @@ protected:
         frmMainOptions options;
         options.Dialogs = bPlatformDialogs ? nullptr : &dialogs;
         options.ProgramFolder = QString::fromStdString(folder.MakeFolder("program"));
+        options.Simulator = simulatorOption;
         options.EndProgram = [] { FAIL() << "the program ended"; };
         window = std::make_unique<frmMain>(options);
         window->show();

@@ -13,7 +13,7 @@ NO_DISPLAY = {k: v for k, v in os.environ.items()
 
 class CommandLineTest(unittest.TestCase):
     def test_answers_and_refusals(self):
-        usage = "usage: tornelle [FILE]\n"
+        usage = "usage: tornelle [--simulator PATH] [FILE]\n"
         # Arguments, exit code, and what standard output and error start with ("": empty).
         cases = [
             (["--help"], 0, usage, ""),

@@ -4,6 +4,8 @@ parser accepts and that matches the file field for field (decoded here independe
 import json
 import math
 import os
+import shutil
+import stat
 import struct
 import subprocess
 import sys
@@ -338,6 +340,18 @@ class KvtrackTest(unittest.TestCase):
             for i, (old, new) in enumerate(zip(before, after)):
                 expected = dict(old, **want) if i in chosen else old
                 self.assertEqual(new, expected, (args, i))
+
+    def test_set_through_a_link_edits_its_target_and_keeps_the_mode(self):
+        real, link = (os.path.join(self.dir, n) for n in ("real.kvtrack", "link.kvtrack"))
+        shutil.copy(self.demo, real)
+        os.chmod(real, 0o600)
+        os.symlink("real.kvtrack", link)
+        result = run("set", link, link, "--segments", "3", "Tunnel=true")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertTrue(os.path.islink(link))
+        self.assertEqual(stat.S_IMODE(os.stat(real).st_mode), 0o600)
+        with open(real, "rb") as f:
+            self.assertTrue(decode_nodes_and_segments(f.read())[1][3]["Tunnel"])
 
     def test_set_errors_write_nothing(self):
         bad = self.write("bad.kvtrack", b"KAVR" + bytes(3))

@@ -43,14 +43,6 @@ public:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    // Names of the entries in the folder, for checking that nothing was left behind.
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(root))
-            names.push_back(e.path().filename().string());
-        return names;
-    }
-
 private:
     std::filesystem::path root;
 };

@@ -118,15 +118,4 @@ TEST(TrackFiles, LoadAndSavePathRules) {
     // A second file replaces everything of the first.
     ASSERT_TRUE(LoadTrackFile(loaded, folder.Write("b.kvtrack", TrackFile(0, {}))));
     EXPECT_EQ(loaded.InfoText, "");
-
-    // A target that cannot be replaced is reported, survives, and leaves no temporary file.
-    const std::string dir = folder.MakeFolder("taken.kvtrack");
-    folder.Write("taken.kvtrack/inside", {7});
-    const size_t entries = folder.Entries().size();
-    for (const std::string& path : {dir, folder.Path("no/such/folder/x.kvtrack")}) {
-        const SaveResult failed = SaveTrackFile(doc, path);
-        EXPECT_FALSE(failed.Saved || failed.Error.empty()) << path;
-    }
-    EXPECT_EQ(TempFolder::Read(dir + "/inside"), (std::vector<uint8_t>{7}));
-    EXPECT_EQ(folder.Entries().size(), entries);
 }
