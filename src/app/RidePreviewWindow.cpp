@@ -165,6 +165,9 @@ RidePreviewWindow::RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& 
     lblRideSummary->setObjectName("lblRideSummary");
     lblEnd->setObjectName("lblRideEnd");
     lblReadout->setObjectName("lblRideReadout");
+    // Long lines wrap rather than widen the window past the screen.
+    for (QLabel* label : {lblBandLegend, lblRideSummary, lblEnd, lblReadout})
+        label->setWordWrap(true);
     for (const Curve raw : {RawVerticalG, RawLateralG, RawLongitudinalG})
         for (QLegendMarker* marker : forceChart->chart()->legend()->markers(series[raw]))
             marker->setVisible(false);
