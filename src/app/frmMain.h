@@ -16,6 +16,9 @@
 #include <functional>
 #include <memory>
 
+namespace mMain {
+class OpenFileWatch;
+}
 class OpenGLView;
 class RidePreviewWindow;
 class SettingsPanels;
@@ -90,6 +93,12 @@ private:
     // chose to drop them.
     bool ConfirmUnsavedChanges();
     void OpenCommand();
+    // Reads the track at path into the editor, as the file now open, its history cleared; the
+    // view is the caller's to refresh. False when it cannot be read: nothing changed.
+    bool ReadTrackFile(const QString& path);
+    // Reads the file at path, the one open, again after another program changed it, keeping
+    // the camera and the selection. False when it cannot be read: nothing changed.
+    bool ReloadTrackFile(const QString& path);
     // True when the track was written.
     bool SaveAsCommand();
     // Writes the track back to the file it was opened from or last saved as.
@@ -113,4 +122,5 @@ private:
     std::unique_ptr<SettingsPanels> panels;
     std::unique_ptr<SegmentEditors> editors;
     RidePreviewWindow* ridePreview;
+    std::unique_ptr<mMain::OpenFileWatch> fileWatch;
 };
