@@ -360,20 +360,16 @@ TEST_F(PlatformDialogsTest, MessagesShowTheirIconTitleLinesAndButtonsAndAnswerTh
         {"", MessageAnswer::Keep}, // the window closed
     };
     for (const auto& [press, expected] : choices) {
-        QStringList names;
         AnswerNextModalAs<QMessageBox>([&, press](QMessageBox& box) {
             seen = {box.icon(), box.windowTitle(), box.text(), box.standardButtons(),
                     box.parentWidget()};
             QAbstractButton* chosen = nullptr;
-            for (QAbstractButton* button : box.buttons()) {
-                names << button->text();
+            for (QAbstractButton* button : box.buttons())
                 chosen = button->text() == press ? button : chosen;
-            }
             chosen ? chosen->click() : void(box.close());
         });
         EXPECT_EQ(Dialogs.AskReloadOrKeep(text, title), expected) << press.toStdString();
         EXPECT_EQ(seen, (SeenBox{QMessageBox::Question, title, shown, {}, &Owner}));
-        EXPECT_EQ(names, QStringList({"Reload", "Keep"}));
     }
 }
 
