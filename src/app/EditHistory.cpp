@@ -49,7 +49,7 @@ EditHistory::EditHistory(mKavrano_TrackIO_1_3::TrackDocument& editedDocument,
                          size_t budget)
     : document(editedDocument), trace(traceState), state(mainState), budgetBytes(budget) {
     QObject::connect(&stack, &QUndoStack::cleanChanged, [this](bool clean) {
-        if (clean)
+        if (clean && !bSavedCopyLost)
             UpdateTitle(state);
         else
             SetTrackModified(state);
@@ -64,6 +64,7 @@ size_t EditHistory::StepBytes(size_t editCount, size_t selectionFlags) {
 void EditHistory::Reset() {
     // Clearing makes the empty history the saved state; the caption is the caller's to set.
     const QSignalBlocker quiet(stack);
+    bSavedCopyLost = false;
     stack.clear();
     const size_t segments = size_t(std::max(document.SegmentCount, 0));
     const size_t largestStep = StepBytes(segments, segments);
@@ -79,7 +80,13 @@ void EditHistory::Commit(const QString& name, std::vector<SegmentEdit>&& edits) 
 }
 
 void EditHistory::MarkSaved() {
+    bSavedCopyLost = false;
     stack.setClean();
+}
+
+void EditHistory::MarkSavedCopyLost() {
+    bSavedCopyLost = true;
+    SetTrackModified(state);
 }
 
 } // namespace mMain

@@ -38,6 +38,12 @@ public:
     void Reset();
     // The current step is now the saved one.
     void MarkSaved();
+    // The file no longer holds the saved step (it was deleted, cannot be read, or the user kept
+    // these edits over another program's): the "*" stays until the next save or load, even
+    // back at that step.
+    void MarkSavedCopyLost();
+    // The document differs from the step last loaded or saved.
+    bool HasUnsavedEdits() const { return !stack.isClean(); }
 
     QUndoStack& Stack() { return stack; }
 
@@ -50,6 +56,7 @@ private:
     MainState& state;
     size_t budgetBytes;
     std::function<void()> refresh;
+    bool bSavedCopyLost = false;
     QUndoStack stack;
 };
 

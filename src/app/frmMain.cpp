@@ -2,6 +2,7 @@
 
 #include "InputCodes.h"
 #include "MainLayout.h"
+#include "OpenFileWatch.h"
 #include "OpenGLView.h"
 #include "PlatformDialogs.h"
 #include "RidePreviewWindow.h"
@@ -132,7 +133,9 @@ frmMain::frmMain(frmMainOptions opts)
                                                    ridePreview->Refresh();
                                                }},
       toolBar(new ucToolBar(this)), pbOpenGL(new OpenGLView(document, trace, camera, this)),
-      panels(std::make_unique<SettingsPanels>(this)) {
+      panels(std::make_unique<SettingsPanels>(this)),
+      fileWatch(std::make_unique<mMain::OpenFileWatch>(
+          context, history, [this](const QString& path) { return ReloadTrackFile(path); })) {
     setObjectName("frmMain");
     toolBar->setObjectName("ToolBar");
     // The toolbar stays reachable above the panels when the window is short.
@@ -292,29 +295,16 @@ bool frmMain::ConfirmUnsavedChanges() {
         return SaveAsCommand(); // a cancelled or failed save keeps the changes
     case MessageAnswer::No:
         return true;
-    case MessageAnswer::Cancel:
+    default: // Cancel
         return false;
     }
-    return false;
 }
 
 bool frmMain::OpenTrackFile(const QString& path) {
     if (!ConfirmUnsavedChanges())
         return false;
-    // Read apart, so that a refused file leaves the current document as it was. A track
-    // without segments opens empty; one the tracer refuses counts as invalid.
-    TrackDocument loaded;
-    mKV_TraceTrack::TraceState traced;
-    if (LoadTrackFile(loaded, path.toStdString()) &&
-        (mKV_TraceTrack::TraceTrack(traced, loaded) || loaded.SegmentCount < 1)) {
-        document = std::move(loaded);
-        trace = std::move(traced);
-        state.CurrentFileName = path.toStdString();
-        mKV_TraceTrack::BuildSpine(trace, document);
-        state.bTrackLoaded = true;
+    if (ReadTrackFile(path)) {
         mCamera3D::ResetCamera(camera);
-        history.Reset();
-        mMain::UpdateTitle(state);
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
         return true;
@@ -322,10 +312,42 @@ bool frmMain::OpenTrackFile(const QString& path) {
     mKV_TraceTrack::ResetSpine(trace);
     state.bTrackLoaded = false;
     history.Reset(); // the view no longer shows the track its steps would change
+    fileWatch->Stop();
     context.Dialogs.ShowExclamationMessage("Error: Invalid Track File!", "Error");
     UpdateSettingsPanels();
     pbOpenGL->RenderFrame();
     return false;
+}
+
+bool frmMain::ReadTrackFile(const QString& path) {
+    // Read apart, so that a refused file leaves the current document as it was. A track
+    // without segments opens empty; one the tracer refuses counts as invalid.
+    TrackDocument loaded;
+    mKV_TraceTrack::TraceState traced;
+    if (!LoadTrackFile(loaded, path.toStdString()) ||
+        !(mKV_TraceTrack::TraceTrack(traced, loaded) || loaded.SegmentCount < 1))
+        return false;
+    document = std::move(loaded);
+    trace = std::move(traced);
+    state.CurrentFileName = path.toStdString();
+    mKV_TraceTrack::BuildSpine(trace, document);
+    state.bTrackLoaded = true;
+    history.Reset();
+    mMain::UpdateTitle(state);
+    fileWatch->Follow(path);
+    return true;
+}
+
+bool frmMain::ReloadTrackFile(const QString& path) {
+    const std::vector<bool> selected = trace.SegmentSelected;
+    if (!ReadTrackFile(path))
+        return false;
+    // The camera stays; the selection too, where it still fits the track.
+    if (selected.size() == trace.SegmentSelected.size())
+        trace.SegmentSelected = selected;
+    UpdateSettingsPanels();
+    pbOpenGL->RenderFrame();
+    return true;
 }
 
 bool frmMain::SaveAsCommand() {
@@ -357,6 +379,7 @@ bool frmMain::SaveTrackTo(const std::string& path) {
     state.CurrentFileName = path;
     mMain::UpdateTitle(state);
     history.MarkSaved();
+    fileWatch->Follow(QString::fromStdString(saved.Path));
     return true;
 }
 
@@ -378,6 +401,8 @@ void frmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        fileWatch->CheckNow();
 }
 
 void frmMain::Form_Resize() {

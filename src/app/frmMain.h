@@ -17,6 +17,9 @@
 #include <functional>
 #include <memory>
 
+namespace mMain {
+class OpenFileWatch;
+}
 class OpenGLView;
 class RidePreviewWindow;
 class SettingsPanels;
@@ -92,6 +95,12 @@ private:
     // chose to drop them.
     bool ConfirmUnsavedChanges();
     void OpenCommand();
+    // Reads the track at path into the editor, as the file now open, its history cleared; the
+    // view is the caller's to refresh. False when it cannot be read: nothing changed.
+    bool ReadTrackFile(const QString& path);
+    // Reads the file at path, the one open, again after another program changed it, keeping
+    // the camera and the selection. False when it cannot be read: nothing changed.
+    bool ReloadTrackFile(const QString& path);
     // True when the track was written.
     bool SaveAsCommand();
     // Writes the track back to the file it was opened from or last saved as.
@@ -115,4 +124,5 @@ private:
     std::unique_ptr<SegmentEditors> editors;
     RidePreviewWindow* ridePreview;
     mMain::RideSession ride;
+    std::unique_ptr<mMain::OpenFileWatch> fileWatch;
 };

@@ -3,6 +3,9 @@
 #include "frmAbout.h"
 
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <memory>
 
 namespace {
 
@@ -12,12 +15,20 @@ QString DisplayText(const QString& text) {
     return display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// A box of the seam's kind, buttons still to add, showing the text as it is.
+std::unique_ptr<QMessageBox> MessageBox(QWidget* owner, QMessageBox::Icon icon, const QString& text,
+                                        const QString& title,
+                                        QMessageBox::StandardButtons buttons = {}) {
+    auto box = std::make_unique<QMessageBox>(icon, title, DisplayText(text), buttons, owner);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 QMessageBox::StandardButton RunMessageBox(QWidget* owner, QMessageBox::Icon icon,
                                           const QString& text, const QString& title,
                                           QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, title, DisplayText(text), buttons, owner);
-    box.setTextFormat(Qt::PlainText);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return static_cast<QMessageBox::StandardButton>(
+        MessageBox(owner, icon, text, title, buttons)->exec());
 }
 
 } // namespace
@@ -42,6 +53,15 @@ MessageAnswer PlatformDialogs::AskYesNoCancel(const QString& text, const QString
     default:
         return MessageAnswer::Cancel;
     }
+}
+
+MessageAnswer PlatformDialogs::AskReloadOrKeep(const QString& text, const QString& title) {
+    const auto box = MessageBox(owner, QMessageBox::Question, text, title);
+    const QAbstractButton* reload =
+        box->addButton(QStringLiteral("Reload"), QMessageBox::AcceptRole);
+    box->setEscapeButton(box->addButton(QStringLiteral("Keep"), QMessageBox::RejectRole));
+    box->exec();
+    return box->clickedButton() == reload ? MessageAnswer::Reload : MessageAnswer::Keep;
 }
 
 bool PlatformDialogs::ShowOpenDialog(mFileDialog::FileDialogRequest& request) {

@@ -14,6 +14,7 @@ public:
     void ShowCriticalMessage(const QString& text, const QString& title) override;
     void ShowExclamationMessage(const QString& text, const QString& title) override;
     MessageAnswer AskYesNoCancel(const QString& text, const QString& title) override;
+    MessageAnswer AskReloadOrKeep(const QString& text, const QString& title) override;
     bool ShowOpenDialog(mFileDialog::FileDialogRequest& request) override;
     bool ShowSaveDialog(mFileDialog::FileDialogRequest& request) override;
     bool ShowColorDialog(int32_t& colour) override;

@@ -10,7 +10,7 @@
 // main window's logic runs the same whether a person or a test answers. PlatformDialogs is the
 // real implementation; tests supply their own answers.
 
-enum class MessageAnswer { Yes, No, Cancel };
+enum class MessageAnswer { Yes, No, Cancel, Reload, Keep };
 
 class UserDialogs {
 public:
@@ -24,6 +24,8 @@ public:
     virtual void ShowExclamationMessage(const QString& text, const QString& title) = 0;
     // A question with the Yes, No and Cancel buttons; closing the box answers Cancel.
     virtual MessageAnswer AskYesNoCancel(const QString& text, const QString& title) = 0;
+    // A question with the Reload and Keep buttons; closing the box answers Keep.
+    virtual MessageAnswer AskReloadOrKeep(const QString& text, const QString& title) = 0;
 
     virtual bool ShowOpenDialog(mFileDialog::FileDialogRequest& request) = 0;
     virtual bool ShowSaveDialog(mFileDialog::FileDialogRequest& request) = 0;

@@ -35,6 +35,10 @@ public:
         Messages.push_back({"question", text, title});
         return Next(Answers, MessageAnswer::Cancel);
     }
+    MessageAnswer AskReloadOrKeep(const QString& text, const QString& title) override {
+        Messages.push_back({"question", text, title});
+        return Next(Answers, MessageAnswer::Keep);
+    }
     bool ShowOpenDialog(mFileDialog::FileDialogRequest& request) override {
         OpenRequests.push_back(request);
         return Choose(OpenPaths, request);

@@ -328,7 +328,7 @@ protected:
 };
 
 // Every box shows the text's two lines as two lines, under its title, over the owner.
-TEST_F(PlatformDialogsTest, MessagesShowTheirIconTitleLinesAndButtonsAndAnswerTheQuestion) {
+TEST_F(PlatformDialogsTest, MessagesShowTheirIconTitleLinesAndButtonsAndAnswerTheQuestions) {
     const QString text = QStringLiteral("There are unsaved changes.\r\nSave Changes?");
     const QString title = QStringLiteral("Unsaved Changes...");
     const QString shown = QStringLiteral("There are unsaved changes.\nSave Changes?");
@@ -352,6 +352,24 @@ TEST_F(PlatformDialogsTest, MessagesShowTheirIconTitleLinesAndButtonsAndAnswerTh
         AnswerBox(seen, press);
         EXPECT_EQ(Dialogs.AskYesNoCancel(text, title), expected) << press;
         EXPECT_EQ(seen, (SeenBox{QMessageBox::Question, title, shown, buttons, &Owner}));
+    }
+
+    const std::pair<QString, MessageAnswer> choices[] = {
+        {"Reload", MessageAnswer::Reload},
+        {"Keep", MessageAnswer::Keep},
+        {"", MessageAnswer::Keep}, // the window closed
+    };
+    for (const auto& [press, expected] : choices) {
+        AnswerNextModalAs<QMessageBox>([&, press](QMessageBox& box) {
+            seen = {box.icon(), box.windowTitle(), box.text(), box.standardButtons(),
+                    box.parentWidget()};
+            QAbstractButton* chosen = nullptr;
+            for (QAbstractButton* button : box.buttons())
+                chosen = button->text() == press ? button : chosen;
+            chosen ? chosen->click() : void(box.close());
+        });
+        EXPECT_EQ(Dialogs.AskReloadOrKeep(text, title), expected) << press.toStdString();
+        EXPECT_EQ(seen, (SeenBox{QMessageBox::Question, title, shown, {}, &Owner}));
     }
 }
 
