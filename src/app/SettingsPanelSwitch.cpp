@@ -2,7 +2,7 @@
 
 #include "ColorSwatch.h"
 #include "PanelFill.h"
-#include "SelectionSummary.h"
+#include "SelectionStats.h"
 #include "SettingsPanels.h"
 #include "ucContainer.h"
 

@@ -37,9 +37,10 @@ struct ChunkInput {
 
     // Claims n bytes at Cursor and advances past them; nullptr (and Overrun) when they run out.
     const uint8_t* Take(size_t n) {
-        if (!Overrun && n > Remaining())
+        if (!Overrun && n > Remaining()) {
             Refuse("a read of " + std::to_string(n) + " bytes runs past the end of the file (" +
                    std::to_string(Remaining()) + " left)");
+        }
         if (Overrun)
             return nullptr;
         const uint8_t* p = FileData.data() + Cursor;

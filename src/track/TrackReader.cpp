@@ -29,12 +29,13 @@ constexpr size_t kScobRecordMinSize = 88;
 // records could not fit in what remains.
 template <typename Record>
 bool PrepareRecords(ChunkInput& in, int32_t count, size_t minSize, std::vector<Record>& records) {
-    if (count < 0)
+    if (count < 0) {
         in.Refuse("negative count " + std::to_string(count));
-    else if (static_cast<size_t>(count) > in.Remaining() / minSize)
+    } else if (static_cast<size_t>(count) > in.Remaining() / minSize) {
         in.Refuse("count " + std::to_string(count) + " cannot fit the " +
                   std::to_string(in.Remaining()) + " bytes left (" + std::to_string(minSize) +
                   " or more each)");
+    }
     if (in.Overrun) {
         records.clear();
         return false;
@@ -295,10 +296,11 @@ void ReadCatwRecord(ChunkInput& in, CatwRecord& r) {
     r.Value5 = ReadLong(in);
     r.Value6 = ReadLong(in);
     r.TailLength = ReadLong(in);
-    if (r.TailLength < 0)
+    if (r.TailLength < 0) {
         in.Refuse("negative tail length " + std::to_string(r.TailLength));
-    else
+    } else {
         SkipBytes(in, static_cast<size_t>(r.TailLength));
+    }
 }
 
 void ReadScenRecord(ChunkInput& in, ScenRecord& r) {
@@ -338,12 +340,13 @@ void ReadTera(ChunkInput& in, TrackDocument& doc) {
     SkipBytes(in, 15);
     const std::string size =
         std::to_string(doc.TeraCountX) + " x " + std::to_string(doc.TeraCountY);
-    if (doc.TeraCountX < 0 || doc.TeraCountY < 0)
+    if (doc.TeraCountX < 0 || doc.TeraCountY < 0) {
         in.Refuse("negative terrain size " + size);
-    // Both dimensions are below 2^31, so their product cannot overflow 64 bits.
-    else if (uint64_t(doc.TeraCountX) * uint64_t(doc.TeraCountY) > in.Remaining() / 4)
+    } else if (uint64_t(doc.TeraCountX) * uint64_t(doc.TeraCountY) > in.Remaining() / 4) {
+        // Both dimensions are below 2^31, so their product cannot overflow 64 bits.
         in.Refuse("terrain size " + size + " cannot fit the " + std::to_string(in.Remaining()) +
                   " bytes left");
+    }
     if (in.Overrun) {
         doc.TeraGrid.clear();
         return;
@@ -369,10 +372,11 @@ void ReadEnvc(ChunkInput& in, TrackDocument& doc) {
 // An unrecognised chunk: its length field counts the bytes up to the chunk's end.
 void SkipChunk(ChunkInput& in) {
     const int32_t length = ReadLong(in);
-    if (length < 0)
+    if (length < 0) {
         in.Refuse("negative chunk length " + std::to_string(length));
-    else
+    } else {
         SkipBytes(in, static_cast<size_t>(length));
+    }
 }
 
 // Reads the chunk whose tag was just read and returns the children it announces.
@@ -463,10 +467,11 @@ void WalkChunks(ChunkInput& in, TrackDocument& doc) {
     }
     // Segment i runs to node i + 1 (node 0 after the last): more segments than nodes
     // cannot be traced.
-    if (!in.Overrun && doc.SegmentCount > doc.BezierCount)
+    if (!in.Overrun && doc.SegmentCount > doc.BezierCount) {
         in.Refusal = {"SEGM", -1,
                       std::to_string(doc.SegmentCount) + " segments but only " +
                           std::to_string(doc.BezierCount) + " nodes"};
+    }
 }
 
 // The whole file at path; false when it cannot be opened or read.
