@@ -61,8 +61,8 @@ std::string PlainForm(const Decimal& d) {
     } else if (d.Exponent + 1 >= count) {
         text += d.Digits + std::string(size_t(d.Exponent + 1 - count), '0');
     } else {
-        text += d.Digits.substr(0, size_t(d.Exponent + 1)) + "." +
-                d.Digits.substr(size_t(d.Exponent + 1));
+        const size_t point = size_t(d.Exponent) + 1; // the exponent is 0 or more here
+        text += d.Digits.substr(0, point) + "." + d.Digits.substr(point);
     }
     return text;
 }

@@ -25,9 +25,10 @@ namespace {
 // The index of the selected option; none when neither is selected, so the field keeps its
 // value.
 std::optional<uint8_t> ChoiceOf(const std::array<QRadioButton*, 2>& options) {
-    for (size_t i = 0; i < options.size(); ++i)
+    for (size_t i = 0; i < options.size(); ++i) {
         if (options[i]->isChecked())
             return uint8_t(i);
+    }
     return std::nullopt;
 }
 

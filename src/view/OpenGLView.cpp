@@ -252,24 +252,27 @@ void OpenGLView::ShowSegmentTip(const QPoint& at, const QPoint& globalAt) {
     const int32_t name =
         camera.LookMode == mCamera3D::kLookOff ? PickAt(at.x(), at.y()) : mOGL3D::kNoPick;
     const std::string tip = mKV_TraceTrack::SegmentTooltip(trace, document, name);
-    if (tip.empty())
+    if (tip.empty()) {
         QToolTip::hideText();
-    else
+    } else {
         QToolTip::showText(globalAt, QString::fromStdString(tip), this);
+    }
 }
 
 void OpenGLView::SetMotionTimer(bool enabled) {
-    if (!enabled)
+    if (!enabled) {
         tmrMain->stop();
-    else if (!tmrMain->isActive())
+    } else if (!tmrMain->isActive()) {
         tmrMain->start();
+    }
 }
 
 void OpenGLView::SetCursorHidden(bool hidden) {
-    if (hidden)
+    if (hidden) {
         setCursor(Qt::BlankCursor);
-    else
+    } else {
         unsetCursor();
+    }
 }
 
 double OpenGLView::Seconds() {
