@@ -20,7 +20,6 @@ struct AppContext {
     mMain::MainState& State;
     UserDialogs& Dialogs;
     std::function<void()> FocusView; // gives the keyboard focus back to the 3D view
-    // Stores one editor run's edits as one step of the history; unset, they are stored
-    // directly.
+    // Stores one editor run's edits as one step of the history.
     std::function<void(const QString& name, std::vector<mMain::SegmentEdit>&& edits)> CommitEdits;
 };

@@ -49,10 +49,11 @@ EditHistory::EditHistory(mKavrano_TrackIO_1_3::TrackDocument& editedDocument,
                          size_t budget)
     : document(editedDocument), trace(traceState), state(mainState), budgetBytes(budget) {
     QObject::connect(&stack, &QUndoStack::cleanChanged, [this](bool clean) {
-        if (clean && !bSavedCopyLost)
+        if (clean && !bSavedCopyLost) {
             UpdateTitle(state);
-        else
+        } else {
             SetTrackModified(state);
+        }
     });
     Reset();
 }

@@ -39,10 +39,11 @@ std::string ShortTrackName(const std::string& path) {
 
 void UpdateTitle(MainState& state) {
     state.bTrackModified = false;
-    if (state.CurrentFileName.empty())
+    if (state.CurrentFileName.empty()) {
         SetCaption(state, kTitlePrefix + " v" + mVersion::kVersionText);
-    else
+    } else {
         SetCaption(state, kTitlePrefix + " - " + ShortTrackName(state.CurrentFileName));
+    }
 }
 
 void SetTrackModified(MainState& state) {

@@ -3,7 +3,7 @@
 #include "ColorSwatch.h"
 #include "MotorFields.h"
 #include "PanelFields.h"
-#include "SelectionSummary.h"
+#include "SelectionStats.h"
 #include "SettingsPanels.h"
 #include "TriggerScrollBar.h"
 

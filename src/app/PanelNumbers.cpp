@@ -43,9 +43,10 @@ Decimal RoundToDigits(double value, int digits) {
         d.bNegative = true;
         ++i;
     }
-    for (; s[i] != 'e'; ++i)
+    for (; s[i] != 'e'; ++i) {
         if (s[i] != '.')
             d.Digits += s[i];
+    }
     std::from_chars(s.data() + i + 1 + (s[i + 1] == '+' ? 1 : 0), s.data() + s.size(), d.Exponent);
     while (d.Digits.size() > 1 && d.Digits.back() == '0')
         d.Digits.pop_back();
@@ -60,8 +61,8 @@ std::string PlainForm(const Decimal& d) {
     } else if (d.Exponent + 1 >= count) {
         text += d.Digits + std::string(size_t(d.Exponent + 1 - count), '0');
     } else {
-        text += d.Digits.substr(0, size_t(d.Exponent + 1)) + "." +
-                d.Digits.substr(size_t(d.Exponent + 1));
+        const size_t point = size_t(d.Exponent) + 1; // the exponent is 0 or more here
+        text += d.Digits.substr(0, point) + "." + d.Digits.substr(point);
     }
     return text;
 }
@@ -133,13 +134,15 @@ double ParsePanelNumber(std::string_view text) {
     }
     std::string digits;
     int pointAt = -1; // digits before the point
-    for (; i < text.size(); ++i)
-        if (IsDigit(text[i]))
+    for (; i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
             digits += text[i];
-        else if (text[i] == '.' && pointAt < 0)
+        } else if (text[i] == '.' && pointAt < 0) {
             pointAt = int(digits.size());
-        else
+        } else {
             break;
+        }
+    }
     if (digits.empty())
         return 0.0;
     if (pointAt < 0)

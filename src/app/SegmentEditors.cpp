@@ -25,9 +25,10 @@ namespace {
 // The index of the selected option; none when neither is selected, so the field keeps its
 // value.
 std::optional<uint8_t> ChoiceOf(const std::array<QRadioButton*, 2>& options) {
-    for (size_t i = 0; i < options.size(); ++i)
+    for (size_t i = 0; i < options.size(); ++i) {
         if (options[i]->isChecked())
             return uint8_t(i);
+    }
     return std::nullopt;
 }
 
@@ -95,8 +96,8 @@ SegmentEditors::~SegmentEditors() {
 
 void SegmentEditors::ConnectControls() {
     const auto onClick = [this](QAbstractButton* button, void (SegmentEditors::*editor)()) {
-        connections.push_back(QObject::connect(
-            button, &QAbstractButton::clicked, button, [this, editor] { (this->*editor)(); }));
+        connections.push_back(QObject::connect(button, &QAbstractButton::clicked, button,
+                                               [this, editor] { (this->*editor)(); }));
     };
     const auto onEnter = [this](NumericTextBox* box, void (SegmentEditors::*editor)()) {
         connections.push_back(QObject::connect(box, &NumericTextBox::EnterPressed, box,
@@ -149,10 +150,7 @@ void SegmentEditors::ConnectControls() {
 void SegmentEditors::CommitEdit(const QString& name, const SegmentChange& change) {
     std::vector<mMain::SegmentEdit> edits =
         mMain::PlanSelectedSegmentEdits(context.Trace, context.Document, change);
-    if (context.CommitEdits)
-        context.CommitEdits(name, std::move(edits));
-    else
-        mMain::StoreSegmentEdits(context.Document, edits);
+    context.CommitEdits(name, std::move(edits));
     mMain::SetTrackModified(context.State);
     if (context.FocusView)
         context.FocusView();

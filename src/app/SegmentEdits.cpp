@@ -23,10 +23,4 @@ PlanSelectedSegmentEdits(const mKV_TraceTrack::TraceState& trace,
     return edits;
 }
 
-void StoreSegmentEdits(mKavrano_TrackIO_1_3::TrackDocument& doc,
-                       const std::vector<SegmentEdit>& edits) {
-    for (const SegmentEdit& edit : edits)
-        doc.Segments[size_t(edit.Index)] = edit.After;
-}
-
 } // namespace mMain

@@ -24,8 +24,4 @@ PlanSelectedSegmentEdits(const mKV_TraceTrack::TraceState& trace,
                          const mKavrano_TrackIO_1_3::TrackDocument& doc,
                          const std::function<void(mKavrano_TrackIO_1_3::TrackSegment&)>& change);
 
-// Puts each edit's After record into the document.
-void StoreSegmentEdits(mKavrano_TrackIO_1_3::TrackDocument& doc,
-                       const std::vector<SegmentEdit>& edits);
-
 } // namespace mMain

@@ -2,7 +2,7 @@
 
 #include "ColorSwatch.h"
 #include "PanelFill.h"
-#include "SelectionSummary.h"
+#include "SelectionStats.h"
 #include "SettingsPanels.h"
 #include "ucContainer.h"
 
@@ -55,10 +55,11 @@ void UpdateSettingsPanels(AppContext& app, const SettingsPanels& panels) {
         } else {
             ShowSettingsPanel(panels, SettingsPanels::kMultipleTypesPanel);
             ClearTrackSettings(panels);
-            for (int i = 0; i < 3; ++i)
+            for (int i = 0; i < 3; ++i) {
                 panels.lblMainColor(i).SetColour(
                     app.Document
                         .TrackColours[size_t(SettingsPanels::kTrackColourOfSwatch[size_t(i)])]);
+            }
         }
     }
     panels.conTrackSetting().setVisible(app.State.bTrackLoaded);

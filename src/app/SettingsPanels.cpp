@@ -192,9 +192,10 @@ void BuildMotor(ucContainer& panel, SettingsPanels::MotorControls& c, const QStr
     Frame motor(panel, "Motor", 1860, 2295, kUnitKmph);
     const char* const captions[] = {"Speed:", "Acceleration:", "Deceleration:"};
     const char* const units[] = {"kmph", "g", "g"};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         c.txtMotor[i] =
             motor.AddNumber(name("txt", "Motor", i), captions[i], units[i], 300 + 300 * i);
+    }
 }
 
 // The rows of kBrakeChecks and kBrakeNumbers in the brake's frames.
@@ -241,9 +242,10 @@ ucContainer* NewPanel(QWidget* parent, const QString& name, const QString& title
 SettingsPanels::SettingsPanels(QWidget* parent) {
     trackSettingPanel = NewPanel(parent, "conTrackSetting", "Track Setting", kTrackSettingRect);
     BuildTrackSetting(*trackSettingPanel, trackSetting);
-    for (int i = 0; i < kSegStylePanels; ++i)
+    for (int i = 0; i < kSegStylePanels; ++i) {
         segStylePanels[i] =
             NewPanel(parent, Indexed("conSegStyle", i), kPanelTitles[i], kSegStyleRect);
+    }
     AddPanelLabel(*segStylePanels[0], "No Additional Settings for This Segment Type");
     BuildStation(*segStylePanels[1], station);
     BuildMotor(*segStylePanels[2], lift, "Lift", "Chain");

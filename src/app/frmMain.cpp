@@ -9,7 +9,7 @@
 #include "RideTrack.h"
 #include "SegmentEditors.h"
 #include "SelectionEdits.h"
-#include "SelectionSummary.h"
+#include "SelectionStats.h"
 #include "SettingsPanelSwitch.h"
 #include "SettingsPanels.h"
 #include "TextSafeShortcut.h"
@@ -214,7 +214,7 @@ bool frmMain::CommandEnabled(Command command) const {
 void frmMain::AddWindowShortcut(const QKeySequence& keys, Command command) {
     auto* shortcut = new QShortcut(keys, this);
     connect(shortcut, &QShortcut::activated, this, [this, command] {
-        if (camera.LookMode == mCamera3D::LookOff && CommandEnabled(command))
+        if (camera.LookMode == mCamera3D::kLookOff && CommandEnabled(command))
             ToolBar_ButtonClick(command);
     });
 }

@@ -13,8 +13,8 @@ namespace {
 
 // Cosine and sine in double, stored as float.
 struct CosSin {
-    float c;
-    float s;
+    float Cos;
+    float Sin;
 };
 
 CosSin CosSinOf(double a) {
@@ -72,9 +72,10 @@ void MatrixMultiply(Matrix3D& out, const Matrix3D& a, const Matrix3D& b) {
 
 void MatrixTranspose(Matrix3D& out, const Matrix3D& m) {
     Matrix3D transposed;
-    for (int r = 0; r < 4; ++r)
+    for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c)
             transposed[4 * r + c] = m[4 * c + r];
+    }
     out = transposed;
 }
 

@@ -48,9 +48,10 @@ void SelectSegmentRange(TraceState& state, int32_t from, int32_t to, bool closed
 void SetTypeSelected(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc,
                      int32_t type, bool selected) {
     const int32_t n = std::min(SelectableCount(state), static_cast<int32_t>(doc.Segments.size()));
-    for (int32_t i = 0; i < n; ++i)
+    for (int32_t i = 0; i < n; ++i) {
         if (doc.Segments[static_cast<size_t>(i)].SegmentType == type)
             state.SegmentSelected[static_cast<size_t>(i)] = selected;
+    }
 }
 
 void ClickSegment(TraceState& state, const mKavrano_TrackIO_1_3::TrackDocument& doc, int32_t name,

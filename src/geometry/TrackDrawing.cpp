@@ -3,6 +3,7 @@
 
 #include "TrackLines.h"
 
+#include <GL/gl.h>
 #include <array>
 #include <cstddef>
 #include <vector>
@@ -11,9 +12,9 @@ namespace mOGL3D {
 
 void DrawGround() {
     glColor3f(0.0f, 0.3f, 0.0f);
-    glLoadName(GroundPickName);
+    glLoadName(static_cast<GLuint>(kGroundPickName));
     glBegin(GL_QUADS);
-    for (const Vector3D& corner : GroundCorners)
+    for (const Vector3D& corner : kGroundCorners)
         glVertex3f(corner.x, corner.y, corner.z);
     glEnd();
 }

@@ -3,26 +3,13 @@
 // The scene in OpenGL immediate mode: the ground square and the spine as a wire model of
 // rails and cross-ties, every segment's lines named by its index for picking.
 
+#include "GroundSquare.h"
 #include "TrackTracer.h"
 
-#include <GL/gl.h>
-#include <array>
 #include <cstdint>
 #include <vector>
 
 namespace mOGL3D {
-
-// The ground's pick name: above every segment index a document can hold, so that no segment
-// is ever taken for the ground.
-inline constexpr GLuint GroundPickName = 0x7FFFFFFF;
-
-// The ground square in drawing order: counter-clockwise seen from above, so its front faces up.
-inline constexpr std::array<Vector3D, 4> GroundCorners{{
-    {-220.0f, 0.0f, -220.0f},
-    {-220.0f, 0.0f, 220.0f},
-    {220.0f, 0.0f, 220.0f},
-    {220.0f, 0.0f, -220.0f},
-}};
 
 // A dark green 440 x 440 square in the plane y = 0, facing up.
 void DrawGround();

@@ -65,21 +65,18 @@ void DrawCrossTie(const Lines& lines, int32_t trackStyle, const SpinePoint& p) {
 }
 
 template <typename Lines> void DrawRails(const Lines& lines, const TraceState& state) {
-    DrawPass(
-        state, 1.0f, lines,
-        [&](int32_t k, const SpinePoint& p) {
-            const SpinePoint& prev = state.SpinePoints[static_cast<std::size_t>(k - 1)];
-            lines.Line(prev.Center, p.Center);
-            lines.Line(prev.RailRight, p.RailRight);
-            lines.Line(prev.RailLeft, p.RailLeft);
-        });
+    DrawPass(state, 1.0f, lines, [&](int32_t k, const SpinePoint& p) {
+        const SpinePoint& prev = state.SpinePoints[static_cast<std::size_t>(k - 1)];
+        lines.Line(prev.Center, p.Center);
+        lines.Line(prev.RailRight, p.RailRight);
+        lines.Line(prev.RailLeft, p.RailLeft);
+    });
 }
 
 template <typename Lines>
 void DrawCrossTies(const Lines& lines, const TraceState& state, int32_t trackStyle) {
-    DrawPass(
-        state, 0.5f, lines,
-        [&](int32_t, const SpinePoint& p) { DrawCrossTie(lines, trackStyle, p); });
+    DrawPass(state, 0.5f, lines,
+             [&](int32_t, const SpinePoint& p) { DrawCrossTie(lines, trackStyle, p); });
 }
 
 // Rails first, then cross-ties: the order DrawTrack issues them in.

@@ -12,9 +12,9 @@ namespace {
 // A cross-section point's offset in the sample's frame (x right, y up); unused points
 // stay at the origin.
 struct Offset {
-    bool used = false;
-    float x = 0.0f;
-    float y = 0.0f;
+    bool Used = false;
+    float X = 0.0f;
+    float Y = 0.0f;
 };
 
 // The seven points in the order of the SpinePoint fields.
@@ -69,8 +69,8 @@ const CrossSection& CrossSectionOf(int32_t style) {
 
 Vector3D Place(const Matrix3D& world, const Offset& offset) {
     Vector3D point;
-    if (offset.used)
-        mMatrix3D::TransformPoint(point, world, {offset.x, offset.y, 0.0f});
+    if (offset.Used)
+        mMatrix3D::TransformPoint(point, world, {offset.X, offset.Y, 0.0f});
     return point;
 }
 

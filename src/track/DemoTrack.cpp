@@ -219,7 +219,7 @@ TrackDocument MakeDemoTrack() {
     doc.TeraPresent = true;
     doc.TeraCountX = 16;
     doc.TeraCountY = 16;
-    doc.TeraGrid.assign(16 * 16, 0.0f);
+    doc.TeraGrid.assign(size_t(doc.TeraCountX) * size_t(doc.TeraCountY), 0.0f);
     return doc;
 }
 

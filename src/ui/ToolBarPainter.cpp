@@ -45,9 +45,10 @@ void PaintToolBar(QPainter& painter, const ToolBarState& state, QSize size,
     painter.fillRect(QRect(QPoint(0, 0), size),
                      mColorForm::ColorFromLong(mColorForm::kButtonFace, palette));
 
-    for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i)
+    for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i) {
         if (state.Buttons[i].bSelected)
             PaintSelectedBackdrop(painter, BevelSquare(state, i), palette);
+    }
     for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i) {
         const ToolBarButton& button = state.Buttons[i];
         painter.drawPixmap(PictureRect(state, i),

@@ -41,9 +41,10 @@ ToolBarHit HitTest(const ToolBarState& state, QPoint point) {
                     i};
         }
     }
-    for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i)
+    for (int i = 0; i < static_cast<int>(state.Buttons.size()); ++i) {
         if (state.Buttons[i].bSelected && BevelSquare(state, i).contains(point))
             return {ToolBarPart::SelectedBackdrop, i};
+    }
     return {};
 }
 

@@ -10,7 +10,7 @@ namespace mCamera3D {
 namespace {
 
 bool IsKeyCode(int32_t code) {
-    return code >= 0 && code < KeyCodeCount;
+    return code >= 0 && code < kKeyCodeCount;
 }
 
 void ClampAxis(float& value, float low, float high) {
@@ -62,34 +62,34 @@ bool Camera_MouseDown(CameraState& cam, CameraHost& host, int16_t button, float 
     cam.LastMouseX = x;
     cam.LastMouseY = y;
     cam.MouseButton = button;
-    if (button == ButtonRight) {
-        if (cam.LookMode != LookOff) {
-            cam.LookMode = LookOff;
+    if (button == kButtonRight) {
+        if (cam.LookMode != kLookOff) {
+            cam.LookMode = kLookOff;
             ShowMouseCursor(cam, host);
         } else {
-            cam.LookMode = LookAwaitingReference;
+            cam.LookMode = kLookAwaitingReference;
             HideMouseCursor(cam, host);
         }
         return true;
     }
-    if (cam.LookMode < LookActive)
+    if (cam.LookMode < kLookActive)
         return false;
     UpdateCamera(cam, host);
     return true;
 }
 
 void Camera_MouseUp(CameraState& cam) {
-    if (cam.LookMode > LookOff)
+    if (cam.LookMode > kLookOff)
         cam.MouseButton = 0;
 }
 
 void Camera_MouseMove(CameraState& cam, CameraHost& host, float x, float y) {
-    if (cam.LookMode < LookActive)
+    if (cam.LookMode < kLookActive)
         return;
-    if (cam.LookMode == LookAwaitingReference) {
+    if (cam.LookMode == kLookAwaitingReference) {
         cam.LastMouseX = x;
         cam.LastMouseY = y;
-        cam.LookMode = LookActive;
+        cam.LookMode = kLookActive;
         return;
     }
     if (x != cam.LastMouseX) {
@@ -102,7 +102,7 @@ void Camera_MouseMove(CameraState& cam, CameraHost& host, float x, float y) {
     }
     if (cam.CameraMoved) {
         // The cursor goes back to the centre; its next position there is the new reference.
-        cam.LookMode = LookAwaitingReference;
+        cam.LookMode = kLookAwaitingReference;
         host.CentreCursor();
     }
     UpdateCamera(cam, host);
@@ -140,7 +140,7 @@ void MoveCamera(CameraState& cam, const Vector3D& delta) {
 }
 
 void UpdateCamera(CameraState& cam, CameraHost& host) {
-    if (cam.LookMode < LookActive) {
+    if (cam.LookMode < kLookActive) {
         // Nothing moves here, so a running timer would only spin.
         cam.LastMotionSeconds = -1.0;
         host.SetMotionTimer(false);
@@ -152,15 +152,15 @@ void UpdateCamera(CameraState& cam, CameraHost& host) {
             ? 1.0
             : std::clamp(now - cam.LastMotionSeconds, 0.0, kLongestFrameSeconds) * kTicksPerSecond;
     const float s =
-        StepSize(cam.KeyState[KeyShift], cam.KeyState[KeyCtrl]) * static_cast<float>(ticks);
-    MoveIf(cam, cam.MouseButton == ButtonLeft, 0.0f, 0.0f, -s);
-    MoveIf(cam, cam.MouseButton == ButtonMiddle, 0.0f, 0.0f, s);
-    MoveIf(cam, cam.KeyState[KeyW], 0.0f, 0.0f, -s);
-    MoveIf(cam, cam.KeyState[KeyS], 0.0f, 0.0f, s);
-    MoveIf(cam, cam.KeyState[KeyA], -s, 0.0f, 0.0f);
-    MoveIf(cam, cam.KeyState[KeyD], s, 0.0f, 0.0f);
-    MoveIf(cam, cam.KeyState[KeyPageUp], 0.0f, s, 0.0f);
-    MoveIf(cam, cam.KeyState[KeyPageDown], 0.0f, -s, 0.0f);
+        StepSize(cam.KeyState[kKeyShift], cam.KeyState[kKeyCtrl]) * static_cast<float>(ticks);
+    MoveIf(cam, cam.MouseButton == kButtonLeft, 0.0f, 0.0f, -s);
+    MoveIf(cam, cam.MouseButton == kButtonMiddle, 0.0f, 0.0f, s);
+    MoveIf(cam, cam.KeyState[kKeyW], 0.0f, 0.0f, -s);
+    MoveIf(cam, cam.KeyState[kKeyS], 0.0f, 0.0f, s);
+    MoveIf(cam, cam.KeyState[kKeyA], -s, 0.0f, 0.0f);
+    MoveIf(cam, cam.KeyState[kKeyD], s, 0.0f, 0.0f);
+    MoveIf(cam, cam.KeyState[kKeyPageUp], 0.0f, s, 0.0f);
+    MoveIf(cam, cam.KeyState[kKeyPageDown], 0.0f, -s, 0.0f);
     if (cam.CameraMoved) {
         cam.LastMotionSeconds = now;
         host.RenderFrame();

@@ -11,25 +11,25 @@
 namespace mCamera3D {
 
 // Virtual-key codes of the keys that move the camera.
-inline constexpr int32_t KeyShift = 16;
-inline constexpr int32_t KeyCtrl = 17;
-inline constexpr int32_t KeyPageUp = 33;
-inline constexpr int32_t KeyPageDown = 34;
-inline constexpr int32_t KeyA = 65;
-inline constexpr int32_t KeyD = 68;
-inline constexpr int32_t KeyS = 83;
-inline constexpr int32_t KeyW = 87;
-inline constexpr int32_t KeyCodeCount = 257; // codes 0 to 256
+inline constexpr int32_t kKeyShift = 16;
+inline constexpr int32_t kKeyCtrl = 17;
+inline constexpr int32_t kKeyPageUp = 33;
+inline constexpr int32_t kKeyPageDown = 34;
+inline constexpr int32_t kKeyA = 65;
+inline constexpr int32_t kKeyD = 68;
+inline constexpr int32_t kKeyS = 83;
+inline constexpr int32_t kKeyW = 87;
+inline constexpr int32_t kKeyCodeCount = 257; // codes 0 to 256
 
 // Mouse buttons as the view reports them.
-inline constexpr int16_t ButtonLeft = 1;
-inline constexpr int16_t ButtonRight = 2;
-inline constexpr int16_t ButtonMiddle = 4;
+inline constexpr int16_t kButtonLeft = 1;
+inline constexpr int16_t kButtonRight = 2;
+inline constexpr int16_t kButtonMiddle = 4;
 
 // Look mode.
-inline constexpr int16_t LookOff = 0;
-inline constexpr int16_t LookActive = 1;
-inline constexpr int16_t LookAwaitingReference = 2; // the next mouse position is the reference
+inline constexpr int16_t kLookOff = 0;
+inline constexpr int16_t kLookActive = 1;
+inline constexpr int16_t kLookAwaitingReference = 2; // the next mouse position is the reference
 
 // The camera box: the ground square in x and z, a height band above it.
 inline constexpr float kCamLimitXZ = 220.0f;
@@ -46,9 +46,9 @@ inline constexpr double kLongestFrameSeconds = 0.25;
 struct CameraState {
     Vector3D CamPos;
     Vector3D CamRot; // x pitch (positive looks up), y yaw (positive turns left), degrees; z is 0
-    std::array<bool, KeyCodeCount> KeyState{};
+    std::array<bool, kKeyCodeCount> KeyState{};
     int16_t MouseButton = 0; // button of the last mouse-down in the view
-    int16_t LookMode = LookOff;
+    int16_t LookMode = kLookOff;
     float LastMouseX = 0.0f;
     float LastMouseY = 0.0f;
     bool CameraMoved = false;

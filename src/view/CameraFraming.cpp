@@ -1,8 +1,8 @@
 #include "CameraFraming.h"
 
-#include "FrameRendering.h"
 #include "Math3D.h"
 #include "Matrix3D.h"
+#include "ViewFrustum.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,9 +19,9 @@ constexpr float kPitches[] = {-30.0f, -45.0f, -60.0f, -75.0f, -89.0f};
 constexpr int kHeadings = 8;
 
 struct Axes {
-    Vector3D right;
-    Vector3D up;
-    Vector3D forward;
+    Vector3D Right;
+    Vector3D Up;
+    Vector3D Forward;
 };
 
 Axes AxesOf(float pitch, float yaw) {
@@ -32,9 +32,9 @@ Axes AxesOf(float pitch, float yaw) {
     mMatrix3D::RotationX(pitchM, mMath3D::DegToRad(pitch));
     mMatrix3D::MatrixMultiply(orientation, yawM, pitchM);
     Axes a;
-    mMatrix3D::TransformPoint(a.right, orientation, {1.0f, 0.0f, 0.0f});
-    mMatrix3D::TransformPoint(a.up, orientation, {0.0f, 1.0f, 0.0f});
-    mMatrix3D::TransformPoint(a.forward, orientation, {0.0f, 0.0f, -1.0f});
+    mMatrix3D::TransformPoint(a.Right, orientation, {1.0f, 0.0f, 0.0f});
+    mMatrix3D::TransformPoint(a.Up, orientation, {0.0f, 1.0f, 0.0f});
+    mMatrix3D::TransformPoint(a.Forward, orientation, {0.0f, 0.0f, -1.0f});
     return a;
 }
 
@@ -88,13 +88,13 @@ bool FrameCamera(CameraState& cam, std::span<const Vector3D> points, double aspe
                 const double qx = p.x - cx;
                 const double qy = p.y - cy;
                 const double qz = p.z - cz;
-                const double ahead = Dot(a.forward, qx, qy, qz);
-                back = std::max({back, std::abs(Dot(a.right, qx, qy, qz)) / tanH - ahead,
-                                 std::abs(Dot(a.up, qx, qy, qz)) / tanV - ahead});
+                const double ahead = Dot(a.Forward, qx, qy, qz);
+                back = std::max({back, std::abs(Dot(a.Right, qx, qy, qz)) / tanH - ahead,
+                                 std::abs(Dot(a.Up, qx, qy, qz)) / tanV - ahead});
             }
-            const Vector3D at{static_cast<float>(cx - a.forward.x * back),
-                              static_cast<float>(cy - a.forward.y * back),
-                              static_cast<float>(cz - a.forward.z * back)};
+            const Vector3D at{static_cast<float>(cx - a.Forward.x * back),
+                              static_cast<float>(cy - a.Forward.y * back),
+                              static_cast<float>(cz - a.Forward.z * back)};
             const bool first = pitch == kPitches[0] && h == 0;
             if (InBox(at) || first) {
                 cam.CamPos = at;

@@ -5,22 +5,18 @@
 
 #include "Camera3D.h"
 #include "TrackTracer.h"
+#include "ViewFrustum.h"
 
 #include <cstdint>
 
 namespace mOGL3D {
 
-// The view's projection.
-inline constexpr double kViewFovY = 45.0;
-inline constexpr double kViewZNear = 0.1;
-inline constexpr double kViewZFar = 650.0;
-
 // The outcome of setting up the context: positive once it exists, negative when it failed.
-inline constexpr int32_t RenderContextReady = 1;
-inline constexpr int32_t NoRenderContext = -3;
+inline constexpr int32_t kRenderContextReady = 1;
+inline constexpr int32_t kNoRenderContext = -3;
 
 struct ViewState {
-    int32_t GLContext = 0;  // RenderContextReady, NoRenderContext, or 0 before setup
+    int32_t GLContext = 0;  // kRenderContextReady, kNoRenderContext, or 0 before setup
     bool ViewReady = false; // no frame is drawn before start-up has finished
 };
 

@@ -9,13 +9,13 @@ int32_t KeyCodeFromQt(int qtKey) {
         return qtKey; // Qt's letter keys are their upper-case ASCII codes, as are the key codes
     switch (qtKey) {
     case Qt::Key_Shift:
-        return KeyShift;
+        return kKeyShift;
     case Qt::Key_Control:
-        return KeyCtrl;
+        return kKeyCtrl;
     case Qt::Key_PageUp:
-        return KeyPageUp;
+        return kKeyPageUp;
     case Qt::Key_PageDown:
-        return KeyPageDown;
+        return kKeyPageDown;
     default:
         return -1;
     }
@@ -24,11 +24,11 @@ int32_t KeyCodeFromQt(int qtKey) {
 int16_t ButtonFromQt(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
-        return ButtonLeft;
+        return kButtonLeft;
     case Qt::RightButton:
-        return ButtonRight;
+        return kButtonRight;
     case Qt::MiddleButton:
-        return ButtonMiddle;
+        return kButtonMiddle;
     default:
         return 0;
     }

@@ -30,8 +30,8 @@ void ShowFatalErrorAndQuit(const QString& text, const QString& title) {
 
 bool MovesCamera(int32_t code) {
     using namespace mCamera3D;
-    return code == KeyW || code == KeyS || code == KeyA || code == KeyD || code == KeyPageUp ||
-           code == KeyPageDown;
+    return code == kKeyW || code == kKeyS || code == kKeyA || code == kKeyD || code == kKeyPageUp ||
+           code == kKeyPageDown;
 }
 
 int32_t ToDevicePixels(double logical, double ratio) {
@@ -79,7 +79,7 @@ OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
 }
 
 int32_t OpenGLView::SetupOpenGL() {
-    view.GLContext = isValid() ? mOGL3D::RenderContextReady : mOGL3D::NoRenderContext;
+    view.GLContext = isValid() ? mOGL3D::kRenderContextReady : mOGL3D::kNoRenderContext;
     if (view.GLContext < 0)
         fatalError(kContextErrorText, kContextErrorTitle);
     return view.GLContext;
@@ -117,7 +117,7 @@ void OpenGLView::RenderFrame() {
 int32_t OpenGLView::PickAt(int32_t x, int32_t y) {
     // Only what a frame would show can be picked.
     if (!isValid() || !view.ViewReady)
-        return mOGL3D::NoPick;
+        return mOGL3D::kNoPick;
     const double ratio = devicePixelRatioF();
     return mOGL3D::PickAt(camera, trace, document.TrackStyle, ToDevicePixels(width(), ratio),
                           ToDevicePixels(height(), ratio), ToDevicePixels(x, ratio),
@@ -165,7 +165,7 @@ bool OpenGLView::event(QEvent* event) {
     }
     // In look mode the moving keys steer even with Ctrl or Shift held, so no window shortcut
     // (Ctrl+S, Ctrl+Shift+S) may take them.
-    if (event->type() == QEvent::ShortcutOverride && camera.LookMode != mCamera3D::LookOff &&
+    if (event->type() == QEvent::ShortcutOverride && camera.LookMode != mCamera3D::kLookOff &&
         MovesCamera(mCamera3D::KeyCodeFromQt(static_cast<QKeyEvent*>(event)->key()))) {
         event->accept();
         return true;
@@ -207,7 +207,7 @@ void OpenGLView::mousePressEvent(QMouseEvent* event) {
     if (mCamera3D::Camera_MouseDown(camera, *this, button, static_cast<float>(at.x()),
                                     static_cast<float>(at.y())))
         return;
-    if (button != mCamera3D::ButtonLeft)
+    if (button != mCamera3D::kButtonLeft)
         return;
     ClickSegment(PickAt(Rounded(at.x()), Rounded(at.y())), ClickActionFor(event->modifiers()));
 }
@@ -250,26 +250,29 @@ void OpenGLView::wheelEvent(QWheelEvent* event) {
 
 void OpenGLView::ShowSegmentTip(const QPoint& at, const QPoint& globalAt) {
     const int32_t name =
-        camera.LookMode == mCamera3D::LookOff ? PickAt(at.x(), at.y()) : mOGL3D::NoPick;
+        camera.LookMode == mCamera3D::kLookOff ? PickAt(at.x(), at.y()) : mOGL3D::kNoPick;
     const std::string tip = mKV_TraceTrack::SegmentTooltip(trace, document, name);
-    if (tip.empty())
+    if (tip.empty()) {
         QToolTip::hideText();
-    else
+    } else {
         QToolTip::showText(globalAt, QString::fromStdString(tip), this);
+    }
 }
 
 void OpenGLView::SetMotionTimer(bool enabled) {
-    if (!enabled)
+    if (!enabled) {
         tmrMain->stop();
-    else if (!tmrMain->isActive())
+    } else if (!tmrMain->isActive()) {
         tmrMain->start();
+    }
 }
 
 void OpenGLView::SetCursorHidden(bool hidden) {
-    if (hidden)
+    if (hidden) {
         setCursor(Qt::BlankCursor);
-    else
+    } else {
         unsetCursor();
+    }
 }
 
 double OpenGLView::Seconds() {

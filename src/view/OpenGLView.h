@@ -46,7 +46,7 @@ public:
     void RenderFrame() override;
 
     // The pick name under (x, y) in the view's pixels, origin top left: a segment index, the
-    // ground's name, or NoPick. Shows nothing.
+    // ground's name, or kNoPick. Shows nothing.
     int32_t PickAt(int32_t x, int32_t y);
 
     // What a left click that picked `name` does with `action` (a plain click toggles that

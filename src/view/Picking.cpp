@@ -1,8 +1,7 @@
 #include "Picking.h"
 
-#include "FrameRendering.h"
-#include "TrackDrawing.h"
 #include "TrackLines.h"
+#include "ViewFrustum.h"
 
 #include <algorithm>
 #include <array>
@@ -18,10 +17,10 @@ namespace {
 using Matrix = std::array<double, 16>; // column-major, as OpenGL keeps matrices
 
 struct ClipPoint {
-    double x;
-    double y;
-    double z;
-    double w;
+    double X;
+    double Y;
+    double Z;
+    double W;
 };
 
 Matrix Identity() {
@@ -33,9 +32,10 @@ Matrix Identity() {
 Matrix Multiply(const Matrix& a, const Matrix& b) {
     Matrix m{};
     for (int col = 0; col < 4; ++col) {
-        for (int row = 0; row < 4; ++row)
+        for (int row = 0; row < 4; ++row) {
             for (int k = 0; k < 4; ++k)
                 m[col * 4 + row] += a[k * 4 + row] * b[col * 4 + k];
+        }
     }
     return m;
 }
@@ -46,10 +46,11 @@ Matrix Rotation(float degrees, int axis) {
     const double c = std::cos(r);
     const double s = std::sin(r);
     Matrix m = Identity();
-    if (axis == 0)
+    if (axis == 0) {
         m[5] = c, m[6] = s, m[9] = -s, m[10] = c;
-    else
+    } else {
         m[0] = c, m[2] = -s, m[8] = s, m[10] = c;
+    }
     return m;
 }
 
@@ -99,18 +100,18 @@ ClipPoint Transform(const Matrix& m, const Vector3D& v) {
 
 // Signed distance to plane i of the clip volume: -w <= x, y, z <= w.
 double Inside(const ClipPoint& p, int plane) {
-    const double c = plane < 2 ? p.x : plane < 4 ? p.y : p.z;
-    return plane % 2 == 0 ? p.w + c : p.w - c;
+    const double c = plane < 2 ? p.X : plane < 4 ? p.Y : p.Z;
+    return plane % 2 == 0 ? p.W + c : p.W - c;
 }
 
 ClipPoint Lerp(const ClipPoint& a, const ClipPoint& b, double t) {
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.z + (b.z - a.z) * t,
-            a.w + (b.w - a.w) * t};
+    return {a.X + (b.X - a.X) * t, a.Y + (b.Y - a.Y) * t, a.Z + (b.Z - a.Z) * t,
+            a.W + (b.W - a.W) * t};
 }
 
 // Depth range 0 to 1, in the precision OpenGL records hits with.
 float WindowDepth(const ClipPoint& p) {
-    return static_cast<float>(0.5 * p.z / p.w + 0.5);
+    return static_cast<float>(0.5 * p.Z / p.W + 0.5);
 }
 
 constexpr float kMissed = std::numeric_limits<float>::infinity();
@@ -123,10 +124,11 @@ float LineDepth(const ClipPoint& a, const ClipPoint& b) {
         const double db = Inside(b, plane);
         if (da < 0.0 && db < 0.0)
             return kMissed;
-        if (da < 0.0)
+        if (da < 0.0) {
             t0 = std::max(t0, da / (da - db));
-        else if (db < 0.0)
+        } else if (db < 0.0) {
             t1 = std::min(t1, da / (da - db));
+        }
     }
     if (t0 > t1)
         return kMissed;
@@ -157,7 +159,7 @@ float PolygonDepth(std::vector<ClipPoint> polygon) {
 // The nearest hit so far; equal depths keep the earlier.
 struct Nearest {
     float depth = kMissed;
-    int32_t name = NoPick;
+    int32_t name = kNoPick;
 
     void Offer(float hitDepth, int32_t hitName) {
         if (hitDepth < depth) {
@@ -189,10 +191,10 @@ int32_t PickAt(const mCamera3D::CameraState& cam, const mKV_TraceTrack::TraceSta
     Nearest nearest;
     // The camera never goes below the ground, so its front face, the one drawn, is always seen.
     std::vector<ClipPoint> ground;
-    for (const Vector3D& corner : GroundCorners)
+    for (const Vector3D& corner : kGroundCorners)
         ground.push_back(Transform(transform, corner));
-    nearest.Offer(PolygonDepth(std::move(ground)), static_cast<int32_t>(GroundPickName));
-    int32_t name = NoPick;
+    nearest.Offer(PolygonDepth(std::move(ground)), kGroundPickName);
+    int32_t name = kNoPick;
     mKV_TraceTrack::WalkTrackLines(LineHits{transform, nearest, name}, trace, trackStyle);
     return nearest.name;
 }

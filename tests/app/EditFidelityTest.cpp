@@ -62,7 +62,7 @@ TEST_F(EditFidelityTest, LookModeKeysGoToTheCameraBeforeTheShortcuts) {
     for (const Qt::Key key : {Qt::Key_S, Qt::Key_Control, Qt::Key_Shift})
         QTest::keyRelease(&view, key);
     QTest::keyPress(&view, Qt::Key_S, Qt::ControlModifier); // Ctrl+S steers too
-    EXPECT_TRUE(window->Camera().KeyState[mCamera3D::KeyS]);
+    EXPECT_TRUE(window->Camera().KeyState[mCamera3D::kKeyS]);
     QTest::keyRelease(&view, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(dialogs.SaveRequests.empty());
     EXPECT_TRUE(dialogs.OpenRequests.empty());

@@ -7,6 +7,7 @@
 #include "Matrix3D.h"
 #include "SegmentTexts.h"
 #include "SelectionModePick.h"
+#include "SyntheticTrack.h"
 #include "TrackDrawing.h"
 
 #include <QLabel>
@@ -20,10 +21,6 @@
 #include <numbers>
 #include <random>
 #include <tuple>
-
-#ifdef TORNELLE_SYNTHETIC_TRACK
-#include "SyntheticTrack.h"
-#endif
 
 using namespace mKavrano_TrackIO_1_3;
 using namespace mKV_TraceTrack;
@@ -94,7 +91,7 @@ protected:
 
 TEST_F(FindAndSelectTest, HomeAndFFrameTheTrackOrTheSelectionWithoutChangingIt) {
     View().setFocus();
-    for (const auto look : {mCamera3D::LookOff, mCamera3D::LookActive}) {
+    for (const auto look : {mCamera3D::kLookOff, mCamera3D::kLookActive}) {
         window->Camera().LookMode = look;
         mCamera3D::ResetCamera(window->Camera());
         window->Trace().SegmentSelected.assign(window->Trace().TracedSegmentCount, false);
@@ -120,7 +117,7 @@ TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMo
     };
     for (const auto& [eighths, modifiers, moved] : cases) {
         mCamera3D::ResetCamera(window->Camera());
-        window->Camera().LookMode = eighths < 0 ? mCamera3D::LookActive : mCamera3D::LookOff;
+        window->Camera().LookMode = eighths < 0 ? mCamera3D::kLookActive : mCamera3D::kLookOff;
         const QPointF at(View().width() / 2.0, View().height() / 2.0);
         QWheelEvent wheel(at, View().mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
                           modifiers, Qt::NoScrollPhase, false);
@@ -136,7 +133,7 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
     for (int y = 2; y < View().height(); y += 6)
         for (int x = 2; x < View().width(); x += 6)
             at.emplace(View().PickAt(x, y), QPoint(x, y));
-    const QPoint ground = at.at(int32_t(mOGL3D::GroundPickName));
+    const QPoint ground = at.at(mOGL3D::kGroundPickName);
     std::erase_if(at, [&](const auto& picked) { return picked.first < 0 || picked.first >= n; });
     const auto segment = [&](int32_t i) {
         const auto it = at.lower_bound(i); // the first seen from i on
@@ -250,12 +247,10 @@ TEST(SegmentTexts, TooltipAndSummaryForOneSeveralAndNone) {
 // Random clicks from several cameras: the CPU pick names what selection mode names, or where
 // the renderer's float rounding alone decides between the nearest records, one of them.
 TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
-    std::vector<std::pair<std::string, int>> tracks = {{demoPath, 100}};
-#ifdef TORNELLE_SYNTHETIC_TRACK
-    tracks.emplace_back(folder.Path("synthetic.kvtrack"), 8);
+    const std::pair<std::string, int> tracks[] = {{demoPath, 100},
+                                                  {folder.Path("synthetic.kvtrack"), 8}};
     TrackDocument large = MakeSyntheticTrack();
-    ASSERT_TRUE(SaveTrackFile(large, tracks.back().first).Saved);
-#endif
+    ASSERT_TRUE(SaveTrackFile(large, tracks[1].first).Saved);
     std::mt19937 random(12);
     const auto uniform = [&](float low, float high) {
         return std::uniform_real_distribution<float>(low, high)(random);
@@ -287,7 +282,7 @@ TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
                 ASSERT_TRUE(bTied ? reference.Tied.contains(cpu) : cpu == reference.Nearest)
                     << cpu << " vs " << reference.Nearest << ": " << path << " pose " << pose
                     << " at " << at.x() << "," << at.y();
-                segmentHits += cpu >= 0 && cpu != int32_t(mOGL3D::GroundPickName);
+                segmentHits += cpu >= 0 && cpu != mOGL3D::kGroundPickName;
             }
         }
         // Four cameras: at least a quarter of the clicks hit the track, under a fifth are ties.

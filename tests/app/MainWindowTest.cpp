@@ -3,7 +3,7 @@
 #include "EditHistory.h"
 #include "MainLayout.h"
 #include "MainWindowFixture.h"
-#include "SelectionSummary.h"
+#include "SelectionStats.h"
 #include "Twips.h"
 
 #include <filesystem>

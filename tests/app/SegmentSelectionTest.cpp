@@ -1,4 +1,4 @@
-#include "SelectionSummary.h"
+#include "SelectionStats.h"
 
 #include <gtest/gtest.h>
 

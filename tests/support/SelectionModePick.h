@@ -11,7 +11,7 @@
 #include <set>
 
 struct ReferencePick {
-    int32_t Nearest = -1; // the name selection mode picks, or NoPick
+    int32_t Nearest = -1; // the name selection mode picks, or kNoPick
     // The names whose minimum depth lies within the renderer's float rounding of the nearest
     // one's, Nearest among them: which of these wins is decided by rounding alone.
     std::set<int32_t> Tied;

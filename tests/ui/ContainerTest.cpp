@@ -50,8 +50,7 @@ protected:
 
     // Where the title text marks the strip.
     std::pair<int, int> TextColumns(const QImage& image) const {
-        return StripColumns(
-            image, [&](QColor c) { return c != Highlight; });
+        return StripColumns(image, [&](QColor c) { return c != Highlight; });
     }
 
     const QPalette Palette = DistinctPalette();

@@ -31,10 +31,10 @@ struct CameraTest : ::testing::Test {
 
     // Right click, then the first mouse position: look mode is active.
     void EnterLookMode() {
-        ASSERT_TRUE(Camera_MouseDown(cam, host, ButtonRight, 100.0f, 100.0f));
+        ASSERT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 100.0f, 100.0f));
         Camera_MouseUp(cam);
         Camera_MouseMove(cam, host, 100.0f, 100.0f);
-        ASSERT_EQ(cam.LookMode, LookActive);
+        ASSERT_EQ(cam.LookMode, kLookActive);
     }
 
     // Timer ticks at the rate of one step each.
@@ -54,11 +54,11 @@ TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtO
     for (const auto& [framesPerSecond, shift, ctrl, unitsPerSecond] : cases) {
         SCOPED_TRACE(testing::Message() << framesPerSecond << shift << ctrl);
         ResetCamera(cam); // W was released at the end of the last case
-        cam.LookMode = LookActive;
-        cam.KeyState[KeyShift] = shift; // Shift wins over Ctrl
-        cam.KeyState[KeyCtrl] = ctrl;
+        cam.LookMode = kLookActive;
+        cam.KeyState[kKeyShift] = shift; // Shift wins over Ctrl
+        cam.KeyState[kKeyCtrl] = ctrl;
         const int framesBefore = host.frames;
-        Camera_KeyDown(cam, host, KeyW); // the press itself moves one step and draws
+        Camera_KeyDown(cam, host, kKeyW); // the press itself moves one step and draws
         const float step = unitsPerSecond / 64.0f;
         EXPECT_NEAR(cam.CamPos.z, -step, 1e-5f);
         EXPECT_EQ(host.frames, framesBefore + 1);
@@ -67,7 +67,7 @@ TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtO
         Tick(ticks, 1.0 / framesPerSecond);
         EXPECT_NEAR(cam.CamPos.z, -step - unitsPerSecond, 1e-3f);
         EXPECT_EQ(host.frames, framesBefore + 1 + ticks);
-        Camera_KeyUp(cam, KeyW);
+        Camera_KeyUp(cam, kKeyW);
         const float released = cam.CamPos.z;
         Tick(1, 0.2);
         EXPECT_EQ(cam.CamPos.z, released);
@@ -75,7 +75,7 @@ TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtO
         EXPECT_FALSE(host.timerOn); // off on the first tick with nothing to do
     }
     // A stall counts as the longest frame: a quarter of a second.
-    Camera_KeyDown(cam, host, KeyS);
+    Camera_KeyDown(cam, host, kKeyS);
     const float start = cam.CamPos.z;
     Tick(1, 5.0);
     EXPECT_NEAR(cam.CamPos.z - start, 64.0f * kLongestFrameSeconds, 1e-4f);
@@ -84,21 +84,21 @@ TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtO
 TEST_F(CameraTest, MovesFollowHeadingAndPitchAndTheBoxHoldsTheCamera) {
     EnterLookMode();
     cam.CamRot.x = 90.0f; // pitched up
-    Camera_KeyDown(cam, host, KeyW);
+    Camera_KeyDown(cam, host, kKeyW);
     EXPECT_FLOAT_EQ(cam.CamPos.y, 5.5f);
     Tick(400);
     EXPECT_EQ(cam.CamPos.y, 150.0f);
     EXPECT_NEAR(cam.CamPos.x, 0.0f, 1e-4f);
     EXPECT_NEAR(cam.CamPos.z, 0.0f, 1e-4f);
-    Camera_KeyUp(cam, KeyW);
+    Camera_KeyUp(cam, kKeyW);
 
     cam.CamRot.x = 0.0f;
-    cam.KeyState[KeyShift] = true;
+    cam.KeyState[kKeyShift] = true;
     const std::tuple<int32_t, int, float Vector3D::*, float> walls[] = {
-        {KeyPageDown, 200, &Vector3D::y, 0.1f},
-        {KeyD, 300, &Vector3D::x, 220.0f},
-        {KeyA, 500, &Vector3D::x, -220.0f},
-        {KeyS, 300, &Vector3D::z, 220.0f}};
+        {kKeyPageDown, 200, &Vector3D::y, 0.1f},
+        {kKeyD, 300, &Vector3D::x, 220.0f},
+        {kKeyA, 500, &Vector3D::x, -220.0f},
+        {kKeyS, 300, &Vector3D::z, 220.0f}};
     for (const auto& [key, ticks, axis, limit] : walls) {
         Camera_KeyDown(cam, host, key);
         Tick(ticks);
@@ -111,8 +111,8 @@ TEST_F(CameraTest, MovesFollowHeadingAndPitchAndTheBoxHoldsTheCamera) {
     ReleaseAllKeys(cam);
     cam.CamPos = Vector3D{0.0f, 5.0f, 0.0f};
     cam.CamRot.y = 90.0f;
-    cam.KeyState[KeyW] = true;
-    cam.KeyState[KeyD] = true;
+    cam.KeyState[kKeyW] = true;
+    cam.KeyState[kKeyD] = true;
     Tick();
     EXPECT_NEAR(cam.CamPos.x, -0.5f, 1e-6f);
     EXPECT_NEAR(cam.CamPos.z, -0.5f, 1e-6f);
@@ -121,16 +121,16 @@ TEST_F(CameraTest, MovesFollowHeadingAndPitchAndTheBoxHoldsTheCamera) {
 
 // The turns themselves: see ViewInput.MouseLook.
 TEST_F(CameraTest, MouseLookRecentresAfterATurnAndRightClickToggles) {
-    ASSERT_TRUE(Camera_MouseDown(cam, host, ButtonRight, 50.0f, 60.0f));
-    EXPECT_EQ(cam.LookMode, LookAwaitingReference);
+    ASSERT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 50.0f, 60.0f));
+    EXPECT_EQ(cam.LookMode, kLookAwaitingReference);
     EXPECT_TRUE(host.cursorHidden);
 
     Camera_MouseMove(cam, host, 200.0f, 150.0f); // the reference, not a turn
-    EXPECT_EQ(cam.LookMode, LookActive);
+    EXPECT_EQ(cam.LookMode, kLookActive);
 
     Camera_MouseMove(cam, host, 210.0f, 150.0f); // 10 pixels right: turn right
     EXPECT_FLOAT_EQ(cam.CamRot.y, -2.0f);
-    EXPECT_EQ(cam.LookMode, LookAwaitingReference);
+    EXPECT_EQ(cam.LookMode, kLookAwaitingReference);
     EXPECT_EQ(host.centrings, 1);
     EXPECT_EQ(host.frames, 1);
     EXPECT_TRUE(host.timerOn);
@@ -138,18 +138,18 @@ TEST_F(CameraTest, MouseLookRecentresAfterATurnAndRightClickToggles) {
     Camera_MouseMove(cam, host, 320.0f, 240.0f); // the cursor arriving at the centre
     Camera_MouseMove(cam, host, 320.0f, 240.0f); // no motion: no turn, no re-centring
     EXPECT_EQ(host.centrings, 1);
-    EXPECT_EQ(cam.LookMode, LookActive);
+    EXPECT_EQ(cam.LookMode, kLookActive);
     EXPECT_FALSE(host.timerOn);
 
     // The right button toggles look mode; the cursor changes once per switch.
-    EXPECT_TRUE(Camera_MouseDown(cam, host, ButtonRight, 0.0f, 0.0f));
-    EXPECT_EQ(cam.LookMode, LookOff);
+    EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 0.0f, 0.0f));
+    EXPECT_EQ(cam.LookMode, kLookOff);
     EXPECT_FALSE(host.cursorHidden || cam.CursorHidden);
     ShowMouseCursor(cam, host); // already shown: no second change
     EXPECT_EQ(host.cursorChanges, 2);
     Camera_MouseMove(cam, host, 30.0f, 30.0f); // ignored outside look mode
     EXPECT_EQ(cam.CamRot, (Vector3D{0.0f, -2.0f, 0.0f}));
-    EXPECT_TRUE(Camera_MouseDown(cam, host, ButtonRight, 0.0f, 0.0f));
+    EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 0.0f, 0.0f));
     HideMouseCursor(cam, host);
     EXPECT_EQ(host.cursorChanges, 3);
 }
@@ -157,7 +157,7 @@ TEST_F(CameraTest, MouseLookRecentresAfterATurnAndRightClickToggles) {
 // Outside look mode a click picks: see ViewInput.
 TEST_F(CameraTest, ButtonsMoveInLookModeUntilReleasedAndKeysOutOfRangeAreIgnored) {
     EnterLookMode();
-    EXPECT_TRUE(Camera_MouseDown(cam, host, ButtonLeft, 10.0f, 10.0f));
+    EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonLeft, 10.0f, 10.0f));
     EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
     Tick();
     EXPECT_EQ(cam.CamPos.z, -1.0f);
@@ -165,19 +165,19 @@ TEST_F(CameraTest, ButtonsMoveInLookModeUntilReleasedAndKeysOutOfRangeAreIgnored
     Tick();
     EXPECT_EQ(cam.CamPos.z, -1.0f);
 
-    EXPECT_TRUE(Camera_MouseDown(cam, host, ButtonMiddle, 10.0f, 10.0f));
+    EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonMiddle, 10.0f, 10.0f));
     EXPECT_EQ(cam.CamPos.z, -0.5f);
     Camera_MouseUp(cam);
 
     // Key codes outside 0 to 256 are ignored; releasing all keys stops the motion.
     Camera_KeyDown(cam, host, -1);
-    Camera_KeyDown(cam, host, KeyCodeCount);
+    Camera_KeyDown(cam, host, kKeyCodeCount);
     Camera_KeyUp(cam, 1000);
     EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
 
     Camera_KeyDown(cam, host, 256);
     EXPECT_TRUE(cam.KeyState[256]);
-    Camera_KeyDown(cam, host, KeyW);
+    Camera_KeyDown(cam, host, kKeyW);
     ReleaseAllKeys(cam);
     Tick();
     EXPECT_FALSE(host.timerOn);

@@ -45,8 +45,8 @@ std::vector<Rgb> Pixels::Around(QPoint centre, int half) const {
 }
 
 bool Contains(const std::vector<Rgb>& colours, const Rgb& wanted) {
-    return std::any_of(
-        colours.begin(), colours.end(), [&](const Rgb& c) { return Near(c, wanted); });
+    return std::any_of(colours.begin(), colours.end(),
+                       [&](const Rgb& c) { return Near(c, wanted); });
 }
 
 ViewHarness::ViewHarness() : window(std::make_unique<QWidget>()) {

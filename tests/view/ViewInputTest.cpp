@@ -65,13 +65,13 @@ TEST(ViewInput, TheFrameReachesTheScreenAndLeftClicksToggleSegmentsUnlessInLookM
     // Right clicks never pick, and left clicks in look mode move instead: looking down,
     // forward is down, one step of 0.5.
     QTest::mouseClick(h.view, Qt::RightButton, {}, SegmentPoint(h, 1));
-    EXPECT_EQ(h.camera.LookMode, mCamera3D::LookAwaitingReference);
+    EXPECT_EQ(h.camera.LookMode, mCamera3D::kLookAwaitingReference);
     EXPECT_EQ(h.view->cursor().shape(), Qt::BlankCursor);
     MoveTo(h.view, SegmentPoint(h, 1));
     QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
     EXPECT_FLOAT_EQ(h.camera.CamPos.y, 39.5f);
     QTest::mouseClick(h.view, Qt::RightButton, {}, SegmentPoint(h, 1));
-    EXPECT_EQ(h.camera.LookMode, mCamera3D::LookOff);
+    EXPECT_EQ(h.camera.LookMode, mCamera3D::kLookOff);
     EXPECT_NE(h.view->cursor().shape(), Qt::BlankCursor);
     EXPECT_EQ(h.trace.SegmentSelected, (std::vector<bool>(4, false)));
     EXPECT_EQ(seen.size(), expected.size()); // nothing more was picked
@@ -91,7 +91,7 @@ TEST(ViewInput, HeldKeysFlyOnTheTimerUntilReleased) {
 
     QTest::mouseClick(h.view, Qt::RightButton, {}, QPoint(320, 240));
     MoveTo(h.view, QPoint(320, 240));
-    ASSERT_EQ(h.camera.LookMode, mCamera3D::LookActive);
+    ASSERT_EQ(h.camera.LookMode, mCamera3D::kLookActive);
     QTest::keyPress(h.view, Qt::Key_W);
     EXPECT_EQ(h.camera.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
     EXPECT_TRUE(timer->isActive());
@@ -124,14 +124,14 @@ TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
 
     QTest::mouseClick(h.view, Qt::RightButton, {}, QPoint(100, 100));
     QTest::mouseMove(h.view, QPoint(100, 120));
-    ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::LookActive; }));
+    ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::kLookActive; }));
     EXPECT_EQ(h.camera.CamRot, (Vector3D{}));
 
     QTest::mouseMove(h.view, QPoint(110, 120)); // 10 pixels right: 2 degrees to the right
     ASSERT_TRUE(WaitUntil([&] { return h.camera.CamRot.y != 0.0f; }));
     EXPECT_EQ(h.camera.CamRot, (Vector3D{0.0f, -2.0f, 0.0f}));
     EXPECT_EQ(QCursor::pos(), centre);
-    ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::LookActive; }));
+    ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::kLookActive; }));
     EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f); // arriving at the centre is no turn
     ASSERT_FALSE(yawWhenMoved.empty());
     EXPECT_EQ(yawWhenMoved.front(), 0.0f); // told before the camera turned
@@ -161,7 +161,7 @@ TEST(ViewSetup, AMissingContextIsReportedWithTheFixedTextAndTitle) {
               QStringList({"Error: Unable to get an OpenGL Render Context Handle!", "Error!"}));
     view.SetViewReady(true);
     view.RenderFrame();
-    EXPECT_EQ(view.PickAt(50, 50), mOGL3D::NoPick);
+    EXPECT_EQ(view.PickAt(50, 50), mOGL3D::kNoPick);
     EXPECT_TRUE(view.ReleaseOpenGL());
 }
 

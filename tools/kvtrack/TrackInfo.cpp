@@ -29,10 +29,11 @@ int InfoCommand(const std::string& path) {
     for (const auto& [type, count] : byType) {
         const std::string_view name = SegmentTypeName(type);
         std::cout << ", " << count << ' ';
-        if (!name.empty())
+        if (!name.empty()) {
             std::cout << name;
-        else
+        } else {
             std::cout << "of type " << type;
+        }
     }
     std::cout << '\n';
     std::cout << "  tunnels:   " << tunnels << ", custom colours: " << customColours << '\n';
@@ -40,10 +41,11 @@ int InfoCommand(const std::string& path) {
               << doc.FrenCount << ", TUBE " << doc.TubeCount << ", CATW " << doc.CatwCount
               << ", SCEN " << doc.ScenCount << ", SCOB " << doc.ScobCount << '\n';
     std::cout << "  terrain:   ";
-    if (doc.TeraPresent)
+    if (doc.TeraPresent) {
         std::cout << doc.TeraCountX << " x " << doc.TeraCountY << '\n';
-    else
+    } else {
         std::cout << "none\n";
+    }
     std::cout << "  chunk lengths (bytes after the length field):\n";
     const std::pair<const char*, int32_t> lengths[] = {
         {"KAVR", doc.HeaderLength}, {"TRCK", doc.TrckLength}, {"INFO", doc.InfoLength},

@@ -1,4 +1,4 @@
-#include "SelectionSummary.h"
+#include "SelectionStats.h"
 
 namespace mMain {
 
@@ -18,9 +18,10 @@ int32_t CountSelectedSegments(const mKV_TraceTrack::TraceState& trace) {
 }
 
 int32_t FirstSelectedSegment(const mKV_TraceTrack::TraceState& trace) {
-    for (int32_t i = 0; i < trace.TracedSegmentCount; ++i)
+    for (int32_t i = 0; i < trace.TracedSegmentCount; ++i) {
         if (IsSelected(trace, i))
             return i;
+    }
     return -1;
 }
 
@@ -32,10 +33,11 @@ int32_t CommonSegmentType(const mKV_TraceTrack::TraceState& trace,
         if (!IsSelected(trace, i))
             continue;
         const int32_t type = doc.Segments[size_t(i)].SegmentType;
-        if (first)
+        if (first) {
             common = type;
-        else if (type != common)
+        } else if (type != common) {
             return -1;
+        }
         first = false;
     }
     return common;
