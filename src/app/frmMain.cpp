@@ -11,6 +11,7 @@
 #include "SelectionSummary.h"
 #include "SettingsPanelSwitch.h"
 #include "SettingsPanels.h"
+#include "SharedRide.h"
 #include "TextSafeShortcut.h"
 #include "ToolBarPictures.h"
 #include "TrackPath.h"
@@ -129,10 +130,11 @@ frmMain::frmMain(frmMainOptions opts)
                                                [this](const QString& name,
                                                       std::vector<mMain::SegmentEdit>&& edits) {
                                                    history.Commit(name, std::move(edits));
-                                                   ridePreview->Refresh();
+                                                   sharedRide->Recompute();
                                                }},
       toolBar(new ucToolBar(this)), pbOpenGL(new OpenGLView(document, trace, camera, this)),
-      panels(std::make_unique<SettingsPanels>(this)) {
+      panels(std::make_unique<SettingsPanels>(this)),
+      sharedRide(new SharedRide(document, trace, this)) {
     setObjectName("frmMain");
     toolBar->setObjectName("ToolBar");
     // The toolbar stays reachable above the panels when the window is short.
@@ -157,8 +159,18 @@ frmMain::frmMain(frmMainOptions opts)
     });
     editors = std::make_unique<SegmentEditors>(context, *panels);
     ridePreview = new RidePreviewWindow(
-        document, trace, [this](int32_t segment) { pbOpenGL->ClickSegment(segment); }, this);
+        document, *sharedRide, [this](int32_t segment) { pbOpenGL->ClickSegment(segment); }, this);
+    pbOpenGL->SetRide(sharedRide->Ride());
+    connect(sharedRide, &SharedRide::changed, this,
+            [this] { pbOpenGL->SetRide(sharedRide->Ride()); });
+    // The panels write nothing while the view rides the track.
+    connect(pbOpenGL, &OpenGLView::ridingChanged, this, [this](bool riding) {
+        for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+            panels->conSegStyle(i).setEnabled(!riding);
+        panels->conTrackSetting().setEnabled(!riding);
+    });
     history.SetRefresh([this] {
+        sharedRide->Recompute();
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
     });
@@ -231,6 +243,9 @@ void frmMain::CreateShortcuts() {
     auto* preview = new QShortcut(QKeySequence(Qt::Key_F5), this);
     preview->setContext(Qt::ApplicationShortcut);
     connect(preview, &QShortcut::activated, this, [this] { ridePreview->Toggle(); });
+    // While riding the view takes F6 itself.
+    auto* rideAlong = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(rideAlong, &QShortcut::activated, this, &frmMain::RideAlong);
     auto* undo = new QShortcut(QKeySequence::Undo, this);
     connect(undo, &QShortcut::activated, &history.Stack(), &QUndoStack::undo);
     for (const QKeySequence& keys :
@@ -307,6 +322,7 @@ bool frmMain::OpenTrackFile(const QString& path) {
         trace = std::move(traced);
         state.CurrentFileName = path.toStdString();
         mKV_TraceTrack::BuildSpine(trace, document);
+        sharedRide->Recompute(); // ends a ride along before the camera moves
         state.bTrackLoaded = true;
         mCamera3D::ResetCamera(camera);
         history.Reset();
@@ -316,6 +332,7 @@ bool frmMain::OpenTrackFile(const QString& path) {
         return true;
     }
     mKV_TraceTrack::ResetSpine(trace);
+    sharedRide->Recompute();
     state.bTrackLoaded = false;
     history.Reset(); // the view no longer shows the track its steps would change
     context.Dialogs.ShowExclamationMessage("Error: Invalid Track File!", "Error");
@@ -416,7 +433,14 @@ void frmMain::UpdateSettingsPanels() {
     mMain::UpdateSettingsPanels(context, *panels);
     for (int i = 0; i < kButtonCount; ++i)
         toolBar->ButtonEnabled(i, CommandEnabled(Command(i)));
-    ridePreview->Refresh();
+}
+
+void frmMain::RideAlong() {
+    if (pbOpenGL->Riding())
+        pbOpenGL->EndRideAlong();
+    else if (state.bTrackLoaded && !pbOpenGL->StartRideAlong())
+        context.Dialogs.ShowExclamationMessage(QString::fromStdString(sharedRide->Ride().NoStart),
+                                               "Error!");
 }
 
 // Entering and moving over the window answer alike: only one local file is taken.

@@ -20,6 +20,7 @@ class OpenGLView;
 class RidePreviewWindow;
 class SettingsPanels;
 class SegmentEditors;
+class SharedRide;
 class UserDialogs;
 class ucToolBar;
 
@@ -60,11 +61,10 @@ public:
     ucToolBar& ToolBar() { return *toolBar; }
     SettingsPanels& Panels() { return *panels; }
     RidePreviewWindow& RidePreview() { return *ridePreview; }
+    const SharedRide& Ride() const { return *sharedRide; }
     mMain::EditHistory& History() { return history; }
 
-    // Shows the panel that matches the selection and sets the buttons that depend on it, and
-    // brings the ride preview up to date; undo, redo and open pass through here, and the
-    // editors' runs refresh the preview when they commit.
+    // Shows the panel that matches the selection and sets the buttons that depend on it.
     void UpdateSettingsPanels();
 
 protected:
@@ -98,6 +98,8 @@ private:
     // caption loses its "*". A failure is shown and changes nothing. True when written.
     bool SaveTrackTo(const std::string& path);
     void SelectAll(bool selected);
+    // F6: rides the lap in the view, or ends the ride; a track without a lap says why.
+    void RideAlong();
     std::string ProgramFolder() const;
 
     frmMainOptions options;
@@ -112,5 +114,6 @@ private:
     OpenGLView* pbOpenGL;
     std::unique_ptr<SettingsPanels> panels;
     std::unique_ptr<SegmentEditors> editors;
+    SharedRide* sharedRide;
     RidePreviewWindow* ridePreview;
 };
