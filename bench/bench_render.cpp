@@ -3,7 +3,8 @@
 // pick also as a share of its track's frame ("pick/frame", to stay below 1 so that a pick
 // answers within a frame), and as the reference for what the renderer can do, one draw call
 // of the same line vertices from a static vertex buffer in an otherwise identical frame.
-// The ride preview of the synthetic track is measured against its frame in the same run.
+// The ride preview of the synthetic track is measured against its frame in the same run, and so
+// are a frame coloured by speed and a frame seen by a rider on the lap.
 #include "Camera3D.h"
 #include "DemoTrack.h"
 #include "FrameRendering.h"
@@ -137,17 +138,33 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 // One RenderFrame of the scene, averaged over a few.
-// The preview of a whole lap, filtered forces and peaks included: the stations made plain and
-// the motors given rates, so that the train runs every segment. "frames" is its time in frames
-// of the same track.
-void BM_RidePreview(benchmark::State& state, RenderScene& scene) {
-    TrackDocument lap = scene.document;
+double MeanFrameSeconds(RenderScene& scene) {
+    constexpr int kFrames = 20;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kFrames; ++i) {
+        scene.view->RenderFrame();
+        glFinish();
+    }
+    return SecondsSince(start) / kFrames;
+}
+
+// The document with its stations made plain and the motors given rates, so that the train
+// runs every segment.
+TrackDocument WholeLap(const TrackDocument& document) {
+    TrackDocument lap = document;
     for (auto& segment : lap.Segments) {
         if (segment.SegmentType == mKavrano_TrackIO_1_3::SegStation)
             segment.SegmentType = mKavrano_TrackIO_1_3::SegPlain;
         segment.LiftMotorAccel = segment.TransportMotorAccel = 1.0f;
         segment.LiftMotorDecel = segment.TransportMotorDecel = 1.0f;
     }
+    return lap;
+}
+
+// The preview of a whole lap, filtered forces and peaks included. "frames" is its time in
+// frames of the same track.
+void BM_RidePreview(benchmark::State& state, RenderScene& scene) {
+    const TrackDocument lap = WholeLap(scene.document);
     const double frame = FrameSeconds(scene);
     mKV_RidePreview::RidePreview ride;
     const auto start = std::chrono::steady_clock::now();
@@ -160,6 +177,42 @@ void BM_RidePreview(benchmark::State& state, RenderScene& scene) {
     state.counters["filtered"] = static_cast<double>(ride.Filtered.size());
     state.counters["full lap"] = ride.EndReason == mKV_RidePreview::RideEnd::Lap;
     state.counters["frames"] = each / frame;
+}
+
+// A frame with the track coloured by speed over the whole lap, and ("vs segment type") its
+// time over a frame coloured by segment type.
+void BM_ColouredFrame(benchmark::State& state, RenderScene& scene) {
+    const mKV_RidePreview::RidePreview ride =
+        mKV_RidePreview::PreviewRide(scene.trace, WholeLap(scene.document));
+    scene.view->SetRide(ride);
+    const double plain = MeanFrameSeconds(scene);
+    scene.view->CycleColouring(); // speed
+    for (auto _ : state) {
+        scene.view->RenderFrame();
+        glFinish();
+    }
+    state.counters["vs segment type"] = MeanFrameSeconds(scene) / plain;
+    while (scene.view->Colouring() != mKV_RidePreview::ColourBy::SegmentType)
+        scene.view->CycleColouring();
+    CountVertices(state, scene);
+}
+
+// A frame seen from the train at the lap's start, and ("vs normal frame") its time over a
+// frame from the camera.
+void BM_RideAlongFrame(benchmark::State& state, RenderScene& scene) {
+    const mKV_RidePreview::RidePreview ride =
+        mKV_RidePreview::PreviewRide(scene.trace, WholeLap(scene.document));
+    scene.view->SetRide(ride);
+    const double plain = MeanFrameSeconds(scene);
+    if (!scene.view->StartRideAlong())
+        throw std::runtime_error("the lap does not start");
+    for (auto _ : state) {
+        scene.view->RenderFrame();
+        glFinish();
+    }
+    state.counters["vs normal frame"] = MeanFrameSeconds(scene) / plain;
+    scene.view->EndRideAlong();
+    CountVertices(state, scene);
 }
 
 } // namespace
@@ -178,6 +231,12 @@ int main(int argc, char** argv) {
                                  std::ref(synthetic))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_RidePreview/synthetic", BM_RidePreview, std::ref(synthetic))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_ColouredFrame/synthetic", BM_ColouredFrame,
+                                 std::ref(synthetic))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_RideAlongFrame/synthetic", BM_RideAlongFrame,
+                                 std::ref(synthetic))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_RenderFrame/demo", BM_RenderFrame, std::ref(demo))
         ->Unit(benchmark::kMillisecond);

@@ -133,9 +133,9 @@ std::pair<double, double> RangeOf(const QList<QPointF>& points) {
 } // namespace
 
 RidePreviewWindow::RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
-                                     const mKV_TraceTrack::TraceState& traceState,
-                                     SegmentClick onClick, QWidget* owner)
-    : QWidget(owner, Qt::Window), document(shownDocument), trace(traceState),
+                                     const SharedRide& sharedRide, SegmentClick onClick,
+                                     QWidget* owner)
+    : QWidget(owner, Qt::Window), document(shownDocument), shared(sharedRide),
       click(std::move(onClick)), series{MakeSeries("Speed (km/h)", QColor(30, 30, 30)),
                                         MakeSeries("Height (m)", QColor(120, 120, 120)),
                                         MakeSeries("Vertical g", QColor(30, 60, 170)),
@@ -192,6 +192,7 @@ RidePreviewWindow::RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& 
         connect(chart, &RideChartView::clicked, this, &RidePreviewWindow::ClickAt);
     }
     connect(optRideAxis[1], &QRadioButton::toggled, this, &RidePreviewWindow::ShowRide);
+    connect(&shared, &SharedRide::changed, this, &RidePreviewWindow::Refresh);
     connect(chkRawForces, &QCheckBox::toggled, this, [this](bool shown) {
         for (const Curve raw : {RawVerticalG, RawLateralG, RawLongitudinalG})
             series[raw]->setVisible(shown);
@@ -212,19 +213,12 @@ void RidePreviewWindow::Toggle() {
         move(placed.topLeft());
     }
     show();
-    ride = {};
     Refresh();
 }
 
 void RidePreviewWindow::Refresh() {
-    if (!isVisible())
-        return;
-    mKV_RidePreview::RidePreview next = mKV_RidePreview::PreviewRide(trace, document);
-    // Selection changes ask too; an unchanged ride keeps the charts as they are.
-    if (next == ride && !series[Speed]->points().isEmpty())
-        return;
-    ride = std::move(next);
-    ShowRide();
+    if (isVisible())
+        ShowRide();
 }
 
 bool RidePreviewWindow::ByTime() const {
@@ -236,6 +230,7 @@ template <typename Sample> double RidePreviewWindow::PlaceOf(const Sample& s) co
 }
 
 void RidePreviewWindow::ShowRide() {
+    const mKV_RidePreview::RidePreview& ride = Ride();
     lblRideSummary->setText(QString::fromStdString(mKV_RidePreview::DescribeLap(ride)));
     lblEnd->setText(QString::fromStdString(mKV_RidePreview::DescribeRideEnd(ride)));
     lblReadout->clear();
@@ -300,6 +295,7 @@ const Sample* RidePreviewWindow::NearestTo(const std::vector<Sample>& samples, d
 }
 
 void RidePreviewWindow::ShowReadout(double place) {
+    const mKV_RidePreview::RidePreview& ride = Ride();
     const RideSample* s = NearestTo(ride.Samples, place);
     const FilteredSample* f = NearestTo(ride.Filtered, place);
     if (!s || !f)
@@ -316,6 +312,6 @@ void RidePreviewWindow::ShowReadout(double place) {
 }
 
 void RidePreviewWindow::ClickAt(double place) {
-    if (const RideSample* s = NearestTo(ride.Samples, place))
+    if (const RideSample* s = NearestTo(Ride().Samples, place))
         click(s->Segment);
 }

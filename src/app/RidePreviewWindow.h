@@ -2,12 +2,12 @@
 
 // The "Ride Preview (estimate)" window: the train's speed and height, and the filtered
 // vertical, lateral and longitudinal forces (the raw ones faint, if wanted), against distance
-// or time along the lap, over bands of the segment types, with a summary of the lap. It
-// recomputes the preview from the document and its trace whenever it is asked to and shown.
+// or time along the lap, over bands of the segment types, with a summary of the lap. It shows
+// the program's shared preview whenever that changes while it is shown.
 
 #include "RidePreview.h"
+#include "SharedRide.h"
 #include "TrackDocument.h"
-#include "TrackTracer.h"
 
 #include <QWidget>
 
@@ -40,20 +40,20 @@ public:
         CurveCount
     };
 
-    RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& document,
-                      const mKV_TraceTrack::TraceState& trace, SegmentClick click, QWidget* owner);
+    RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& document, const SharedRide& ride,
+                      SegmentClick click, QWidget* owner);
 
     // Shows the window beside its owner, on its owner's screen, or hides it.
     void Toggle();
-    // Follows the document and its trace; nothing to do while hidden.
-    void Refresh();
 
-    const mKV_RidePreview::RidePreview& Ride() const { return ride; }
+    const mKV_RidePreview::RidePreview& Ride() const { return shared.Ride(); }
     const QLineSeries& Series(Curve curve) const { return *series[curve]; }
     RideChartView& SpeedChart() const { return *speedChart; }
     RideChartView& ForceChart() const { return *forceChart; }
 
 private:
+    // Shows the preview as it is now; nothing to do while hidden.
+    void Refresh();
     void ShowRide();
     bool ByTime() const;
     // The place along the x axis of a sample, in the axis's unit.
@@ -65,9 +65,8 @@ private:
     void ClickAt(double place);
 
     const mKavrano_TrackIO_1_3::TrackDocument& document;
-    const mKV_TraceTrack::TraceState& trace;
+    const SharedRide& shared;
     SegmentClick click;
-    mKV_RidePreview::RidePreview ride;
     QLineSeries* series[CurveCount];
     QValueAxis* placeAxes[2];
     QValueAxis* valueAxes[3]; // speed, height, g

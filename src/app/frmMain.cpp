@@ -12,6 +12,7 @@
 #include "SelectionStats.h"
 #include "SettingsPanelSwitch.h"
 #include "SettingsPanels.h"
+#include "SharedRide.h"
 #include "TextSafeShortcut.h"
 #include "ToolBarPictures.h"
 #include "TrackPath.h"
@@ -130,10 +131,11 @@ frmMain::frmMain(frmMainOptions opts)
                                                [this](const QString& name,
                                                       std::vector<mMain::SegmentEdit>&& edits) {
                                                    history.Commit(name, std::move(edits));
-                                                   ridePreview->Refresh();
+                                                   sharedRide->Recompute();
                                                }},
       toolBar(new ucToolBar(this)), pbOpenGL(new OpenGLView(document, trace, camera, this)),
       panels(std::make_unique<SettingsPanels>(this)),
+      sharedRide(new SharedRide(document, trace, this)),
       fileWatch(std::make_unique<mMain::OpenFileWatch>(
           context, history, [this](const QString& path) { return ReloadTrackFile(path); })) {
     setObjectName("frmMain");
@@ -160,8 +162,18 @@ frmMain::frmMain(frmMainOptions opts)
     });
     editors = std::make_unique<SegmentEditors>(context, *panels);
     ridePreview = new RidePreviewWindow(
-        document, trace, [this](int32_t segment) { pbOpenGL->ClickSegment(segment); }, this);
+        document, *sharedRide, [this](int32_t segment) { pbOpenGL->ClickSegment(segment); }, this);
+    pbOpenGL->SetRide(sharedRide->Ride());
+    connect(sharedRide, &SharedRide::changed, this,
+            [this] { pbOpenGL->SetRide(sharedRide->Ride()); });
+    // The panels write nothing while the view rides the track.
+    connect(pbOpenGL, &OpenGLView::ridingChanged, this, [this](bool riding) {
+        for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+            panels->conSegStyle(i).setEnabled(!riding);
+        panels->conTrackSetting().setEnabled(!riding);
+    });
     history.SetRefresh([this] {
+        sharedRide->Recompute();
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
     });
@@ -238,6 +250,9 @@ void frmMain::CreateShortcuts() {
     auto* preview = new QShortcut(QKeySequence(Qt::Key_F5), this);
     preview->setContext(Qt::ApplicationShortcut);
     connect(preview, &QShortcut::activated, this, [this] { ridePreview->Toggle(); });
+    // While riding the view takes F6 itself.
+    auto* rideAlong = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(rideAlong, &QShortcut::activated, this, &frmMain::RideAlong);
     auto* undo = new QShortcut(QKeySequence::Undo, this);
     connect(undo, &QShortcut::activated, &history.Stack(), &QUndoStack::undo);
     for (const QKeySequence& keys :
@@ -310,6 +325,7 @@ bool frmMain::OpenTrackFile(const QString& path) {
         return true;
     }
     mKV_TraceTrack::ResetSpine(trace);
+    sharedRide->Recompute();
     state.bTrackLoaded = false;
     history.Reset(); // the view no longer shows the track its steps would change
     fileWatch->Stop();
@@ -331,6 +347,7 @@ bool frmMain::ReadTrackFile(const QString& path) {
     trace = std::move(traced);
     state.CurrentFileName = path.toStdString();
     mKV_TraceTrack::BuildSpine(trace, document);
+    sharedRide->Recompute(); // ends a ride along before the camera moves
     state.bTrackLoaded = true;
     history.Reset();
     mMain::UpdateTitle(state);
@@ -439,7 +456,14 @@ void frmMain::UpdateSettingsPanels() {
     mMain::UpdateSettingsPanels(context, *panels);
     for (int i = 0; i < kButtonCount; ++i)
         toolBar->ButtonEnabled(i, CommandEnabled(Command(i)));
-    ridePreview->Refresh();
+}
+
+void frmMain::RideAlong() {
+    if (pbOpenGL->Riding())
+        pbOpenGL->EndRideAlong();
+    else if (state.bTrackLoaded && !pbOpenGL->StartRideAlong())
+        context.Dialogs.ShowExclamationMessage(QString::fromStdString(sharedRide->Ride().NoStart),
+                                               "Error!");
 }
 
 // Entering and moving over the window answer alike: only one local file is taken.

@@ -24,6 +24,7 @@ class OpenGLView;
 class RidePreviewWindow;
 class SettingsPanels;
 class SegmentEditors;
+class SharedRide;
 class UserDialogs;
 class ucToolBar;
 
@@ -65,11 +66,10 @@ public:
     ucToolBar& ToolBar() { return *toolBar; }
     SettingsPanels& Panels() { return *panels; }
     RidePreviewWindow& RidePreview() { return *ridePreview; }
+    const SharedRide& Ride() const { return *sharedRide; }
     mMain::EditHistory& History() { return history; }
 
-    // Shows the panel that matches the selection and sets the buttons that depend on it, and
-    // brings the ride preview up to date; undo, redo and open pass through here, and the
-    // editors' runs refresh the preview when they commit.
+    // Shows the panel that matches the selection and sets the buttons that depend on it.
     void UpdateSettingsPanels();
 
 protected:
@@ -109,6 +109,8 @@ private:
     // caption loses its "*". A failure is shown and changes nothing. True when written.
     bool SaveTrackTo(const std::string& path);
     void SelectAll(bool selected);
+    // F6: rides the lap in the view, or ends the ride; a track without a lap says why.
+    void RideAlong();
 
     frmMainOptions options;
     std::unique_ptr<UserDialogs> ownDialogs;
@@ -122,6 +124,7 @@ private:
     OpenGLView* pbOpenGL;
     std::unique_ptr<SettingsPanels> panels;
     std::unique_ptr<SegmentEditors> editors;
+    SharedRide* sharedRide;
     RidePreviewWindow* ridePreview;
     mMain::RideSession ride;
     std::unique_ptr<mMain::OpenFileWatch> fileWatch;

@@ -279,7 +279,7 @@ void AddSamples(RidePreview& ride, const std::vector<LapPoint>& lap, const Path&
             (1.0 / kGravity) * (AccelerationAt(lap, k, before, after) + Vec{0.0, kGravity, 0.0});
         if (speed > ride.Peaks.Speed.Max)
             ride.Peaks.Speed = {speed, p.Distance};
-        ride.Samples.push_back({p.At.Segment, p.Distance, time, p.Position.y, speed,
+        ride.Samples.push_back({p.At.Segment, p.At.Sample, p.Distance, time, p.Position.y, speed,
                                 Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
                                 -Dot(felt, Column(frame, 2))});
     }
@@ -307,15 +307,14 @@ void AddForcePeaks(RidePeaks& peaks, const std::vector<FilteredSample>& filtered
     }
 }
 
-// One decimal, with a true minus sign and never a negative zero.
-std::string Tenths(double v) {
+} // namespace
+
+std::string SignedTenths(double v) {
     const double rounded = std::round(v * 10.0) / 10.0;
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", std::fabs(rounded));
     return (rounded < 0.0 ? "\u2212" : "") + std::string(text);
 }
-
-} // namespace
 
 const char* RideEndName(RideEnd reason) {
     switch (reason) {
@@ -412,8 +411,8 @@ std::string DescribeLap(const RidePreview& ride) {
                   p.Length, std::floor(seconds / 60.0), std::fmod(seconds, 60.0),
                   p.Speed.Max * kKmhPerMps);
     const auto range = [](const char* name, const ForcePeak& force) {
-        return std::string(" \u00b7 ") + name + ' ' + Tenths(force.Min) + " to " +
-               Tenths(force.Max) + " g";
+        return std::string(" \u00b7 ") + name + ' ' + SignedTenths(force.Min) + " to " +
+               SignedTenths(force.Max) + " g";
     };
     return head + range("vertical", p.VerticalG) + range("lateral", p.LateralG) +
            range("longitudinal", p.LongitudinalG) + " (" +

@@ -35,6 +35,7 @@ const char* RideEndName(RideEnd reason);
 
 struct RideSample {
     int32_t Segment = 0;
+    int32_t Sample = 0;    // the traced sample of Segment the train is at
     double Distance = 0.0; // metres from the start sample
     double Time = 0.0;     // seconds from the start sample
     double Height = 0.0;   // metres
@@ -110,6 +111,9 @@ inline constexpr const char* kNothingToStart = "needs a station, a lift or a tra
 RidePreview PreviewRide(const mKV_TraceTrack::TraceState& trace,
                         const mKavrano_TrackIO_1_3::TrackDocument& doc,
                         const RideLosses& losses = {});
+
+// One decimal, with a true minus sign (U+2212, UTF-8) and never a negative zero.
+std::string SignedTenths(double v);
 
 // "Completes the lap at 412 m", "Stalls in segment 23 at 412 m", and so on; NoStart when the
 // preview did not start.

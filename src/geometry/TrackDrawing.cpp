@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 #include <array>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace mOGL3D {
@@ -56,6 +57,54 @@ struct GLLines {
     }
 };
 
+// Issues the lines to OpenGL with a colour at each end from its spine point's; a selected
+// segment's lines are white (rails) and grey (cross-ties) all through.
+struct GLColouredLines {
+    struct Run {
+        bool Selected = false;
+        float Shade = 1.0f;
+        Colour From{};
+        Colour To{};
+    };
+    const TraceState& state;
+    std::span<const Colour> colours;
+    Run& run;
+
+    void StartSegment(const SpinePoint& point, float shade) const {
+        glEnd();
+        glLoadName(static_cast<GLuint>(point.SegIndex));
+        glBegin(GL_LINES);
+        run.Selected = IsSelected(state, point.SegIndex);
+        run.Shade = shade;
+        if (run.Selected)
+            SetColour(Scaled(kWhite, shade));
+    }
+    void Points(int32_t from, int32_t to) const {
+        run.From = Scaled(colours[static_cast<std::size_t>(from)], run.Shade);
+        run.To = Scaled(colours[static_cast<std::size_t>(to)], run.Shade);
+    }
+    void Line(const Vector3D& a, const Vector3D& b) const {
+        if (!run.Selected)
+            SetColour(run.From);
+        glVertex3f(a.x, a.y, a.z);
+        if (!run.Selected)
+            SetColour(run.To);
+        glVertex3f(b.x, b.y, b.z);
+    }
+};
+
+template <typename Lines>
+void IssueTrack(const Lines& lines, const TraceState& state, int32_t trackStyle) {
+    glBegin(GL_LINES);
+    DrawRails(lines, state);
+    if (state.SpinePointCount - 1 < 1) {
+        glEnd();
+        return;
+    }
+    DrawCrossTies(lines, state, trackStyle);
+    glEnd();
+}
+
 // Collects the lines' end points.
 struct CollectedLines {
     std::vector<Vector3D>& vertices;
@@ -69,18 +118,18 @@ struct CollectedLines {
 
 } // namespace
 
-void DrawTrack(const TraceState& state, int32_t trackStyle) {
+void DrawTrack(const TraceState& state, int32_t trackStyle, std::span<const Colour> pointColours) {
     if (state.SpinePointCount < 1)
         return;
-    const GLLines lines{state};
-    glBegin(GL_LINES);
-    DrawRails(lines, state);
-    if (state.SpinePointCount - 1 < 1) {
-        glEnd();
+    if (pointColours.size() != static_cast<std::size_t>(state.SpinePointCount)) {
+        IssueTrack(GLLines{state}, state, trackStyle);
         return;
     }
-    DrawCrossTies(lines, state, trackStyle);
-    glEnd();
+    // Colours blend along a line only with smooth shading; the rest of the scene stays flat.
+    GLColouredLines::Run run;
+    glShadeModel(GL_SMOOTH);
+    IssueTrack(GLColouredLines{state, pointColours, run}, state, trackStyle);
+    glShadeModel(GL_FLAT);
 }
 
 std::vector<Vector3D> TrackLineVertices(const TraceState& state, int32_t trackStyle) {

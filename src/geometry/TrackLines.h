@@ -2,7 +2,8 @@
 
 // The order and grouping of the track's lines, shared by everything that walks them: the GL
 // drawing, the vertex collection and the picker. A Lines policy receives StartSegment(point,
-// shade) whenever the segment changes and Line(a, b) for every line.
+// shade) whenever the segment changes and Line(a, b) for every line; a policy that colours
+// by spine point also receives Points(from, to), the spine points of the lines that follow.
 
 #include "TrackTracer.h"
 
@@ -24,6 +25,11 @@ void DrawPass(const TraceState& state, float shade, const Lines& lines, DrawAtPo
         }
         drawAtPoint(k, point);
     }
+}
+
+template <typename Lines> void Points(const Lines& lines, int32_t from, int32_t to) {
+    if constexpr (requires { lines.Points(from, to); })
+        lines.Points(from, to);
 }
 
 template <typename Lines>
@@ -67,6 +73,7 @@ void DrawCrossTie(const Lines& lines, int32_t trackStyle, const SpinePoint& p) {
 template <typename Lines> void DrawRails(const Lines& lines, const TraceState& state) {
     DrawPass(state, 1.0f, lines, [&](int32_t k, const SpinePoint& p) {
         const SpinePoint& prev = state.SpinePoints[static_cast<std::size_t>(k - 1)];
+        Points(lines, k - 1, k);
         lines.Line(prev.Center, p.Center);
         lines.Line(prev.RailRight, p.RailRight);
         lines.Line(prev.RailLeft, p.RailLeft);
@@ -75,8 +82,10 @@ template <typename Lines> void DrawRails(const Lines& lines, const TraceState& s
 
 template <typename Lines>
 void DrawCrossTies(const Lines& lines, const TraceState& state, int32_t trackStyle) {
-    DrawPass(state, 0.5f, lines,
-             [&](int32_t, const SpinePoint& p) { DrawCrossTie(lines, trackStyle, p); });
+    DrawPass(state, 0.5f, lines, [&](int32_t k, const SpinePoint& p) {
+        Points(lines, k, k);
+        DrawCrossTie(lines, trackStyle, p);
+    });
 }
 
 // Rails first, then cross-ties: the order DrawTrack issues them in.

@@ -1,8 +1,10 @@
 #include "OpenGLView.h"
 
 #include "CameraFraming.h"
+#include "ColourLegend.h"
 #include "InputCodes.h"
 #include "Picking.h"
+#include "RideOnTrack.h"
 #include "SegmentTexts.h"
 
 #include <QCursor>
@@ -53,13 +55,45 @@ mKV_TraceTrack::ClickAction ClickActionFor(Qt::KeyboardModifiers modifiers) {
 // A wheel notch is 120 eighths of a degree; turned away from the user it is positive.
 constexpr double kWheelNotch = 120.0;
 
+// The ride moves at about the display's rate.
+constexpr int kRideTickMilliseconds = 16;
+
+// A line of white text over a translucent backdrop in the view's top left corner, where the
+// frame's own pixels stay as drawn.
+QLabel* MakeCornerLine(const char* name, QWidget* view) {
+    auto* line = new QLabel(view);
+    line->setObjectName(name);
+    line->setStyleSheet("QLabel { color: white; background: rgba(0, 0, 0, 160); "
+                        "padding: 2px 6px; }");
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    line->move(4, 4);
+    line->hide();
+    return line;
+}
+
+void SetLine(QLabel& line, const QString& text) {
+    if (text != line.text()) {
+        line.setText(text);
+        line.adjustSize();
+    }
+    line.setVisible(!text.isEmpty());
+}
+
+// Keys that, while riding, the ride takes before any window shortcut (Escape's UnSelect All).
+bool IsRideKey(int key) {
+    return key == Qt::Key_Escape || key == Qt::Key_F6 || key == Qt::Key_Space ||
+           key == Qt::Key_Plus || key == Qt::Key_Equal || key == Qt::Key_Minus || key == Qt::Key_C;
+}
+
 } // namespace
 
 OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
                        mKV_TraceTrack::TraceState& traceState, mCamera3D::CameraState& cameraState,
                        QWidget* parent)
     : QOpenGLWidget(parent), document(shownDocument), trace(traceState), camera(cameraState),
-      fatalError(ShowFatalErrorAndQuit), tmrMain(new QTimer(this)), lblSelection(new QLabel(this)) {
+      fatalError(ShowFatalErrorAndQuit), tmrMain(new QTimer(this)),
+      lblSelection(MakeCornerLine("lblSelection", this)), legend(new ColourLegend(this)),
+      lblRideAlong(MakeCornerLine("lblRideAlong", this)), tmrRide(new QTimer(this)) {
     setObjectName("pbOpenGL");
     // Frames are drawn on request; a repaint shows the last one unless it must be redrawn.
     setUpdateBehavior(QOpenGLWidget::PartialUpdate);
@@ -69,13 +103,9 @@ OpenGLView::OpenGLView(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
     tmrMain->setInterval(1);
     connect(tmrMain, &QTimer::timeout, this, [this] { mCamera3D::UpdateCamera(camera, *this); });
     clock.start();
-    // A child over the scene: the frame's own pixels stay as drawn.
-    lblSelection->setObjectName("lblSelection");
-    lblSelection->setStyleSheet("QLabel { color: white; background: rgba(0, 0, 0, 160); "
-                                "padding: 2px 6px; }");
-    lblSelection->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblSelection->move(4, 4);
-    lblSelection->hide();
+    tmrRide->setObjectName("tmrRide");
+    tmrRide->setInterval(kRideTickMilliseconds);
+    connect(tmrRide, &QTimer::timeout, this, &OpenGLView::TickRide);
 }
 
 int32_t OpenGLView::SetupOpenGL() {
@@ -94,7 +124,13 @@ void OpenGLView::SetViewReady(bool ready) {
 }
 
 bool OpenGLView::DrawCurrentFrame() {
-    return mOGL3D::DrawFrame(view, camera, trace, document.TrackStyle);
+    mOGL3D::FrameLook look{pointColours};
+    mKV_RidePreview::RidePose rider;
+    if (riding) {
+        rider = RiderPose();
+        look.Rider = &rider;
+    }
+    return mOGL3D::DrawFrame(view, camera, trace, document.TrackStyle, look);
 }
 
 void OpenGLView::RenderFrame() {
@@ -105,18 +141,19 @@ void OpenGLView::RenderFrame() {
         return;
     frameOnScreen = true;
     update();
-    const QString summary =
-        QString::fromStdString(mKV_TraceTrack::SelectionSummary(trace, document));
-    if (summary != lblSelection->text()) {
-        lblSelection->setText(summary);
-        lblSelection->adjustSize();
+    if (riding) {
+        lblSelection->hide();
+        ShowRideLine();
+        return;
     }
-    lblSelection->setVisible(!summary.isEmpty());
+    lblRideAlong->hide();
+    SetLine(*lblSelection,
+            QString::fromStdString(mKV_TraceTrack::SelectionSummary(trace, document)));
 }
 
 int32_t OpenGLView::PickAt(int32_t x, int32_t y) {
-    // Only what a frame would show can be picked.
-    if (!isValid() || !view.ViewReady)
+    // Only what a frame would show can be picked, and nothing from the train.
+    if (!isValid() || !view.ViewReady || riding)
         return mOGL3D::kNoPick;
     const double ratio = devicePixelRatioF();
     return mOGL3D::PickAt(camera, trace, document.TrackStyle, ToDevicePixels(width(), ratio),
@@ -133,6 +170,7 @@ void OpenGLView::FrameTrack(bool selectedOnly) {
 bool OpenGLView::ReleaseOpenGL() {
     view.ViewReady = false;
     tmrMain->stop();
+    tmrRide->stop();
     if (view.GLContext > 0) {
         doneCurrent();
         view.GLContext = 0;
@@ -149,6 +187,7 @@ void OpenGLView::resizeGL(int width, int height) {
     mOGL3D::ResizeView(ToDevicePixels(width, ratio), ToDevicePixels(height, ratio),
                        mOGL3D::kViewFovY, mOGL3D::kViewZFar);
     frameOnScreen = false;
+    PlaceLegend();
 }
 
 void OpenGLView::paintGL() {
@@ -164,17 +203,29 @@ bool OpenGLView::event(QEvent* event) {
         return true;
     }
     // In look mode the moving keys steer even with Ctrl or Shift held, so no window shortcut
-    // (Ctrl+S, Ctrl+Shift+S) may take them.
-    if (event->type() == QEvent::ShortcutOverride && camera.LookMode != mCamera3D::kLookOff &&
-        MovesCamera(mCamera3D::KeyCodeFromQt(static_cast<QKeyEvent*>(event)->key()))) {
-        event->accept();
-        return true;
+    // (Ctrl+S, Ctrl+Shift+S) may take them; a ride keeps its own keys.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((camera.LookMode != mCamera3D::kLookOff &&
+             MovesCamera(mCamera3D::KeyCodeFromQt(key))) ||
+            (riding && IsRideKey(key))) {
+            event->accept();
+            return true;
+        }
     }
     return QOpenGLWidget::event(event);
 }
 
 void OpenGLView::keyPressEvent(QKeyEvent* event) {
+    if (riding) {
+        RideKey(event);
+        return;
+    }
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (plain && event->key() == Qt::Key_C) {
+        CycleColouring();
+        return;
+    }
     if (plain && (event->key() == Qt::Key_Home || event->key() == Qt::Key_F)) {
         FrameTrack(event->key() == Qt::Key_F);
         return;
@@ -202,6 +253,8 @@ void OpenGLView::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void OpenGLView::mousePressEvent(QMouseEvent* event) {
+    if (riding)
+        return;
     const int16_t button = mCamera3D::ButtonFromQt(event->button());
     const QPointF at = event->position();
     if (mCamera3D::Camera_MouseDown(camera, *this, button, static_cast<float>(at.x()),
@@ -240,6 +293,8 @@ void OpenGLView::focusOutEvent(QFocusEvent* event) {
 }
 
 void OpenGLView::wheelEvent(QWheelEvent* event) {
+    if (riding)
+        return;
     const QPoint turn = event->angleDelta();
     // Some systems turn a wheel with Shift held into a sideways one.
     const int eighths = turn.y() != 0 ? turn.y() : turn.x();
@@ -276,7 +331,124 @@ void OpenGLView::SetCursorHidden(bool hidden) {
 }
 
 double OpenGLView::Seconds() {
-    return clock.nsecsElapsed() / 1e9;
+    return fakeClock ? fakeClock() : clock.nsecsElapsed() / 1e9;
+}
+
+void OpenGLView::SetClock(std::function<double()> seconds) {
+    fakeClock = std::move(seconds);
+}
+
+void OpenGLView::SetRide(const mKV_RidePreview::RidePreview& preview) {
+    ride = &preview;
+    if (riding)
+        EndRideAlong();
+    ShowColouring();
+}
+
+void OpenGLView::CycleColouring() {
+    colourBy = mKV_RidePreview::NextColourBy(colourBy);
+    ShowColouring();
+    RenderFrame();
+}
+
+void OpenGLView::ShowColouring() {
+    if (!ride)
+        return;
+    pointColours = mKV_RidePreview::SpineColours(colourBy, *ride, trace);
+    legend->ShowScale(colourBy, mKV_RidePreview::ScaleOf(colourBy, ride->Peaks));
+    PlaceLegend();
+}
+
+void OpenGLView::PlaceLegend() {
+    legend->move(width() - legend->width() - 4, height() - legend->height() - 4);
+}
+
+bool OpenGLView::StartRideAlong() {
+    if (riding || !ride || !ride->Started || ride->Samples.empty())
+        return false;
+    // The camera stays where it is, still, until the ride ends.
+    if (camera.LookMode != mCamera3D::kLookOff) {
+        camera.LookMode = mCamera3D::kLookOff;
+        mCamera3D::ShowMouseCursor(camera, *this);
+    }
+    mCamera3D::ReleaseAllKeys(camera);
+    camera.MouseButton = 0;
+    mCamera3D::UpdateCamera(camera, *this); // stops the motion timer
+    riding = true;
+    mCamera3D::StartRideClock(rideClock, ride->Peaks.Duration, Seconds());
+    tmrRide->start();
+    setFocus();
+    QToolTip::hideText();
+    RenderFrame();
+    emit ridingChanged(true);
+    return true;
+}
+
+void OpenGLView::EndRideAlong() {
+    if (!riding)
+        return;
+    riding = false;
+    tmrRide->stop();
+    RenderFrame();
+    emit ridingChanged(false);
+}
+
+mKV_RidePreview::RidePose OpenGLView::RiderPose() const {
+    if (!ride || !ride->Started || ride->Samples.empty())
+        return {};
+    return mKV_RidePreview::PoseAt(*ride, trace, rideClock.LapSeconds);
+}
+
+void OpenGLView::RideKey(QKeyEvent* event) {
+    const double now = Seconds();
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_F6:
+        EndRideAlong();
+        return;
+    case Qt::Key_Space:
+        mCamera3D::PauseRideClock(rideClock, now);
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        mCamera3D::ChangeRideRate(rideClock, now, 1);
+        break;
+    case Qt::Key_Minus:
+        mCamera3D::ChangeRideRate(rideClock, now, -1);
+        break;
+    case Qt::Key_C:
+        CycleColouring();
+        return;
+    default:
+        return;
+    }
+    if (rideClock.Paused || mCamera3D::RideClockEnded(rideClock))
+        tmrRide->stop();
+    else
+        tmrRide->start();
+    RenderFrame();
+}
+
+void OpenGLView::TickRide() {
+    mCamera3D::AdvanceRideClock(rideClock, Seconds());
+    if (mCamera3D::RideClockEnded(rideClock))
+        tmrRide->stop();
+    RenderFrame();
+}
+
+void OpenGLView::ShowRideLine() {
+    if (mCamera3D::RideClockEnded(rideClock)) {
+        SetLine(*lblRideAlong, QString::fromStdString(mKV_RidePreview::DescribeRideEnd(*ride)));
+        return;
+    }
+    QString line = QString::fromStdString(
+        mKV_RidePreview::DescribeMoment(mKV_RidePreview::MomentAt(*ride, rideClock.LapSeconds)));
+    const double rate = mCamera3D::kRideRates[rideClock.RateIndex];
+    if (rate != 1.0)
+        line += QString::fromUtf8(" · ×") + QString::number(rate);
+    if (rideClock.Paused)
+        line += QString::fromUtf8(" · paused");
+    SetLine(*lblRideAlong, line);
 }
 
 void OpenGLView::CentreCursor() {

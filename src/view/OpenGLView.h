@@ -2,11 +2,15 @@
 
 // The 3D view "pbOpenGL": hosts the GL context, draws frames on request, turns keys, mouse
 // and its motion timer "tmrMain" into camera motion, picks segments on a left click, names
-// the segment under a resting pointer and sums up the selection in a corner.
-// It works on the program's document, tracer state and camera; it owns none of them.
+// the segment under a resting pointer and sums up the selection in a corner. It colours the
+// track by the ride preview (C) and rides along the lap, timed by "tmrRide".
+// It works on the program's document, tracer state, camera and ride preview; it owns none.
 
 #include "Camera3D.h"
 #include "FrameRendering.h"
+#include "RideClock.h"
+#include "RideColourMaps.h"
+#include "RidePreview.h"
 #include "SelectionEdits.h"
 #include "TrackDocument.h"
 #include "TrackTracer.h"
@@ -16,7 +20,9 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
+class ColourLegend;
 class QLabel;
 class QTimer;
 
@@ -60,11 +66,36 @@ public:
     // Stops drawing and the motion; the context itself goes with the widget.
     bool ReleaseOpenGL();
 
+    // The ride preview of the shown track, which outlives the view; call again whenever it
+    // changed. A ride along in progress ends.
+    void SetRide(const mKV_RidePreview::RidePreview& preview);
+
+    // The track's colouring: the next way in the cycle, and the way now.
+    void CycleColouring();
+    mKV_RidePreview::ColourBy Colouring() const { return colourBy; }
+    const ColourLegend& Legend() const { return *legend; }
+
+    // Rides the lap from its start with the camera on the train; false, doing nothing, when the
+    // preview has no lap. Leaving puts the view back on the camera, which the ride never moves.
+    bool StartRideAlong();
+    void EndRideAlong();
+    bool Riding() const { return riding; }
+    const mCamera3D::RideClock& RideAlongClock() const { return rideClock; }
+    // The rider's view now; meaningful while riding.
+    mKV_RidePreview::RidePose RiderPose() const;
+    // The line in the top left corner while riding, "lblRideAlong".
+    const QLabel& RideLine() const { return *lblRideAlong; }
+
+    // Replaces the steady clock that times motion and rides (tests make time stand still).
+    void SetClock(std::function<double()> seconds);
+
 signals:
     // A left click outside look mode picked, changed the selection and redrew the view.
     void selectionChanged();
     // The mouse moved over the view; sent before the camera reacts.
     void mouseMovedOver();
+    // A ride along started or ended.
+    void ridingChanged(bool riding);
 
 protected:
     void initializeGL() override;
@@ -90,6 +121,13 @@ private:
     // Home and F: the whole track, or the selected segments, in view.
     void FrameTrack(bool selectedOnly);
     void ShowSegmentTip(const QPoint& at, const QPoint& globalAt);
+    void ShowColouring();
+    // The keys of a ride along; every other key does nothing while riding.
+    void RideKey(QKeyEvent* event);
+    void TickRide();
+    void ShowRideLine();
+    // The legend in the bottom right corner.
+    void PlaceLegend();
 
     const mKavrano_TrackIO_1_3::TrackDocument& document;
     mKV_TraceTrack::TraceState& trace;
@@ -99,5 +137,14 @@ private:
     QTimer* tmrMain;
     QLabel* lblSelection;
     QElapsedTimer clock;
+    std::function<double()> fakeClock;
     bool frameOnScreen = false; // the framebuffer holds the frame last drawn on request
+    const mKV_RidePreview::RidePreview* ride = nullptr;
+    mKV_RidePreview::ColourBy colourBy = mKV_RidePreview::ColourBy::SegmentType;
+    std::vector<mKV_TraceTrack::Colour> pointColours; // one per spine point, or none
+    ColourLegend* legend;
+    QLabel* lblRideAlong;
+    QTimer* tmrRide;
+    mCamera3D::RideClock rideClock;
+    bool riding = false;
 };

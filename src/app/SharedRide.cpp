@@ -1,0 +1,11 @@
+#include "SharedRide.h"
+
+SharedRide::SharedRide(const mKavrano_TrackIO_1_3::TrackDocument& shownDocument,
+                       const mKV_TraceTrack::TraceState& traceState, QObject* parent)
+    : QObject(parent), document(shownDocument), trace(traceState),
+      ride(mKV_RidePreview::PreviewRide(trace, document)) {}
+
+void SharedRide::Recompute() {
+    ride = mKV_RidePreview::PreviewRide(trace, document);
+    emit changed();
+}

@@ -1,0 +1,189 @@
+// The track coloured by the ride and the ride along it, through the real main window: the
+// legend of every colouring, the fastest and the unreached spine in the frame, and the ride's
+// clock, keys, pose, line and end on a clock the test moves.
+#include "ColourLegend.h"
+#include "MainWindowFixture.h"
+#include "RideOnTrack.h"
+#include "SharedRide.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+
+#include <cmath>
+
+using namespace mKV_RidePreview;
+
+namespace {
+
+using RideAlongTest = MainWindowTest;
+
+Vector3D RailsMiddle(const mKV_TraceTrack::SpinePoint& p) {
+    return {(p.RailRight.x + p.RailLeft.x) / 2, (p.RailRight.y + p.RailLeft.y) / 2,
+            (p.RailRight.z + p.RailLeft.z) / 2};
+}
+
+double Dot(const Vector3D& a, const Vector3D& b) {
+    return double(a.x) * b.x + double(a.y) * b.y + double(a.z) * b.z;
+}
+
+Vector3D Minus(const Vector3D& a, const Vector3D& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+bool Close(QRgb pixel, const mKV_TraceTrack::Colour& c) {
+    const auto near = [](int p, float unit) { return std::abs(p - unit * 255.0f) <= 4.0f; };
+    return near(qRed(pixel), c.r) && near(qGreen(pixel), c.g) && near(qBlue(pixel), c.b);
+}
+
+} // namespace
+
+TEST_F(RideAlongTest, CCyclesTheColouringsWithTheirLegendsAndSpeedColoursTheSpine) {
+    OpenGLView& view = window->View();
+    view.setFocus();
+    const ColourLegend& legend = view.Legend();
+    EXPECT_FALSE(legend.isVisible());
+    const std::tuple<ColourBy, QString, QStringList> cycle[] = {
+        {ColourBy::Speed, "Speed (km/h)", {"0", "47", "95"}},
+        {ColourBy::VerticalG, "Vertical g (5 Hz)", {"−3.4", "1", "5.4"}},
+        {ColourBy::LateralG, "Lateral g (5 Hz)", {"−3", "0", "3"}},
+        {ColourBy::SegmentType, "", {}},
+    };
+    for (const auto& [by, title, labels] : cycle) {
+        QTest::keyClick(&view, Qt::Key_C);
+        EXPECT_EQ(view.Colouring(), by);
+        EXPECT_EQ(legend.isVisible(), !title.isEmpty());
+        if (title.isEmpty())
+            continue;
+        EXPECT_EQ(legend.Title(), title);
+        EXPECT_EQ(legend.Labels(), labels);
+        EXPECT_GE(legend.width(), 100);
+        EXPECT_EQ(legend.geometry().bottomRight(), view.rect().bottomRight() - QPoint(4, 4));
+    }
+
+    // From just above a spine point, straight down: the point is in the middle of the frame.
+    QTest::keyClick(&view, Qt::Key_C);
+    const RidePreview& ride = window->Ride().Ride();
+    const auto& spine = window->Trace().SpinePoints;
+    const std::vector<int32_t> sampleAt = RideSampleAtSpinePoints(ride, window->Trace());
+    const auto colourSeenAt = [&](size_t point) {
+        window->Camera().CamPos = Minus(spine[point].Center, {0.0f, -6.0f, 0.0f});
+        window->Camera().CamRot = {-90.0f, 0.0f, 0.0f};
+        view.RenderFrame();
+        const QImage frame = view.grabFramebuffer();
+        std::vector<QRgb> seen;
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                seen.push_back(frame.pixel(frame.width() / 2 + dx, frame.height() / 2 + dy));
+        return seen;
+    };
+    const auto fastest = std::find_if(sampleAt.begin(), sampleAt.end(), [&](int32_t k) {
+        return k >= 0 && ride.Samples[size_t(k)].Speed == ride.Peaks.Speed.Max;
+    });
+    ASSERT_NE(fastest, sampleAt.end());
+    const auto top = colourSeenAt(size_t(fastest - sampleAt.begin()));
+    EXPECT_TRUE(std::any_of(top.begin(), top.end(),
+                            [](QRgb p) { return Close(p, SequentialColour(1.0)); }));
+    const auto unreached = std::find(sampleAt.begin(), sampleAt.end(), -1);
+    ASSERT_NE(unreached, sampleAt.end());
+    const size_t middle = size_t(unreached - sampleAt.begin()) + 8;
+    ASSERT_EQ(sampleAt[middle], -1);
+    const auto grey = colourSeenAt(middle);
+    EXPECT_TRUE(
+        std::any_of(grey.begin(), grey.end(), [](QRgb p) { return Close(p, kUnreachedColour); }));
+}
+
+TEST_F(RideAlongTest, F6RidesOnTheClockAtTheChosenRateUntilTheEndAndEscapeGivesTheCameraBack) {
+    OpenGLView& view = window->View();
+    double now = 50.0;
+    view.SetClock([&] { return now; });
+    SelectOnly({4});
+    const Vector3D position = window->Camera().CamPos;
+    const Vector3D angles = window->Camera().CamRot;
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    ASSERT_TRUE(view.Riding());
+    const RidePreview& ride = window->Ride().Ride();
+    const auto& spine = window->Trace().SpinePoints;
+    const std::vector<int32_t> sampleAt = RideSampleAtSpinePoints(ride, window->Trace());
+    const QLabel& line = view.RideLine();
+    EXPECT_TRUE(QRegularExpression("^0:00 · \\d+ km/h · −?\\d+\\.\\d g · −?\\d+\\.\\d g lat · "
+                                   "segment 4$")
+                    .match(line.text())
+                    .hasMatch())
+        << line.text().toStdString();
+
+    using Keys = std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>;
+    const auto keypad = Qt::KeypadModifier;
+    const std::tuple<Keys, double, double, const char*, const char*> steps[] = {
+        {{}, 1.0, 1.0, "0:01 · ", " lat · segment 4"},
+        {{{Qt::Key_Plus, {}}}, 1.0, 3.0, "0:03 · ", " · ×2"},
+        {{{Qt::Key_Equal, {}}}, 0.5, 5.0, "0:05 · ", " · ×4"},
+        {{{Qt::Key_Plus, keypad}}, 1.0, 9.0, "0:09 · ", " · ×4"},
+        {{{Qt::Key_Minus, {}},
+          {Qt::Key_Minus, {}},
+          {Qt::Key_Minus, keypad},
+          {Qt::Key_Minus, {}},
+          {Qt::Key_Minus, {}}},
+         4.0,
+         10.0,
+         "0:10 · ",
+         " · ×0.25"},
+        {{{Qt::Key_Space, {}}}, 10.0, 10.0, "0:10 · ", " · ×0.25 · paused"},
+        {{{Qt::Key_Space, {}}}, 240.0, 70.0, "1:10 · ", " · ×0.25"},
+    };
+    for (const auto& [keys, seconds, lapSeconds, starts, ends] : steps) {
+        for (const auto& [key, modifiers] : keys)
+            QTest::keyClick(&view, key, modifiers);
+        now += seconds;
+        QTest::qWait(40);
+        EXPECT_DOUBLE_EQ(view.RideAlongClock().LapSeconds, lapSeconds);
+        EXPECT_TRUE(line.text().startsWith(starts) && line.text().endsWith(ends))
+            << line.text().toStdString();
+        // The eye rides 1.2 m over the rails of the sample just passed, along the travel.
+        const auto passed =
+            std::upper_bound(ride.Samples.begin(), ride.Samples.end(), lapSeconds,
+                             [](double t, const RideSample& s) { return t < s.Time; }) -
+            1;
+        const size_t point = size_t(
+            std::find(sampleAt.begin(), sampleAt.end(), int32_t(passed - ride.Samples.begin())) -
+            sampleAt.begin());
+        ASSERT_LT(point + 1, spine.size());
+        const RidePose pose = view.RiderPose();
+        const Vector3D over = Minus(pose.Eye, RailsMiddle(spine[point]));
+        const Vector3D travel = Minus(spine[point + 1].Center, spine[point].Center);
+        EXPECT_NEAR(Dot(over, pose.Up), kRiderHeight, 0.05);
+        EXPECT_LT(Dot(over, over), kRiderHeight * kRiderHeight + 0.3);
+        EXPECT_GT(Dot(travel, pose.Forward), 0.99 * std::sqrt(Dot(travel, travel)));
+    }
+
+    // While riding: the lift's panel is locked and a click picks nothing.
+    EXPECT_FALSE(window->Panels().conSegStyle(2).isEnabled());
+    QTest::mouseClick(&view, Qt::LeftButton, {}, view.rect().center());
+    EXPECT_TRUE(window->Trace().SegmentSelected[4]);
+
+    now += 1e4;
+    QTest::qWait(40);
+    EXPECT_EQ(view.RideAlongClock().LapSeconds, ride.Peaks.Duration);
+    EXPECT_EQ(line.text(), QString::fromStdString(DescribeRideEnd(ride)));
+
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(view.Riding());
+    EXPECT_TRUE(window->Trace().SegmentSelected[4]); // Escape ended the ride, nothing else
+    EXPECT_TRUE(window->Panels().conSegStyle(2).isEnabled());
+    EXPECT_EQ(std::tie(window->Camera().CamPos.x, window->Camera().CamPos.y,
+                       window->Camera().CamPos.z, window->Camera().CamRot.x,
+                       window->Camera().CamRot.y),
+              std::tie(position.x, position.y, position.z, angles.x, angles.y));
+}
+
+TEST_F(RideAlongTest, ATrackWithoutAStartSaysWhyInsteadOfRiding) {
+    mKavrano_TrackIO_1_3::TrackDocument plain = window->Document();
+    for (TrackSegment& s : plain.Segments)
+        s.SegmentType = mKavrano_TrackIO_1_3::SegPlain;
+    ASSERT_TRUE(SaveTrackFile(plain, folder.Path("plain.kvtrack")).Saved);
+    Open(folder.Path("plain.kvtrack"));
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    EXPECT_FALSE(window->View().Riding());
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Text, QString(kNothingToStart));
+    EXPECT_EQ(dialogs.Messages[0].Title, "Error!");
+}
