@@ -7,6 +7,7 @@
 #include "RidePreviewWindow.h"
 #include "RideTrack.h"
 #include "SegmentEditors.h"
+#include "SegmentTableWindow.h"
 #include "SelectionEdits.h"
 #include "SelectionSummary.h"
 #include "SettingsPanelSwitch.h"
@@ -130,6 +131,7 @@ frmMain::frmMain(frmMainOptions opts)
                                                       std::vector<mMain::SegmentEdit>&& edits) {
                                                    history.Commit(name, std::move(edits));
                                                    ridePreview->Refresh();
+                                                   segmentTable->Refresh();
                                                }},
       toolBar(new ucToolBar(this)), pbOpenGL(new OpenGLView(document, trace, camera, this)),
       panels(std::make_unique<SettingsPanels>(this)) {
@@ -158,6 +160,13 @@ frmMain::frmMain(frmMainOptions opts)
     editors = std::make_unique<SegmentEditors>(context, *panels);
     ridePreview = new RidePreviewWindow(
         document, trace, [this](int32_t segment) { pbOpenGL->ClickSegment(segment); }, this);
+    segmentTable = new SegmentTableWindow(
+        context,
+        [this] {
+            UpdateSettingsPanels();
+            pbOpenGL->RenderFrame();
+        },
+        this);
     history.SetRefresh([this] {
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
@@ -231,12 +240,19 @@ void frmMain::CreateShortcuts() {
     auto* preview = new QShortcut(QKeySequence(Qt::Key_F5), this);
     preview->setContext(Qt::ApplicationShortcut);
     connect(preview, &QShortcut::activated, this, [this] { ridePreview->Toggle(); });
-    auto* undo = new QShortcut(QKeySequence::Undo, this);
-    connect(undo, &QShortcut::activated, &history.Stack(), &QUndoStack::undo);
-    for (const QKeySequence& keys :
-         {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
-        auto* redo = new QShortcut(keys, this);
-        connect(redo, &QShortcut::activated, &history.Stack(), &QUndoStack::redo);
+    // F4 opens and closes the segment table from either window, in and out of look mode.
+    mMain::AddTextSafeShortcut(*this, QKeySequence(Qt::Key_F4), [this] {
+        segmentTable->Toggle();
+    })->setContext(Qt::ApplicationShortcut);
+    // Undo and redo act in the segment table's window too.
+    for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(segmentTable)}) {
+        auto* undo = new QShortcut(QKeySequence::Undo, window);
+        connect(undo, &QShortcut::activated, &history.Stack(), &QUndoStack::undo);
+        for (const QKeySequence& keys :
+             {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+            auto* redo = new QShortcut(keys, window);
+            connect(redo, &QShortcut::activated, &history.Stack(), &QUndoStack::redo);
+        }
     }
 }
 
@@ -417,6 +433,7 @@ void frmMain::UpdateSettingsPanels() {
     for (int i = 0; i < kButtonCount; ++i)
         toolBar->ButtonEnabled(i, CommandEnabled(Command(i)));
     ridePreview->Refresh();
+    segmentTable->Refresh();
 }
 
 // Entering and moving over the window answer alike: only one local file is taken.

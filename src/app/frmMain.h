@@ -20,6 +20,7 @@ class OpenGLView;
 class RidePreviewWindow;
 class SettingsPanels;
 class SegmentEditors;
+class SegmentTableWindow;
 class UserDialogs;
 class ucToolBar;
 
@@ -60,11 +61,12 @@ public:
     ucToolBar& ToolBar() { return *toolBar; }
     SettingsPanels& Panels() { return *panels; }
     RidePreviewWindow& RidePreview() { return *ridePreview; }
+    SegmentTableWindow& SegmentTable() { return *segmentTable; }
     mMain::EditHistory& History() { return history; }
 
     // Shows the panel that matches the selection and sets the buttons that depend on it, and
-    // brings the ride preview up to date; undo, redo and open pass through here, and the
-    // editors' runs refresh the preview when they commit.
+    // brings the ride preview and the segment table up to date; undo, redo and open pass
+    // through here, and the editors' runs refresh both when they commit.
     void UpdateSettingsPanels();
 
 protected:
@@ -113,4 +115,5 @@ private:
     std::unique_ptr<SettingsPanels> panels;
     std::unique_ptr<SegmentEditors> editors;
     RidePreviewWindow* ridePreview;
+    SegmentTableWindow* segmentTable;
 };

@@ -1,0 +1,71 @@
+#pragma once
+
+// The "Segments" window: every segment's settings side by side, one row per segment, edited in
+// place. Its selection is the view's; its edits go through the editors' history.
+
+#include "AppContext.h"
+#include "SegmentFieldTable.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QComboBox;
+class QTableView;
+class SegmentTableFilter;
+class SegmentTableModel;
+
+class SegmentTableWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // `changed` runs after the table changed the selection or the document, for the owner to
+    // show it.
+    SegmentTableWindow(AppContext& appContext, std::function<void()> changed, QWidget* owner);
+
+    // Shows the window beside its owner, or hides it.
+    void Toggle();
+    // Follows the document, its trace and the selection; nothing to do while hidden.
+    void Refresh();
+
+    // Ctrl+C: the selected rows shown, as tab-separated text with a header line.
+    void CopySelectedRows();
+    // Ctrl+V: a tab-separated block into the cells from the current one, as one step; any
+    // value that does not fit refuses the whole block.
+    void PasteAtCurrentCell();
+
+    QTableView& Table() const { return *table; }
+    QComboBox& TypeFilter() const { return *typeFilter; }
+    const SegmentTableModel& Model() const { return *model; }
+
+private:
+    using FieldChanges =
+        std::map<int32_t, std::vector<std::pair<const mKavrano_TrackIO_1_3::SegmentField*,
+                                                mKavrano_TrackIO_1_3::FieldValue>>>;
+
+    // A typed or toggled cell: every selected row that has the field when the row is selected,
+    // else the row alone. True when stored.
+    bool ChangeCell(int32_t row, const mKavrano_TrackIO_1_3::SegmentField& field,
+                    const QVariant& value);
+    void Commit(const QString& name, const FieldChanges& changes);
+    // The message that refuses a cell's text; always false.
+    bool Refuse(int32_t row, const QString& column, const QString& text, const QString& why);
+    void SelectionFromTable();
+    // Selects the rows of the selected segments; with `bForce` also when the selection is the
+    // one last shown.
+    void SelectionFromTrace(bool bForce);
+    void ShowType(int filterIndex);
+
+    AppContext& context;
+    std::function<void()> onChange;
+    SegmentTableModel* model;
+    SegmentTableFilter* filter;
+    QTableView* table;
+    QComboBox* typeFilter;
+    std::vector<bool> shownSelection; // the trace's flags the rows last showed
+    bool bSyncing = false;            // the table's own selection changes are not the user's
+    bool bOwnChange = false;          // the trace follows the table: nothing to bring back
+};
