@@ -1,4 +1,5 @@
 #include "SelectionSummary.h"
+#include "WindowPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -29,4 +30,18 @@ TEST(SegmentSelection, QueriesOverTheFlags) {
         EXPECT_EQ(FirstSelectedSegment(trace), first);
         EXPECT_EQ(CommonSegmentType(trace, doc), common);
     }
+}
+
+// A window beside the main one: right of it where it fits, else left, else the nearest place on
+// the screen, never larger than the screen.
+TEST(WindowPlacement, BesideTheMainWindowWhereItFits) {
+    const QRect screen(0, 0, 1280, 1024);
+    const std::tuple<QRect, QSize, QRect> cases[] = {
+        {{100, 50, 600, 400}, {500, 300}, {700, 50, 500, 300}},
+        {{700, 50, 500, 400}, {500, 300}, {200, 50, 500, 300}},
+        {{300, 900, 700, 100}, {500, 300}, {780, 724, 500, 300}},
+        {{0, 0, 1280, 1024}, {2000, 300}, {0, 0, 1280, 300}},
+    };
+    for (const auto& [main, size, placed] : cases)
+        EXPECT_EQ(mMain::PlaceBeside(main, size, screen), placed);
 }
