@@ -61,7 +61,22 @@ SegmentTableWindow::SegmentTableWindow(AppContext& appContext, std::function<voi
          ++type)
         typeFilter->addItem(QString::fromStdString(mKV_TraceTrack::SegmentTypeName(type)));
 
+    // Rows are sorted on a header click and re-sorted by Refresh, never per changed cell: a
+    // change of every row would otherwise move them one by one.
+    filter->setDynamicSortFilter(false);
     filter->setSourceModel(model);
+    // Sorting moves rows; the selection stays the segments'. Dropped before the selection model
+    // would follow every selected row (these run first, being connected first) and brought
+    // back after.
+    connect(filter, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] {
+        bSyncing = true;
+        if (table->selectionModel())
+            table->selectionModel()->clearSelection();
+    });
+    connect(filter, &QAbstractItemModel::layoutChanged, this, [this] {
+        bSyncing = false;
+        SelectionFromTrace(true);
+    });
     table->setModel(filter);
     table->setItemDelegate(new SegmentCellDelegate(*model, table));
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -82,11 +97,6 @@ SegmentTableWindow::SegmentTableWindow(AppContext& appContext, std::function<voi
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SegmentTableWindow::SelectionFromTable);
     // Sorting and filtering move rows; the selection stays the segments'.
-    connect(filter, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { bSyncing = true; });
-    connect(filter, &QAbstractItemModel::layoutChanged, this, [this] {
-        bSyncing = false;
-        SelectionFromTrace(true);
-    });
 
     const auto onKeys = [this](const QKeySequence& keys, void (SegmentTableWindow::*run)()) {
         auto* shortcut = new QShortcut(keys, table, nullptr, nullptr, Qt::WidgetShortcut);
@@ -120,14 +130,29 @@ void SegmentTableWindow::Refresh() {
     model->Refresh(mKV_RidePreview::StatsBySegment(
         mKV_RidePreview::PreviewRide(context.Trace, context.Document),
         context.Document.SegmentCount));
-    SelectionFromTrace(rows != model->rowCount());
+    if (filter->sortColumn() > 0)
+        filter->invalidate(); // re-sorts, and selects again
+    else
+        SelectionFromTrace(rows != model->rowCount());
+}
+
+void SegmentTableWindow::FollowSelection() {
+    if (isVisible())
+        SelectionFromTrace(false);
+}
+
+void SegmentTableWindow::MoveRows(const std::function<void()>& move) {
+    bSyncing = true;
+    table->selectionModel()->clearSelection();
+    move();
+    bSyncing = false;
+    SelectionFromTrace(true);
 }
 
 void SegmentTableWindow::ShowType(int filterIndex) {
-    bSyncing = true;
-    filter->SetType(filterIndex > 0 ? std::optional<int32_t>(filterIndex - 1) : std::nullopt);
-    bSyncing = false;
-    SelectionFromTrace(true);
+    MoveRows([&] {
+        filter->SetType(filterIndex > 0 ? std::optional<int32_t>(filterIndex - 1) : std::nullopt);
+    });
 }
 
 void SegmentTableWindow::SelectionFromTable() {
@@ -135,10 +160,12 @@ void SegmentTableWindow::SelectionFromTable() {
         return;
     std::vector<bool>& flags = context.Trace.SegmentSelected;
     std::fill(flags.begin(), flags.end(), false);
-    for (const QItemSelectionRange& range :
-         filter->mapSelectionToSource(table->selectionModel()->selection()))
-        for (int row = range.top(); row <= range.bottom() && size_t(row) < flags.size(); ++row)
-            flags[size_t(row)] = true;
+    // Whole rows are selected: a range's rows are enough, whatever its columns.
+    for (const QItemSelectionRange& range : table->selectionModel()->selection())
+        for (int shown = range.top(); shown <= range.bottom(); ++shown)
+            if (const int row = filter->mapToSource(filter->index(shown, 0)).row();
+                size_t(row) < flags.size())
+                flags[size_t(row)] = true;
     shownSelection = flags;
     bOwnChange = true;
     onChange();
@@ -204,7 +231,7 @@ bool SegmentTableWindow::ChangeCell(int32_t row, const SegmentField& field, cons
     const std::vector<bool>& flags = context.Trace.SegmentSelected;
     FieldChanges changes;
     const auto change = [&](int32_t segment) {
-        changes[segment].push_back({&field, std::get<mKavrano_TrackIO_1_3::FieldValue>(parsed)});
+        changes.push_back({segment, &field, std::get<mKavrano_TrackIO_1_3::FieldValue>(parsed)});
     };
     if (size_t(row) < flags.size() && flags[size_t(row)]) {
         for (int32_t i = 0; i < model->rowCount(); ++i)
@@ -214,23 +241,30 @@ bool SegmentTableWindow::ChangeCell(int32_t row, const SegmentField& field, cons
     } else {
         change(row);
     }
-    Commit(mMain::FieldTitle(field), changes);
+    Commit(mMain::FieldTitle(field), std::move(changes));
     return true;
 }
 
-void SegmentTableWindow::Commit(const QString& name, const FieldChanges& changes) {
+void SegmentTableWindow::Commit(const QString& name, FieldChanges changes) {
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const CellValue& a, const CellValue& b) { return a.Segment < b.Segment; });
     std::vector<int32_t> indexes;
-    for (const auto& entry : changes)
-        indexes.push_back(entry.first);
+    for (const CellValue& c : changes)
+        if (indexes.empty() || indexes.back() != c.Segment)
+            indexes.push_back(c.Segment);
+    // The edits are planned in increasing segment order, as the changes now stand.
+    size_t next = 0;
     std::vector<mMain::SegmentEdit> edits = mMain::PlanSegmentEdits(
         context.Document, indexes, [&](int32_t i, mKavrano_TrackIO_1_3::TrackSegment& s) {
-            for (const auto& [field, value] : changes.at(i))
-                WriteField(s, *field, value);
+            for (; next < changes.size() && changes[next].Segment == i; ++next)
+                WriteField(s, *changes[next].Field, changes[next].Value);
         });
-    if (context.CommitEdits)
-        context.CommitEdits(name, std::move(edits));
-    else
+    if (context.CommitEdits) {
+        context.CommitEdits(name, std::move(edits)); // refreshes this window too
+    } else {
         mMain::StoreSegmentEdits(context.Document, edits);
+        Refresh();
+    }
     mMain::SetTrackModified(context.State);
     onChange();
 }
@@ -296,9 +330,9 @@ void SegmentTableWindow::PasteAtCurrentCell() {
                 Refuse(row, title, text, *why);
                 return;
             }
-            changes[row].push_back({field, std::get<mKavrano_TrackIO_1_3::FieldValue>(parsed)});
+            changes.push_back({row, field, std::get<mKavrano_TrackIO_1_3::FieldValue>(parsed)});
         }
     }
     if (!changes.empty())
-        Commit("Paste", changes);
+        Commit("Paste", std::move(changes));
 }

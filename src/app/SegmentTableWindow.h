@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <vector>
 
 class QComboBox;
@@ -30,6 +29,8 @@ public:
     void Toggle();
     // Follows the document, its trace and the selection; nothing to do while hidden.
     void Refresh();
+    // Follows a change of the selection alone.
+    void FollowSelection();
 
     // Ctrl+C: the selected rows shown, as tab-separated text with a header line.
     void CopySelectedRows();
@@ -42,15 +43,19 @@ public:
     const SegmentTableModel& Model() const { return *model; }
 
 private:
-    using FieldChanges =
-        std::map<int32_t, std::vector<std::pair<const mKavrano_TrackIO_1_3::SegmentField*,
-                                                mKavrano_TrackIO_1_3::FieldValue>>>;
+    struct CellValue {
+        int32_t Segment;
+        const mKavrano_TrackIO_1_3::SegmentField* Field;
+        mKavrano_TrackIO_1_3::FieldValue Value;
+    };
+    using FieldChanges = std::vector<CellValue>;
 
     // A typed or toggled cell: every selected row that has the field when the row is selected,
     // else the row alone. True when stored.
     bool ChangeCell(int32_t row, const mKavrano_TrackIO_1_3::SegmentField& field,
                     const QVariant& value);
-    void Commit(const QString& name, const FieldChanges& changes);
+    // Stores the changes, in any order of segments, as one step.
+    void Commit(const QString& name, FieldChanges changes);
     // The message that refuses a cell's text; always false.
     bool Refuse(int32_t row, const QString& column, const QString& text, const QString& why);
     void SelectionFromTable();
@@ -58,6 +63,9 @@ private:
     // one last shown.
     void SelectionFromTrace(bool bForce);
     void ShowType(int filterIndex);
+    // Runs `move`, which re-filters the rows, without the selection, which is far cheaper than
+    // the selection model following every selected row; then selects the segments' rows again.
+    void MoveRows(const std::function<void()>& move);
 
     AppContext& context;
     std::function<void()> onChange;

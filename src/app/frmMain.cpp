@@ -168,6 +168,7 @@ frmMain::frmMain(frmMainOptions opts)
         },
         this);
     history.SetRefresh([this] {
+        segmentTable->Refresh();
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
     });
@@ -327,6 +328,7 @@ bool frmMain::OpenTrackFile(const QString& path) {
         mCamera3D::ResetCamera(camera);
         history.Reset();
         mMain::UpdateTitle(state);
+        segmentTable->Refresh();
         UpdateSettingsPanels();
         pbOpenGL->RenderFrame();
         return true;
@@ -335,6 +337,7 @@ bool frmMain::OpenTrackFile(const QString& path) {
     state.bTrackLoaded = false;
     history.Reset(); // the view no longer shows the track its steps would change
     context.Dialogs.ShowExclamationMessage("Error: Invalid Track File!", "Error");
+    segmentTable->Refresh();
     UpdateSettingsPanels();
     pbOpenGL->RenderFrame();
     return false;
@@ -433,7 +436,7 @@ void frmMain::UpdateSettingsPanels() {
     for (int i = 0; i < kButtonCount; ++i)
         toolBar->ButtonEnabled(i, CommandEnabled(Command(i)));
     ridePreview->Refresh();
-    segmentTable->Refresh();
+    segmentTable->FollowSelection();
 }
 
 // Entering and moving over the window answer alike: only one local file is taken.

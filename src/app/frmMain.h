@@ -65,8 +65,8 @@ public:
     mMain::EditHistory& History() { return history; }
 
     // Shows the panel that matches the selection and sets the buttons that depend on it, and
-    // brings the ride preview and the segment table up to date; undo, redo and open pass
-    // through here, and the editors' runs refresh both when they commit.
+    // brings the ride preview up to date and the segment table's selection; undo, redo and
+    // open pass through here, and the editors' runs refresh both when they commit.
     void UpdateSettingsPanels();
 
 protected:
