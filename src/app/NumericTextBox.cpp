@@ -51,16 +51,19 @@ NumericTextBox::NumericTextBox(int limit, QWidget* parent) : QLineEdit(parent), 
     setAcceptDrops(false);
 }
 
-void NumericTextBox::ShowStored(const QString& shown, float stored) {
+void NumericTextBox::ShowStored(float stored, mKavrano_TrackIO_1_3::FieldUnit unit) {
+    // The whole text is shown; the limit holds for typing only.
+    const QString shown = QString::fromStdString(mMain::ShownFieldText(stored, unit));
     setText(shown);
     committedText = shown;
     committedValue = stored;
 }
 
-float NumericTextBox::ApplyStored(float (*fromText)(double parsed)) {
-    const float value = !HasUncommittedText() && committedValue
-                            ? *committedValue
-                            : fromText(mMain::ParsePanelNumber(text().toStdString()));
+float NumericTextBox::ApplyStored(mKavrano_TrackIO_1_3::FieldUnit unit) {
+    const float value =
+        !HasUncommittedText() && committedValue
+            ? *committedValue
+            : mMain::StoredFromShown(mMain::ParsePanelNumber(text().toStdString()), unit);
     committedText = text();
     committedValue = value;
     return value;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SegmentFieldTable.h"
+
 #include <QLineEdit>
 
 #include <optional>
@@ -20,11 +22,11 @@ public:
 
     int TypingLimit() const { return typingLimit; }
 
-    // A fill: shows `text` for the stored value `stored`.
-    void ShowStored(const QString& text, float stored);
-    // The value an apply stores: the exact value behind an unchanged text, otherwise
-    // `fromText` of the parsed text. The box then counts as applied with that value.
-    float ApplyStored(float (*fromText)(double parsed));
+    // A fill: shows the stored value `stored` in `unit`.
+    void ShowStored(float stored, mKavrano_TrackIO_1_3::FieldUnit unit);
+    // The value an apply stores: the exact value behind an unchanged text, otherwise the parsed
+    // text shown in `unit`, stored. The box then counts as applied with that value.
+    float ApplyStored(mKavrano_TrackIO_1_3::FieldUnit unit);
 
     // True while the box shows typing that was neither filled in nor applied.
     bool HasUncommittedText() const;

@@ -1,89 +1,110 @@
 #include "PanelFields.h"
 
 #include "NumericTextBox.h"
-#include "PanelNumbers.h"
+#include "Overloaded.h"
+#include "TriggerScrollBar.h"
 
 #include <QCheckBox>
-#include <QString>
+#include <QRadioButton>
 
 namespace mMain {
 
 namespace {
 
-QCheckBox& CheckBox(const QWidget& panel, const char* name) {
-    return *panel.findChild<QCheckBox*>(name);
+using mKavrano_TrackIO_1_3::FieldUnit;
+using mKavrano_TrackIO_1_3::FieldValue;
+
+// The option whose index is the byte is set and the other cleared; a byte that names neither
+// clears both, which an exclusive pair allows only while it is not exclusive.
+void ShowChoice(const std::array<QRadioButton*, 2>& options, uint8_t choice) {
+    for (QRadioButton* const option : options)
+        option->setAutoExclusive(false);
+    for (size_t i = 0; i < options.size(); ++i)
+        options[i]->setChecked(choice == i);
+    for (QRadioButton* const option : options)
+        option->setAutoExclusive(true);
 }
 
-NumericTextBox& NumberBox(const QWidget& panel, const char* name) {
-    return *panel.findChild<NumericTextBox*>(name);
+// A check box's state as the field's own type: a Boolean, or a byte 0 or 1.
+FieldValue CheckedValue(const SegmentField& field, bool bChecked) {
+    if (std::holds_alternative<bool TrackSegment::*>(field.Member))
+        return bChecked;
+    return uint8_t(bChecked ? 1 : 0);
 }
 
-bool FlagOf(const TrackSegment& s, const CheckField& row) {
-    return std::visit([&s](auto field) { return s.*field != 0; }, row.Field);
+bool IsSet(const FieldValue& value) {
+    return std::visit([](auto v) { return v != 0; }, value);
+}
+
+float SingleOf(const FieldValue& value) {
+    return std::get<float>(value);
 }
 
 } // namespace
 
-const char* UnitText(PanelUnit unit) {
+const char* UnitText(FieldUnit unit) {
     switch (unit) {
-    case PanelUnit::Seconds:
+    case FieldUnit::Seconds:
         return "sec";
-    case PanelUnit::Kmph:
+    case FieldUnit::Kmph:
         return "kmph";
-    case PanelUnit::G:
+    case FieldUnit::G:
         return "g";
+    case FieldUnit::AsStored:
+        break;
     }
     return "";
 }
 
-void ShowField(NumericTextBox& box, float stored, PanelUnit unit) {
-    const double shown = unit == PanelUnit::Kmph ? SpeedToKmph(stored)
-                         : unit == PanelUnit::G  ? AccelToG(stored)
-                                                 : stored;
-    const int digits = unit == PanelUnit::Seconds ? kSingleDigits : kConvertedDigits;
-    // The whole text is shown; the box's limit holds for typing only.
-    box.ShowStored(QString::fromStdString(FormatPanelNumber(shown, digits, kShownTextLength)),
-                   stored);
-}
-
-float StoredField(NumericTextBox& box, PanelUnit unit) {
-    switch (unit) {
-    case PanelUnit::Kmph:
-        return box.ApplyStored([](double kmph) { return StoredSingle(KmphToSpeed(kmph)); });
-    case PanelUnit::G:
-        return box.ApplyStored([](double g) { return StoredSingle(GToAccel(g)); });
-    case PanelUnit::Seconds:
-        break;
+void FillFields(std::span<const FieldControl> controls, const TrackSegment& s) {
+    for (const FieldControl& row : controls) {
+        const FieldValue value = ReadField(s, *row.Field);
+        std::visit(
+            Overloaded{
+                [&](QCheckBox* box) { box->setChecked(IsSet(value)); },
+                [&](const std::array<QRadioButton*, 2>& options) {
+                    ShowChoice(options, std::get<uint8_t>(value));
+                },
+                [&](NumericTextBox* box) { box->ShowStored(SingleOf(value), row.Field->Unit); },
+                [&](TriggerScrollBar* bar) { bar->ShowStored(SingleOf(value)); },
+            },
+            row.Control);
     }
-    return box.ApplyStored([](double seconds) { return StoredSingle(seconds); });
 }
 
-void FillFields(const QWidget& panel, std::span<const CheckField> checks,
-                std::span<const NumberField> numbers, const TrackSegment& s) {
-    for (const CheckField& row : checks)
-        CheckBox(panel, row.Control).setChecked(FlagOf(s, row));
-    for (const NumberField& row : numbers)
-        ShowField(NumberBox(panel, row.Control), s.*row.Field, row.Unit);
-}
-
-FieldValues::FieldValues(const QWidget& panel, std::span<const CheckField> checks,
-                         std::span<const NumberField> numbers)
-    : checkRows(checks), numberRows(numbers) {
-    for (const CheckField& row : checks)
-        checked.push_back(CheckBox(panel, row.Control).isChecked());
-    // A box whose "Enabled" box is clear is not read: it stores zero and keeps standing for
-    // what it was filled with.
-    for (const NumberField& row : numbers)
-        values.push_back(row.ZeroUnless && !CheckBox(panel, row.ZeroUnless).isChecked()
-                             ? 0.0f
-                             : StoredField(NumberBox(panel, row.Control), row.Unit));
+FieldValues::FieldValues(std::span<const FieldControl> controls) : rows(controls) {
+    for (const FieldControl& row : controls) {
+        const SegmentField& field = *row.Field;
+        values.push_back(std::visit(
+            Overloaded{
+                [&](QCheckBox* box) -> std::optional<FieldValue> {
+                    return CheckedValue(field, box->isChecked());
+                },
+                [&](const std::array<QRadioButton*, 2>& options) -> std::optional<FieldValue> {
+                    for (size_t i = 0; i < options.size(); ++i)
+                        if (options[i]->isChecked())
+                            return uint8_t(i);
+                    return std::nullopt;
+                },
+                // A box whose "Enabled" box is clear is not read: it stores zero and keeps
+                // standing for what it was filled with.
+                [&](NumericTextBox* box) -> std::optional<FieldValue> {
+                    if (row.ZeroUnless && !row.ZeroUnless->isChecked())
+                        return 0.0f;
+                    return box->ApplyStored(field.Unit);
+                },
+                [&](TriggerScrollBar* bar) -> std::optional<FieldValue> {
+                    return bar->ApplyStored();
+                },
+            },
+            row.Control));
+    }
 }
 
 void FieldValues::WriteTo(TrackSegment& s) const {
-    for (size_t i = 0; i < checkRows.size(); ++i)
-        std::visit([&](auto field) { s.*field = checked[i] ? 1 : 0; }, checkRows[i].Field);
-    for (size_t i = 0; i < numberRows.size(); ++i)
-        s.*numberRows[i].Field = values[i];
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (values[i])
+            WriteField(s, *rows[i].Field, *values[i]);
 }
 
 } // namespace mMain

@@ -123,6 +123,32 @@ std::string FormatPanelNumber(double value, int digits, int maxLength) {
 }
 
 double ParsePanelNumber(std::string_view text) {
+    return ReadPanelNumber(text).value_or(0.0);
+}
+
+std::string ShownFieldText(float stored, FieldUnit unit) {
+    const double shown = unit == FieldUnit::Kmph ? SpeedToKmph(stored)
+                         : unit == FieldUnit::G  ? AccelToG(stored)
+                                                 : stored;
+    const bool bConverted = unit == FieldUnit::Kmph || unit == FieldUnit::G;
+    return FormatPanelNumber(shown, bConverted ? kConvertedDigits : kSingleDigits,
+                             kShownTextLength);
+}
+
+float StoredFromShown(double shown, FieldUnit unit) {
+    switch (unit) {
+    case FieldUnit::Kmph:
+        return StoredSingle(KmphToSpeed(shown));
+    case FieldUnit::G:
+        return StoredSingle(GToAccel(shown));
+    case FieldUnit::AsStored:
+    case FieldUnit::Seconds:
+        break;
+    }
+    return StoredSingle(shown);
+}
+
+std::optional<double> ReadPanelNumber(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
@@ -144,7 +170,7 @@ double ParsePanelNumber(std::string_view text) {
         }
     }
     if (digits.empty())
-        return 0.0;
+        return std::nullopt;
     if (pointAt < 0)
         pointAt = int(digits.size());
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "SegmentFieldTable.h"
 #include "SegmentUnits.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,9 +40,19 @@ inline constexpr int kShownTextLength = 12;
 std::string FormatPanelNumber(double value, int digits, int maxLength);
 
 // The longest leading decimal number of `text`: leading blanks skipped, optional sign, digits
-// with at most one ".", optional exponent (E or D, either case, optional sign, digits). 0 when
-// the text has none. A magnitude beyond the double range gives an infinity of its sign.
+// with at most one ".", optional exponent (E or D, either case, optional sign, digits). None
+// when the text has none. A magnitude beyond the double range gives an infinity of its sign.
+std::optional<double> ReadPanelNumber(std::string_view text);
+// The same, 0 when the text has none.
 double ParsePanelNumber(std::string_view text);
+
+using mKavrano_TrackIO_1_3::FieldUnit;
+
+// A stored Single as a panel shows it in `unit`: converted and rounded as the boxes round, then
+// written in full (up to kShownTextLength characters).
+std::string ShownFieldText(float stored, FieldUnit unit);
+// A number shown in `unit` as the single it stores.
+float StoredFromShown(double shown, FieldUnit unit);
 
 // The trigger bar's range.
 inline constexpr int kTriggerScrollMax = 10000;

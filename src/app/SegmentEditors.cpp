@@ -1,8 +1,8 @@
 #include "SegmentEditors.h"
 
 #include "ColorSwatch.h"
-#include "MotorFields.h"
 #include "NumericTextBox.h"
+#include "Overloaded.h"
 #include "PanelFields.h"
 #include "SegmentEdits.h"
 #include "SettingsPanels.h"
@@ -14,52 +14,12 @@
 #include <QRadioButton>
 
 #include <array>
-#include <optional>
-#include <span>
+#include <variant>
 
 using mKavrano_TrackIO_1_3::Colour;
 using mKavrano_TrackIO_1_3::TrackSegment;
 
 namespace {
-
-// The index of the selected option; none when neither is selected, so the field keeps its
-// value.
-std::optional<uint8_t> ChoiceOf(const std::array<QRadioButton*, 2>& options) {
-    for (size_t i = 0; i < options.size(); ++i) {
-        if (options[i]->isChecked())
-            return uint8_t(i);
-    }
-    return std::nullopt;
-}
-
-// What the lift or the transport panel shows, in stored units.
-struct MotorSettings {
-    std::optional<uint8_t> Style;
-    bool bLeftRailing;
-    bool bRightRailing;
-    float Speed;
-    float Accel;
-    float Decel;
-};
-
-MotorSettings ReadMotorPanel(const SettingsPanels::MotorControls& c) {
-    return {ChoiceOf(c.optStyle),
-            c.chkRailing[0]->isChecked(),
-            c.chkRailing[1]->isChecked(),
-            mMain::StoredField(*c.txtMotor[0], mMain::PanelUnit::Kmph),
-            mMain::StoredField(*c.txtMotor[1], mMain::PanelUnit::G),
-            mMain::StoredField(*c.txtMotor[2], mMain::PanelUnit::G)};
-}
-
-void WriteMotorSettings(TrackSegment& s, const MotorSettings& v, const mMain::MotorFields& f) {
-    if (v.Style)
-        s.*f.Style = *v.Style;
-    s.*f.LeftRailing = v.bLeftRailing;
-    s.*f.RightRailing = v.bRightRailing;
-    s.*f.Speed = v.Speed;
-    s.*f.Accel = v.Accel;
-    s.*f.Decel = v.Decel;
-}
 
 // The three colours the swatches stand for: spine, crosstie, rails. A neutral swatch stands
 // for the track's own colour of its part, the one the simulator draws without custom colours.
@@ -104,39 +64,30 @@ void SegmentEditors::ConnectControls() {
                                                [this, editor] { (this->*editor)(); }));
     };
 
-    // The station and the brake panel connect each control their field rows name.
-    const auto onFields = [&](int panel, std::span<const mMain::CheckField> checks,
-                              std::span<const mMain::NumberField> numbers,
-                              void (SegmentEditors::*editor)()) {
-        const ucContainer& container = panels.conSegStyle(panel);
-        for (const mMain::CheckField& row : checks)
-            onClick(container.findChild<QCheckBox*>(row.Control), editor);
-        for (const mMain::NumberField& row : numbers)
-            onEnter(container.findChild<NumericTextBox*>(row.Control), editor);
-    };
-    onFields(mKavrano_TrackIO_1_3::SegStation, mMain::kStationChecks, mMain::kStationNumbers,
-             &SegmentEditors::ApplyStationSettings);
-    for (QAbstractButton* button : panels.Station().optStationEntrance)
-        onClick(button, &SegmentEditors::ApplyStationSettings);
-    onFields(mKavrano_TrackIO_1_3::SegBrake, mMain::kBrakeChecks, mMain::kBrakeNumbers,
-             &SegmentEditors::ApplyBrakeSettings);
-
-    const std::pair<const SettingsPanels::MotorControls&, void (SegmentEditors::*)()> motors[] = {
-        {panels.Lift(), &SegmentEditors::ApplyLiftSettings},
-        {panels.Transport(), &SegmentEditors::ApplyTransportSettings}};
-    for (const auto& [motor, apply] : motors) {
-        for (QAbstractButton* button : motor.optStyle)
-            onClick(button, apply);
-        for (QAbstractButton* button : motor.chkRailing)
-            onClick(button, apply);
-        for (NumericTextBox* box : motor.txtMotor)
-            onEnter(box, apply);
-    }
-
-    TriggerScrollBar* const trigger = panels.Brake().hsBrakeTrigger;
-    // Without tracking the bar changes on arrow and track clicks and when a drag is released.
-    connections.push_back(QObject::connect(trigger, &QScrollBar::valueChanged, trigger,
-                                           [this] { ApplyBrakeSettings(); }));
+    // A click on any button, Enter in any box and a change of the trigger bar apply the panel.
+    const std::pair<int32_t, void (SegmentEditors::*)()> applies[] = {
+        {mKavrano_TrackIO_1_3::SegStation, &SegmentEditors::ApplyStationSettings},
+        {mKavrano_TrackIO_1_3::SegLift, &SegmentEditors::ApplyLiftSettings},
+        {mKavrano_TrackIO_1_3::SegTransport, &SegmentEditors::ApplyTransportSettings},
+        {mKavrano_TrackIO_1_3::SegBrake, &SegmentEditors::ApplyBrakeSettings}};
+    for (const auto& [type, apply] : applies)
+        for (const mMain::FieldControl& row : panels.FieldControls(type))
+            std::visit(Overloaded{
+                           [&](QCheckBox* box) { onClick(box, apply); },
+                           [&](const std::array<QRadioButton*, 2>& options) {
+                               for (QRadioButton* option : options)
+                                   onClick(option, apply);
+                           },
+                           [&](NumericTextBox* box) { onEnter(box, apply); },
+                           // Without tracking the bar changes on arrow and track clicks and
+                           // when a drag is released.
+                           [&](TriggerScrollBar* bar) {
+                               connections.push_back(
+                                   QObject::connect(bar, &QScrollBar::valueChanged, bar,
+                                                    [this, apply] { (this->*apply)(); }));
+                           },
+                       },
+                       row.Control);
 
     onClick(&panels.chkMainTunnel(), &SegmentEditors::chkMainTunnel_Click);
     onClick(&panels.chkMainColors(), &SegmentEditors::chkMainColors_Click);
@@ -156,45 +107,27 @@ void SegmentEditors::CommitEdit(const QString& name, const SegmentChange& change
         context.FocusView();
 }
 
-void SegmentEditors::ApplyStationSettings() {
+void SegmentEditors::ApplySegmentSettings(int32_t type, const QString& name) {
     if (context.State.bUpdatingControls)
         return;
-    const std::optional<uint8_t> entrance = ChoiceOf(panels.Station().optStationEntrance);
-    const mMain::FieldValues fields(panels.conSegStyle(mKavrano_TrackIO_1_3::SegStation),
-                                    mMain::kStationChecks, mMain::kStationNumbers);
-    CommitEdit("Station settings", [&](TrackSegment& s) {
-        fields.WriteTo(s);
-        if (entrance)
-            s.StationEntrance = *entrance;
-    });
+    const mMain::FieldValues fields(panels.FieldControls(type));
+    CommitEdit(name, [&](TrackSegment& s) { fields.WriteTo(s); });
+}
+
+void SegmentEditors::ApplyStationSettings() {
+    ApplySegmentSettings(mKavrano_TrackIO_1_3::SegStation, "Station settings");
 }
 
 void SegmentEditors::ApplyLiftSettings() {
-    if (context.State.bUpdatingControls)
-        return;
-    const MotorSettings v = ReadMotorPanel(panels.Lift());
-    CommitEdit("Lift settings",
-               [&](TrackSegment& s) { WriteMotorSettings(s, v, mMain::kLiftFields); });
+    ApplySegmentSettings(mKavrano_TrackIO_1_3::SegLift, "Lift settings");
 }
 
 void SegmentEditors::ApplyTransportSettings() {
-    if (context.State.bUpdatingControls)
-        return;
-    const MotorSettings v = ReadMotorPanel(panels.Transport());
-    CommitEdit("Transport settings",
-               [&](TrackSegment& s) { WriteMotorSettings(s, v, mMain::kTransportFields); });
+    ApplySegmentSettings(mKavrano_TrackIO_1_3::SegTransport, "Transport settings");
 }
 
 void SegmentEditors::ApplyBrakeSettings() {
-    if (context.State.bUpdatingControls)
-        return;
-    const float trigger = panels.Brake().hsBrakeTrigger->ApplyStored();
-    const mMain::FieldValues fields(panels.conSegStyle(mKavrano_TrackIO_1_3::SegBrake),
-                                    mMain::kBrakeChecks, mMain::kBrakeNumbers);
-    CommitEdit("Brake settings", [&](TrackSegment& s) {
-        fields.WriteTo(s);
-        s.BrakeTriggerPos = trigger;
-    });
+    ApplySegmentSettings(mKavrano_TrackIO_1_3::SegBrake, "Brake settings");
 }
 
 void SegmentEditors::chkMainTunnel_Click() {

@@ -42,6 +42,8 @@ private:
     // Writes `change` into every selected segment as one step named `name`, then marks and
     // refocuses.
     void CommitEdit(const QString& name, const SegmentChange& change);
+    // Writes the whole panel of segment type `type` into every selected segment.
+    void ApplySegmentSettings(int32_t type, const QString& name);
     void ConnectControls();
 
     AppContext& context;

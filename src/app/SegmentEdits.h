@@ -17,6 +17,12 @@ struct SegmentEdit {
     mKavrano_TrackIO_1_3::TrackSegment After;
 };
 
+// Segments `indexes` (increasing, each one the document holds) with their records as they are
+// and as `change` leaves them. The document is not touched.
+std::vector<SegmentEdit> PlanSegmentEdits(
+    const mKavrano_TrackIO_1_3::TrackDocument& doc, const std::vector<int32_t>& indexes,
+    const std::function<void(int32_t index, mKavrano_TrackIO_1_3::TrackSegment&)>& change);
+
 // Every selected segment that the document holds, in increasing index order, with its record
 // as it is and as `change` leaves it. The document is not touched.
 std::vector<SegmentEdit>

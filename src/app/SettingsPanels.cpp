@@ -2,7 +2,6 @@
 
 #include "ColorSwatch.h"
 #include "NumericTextBox.h"
-#include "PanelFields.h"
 #include "PanelNumbers.h"
 #include "TriggerScrollBar.h"
 #include "Twips.h"
@@ -14,7 +13,8 @@
 #include <QRadioButton>
 #include <QString>
 
-#include <iterator>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -49,11 +49,21 @@ void SetPanelFont(QWidget& widget) {
     widget.setFont(font);
 }
 
+using mKavrano_TrackIO_1_3::FieldMember;
+using mKavrano_TrackIO_1_3::SegmentField;
+using S = mKavrano_TrackIO_1_3::TrackSegment;
+
+const SegmentField* Row(const FieldMember& member) {
+    return mKavrano_TrackIO_1_3::FindSegmentField(member);
+}
+
 // A frame of a segment panel; its text boxes line up in one column left of the unit column.
+// Every control of a field joins the panel's field controls.
 class Frame {
 public:
-    Frame(ucContainer& panel, const char* title, int left, int frameWidth, int unitWidth)
-        : box(new QGroupBox(title, &panel)), width(frameWidth),
+    Frame(ucContainer& panel, std::vector<mMain::FieldControl>& panelControls, const char* title,
+          int left, int frameWidth, int unitWidth)
+        : box(new QGroupBox(title, &panel)), controls(panelControls), width(frameWidth),
           boxLeft(frameWidth - kFrameMargin - unitWidth - kLabelGap - kBoxWidth) {
         mTwips::SetGeometryInTwips(*box, left, kFrameTop, frameWidth, kFrameHeight);
     }
@@ -67,35 +77,38 @@ public:
         return button;
     }
 
-    QCheckBox* AddCheckBox(const QString& name, const char* caption, int top) {
-        return AddButton<QCheckBox>(name, caption, top);
+    QCheckBox* AddCheckBox(const FieldMember& member, const QString& name, const char* caption,
+                           int top) {
+        auto* const check = AddButton<QCheckBox>(name, caption, top);
+        controls.push_back({Row(member), check});
+        return check;
     }
 
-    QCheckBox* AddCheckBox(const mMain::CheckField& row) {
-        return AddCheckBox(row.Control, row.Caption, row.Top);
+    // The two options of a choice, one below the other, captioned as the table names them.
+    void AddChoice(const FieldMember& member, const QString& name, int top) {
+        const SegmentField* const field = Row(member);
+        std::array<QRadioButton*, 2> options{};
+        for (size_t i = 0; i < options.size(); ++i)
+            options[i] = AddButton<QRadioButton>(Indexed(name, int(i)),
+                                                 std::string(field->Choices[i].Caption).c_str(),
+                                                 top + 300 * int(i));
+        controls.push_back({field, options});
     }
 
-    QRadioButton* AddOption(const QString& name, const char* caption, int top) {
-        return AddButton<QRadioButton>(name, caption, top);
-    }
-
-    NumericTextBox* AddNumber(const mMain::NumberField& row,
-                              int typingLimit = mMain::kNumberBoxLength) {
-        return AddNumber(row.Control, row.Caption, mMain::UnitText(row.Unit), row.Top, typingLimit);
-    }
-
-    // A caption right-aligned left of the box, the box, and the unit just right of it.
-    NumericTextBox* AddNumber(const QString& name, const char* caption, const char* unit, int top,
-                              int typingLimit = mMain::kNumberBoxLength) {
+    // A caption right-aligned left of the box, the box, and the field's unit just right of it.
+    void AddNumber(const FieldMember& member, const QString& name, const char* caption, int top,
+                   const QCheckBox* zeroUnless = nullptr,
+                   int typingLimit = mMain::kNumberBoxLength) {
+        const SegmentField* const field = Row(member);
         AddLabel(caption, kFrameMargin, top, boxLeft - kLabelGap - kFrameMargin,
                  Qt::AlignRight | Qt::AlignVCenter);
         auto* const text = new NumericTextBox(typingLimit, box);
         text->setObjectName(name);
         mTwips::SetGeometryInTwips(*text, boxLeft, top, kBoxWidth, kBoxHeight);
         const int unitLeft = boxLeft + kBoxWidth + kLabelGap;
-        AddLabel(unit, unitLeft, top, width - kFrameMargin - unitLeft,
+        AddLabel(mMain::UnitText(field->Unit), unitLeft, top, width - kFrameMargin - unitLeft,
                  Qt::AlignLeft | Qt::AlignVCenter);
-        return text;
+        controls.push_back({field, text, zeroUnless});
     }
 
     QLabel* AddLabel(const char* caption, int left, int top, int labelWidth,
@@ -111,6 +124,7 @@ public:
 
 private:
     QGroupBox* box;
+    std::vector<mMain::FieldControl>& controls;
     int width;
     int boxLeft;
 };
@@ -145,86 +159,97 @@ void BuildTrackSetting(ucContainer& panel, SettingsPanels::TrackSettingControls&
     }
 }
 
-// The rows of kStationChecks and kStationNumbers in the station's frames.
-void BuildStation(ucContainer& panel, SettingsPanels::StationControls& c) {
-    const auto& checks = mMain::kStationChecks;
-    const auto& numbers = mMain::kStationNumbers;
-    static_assert(std::size(checks) == 5 && std::size(numbers) == 11);
-    Frame building(panel, "Building", 60, 1575, kUnitG);
-    c.chkStationNone = building.AddCheckBox(checks[0]);
-    c.chkStationSimple = building.AddCheckBox(checks[1]);
-    c.optStationEntrance[0] =
-        building.AddOption(Indexed("optStationEntrance", 0), "Left Entrance", 960);
-    c.optStationEntrance[1] =
-        building.AddOption(Indexed("optStationEntrance", 1), "Right Entrance", 1260);
+const char* const kMotorCaptions[] = {"Speed:", "Acceleration:", "Deceleration:"};
 
-    Frame wait(panel, "Wait Time", 1620, 1995, kUnitSec);
-    for (size_t i = 0; i < 4; ++i)
-        c.txtStationWait[i] = wait.AddNumber(numbers[i], mMain::kWaitBoxLength);
-    c.chkStationSync = wait.AddCheckBox(checks[2]);
+void BuildStation(ucContainer& panel, std::vector<mMain::FieldControl>& c) {
+    Frame building(panel, c, "Building", 60, 1575, kUnitG);
+    building.AddCheckBox(&S::StationNoBuilding, "chkStationNone", "No Building", 300);
+    building.AddCheckBox(&S::StationBaseOnly, "chkStationSimple", "Base Only", 600);
+    building.AddChoice(&S::StationEntrance, "optStationEntrance", 960);
 
-    Frame mainBrake(panel, "Main Brake", 3600, 2055, kUnitG);
-    c.txtStationMainBrake = mainBrake.AddNumber(numbers[4]);
+    Frame wait(panel, c, "Wait Time", 1620, 1995, kUnitSec);
+    const std::tuple<float S::*, const char*> waits[] = {{&S::StationWaitAverage, "Average:"},
+                                                         {&S::StationWaitMinimum, "Minimum:"},
+                                                         {&S::StationWaitMaximum, "Maximum:"},
+                                                         {&S::StationWaitDeviation, "Deviation:"}};
+    for (int i = 0; i < 4; ++i)
+        wait.AddNumber(std::get<0>(waits[i]), Indexed("txtStationWait", i), std::get<1>(waits[i]),
+                       300 + 300 * i, nullptr, mMain::kWaitBoxLength);
+    wait.AddCheckBox(&S::StationWaitSync, "chkStationSync", "Syncronized", 1560);
 
-    Frame wheels(panel, "Wheels", 5640, 2235, kUnitKmph);
-    c.chkStationWheels = wheels.AddCheckBox(checks[3]);
-    for (size_t i = 0; i < 3; ++i)
-        c.txtStationWheels[i] = wheels.AddNumber(numbers[5 + i]);
+    Frame mainBrake(panel, c, "Main Brake", 3600, 2055, kUnitG);
+    mainBrake.AddNumber(&S::StationMainBrakeDecel, "txtStationMainBrake", "Deceleration:", 300);
 
-    Frame preBrake(panel, "Pre-Brake", 7860, 2235, kUnitKmph);
-    c.chkStationPreBrake = preBrake.AddCheckBox(checks[4]);
-    for (size_t i = 0; i < 3; ++i)
-        c.txtStationPreBrake[i] = preBrake.AddNumber(numbers[8 + i]);
+    // A clear "Enabled" box stores zero in its frame's numbers.
+    Frame wheels(panel, c, "Wheels", 5640, 2235, kUnitKmph);
+    const QCheckBox* const bWheels =
+        wheels.AddCheckBox(&S::StationWheels, "chkStationWheels", "Enabled", 300);
+    float S::*const wheelFields[] = {&S::StationWheelsSpeed, &S::StationWheelsAccel,
+                                     &S::StationWheelsDecel};
+    for (int i = 0; i < 3; ++i)
+        wheels.AddNumber(wheelFields[i], Indexed("txtStationWheels", i), kMotorCaptions[i],
+                         660 + 300 * i, bWheels);
+
+    Frame preBrake(panel, c, "Pre-Brake", 7860, 2235, kUnitKmph);
+    const QCheckBox* const bPreBrake =
+        preBrake.AddCheckBox(&S::StationPreBrake, "chkStationPreBrake", "Enabled", 300);
+    preBrake.AddNumber(&S::StationPreBrakeSpeedLimit, "txtStationPreBrake(0)", "Speed Limit:", 660,
+                       bPreBrake);
+    preBrake.AddNumber(&S::StationPreBrakeHysteresis, "txtStationPreBrake(1)", "Hysteresis:", 960,
+                       bPreBrake);
+    preBrake.AddNumber(&S::StationPreBrakeDecel, "txtStationPreBrake(2)", "Deceleration:", 1260,
+                       bPreBrake);
 }
 
-// Lift and transport differ only in their names and the first style's caption.
-void BuildMotor(ucContainer& panel, SettingsPanels::MotorControls& c, const QString& kind,
-                const char* firstStyle) {
-    const auto name = [&kind](const char* prefix, const char* role, int i) {
-        return Indexed(prefix + kind + role, i);
+// Lift and transport differ only in their names: "txtLiftMotor(0)" shows LiftMotorSpeed.
+void BuildMotor(ucContainer& panel, std::vector<mMain::FieldControl>& c, const std::string& kind) {
+    const auto member = [&kind](const char* role) {
+        return mKavrano_TrackIO_1_3::FindSegmentField(kind + role)->Member;
     };
-    Frame style(panel, "Style", 60, 1815, kUnitG);
-    c.optStyle[0] = style.AddOption(name("opt", "Style", 0), firstStyle, 300);
-    c.optStyle[1] = style.AddOption(name("opt", "Style", 1), "Transport Wheels", 600);
-    c.chkRailing[0] = style.AddCheckBox(name("chk", "Railing", 0), "Left Railing", 960);
-    c.chkRailing[1] = style.AddCheckBox(name("chk", "Railing", 1), "Right Railing", 1260);
+    const auto name = [&kind](const char* prefix, const char* role, int i) {
+        return Indexed(prefix + QString::fromStdString(kind) + role, i);
+    };
+    Frame style(panel, c, "Style", 60, 1815, kUnitG);
+    style.AddChoice(member("Style"), "opt" + QString::fromStdString(kind) + "Style", 300);
+    style.AddCheckBox(member("LeftRailing"), name("chk", "Railing", 0), "Left Railing", 960);
+    style.AddCheckBox(member("RightRailing"), name("chk", "Railing", 1), "Right Railing", 1260);
 
-    Frame motor(panel, "Motor", 1860, 2295, kUnitKmph);
-    const char* const captions[] = {"Speed:", "Acceleration:", "Deceleration:"};
-    const char* const units[] = {"kmph", "g", "g"};
-    for (int i = 0; i < 3; ++i) {
-        c.txtMotor[i] =
-            motor.AddNumber(name("txt", "Motor", i), captions[i], units[i], 300 + 300 * i);
-    }
+    Frame motor(panel, c, "Motor", 1860, 2295, kUnitKmph);
+    const char* const roles[] = {"MotorSpeed", "MotorAccel", "MotorDecel"};
+    for (int i = 0; i < 3; ++i)
+        motor.AddNumber(member(roles[i]), name("txt", "Motor", i), kMotorCaptions[i],
+                        300 + 300 * i);
 }
 
-// The rows of kBrakeChecks and kBrakeNumbers in the brake's frames.
-void BuildBrake(ucContainer& panel, SettingsPanels::BrakeControls& c) {
-    const auto& checks = mMain::kBrakeChecks;
-    const auto& numbers = mMain::kBrakeNumbers;
-    static_assert(std::size(checks) == 5 && std::size(numbers) == 6);
-    Frame style(panel, "Style", 60, 1575, kUnitG);
-    c.chkBrakeBlock = style.AddCheckBox(checks[0]);
-    c.chkBrakeStop = style.AddCheckBox(checks[1]);
-    c.chkBrakeRailing[0] = style.AddCheckBox(checks[2]);
-    c.chkBrakeRailing[1] = style.AddCheckBox(checks[3]);
+void BuildBrake(ucContainer& panel, std::vector<mMain::FieldControl>& c) {
+    Frame style(panel, c, "Style", 60, 1575, kUnitG);
+    style.AddCheckBox(&S::BrakeBlock, "chkBrakeBlock", "Blocksegment", 300);
+    style.AddCheckBox(&S::BrakeCompleteStop, "chkBrakeStop", "Complete Stop", 600);
+    style.AddCheckBox(&S::BrakeLeftRailing, "chkBrakeRailing(0)", "Left Railing", 960);
+    style.AddCheckBox(&S::BrakeRightRailing, "chkBrakeRailing(1)", "Right Railing", 1260);
 
-    Frame brakeFrame(panel, "Brake", 1620, 2295, kUnitKmph);
-    for (size_t i = 0; i < 3; ++i)
-        c.txtBrakeBrake[i] = brakeFrame.AddNumber(numbers[i]);
+    Frame brakeFrame(panel, c, "Brake", 1620, 2295, kUnitKmph);
+    brakeFrame.AddNumber(&S::BrakeSpeedLimit, "txtBrakeBrake(0)", "Speed Limit:", 300);
+    brakeFrame.AddNumber(&S::BrakeHysteresis, "txtBrakeBrake(1)", "Hysteresis:", 600);
+    brakeFrame.AddNumber(&S::BrakeDecel, "txtBrakeBrake(2)", "Deceleration:", 900);
     brakeFrame.AddLabel("Trigger Position:", kButtonLeft, 1230,
                         brakeFrame.Width() - kButtonLeft - kFrameMargin,
                         Qt::AlignLeft | Qt::AlignVCenter);
     constexpr int kBarWidth = 1935;
-    c.hsBrakeTrigger = new TriggerScrollBar(&brakeFrame.Box());
-    c.hsBrakeTrigger->setObjectName("hsBrakeTrigger");
-    mTwips::SetGeometryInTwips(*c.hsBrakeTrigger, (brakeFrame.Width() - kBarWidth) / 2, 1515,
-                               kBarWidth, 255);
+    auto* const trigger = new TriggerScrollBar(&brakeFrame.Box());
+    trigger->setObjectName("hsBrakeTrigger");
+    mTwips::SetGeometryInTwips(*trigger, (brakeFrame.Width() - kBarWidth) / 2, 1515, kBarWidth,
+                               255);
+    c.push_back({Row(&S::BrakeTriggerPos), trigger});
 
-    Frame wheels(panel, "Wheels", 3900, 2295, kUnitKmph);
-    c.chkBrakeWheels = wheels.AddCheckBox(checks[4]);
-    for (size_t i = 0; i < 3; ++i)
-        c.txtBrakeWheels[i] = wheels.AddNumber(numbers[3 + i]);
+    // Unlike the station's, the brake's wheel values are kept when its wheels are off.
+    Frame wheels(panel, c, "Wheels", 3900, 2295, kUnitKmph);
+    wheels.AddCheckBox(&S::BrakeWheels, "chkBrakeWheels", "Enabled", 300);
+    float S::*const wheelFields[] = {&S::BrakeWheelsSpeed, &S::BrakeWheelsAccel,
+                                     &S::BrakeWheelsDecel};
+    for (int i = 0; i < 3; ++i)
+        wheels.AddNumber(wheelFields[i], Indexed("txtBrakeWheels", i), kMotorCaptions[i],
+                         660 + 300 * i);
 }
 
 ucContainer* NewPanel(QWidget* parent, const QString& name, const QString& title,
@@ -247,10 +272,11 @@ SettingsPanels::SettingsPanels(QWidget* parent) {
             NewPanel(parent, Indexed("conSegStyle", i), kPanelTitles[i], kSegStyleRect);
     }
     AddPanelLabel(*segStylePanels[0], "No Additional Settings for This Segment Type");
-    BuildStation(*segStylePanels[1], station);
-    BuildMotor(*segStylePanels[2], lift, "Lift", "Chain");
-    BuildMotor(*segStylePanels[3], transport, "Transport", "L.I.M.");
-    BuildBrake(*segStylePanels[4], brake);
+    using namespace mKavrano_TrackIO_1_3;
+    BuildStation(*segStylePanels[SegStation], fieldControls[SegStation]);
+    BuildMotor(*segStylePanels[SegLift], fieldControls[SegLift], "Lift");
+    BuildMotor(*segStylePanels[SegTransport], fieldControls[SegTransport], "Transport");
+    BuildBrake(*segStylePanels[SegBrake], fieldControls[SegBrake]);
     AddPanelLabel(*segStylePanels[kMultipleTypesPanel],
                   "Only the standard Track Settings can be modified for multiple segment types.");
 }
@@ -261,4 +287,8 @@ ucContainer& SettingsPanels::conSegStyle(int Index) const {
 
 ColorSwatch& SettingsPanels::lblMainColor(int Index) const {
     return *trackSetting.lblMainColor.at(size_t(Index));
+}
+
+std::span<const mMain::FieldControl> SettingsPanels::FieldControls(int32_t type) const {
+    return fieldControls.at(size_t(type));
 }

@@ -2,16 +2,17 @@
 
 // The controls the owner works with directly are complete types here.
 #include "ColorSwatch.h"
+#include "PanelFields.h"
 #include "ucContainer.h"
 
 #include <QCheckBox>
 
 #include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
 
-class NumericTextBox;
 class QLabel;
-class QRadioButton;
-class TriggerScrollBar;
 class QWidget;
 
 // The settings panels of the main window and all their controls: the "Track Setting" panel
@@ -35,36 +36,6 @@ public:
         std::array<QLabel*, 3> lblMainColorName{};
     };
 
-    struct StationControls {
-        QCheckBox* chkStationNone = nullptr;
-        QCheckBox* chkStationSimple = nullptr;
-        std::array<QRadioButton*, 2> optStationEntrance{};
-        std::array<NumericTextBox*, 4> txtStationWait{}; // average, minimum, maximum, deviation
-        QCheckBox* chkStationSync = nullptr;
-        NumericTextBox* txtStationMainBrake = nullptr;
-        QCheckBox* chkStationWheels = nullptr;
-        std::array<NumericTextBox*, 3> txtStationWheels{}; // speed, acceleration, deceleration
-        QCheckBox* chkStationPreBrake = nullptr;
-        std::array<NumericTextBox*, 3> txtStationPreBrake{}; // speed limit, hysteresis, decel.
-    };
-
-    // The lift and the transport panel have the same controls.
-    struct MotorControls {
-        std::array<QRadioButton*, 2> optStyle{};
-        std::array<QCheckBox*, 2> chkRailing{};    // left, right
-        std::array<NumericTextBox*, 3> txtMotor{}; // speed, acceleration, deceleration
-    };
-
-    struct BrakeControls {
-        QCheckBox* chkBrakeBlock = nullptr;
-        QCheckBox* chkBrakeStop = nullptr;
-        std::array<QCheckBox*, 2> chkBrakeRailing{};    // left, right
-        std::array<NumericTextBox*, 3> txtBrakeBrake{}; // speed limit, hysteresis, decel.
-        TriggerScrollBar* hsBrakeTrigger = nullptr;
-        QCheckBox* chkBrakeWheels = nullptr;
-        std::array<NumericTextBox*, 3> txtBrakeWheels{}; // speed, acceleration, deceleration
-    };
-
     explicit SettingsPanels(QWidget* parent);
     SettingsPanels(const SettingsPanels&) = delete;
     SettingsPanels& operator=(const SettingsPanels&) = delete;
@@ -79,17 +50,13 @@ public:
     ColorSwatch& lblMainColor(int Index) const;
 
     const TrackSettingControls& TrackSetting() const { return trackSetting; }
-    const StationControls& Station() const { return station; }
-    const MotorControls& Lift() const { return lift; }
-    const MotorControls& Transport() const { return transport; }
-    const BrakeControls& Brake() const { return brake; }
+    // The controls of the panel of segment type `type` (0 to 4) with their fields; none for
+    // plain track.
+    std::span<const mMain::FieldControl> FieldControls(int32_t type) const;
 
 private:
     ucContainer* trackSettingPanel = nullptr;
     std::array<ucContainer*, kSegStylePanels> segStylePanels{};
     TrackSettingControls trackSetting;
-    StationControls station;
-    MotorControls lift;
-    MotorControls transport;
-    BrakeControls brake;
+    std::array<std::vector<mMain::FieldControl>, kSegStylePanels> fieldControls;
 };

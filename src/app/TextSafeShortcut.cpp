@@ -19,12 +19,14 @@ bool IsTextBox(const QWidget* widget) {
 
 } // namespace
 
-void AddTextSafeShortcut(QWidget& window, const QKeySequence& keys, std::function<void()> run) {
+QShortcut* AddTextSafeShortcut(QWidget& window, const QKeySequence& keys,
+                               std::function<void()> run) {
     auto* shortcut = new QShortcut(keys, &window);
     QObject::connect(shortcut, &QShortcut::activated, &window, std::move(run));
     // A disabled shortcut lets the key through to the text box.
     QObject::connect(qApp, &QApplication::focusChanged, shortcut,
                      [shortcut](QWidget*, QWidget* now) { shortcut->setEnabled(!IsTextBox(now)); });
+    return shortcut;
 }
 
 } // namespace mMain

@@ -4,12 +4,15 @@
 
 #include <functional>
 
+class QShortcut;
 class QWidget;
 
 namespace mMain {
 
 // A shortcut that acts anywhere in the window except while a text box has the focus: there the
 // keys belong to the text.
-void AddTextSafeShortcut(QWidget& window, const QKeySequence& keys, std::function<void()> run);
+// Returns the shortcut, whose context the caller may widen.
+QShortcut* AddTextSafeShortcut(QWidget& window, const QKeySequence& keys,
+                               std::function<void()> run);
 
 } // namespace mMain

@@ -8,6 +8,7 @@
 #include "RidePreviewWindow.h"
 #include "RideTrack.h"
 #include "SegmentEditors.h"
+#include "SegmentTableWindow.h"
 #include "SelectionEdits.h"
 #include "SelectionStats.h"
 #include "SettingsPanelSwitch.h"
@@ -172,6 +173,13 @@ frmMain::frmMain(frmMainOptions opts)
             panels->conSegStyle(i).setEnabled(!riding);
         panels->conTrackSetting().setEnabled(!riding);
     });
+    segmentTable = new SegmentTableWindow(
+        context, *sharedRide,
+        [this] {
+            UpdateSettingsPanels();
+            pbOpenGL->RenderFrame();
+        },
+        this);
     history.SetRefresh([this] {
         sharedRide->Recompute();
         UpdateSettingsPanels();
@@ -253,12 +261,19 @@ void frmMain::CreateShortcuts() {
     // While riding the view takes F6 itself.
     auto* rideAlong = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(rideAlong, &QShortcut::activated, this, &frmMain::RideAlong);
-    auto* undo = new QShortcut(QKeySequence::Undo, this);
-    connect(undo, &QShortcut::activated, &history.Stack(), &QUndoStack::undo);
-    for (const QKeySequence& keys :
-         {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
-        auto* redo = new QShortcut(keys, this);
-        connect(redo, &QShortcut::activated, &history.Stack(), &QUndoStack::redo);
+    // F4 opens and closes the segment table from either window, in and out of look mode.
+    mMain::AddTextSafeShortcut(*this, QKeySequence(Qt::Key_F4), [this] {
+        segmentTable->Toggle();
+    })->setContext(Qt::ApplicationShortcut);
+    // Undo and redo act in the segment table's window too.
+    for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(segmentTable)}) {
+        auto* undo = new QShortcut(QKeySequence::Undo, window);
+        connect(undo, &QShortcut::activated, &history.Stack(), &QUndoStack::undo);
+        for (const QKeySequence& keys :
+             {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+            auto* redo = new QShortcut(keys, window);
+            connect(redo, &QShortcut::activated, &history.Stack(), &QUndoStack::redo);
+        }
     }
 }
 
@@ -456,6 +471,7 @@ void frmMain::UpdateSettingsPanels() {
     mMain::UpdateSettingsPanels(context, *panels);
     for (int i = 0; i < kButtonCount; ++i)
         toolBar->ButtonEnabled(i, CommandEnabled(Command(i)));
+    segmentTable->FollowSelection();
 }
 
 void frmMain::RideAlong() {

@@ -25,6 +25,7 @@ class RidePreviewWindow;
 class SettingsPanels;
 class SegmentEditors;
 class SharedRide;
+class SegmentTableWindow;
 class UserDialogs;
 class ucToolBar;
 
@@ -67,9 +68,11 @@ public:
     SettingsPanels& Panels() { return *panels; }
     RidePreviewWindow& RidePreview() { return *ridePreview; }
     const SharedRide& Ride() const { return *sharedRide; }
+    SegmentTableWindow& SegmentTable() { return *segmentTable; }
     mMain::EditHistory& History() { return history; }
 
-    // Shows the panel that matches the selection and sets the buttons that depend on it.
+    // Shows the panel that matches the selection, sets the buttons that depend on it and
+    // selects the segment table's rows.
     void UpdateSettingsPanels();
 
 protected:
@@ -126,6 +129,7 @@ private:
     std::unique_ptr<SegmentEditors> editors;
     SharedRide* sharedRide;
     RidePreviewWindow* ridePreview;
+    SegmentTableWindow* segmentTable;
     mMain::RideSession ride;
     std::unique_ptr<mMain::OpenFileWatch> fileWatch;
 };

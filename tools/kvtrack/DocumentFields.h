@@ -2,11 +2,13 @@
 
 // The walk over every field of a track document that dump prints and diff compares: one list
 // of the fields, their names and their order.
+#include "SegmentFieldTable.h"
 #include "TrackDocument.h"
 
 #include <array>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace mKavrano_TrackIO_1_3 {
@@ -14,7 +16,7 @@ namespace mKavrano_TrackIO_1_3 {
 namespace document_fields {
 
 // Field under its own name, so that the JSON keys cannot drift from the document's.
-#define FIELD(record, name) json.Field(#name, (record).name)
+#define DOCUMENT_FIELD(record, name) json.Field(#name, (record).name)
 
 template <typename Sink> void WriteVector(Sink& json, std::string_view name, const Vector3D& v) {
     json.FloatArray(name, std::array{v.x, v.y, v.z});
@@ -26,12 +28,12 @@ template <typename Sink> void WriteTrackEntries(Sink& json, const TrackDocument&
     for (int32_t i = 0; i < doc.TrackEntryCount; ++i) {
         const TrackEntry& e = doc.TrackEntries[i];
         json.BeginObject();
-        FIELD(e, Flag);
-        FIELD(e, Colour1);
-        FIELD(e, Colour2);
-        FIELD(e, Colour3);
-        FIELD(e, Colour4);
-        FIELD(e, Name);
+        DOCUMENT_FIELD(e, Flag);
+        DOCUMENT_FIELD(e, Colour1);
+        DOCUMENT_FIELD(e, Colour2);
+        DOCUMENT_FIELD(e, Colour3);
+        DOCUMENT_FIELD(e, Colour4);
+        DOCUMENT_FIELD(e, Name);
         json.EndObject();
     }
     json.EndArray();
@@ -46,10 +48,10 @@ template <typename Sink> void WriteBezierNodes(Sink& json, const TrackDocument& 
         WriteVector(json, "Position", n.Position);
         WriteVector(json, "ControlIn", n.ControlIn);
         WriteVector(json, "ControlOut", n.ControlOut);
-        FIELD(n, Roll);
-        FIELD(n, NodeFlagA);
-        FIELD(n, RelativeRoll);
-        FIELD(n, NodeFlagC);
+        DOCUMENT_FIELD(n, Roll);
+        DOCUMENT_FIELD(n, NodeFlagA);
+        DOCUMENT_FIELD(n, RelativeRoll);
+        DOCUMENT_FIELD(n, NodeFlagC);
         json.EndObject();
     }
     json.EndArray();
@@ -57,53 +59,9 @@ template <typename Sink> void WriteBezierNodes(Sink& json, const TrackDocument& 
 
 template <typename Sink> void WriteSegment(Sink& json, const TrackSegment& s) {
     json.BeginObject();
-    FIELD(s, SegmentType);
-    FIELD(s, SpineColour);
-    FIELD(s, RailsColour);
-    FIELD(s, CrosstieColour);
-    FIELD(s, CustomColours);
-    FIELD(s, Tunnel);
-    FIELD(s, StationWaitAverage);
-    FIELD(s, StationWaitMinimum);
-    FIELD(s, StationWaitMaximum);
-    FIELD(s, StationWaitDeviation);
-    FIELD(s, StationWaitSync);
-    FIELD(s, StationMainBrakeDecel);
-    FIELD(s, StationEntrance);
-    FIELD(s, StationBaseOnly);
-    FIELD(s, StationNoBuilding);
-    FIELD(s, StationWheels);
-    FIELD(s, StationWheelsSpeed);
-    FIELD(s, StationWheelsAccel);
-    FIELD(s, StationWheelsDecel);
-    FIELD(s, StationPreBrake);
-    FIELD(s, StationPreBrakeSpeedLimit);
-    FIELD(s, StationPreBrakeDecel);
-    FIELD(s, StationPreBrakeHysteresis);
-    FIELD(s, LiftMotorSpeed);
-    FIELD(s, LiftMotorAccel);
-    FIELD(s, LiftMotorDecel);
-    FIELD(s, LiftStyle);
-    FIELD(s, LiftLeftRailing);
-    FIELD(s, LiftRightRailing);
-    FIELD(s, TransportMotorSpeed);
-    FIELD(s, TransportMotorAccel);
-    FIELD(s, TransportMotorDecel);
-    FIELD(s, TransportStyle);
-    FIELD(s, TransportLeftRailing);
-    FIELD(s, TransportRightRailing);
-    FIELD(s, BrakeBlock);
-    FIELD(s, BrakeCompleteStop);
-    FIELD(s, BrakeSpeedLimit);
-    FIELD(s, BrakeDecel);
-    FIELD(s, BrakeHysteresis);
-    FIELD(s, BrakeWheels);
-    FIELD(s, BrakeWheelsSpeed);
-    FIELD(s, BrakeWheelsAccel);
-    FIELD(s, BrakeWheelsDecel);
-    FIELD(s, BrakeTriggerPos);
-    FIELD(s, BrakeLeftRailing);
-    FIELD(s, BrakeRightRailing);
+    DOCUMENT_FIELD(s, SegmentType);
+    for (const SegmentField& field : SegmentFields())
+        std::visit([&](auto member) { json.Field(field.Name, s.*member); }, field.Member);
     json.EndObject();
 }
 
@@ -124,83 +82,83 @@ void WriteRecords(Sink& json, std::string_view kind, int32_t count,
 
 template <typename Sink> void WriteSupportAndScenery(Sink& json, const TrackDocument& doc) {
     WriteRecords(json, "Fund", doc.FundCount, doc.FundRecords, [&](const FundRecord& r) {
-        FIELD(r, Value1);
-        FIELD(r, Value2);
-        FIELD(r, Value3);
-        FIELD(r, Value4);
-        FIELD(r, Value5);
-        FIELD(r, Value6);
-        FIELD(r, Value7);
+        DOCUMENT_FIELD(r, Value1);
+        DOCUMENT_FIELD(r, Value2);
+        DOCUMENT_FIELD(r, Value3);
+        DOCUMENT_FIELD(r, Value4);
+        DOCUMENT_FIELD(r, Value5);
+        DOCUMENT_FIELD(r, Value6);
+        DOCUMENT_FIELD(r, Value7);
     });
     WriteRecords(json, "Rasc", doc.RascCount, doc.RascRecords, [&](const RascRecord& r) {
-        FIELD(r, ItemCount);
+        DOCUMENT_FIELD(r, ItemCount);
         json.Key("Items");
         json.BeginArray();
         for (int32_t i = 0; i < r.ItemCount; ++i) {
             json.BeginObject();
-            FIELD(r.Items[i], Value1);
-            FIELD(r.Items[i], Value2);
+            DOCUMENT_FIELD(r.Items[i], Value1);
+            DOCUMENT_FIELD(r.Items[i], Value2);
             json.EndObject();
         }
         json.EndArray();
     });
     WriteRecords(json, "Fren", doc.FrenCount, doc.FrenRecords, [&](const FrenRecord& r) {
-        FIELD(r, Value1);
-        FIELD(r, Value2);
-        FIELD(r, Value3);
+        DOCUMENT_FIELD(r, Value1);
+        DOCUMENT_FIELD(r, Value2);
+        DOCUMENT_FIELD(r, Value3);
     });
     WriteRecords(json, "Tube", doc.TubeCount, doc.TubeRecords, [&](const TubeRecord& r) {
-        FIELD(r, Value1);
-        FIELD(r, Value2);
-        FIELD(r, Value3);
-        FIELD(r, Value4);
-        FIELD(r, Value5);
-        FIELD(r, Value6);
-        FIELD(r, Value7);
-        FIELD(r, Value8);
-        FIELD(r, Value9);
+        DOCUMENT_FIELD(r, Value1);
+        DOCUMENT_FIELD(r, Value2);
+        DOCUMENT_FIELD(r, Value3);
+        DOCUMENT_FIELD(r, Value4);
+        DOCUMENT_FIELD(r, Value5);
+        DOCUMENT_FIELD(r, Value6);
+        DOCUMENT_FIELD(r, Value7);
+        DOCUMENT_FIELD(r, Value8);
+        DOCUMENT_FIELD(r, Value9);
     });
     WriteRecords(json, "Catw", doc.CatwCount, doc.CatwRecords, [&](const CatwRecord& r) {
-        FIELD(r, Value1);
-        FIELD(r, Value2);
-        FIELD(r, Value3);
-        FIELD(r, Value4);
-        FIELD(r, Value5);
-        FIELD(r, Value6);
-        FIELD(r, TailLength);
+        DOCUMENT_FIELD(r, Value1);
+        DOCUMENT_FIELD(r, Value2);
+        DOCUMENT_FIELD(r, Value3);
+        DOCUMENT_FIELD(r, Value4);
+        DOCUMENT_FIELD(r, Value5);
+        DOCUMENT_FIELD(r, Value6);
+        DOCUMENT_FIELD(r, TailLength);
     });
     WriteRecords(json, "Scen", doc.ScenCount, doc.ScenRecords, [&](const ScenRecord& r) {
-        FIELD(r, Value1);
-        FIELD(r, Value2);
-        FIELD(r, Value3);
-        FIELD(r, Value4);
-        FIELD(r, Value5);
+        DOCUMENT_FIELD(r, Value1);
+        DOCUMENT_FIELD(r, Value2);
+        DOCUMENT_FIELD(r, Value3);
+        DOCUMENT_FIELD(r, Value4);
+        DOCUMENT_FIELD(r, Value5);
     });
     WriteRecords(json, "Scob", doc.ScobCount, doc.ScobRecords, [&](const ScobRecord& r) {
-        FIELD(r, Text1);
-        FIELD(r, Text2);
-        FIELD(r, Value1);
-        FIELD(r, Value2);
-        FIELD(r, Value3);
-        FIELD(r, Value4);
-        FIELD(r, Value5);
-        FIELD(r, Value6);
-        FIELD(r, Value7);
-        FIELD(r, Value8);
-        FIELD(r, Value9);
-        FIELD(r, Value10);
-        FIELD(r, Value11);
-        FIELD(r, Value12);
-        FIELD(r, Value13);
-        FIELD(r, Value14);
-        FIELD(r, Value15);
+        DOCUMENT_FIELD(r, Text1);
+        DOCUMENT_FIELD(r, Text2);
+        DOCUMENT_FIELD(r, Value1);
+        DOCUMENT_FIELD(r, Value2);
+        DOCUMENT_FIELD(r, Value3);
+        DOCUMENT_FIELD(r, Value4);
+        DOCUMENT_FIELD(r, Value5);
+        DOCUMENT_FIELD(r, Value6);
+        DOCUMENT_FIELD(r, Value7);
+        DOCUMENT_FIELD(r, Value8);
+        DOCUMENT_FIELD(r, Value9);
+        DOCUMENT_FIELD(r, Value10);
+        DOCUMENT_FIELD(r, Value11);
+        DOCUMENT_FIELD(r, Value12);
+        DOCUMENT_FIELD(r, Value13);
+        DOCUMENT_FIELD(r, Value14);
+        DOCUMENT_FIELD(r, Value15);
     });
 }
 
 template <typename Sink> void WriteTerrain(Sink& json, const TrackDocument& doc) {
-    FIELD(doc, TeraPresent);
-    FIELD(doc, TeraCountX);
-    FIELD(doc, TeraCountY);
+    DOCUMENT_FIELD(doc, TeraPresent);
+    DOCUMENT_FIELD(doc, TeraCountX);
+    DOCUMENT_FIELD(doc, TeraCountY);
     json.Key("TeraGrid");
     json.BeginArray();
     for (int32_t y = 0; y < doc.TeraCountY; ++y) {
@@ -210,49 +168,49 @@ template <typename Sink> void WriteTerrain(Sink& json, const TrackDocument& doc)
         json.EndArray();
     }
     json.EndArray();
-    FIELD(doc, TeraValue1);
-    FIELD(doc, TeraValue2);
-    FIELD(doc, TeraValue3);
-    FIELD(doc, TeraValue4);
-    FIELD(doc, TeraValue5);
-    FIELD(doc, TeraText1);
-    FIELD(doc, TeraText2);
-    FIELD(doc, TeraText3);
-    FIELD(doc, TeraByte);
-    FIELD(doc, TeraFlag);
+    DOCUMENT_FIELD(doc, TeraValue1);
+    DOCUMENT_FIELD(doc, TeraValue2);
+    DOCUMENT_FIELD(doc, TeraValue3);
+    DOCUMENT_FIELD(doc, TeraValue4);
+    DOCUMENT_FIELD(doc, TeraValue5);
+    DOCUMENT_FIELD(doc, TeraText1);
+    DOCUMENT_FIELD(doc, TeraText2);
+    DOCUMENT_FIELD(doc, TeraText3);
+    DOCUMENT_FIELD(doc, TeraByte);
+    DOCUMENT_FIELD(doc, TeraFlag);
 }
 
 template <typename Sink> void WriteBookkeeping(Sink& json, const TrackDocument& doc) {
-    FIELD(doc, HeaderLength);
-    FIELD(doc, HeaderChildren);
-    FIELD(doc, TrckLength);
-    FIELD(doc, TrckChildren);
-    FIELD(doc, InfoLength);
-    FIELD(doc, InfoChildren);
-    FIELD(doc, BezrLength);
-    FIELD(doc, BezrChildren);
-    FIELD(doc, SegmLength);
-    FIELD(doc, SegmChildren);
-    FIELD(doc, SuppLength);
-    FIELD(doc, SuppChildren);
-    FIELD(doc, FundLength);
-    FIELD(doc, FundChildren);
-    FIELD(doc, RascLength);
-    FIELD(doc, RascChildren);
-    FIELD(doc, FrenLength);
-    FIELD(doc, FrenChildren);
-    FIELD(doc, TubeLength);
-    FIELD(doc, TubeChildren);
-    FIELD(doc, CatwLength);
-    FIELD(doc, CatwChildren);
-    FIELD(doc, ScenLength);
-    FIELD(doc, ScenChildren);
-    FIELD(doc, ScobLength);
-    FIELD(doc, ScobChildren);
-    FIELD(doc, TeraLength);
-    FIELD(doc, TeraChildren);
-    FIELD(doc, EnvcLength);
-    FIELD(doc, EnvcChildren);
+    DOCUMENT_FIELD(doc, HeaderLength);
+    DOCUMENT_FIELD(doc, HeaderChildren);
+    DOCUMENT_FIELD(doc, TrckLength);
+    DOCUMENT_FIELD(doc, TrckChildren);
+    DOCUMENT_FIELD(doc, InfoLength);
+    DOCUMENT_FIELD(doc, InfoChildren);
+    DOCUMENT_FIELD(doc, BezrLength);
+    DOCUMENT_FIELD(doc, BezrChildren);
+    DOCUMENT_FIELD(doc, SegmLength);
+    DOCUMENT_FIELD(doc, SegmChildren);
+    DOCUMENT_FIELD(doc, SuppLength);
+    DOCUMENT_FIELD(doc, SuppChildren);
+    DOCUMENT_FIELD(doc, FundLength);
+    DOCUMENT_FIELD(doc, FundChildren);
+    DOCUMENT_FIELD(doc, RascLength);
+    DOCUMENT_FIELD(doc, RascChildren);
+    DOCUMENT_FIELD(doc, FrenLength);
+    DOCUMENT_FIELD(doc, FrenChildren);
+    DOCUMENT_FIELD(doc, TubeLength);
+    DOCUMENT_FIELD(doc, TubeChildren);
+    DOCUMENT_FIELD(doc, CatwLength);
+    DOCUMENT_FIELD(doc, CatwChildren);
+    DOCUMENT_FIELD(doc, ScenLength);
+    DOCUMENT_FIELD(doc, ScenChildren);
+    DOCUMENT_FIELD(doc, ScobLength);
+    DOCUMENT_FIELD(doc, ScobChildren);
+    DOCUMENT_FIELD(doc, TeraLength);
+    DOCUMENT_FIELD(doc, TeraChildren);
+    DOCUMENT_FIELD(doc, EnvcLength);
+    DOCUMENT_FIELD(doc, EnvcChildren);
 }
 
 } // namespace document_fields
@@ -267,20 +225,20 @@ template <typename Sink> void WriteDocument(Sink& json, const TrackDocument& doc
     for (uint8_t b : doc.FormatVersion)
         json.Value(int32_t{b});
     json.EndArray();
-    FIELD(doc, TrackStyle);
-    FIELD(doc, TrackEntryCount);
+    DOCUMENT_FIELD(doc, TrackStyle);
+    DOCUMENT_FIELD(doc, TrackEntryCount);
     WriteTrackEntries(json, doc);
-    FIELD(doc, TrackExtra);
+    DOCUMENT_FIELD(doc, TrackExtra);
     json.Key("TrackColours");
     json.BeginArray();
     for (Colour c : doc.TrackColours)
         json.Value(c);
     json.EndArray();
-    FIELD(doc, InfoText);
-    FIELD(doc, BezierCount);
+    DOCUMENT_FIELD(doc, InfoText);
+    DOCUMENT_FIELD(doc, BezierCount);
     WriteBezierNodes(json, doc);
-    FIELD(doc, SegmentCount);
-    FIELD(doc, TrackClosed);
+    DOCUMENT_FIELD(doc, SegmentCount);
+    DOCUMENT_FIELD(doc, TrackClosed);
     json.Key("Segments");
     json.BeginArray();
     for (int32_t i = 0; i < doc.SegmentCount; ++i)
@@ -288,12 +246,12 @@ template <typename Sink> void WriteDocument(Sink& json, const TrackDocument& doc
     json.EndArray();
     WriteSupportAndScenery(json, doc);
     WriteTerrain(json, doc);
-    FIELD(doc, EnvcText1);
-    FIELD(doc, EnvcText2);
+    DOCUMENT_FIELD(doc, EnvcText1);
+    DOCUMENT_FIELD(doc, EnvcText2);
     WriteBookkeeping(json, doc);
     json.EndObject();
 }
 
-#undef FIELD
+#undef DOCUMENT_FIELD
 
 } // namespace mKavrano_TrackIO_1_3

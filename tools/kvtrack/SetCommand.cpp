@@ -1,6 +1,6 @@
 // kvtrack set: changes segment fields of many segments at once, with the editor's conversions.
 #include "Commands.h"
-#include "SegmentFields.h"
+#include "FieldValueText.h"
 #include "SegmentTypeNames.h"
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <optional>
 
 using namespace segment_fields;
+using mKavrano_TrackIO_1_3::FindSegmentField;
 
 namespace {
 
@@ -32,7 +33,7 @@ int BadUsage(const std::string& message) {
 std::variant<Assignment, std::string> ParseAssignment(const std::string& text) {
     const size_t eq = text.find('=');
     const std::string name = text.substr(0, eq);
-    const SegmentField* field = FindField(name);
+    const SegmentField* field = FindSegmentField(name);
     if (name == "SegmentType")
         return text + ": SegmentType cannot be set";
     if (!field)
@@ -130,13 +131,13 @@ int SetCommand(const CommandArgs& args) {
     // Every check before any change, so that a refused command writes nothing.
     for (const Assignment& a : assignments)
         for (size_t i = 0; i < chosen.size(); ++i)
-            if (chosen[i] && a.Field->Group && segments[i].SegmentType != *a.Field->Group)
+            if (chosen[i] && !Carries(segments[i], *a.Field))
                 return Fail(std::string(a.Field->Name) + " is a " +
-                            std::string(SegmentTypeName(*a.Field->Group)) + " field, but segment " +
+                            std::string(SegmentTypeName(a.Field->Type)) + " field, but segment " +
                             std::to_string(i) + " is " + TypeText(segments[i].SegmentType));
     for (const Assignment& a : assignments)
         for (size_t i = 0; i < chosen.size(); ++i)
             if (chosen[i])
-                SetField(segments[i], *a.Field, a.Value);
+                WriteField(segments[i], *a.Field, a.Value);
     return SaveTrackOrReport(doc, args[1]);
 }
