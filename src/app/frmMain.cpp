@@ -396,6 +396,9 @@ bool frmMain::SaveAsCommand() {
 }
 
 void frmMain::SaveCommand() {
+    // A change by another program that has not settled yet is looked at first, so that Ctrl+S
+    // never writes over it unasked.
+    fileWatch->CheckNow();
     SaveTrackTo(state.CurrentFileName);
 }
 
