@@ -193,21 +193,6 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedS
     EXPECT_EQ(dialogs.Messages.size(), 2u);
 }
 
-// A private track opened through a link: Ctrl+S writes the link's target, which stays private.
-TEST_F(MainWindowTest, CtrlSThroughALinkWritesItsTargetAndKeepsItsMode) {
-    namespace fs = std::filesystem;
-    fs::permissions(demoPath, fs::perms::owner_read | fs::perms::owner_write);
-    const std::string link = folder.Path("link.kvtrack");
-    fs::create_symlink(demoPath, link);
-    Open(link);
-    EditFirstSegment();
-    QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(Caption(), "Kavrano Tornelle - link");
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(fs::status(demoPath).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(SegmentsIn(demoPath), window->Document().Segments);
-}
-
 TEST_F(MainWindowTest, LaysOutInTwips) {
     window->resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     QApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <locale>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 
 using namespace mMain;
@@ -55,33 +56,31 @@ TEST(PanelNumbers, UnitsAndTriggerPositionsRoundTiesToEvenOnTheExactValue) {
 
 // Plain numbers and trailing zeros as the panels show them: SettingsPanelsTest.
 TEST(PanelNumbers, FormatWritesShortestPlainTextThatFitsTheBoxInAnyLocale) {
-    EXPECT_EQ(FormatPanelNumber(-0.0, kConvertedDigits, kNumberBoxLength), "0");
-    EXPECT_EQ(FormatPanelNumber(1234567, kConvertedDigits, kNumberBoxLength), "1234567");
-    // Stored singles with 7 significant digits, not their binary expansion.
-    EXPECT_EQ(FormatPanelNumber(1.1f, kSingleDigits, kNumberBoxLength), "1.1");
-    // 15 digits for converted doubles: more than a single would carry.
-    EXPECT_EQ(FormatPanelNumber(1.0 / 3, kConvertedDigits, 20), "0.333333333333333");
-    EXPECT_EQ(FormatPanelNumber(1.0f / 3, kSingleDigits, 20), "0.3333333");
-
-    // Too long for the box: fewer digits in plain form while that keeps more digits than the
-    // exponent form would.
-    EXPECT_EQ(FormatPanelNumber(12345.67, kConvertedDigits, kNumberBoxLength), "12345.7");
-    EXPECT_EQ(FormatPanelNumber(1.0 / 3, kConvertedDigits, kNumberBoxLength), "0.33333");
-    EXPECT_EQ(FormatPanelNumber(12.34567f, kSingleDigits, kWaitBoxLength), "12.35");
-    EXPECT_EQ(FormatPanelNumber(0.00123, kConvertedDigits, kNumberBoxLength), "0.00123");
-    // Otherwise the exponent form, with as many digits as fit.
-    EXPECT_EQ(FormatPanelNumber(123456789, kConvertedDigits, kNumberBoxLength), "1.235E8");
-    EXPECT_EQ(FormatPanelNumber(-123456789, kConvertedDigits, kNumberBoxLength), "-1.23E8");
-    EXPECT_EQ(FormatPanelNumber(0.0000123, kConvertedDigits, kNumberBoxLength), "1.23E-5");
-    EXPECT_EQ(FormatPanelNumber(kMaxSingle, kSingleDigits, kWaitBoxLength), "3E38");
-    // Nothing fits: smaller than the box can write.
-    EXPECT_EQ(FormatPanelNumber(-1.5e-10f, kSingleDigits, kWaitBoxLength), "0");
-
-    EXPECT_EQ(FormatPanelNumber(std::nan(""), kConvertedDigits, kNumberBoxLength), "NaN");
-    EXPECT_EQ(FormatPanelNumber(-INFINITY, kConvertedDigits, kNumberBoxLength), "-Inf");
-
-    EXPECT_EQ(FormatPanelNumber(3.4e38, kConvertedDigits, kNumberBoxLength), "3.4E38");
-    EXPECT_EQ(FormatPanelNumber(-1e-30, kConvertedDigits, kNumberBoxLength), "-1E-30");
+    // Stored singles with 7 significant digits, not their binary expansion; 15 digits for
+    // converted doubles. Too long for the box: fewer digits in plain form while that keeps more
+    // digits than the exponent form would, else the exponent form with as many digits as fit,
+    // else "0".
+    const std::tuple<double, int, int, const char*> cases[] = {
+        {-0.0, kConvertedDigits, kNumberBoxLength, "0"},
+        {1234567, kConvertedDigits, kNumberBoxLength, "1234567"},
+        {1.1f, kSingleDigits, kNumberBoxLength, "1.1"},
+        {1.0 / 3, kConvertedDigits, 20, "0.333333333333333"},
+        {1.0f / 3, kSingleDigits, 20, "0.3333333"},
+        {12345.67, kConvertedDigits, kNumberBoxLength, "12345.7"},
+        {1.0 / 3, kConvertedDigits, kNumberBoxLength, "0.33333"},
+        {12.34567f, kSingleDigits, kWaitBoxLength, "12.35"},
+        {0.00123, kConvertedDigits, kNumberBoxLength, "0.00123"},
+        {123456789, kConvertedDigits, kNumberBoxLength, "1.235E8"},
+        {-123456789, kConvertedDigits, kNumberBoxLength, "-1.23E8"},
+        {0.0000123, kConvertedDigits, kNumberBoxLength, "1.23E-5"},
+        {kMaxSingle, kSingleDigits, kWaitBoxLength, "3E38"},
+        {-1.5e-10f, kSingleDigits, kWaitBoxLength, "0"},
+        {std::nan(""), kConvertedDigits, kNumberBoxLength, "NaN"},
+        {-INFINITY, kConvertedDigits, kNumberBoxLength, "-Inf"},
+        {3.4e38, kConvertedDigits, kNumberBoxLength, "3.4E38"},
+        {-1e-30, kConvertedDigits, kNumberBoxLength, "-1E-30"}};
+    for (const auto& [value, digits, length, text] : cases)
+        EXPECT_EQ(FormatPanelNumber(value, digits, length), text) << value;
 
     // A decimal comma locale still writes and reads a point.
     const std::locale previous =
@@ -95,29 +94,20 @@ TEST(PanelNumbers, FormatWritesShortestPlainTextThatFitsTheBoxInAnyLocale) {
 }
 
 TEST(PanelNumbers, ParseReadsTheLongestLeadingNumberAndStoredSinglesStayFinite) {
-    EXPECT_EQ(ParsePanelNumber("-3-4"), -3.0);
-    EXPECT_EQ(ParsePanelNumber("  \t-3.5x"), -3.5);
-    EXPECT_EQ(ParsePanelNumber("+4"), 4.0);
-    EXPECT_EQ(ParsePanelNumber("-.5"), -0.5);
-    EXPECT_EQ(ParsePanelNumber("7."), 7.0);
-    EXPECT_EQ(ParsePanelNumber("007"), 7.0);
-    EXPECT_EQ(ParsePanelNumber("1E3"), 1000.0);
-    EXPECT_EQ(ParsePanelNumber("2.5e-2"), 0.025);
-    EXPECT_EQ(ParsePanelNumber("2d2"), 200.0);
-    EXPECT_EQ(ParsePanelNumber("3D+1"), 30.0);
-    // An exponent letter without digits ends the number before it.
-    EXPECT_EQ(ParsePanelNumber("1e"), 1.0);
-    EXPECT_EQ(ParsePanelNumber("1e+"), 1.0);
-    EXPECT_EQ(ParsePanelNumber("4E-x"), 4.0);
+    // An exponent letter without digits ends the number before it; beyond the double range:
+    // infinities of the sign, or zero.
+    const std::pair<const char*, double> cases[] = {
+        {"-3-4", -3.0},     {"  \t-3.5x", -3.5}, {"+4", 4.0},
+        {"-.5", -0.5},      {"7.", 7.0},         {"007", 7.0},
+        {"1E3", 1000.0},    {"2.5e-2", 0.025},   {"2d2", 200.0},
+        {"3D+1", 30.0},     {"1e", 1.0},         {"1e+", 1.0},
+        {"4E-x", 4.0},      {"1E999", INFINITY}, {"-0.01E99999999999999999999", -INFINITY},
+        {"0.000E999", 0.0}, {"123456E-400", 0.0}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ParsePanelNumber(text), value) << '"' << text << '"';
     // Texts without a number.
     for (const char* none : {"", "-", ".", "-.", "abc", " ", "E5", "+", "--1"})
         EXPECT_EQ(ParsePanelNumber(none), 0.0) << '"' << none << '"';
-
-    // Beyond the double range: infinities of the sign, or zero.
-    EXPECT_EQ(ParsePanelNumber("1E999"), INFINITY);
-    EXPECT_EQ(ParsePanelNumber("-0.01E99999999999999999999"), -INFINITY);
-    EXPECT_EQ(ParsePanelNumber("0.000E999"), 0.0);
-    EXPECT_EQ(ParsePanelNumber("123456E-400"), 0.0);
 
     // Stored singles stay finite.
     EXPECT_EQ(StoredSingle(1e39), kMaxSingle);

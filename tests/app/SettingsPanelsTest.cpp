@@ -189,9 +189,14 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
             EXPECT_EQ(segments, edited);
         }
     }
-    // The entrances are exclusive again after a byte without a control state.
+    // A byte that names neither entrance is kept, each segment's own, by another control's
+    // apply; the entrances are exclusive again afterwards.
     Segment(0).StationEntrance = 7;
-    SelectOnly({0});
+    Segment(1).StationEntrance = 1;
+    SelectOnly({0, 1});
+    Click("chkStationSync");
+    EXPECT_EQ(std::tie(Segment(0).StationEntrance, Segment(1).StationEntrance),
+              std::make_tuple(uint8_t(7), uint8_t(1)));
     Click("optStationEntrance(0)");
     Click("optStationEntrance(1)");
     EXPECT_FALSE(Find<QAbstractButton>("optStationEntrance(0)").isChecked());

@@ -46,19 +46,72 @@ TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
                                     {SegLift, SegPlain, SegPlain, SegStation}, {Lift(5)});
     const TrackDocument hostile =
         Loop(level, {SegLift, SegStation, SegPlain, SegPlain}, {Lift(std::nanf(""), INFINITY)});
-    // Rows: what happens, the end, its segment, the lowest and highest end speed, losses, track.
-    using EndCase =
-        std::tuple<const char*, RideEnd, int32_t, double, double, RideLosses, const TrackDocument&>;
-    const EndCase cases[] = {
-        {"drop without losses", RideEnd::Station, 2, drop - 1e-6, drop + 1e-6, {0, 0}, dropTrack},
-        {"lift raises a slow train", RideEnd::Station, 2, 5, 5, {}, raise},
-        {"lift slows a fast train", RideEnd::Station, 2, 5, 5, {}, slow},
-        {"brake down to its limit, less the losses", RideEnd::Station, 2, 7.5, 8, {}, limit},
-        {"complete stop", RideEnd::Stop, 1, 0, 0, {}, stop},
-        {"rise too high", RideEnd::Stall, 1, 0, 0, {}, rise},
-        {"NaN and infinite settings count as 0", RideEnd::Stall, 0, 0, 0, {}, hostile},
+    // Wheels push a train slower than their speed through the brake.
+    const auto wheels = [](TrackSegment& s) {
+        Brake(8, 5)(s);
+        std::tie(s.BrakeWheels, s.BrakeWheelsSpeed, s.BrakeWheelsAccel) = std::tuple(true, 4, 50);
     };
-    for (const auto& [name, reason, segment, lowest, highest, losses, doc] : cases) {
+    const TrackDocument pushed = Loop(level, brake, {Lift(2), wheels});
+    // Coasting 50 m on the level from 20 m/s: dv²/ds = −2·(rolling·g + drag·v²) solved exactly.
+    const std::vector<Vector3D> coastPoints{{0, 0, 0}, {0, 0, -10}, {0, 0, -60}, {0, 0, -70}};
+    const TrackDocument coast =
+        Loop(coastPoints, {SegLift, SegPlain, SegStation, SegPlain}, {Lift(20)});
+    const double rolling = kRollingResistance * kGravity / kAirDrag;
+    const double coasted = std::sqrt((400 + rolling) * std::exp(-2 * kAirDrag * 50) - rolling);
+    const TrackDocument open = Polyline(level, {SegLift, SegPlain, SegPlain, SegPlain}, {Lift(10)});
+    // Rows: what happens, the end, its segment and text, the lowest and highest end speed,
+    // losses, track.
+    using EndCase = std::tuple<const char*, RideEnd, int32_t, const char*, double, double,
+                               RideLosses, const TrackDocument&>;
+    const char* const station = "Enters the station in segment 2 at ";
+    const EndCase cases[] = {
+        {"drop without losses",
+         RideEnd::Station,
+         2,
+         station,
+         drop - 1e-6,
+         drop + 1e-6,
+         {0, 0},
+         dropTrack},
+        {"lift raises a slow train", RideEnd::Station, 2, station, 5, 5, {}, raise},
+        {"lift slows a fast train", RideEnd::Station, 2, station, 5, 5, {}, slow},
+        {"brake down to its limit, less the losses",
+         RideEnd::Station,
+         2,
+         station,
+         7.5,
+         8,
+         {},
+         limit},
+        {"brake wheels", RideEnd::Station, 2, station, 3.99, 4, {}, pushed},
+        {"rolling and air drag",
+         RideEnd::Station,
+         2,
+         station,
+         coasted - 0.005,
+         coasted + 0.005,
+         {},
+         coast},
+        {"complete stop", RideEnd::Stop, 1, "Stops in segment 1 at ", 0, 0, {}, stop},
+        {"rise too high", RideEnd::Stall, 1, "Stalls in segment 1 at ", 0, 0, {}, rise},
+        {"NaN and infinite settings count as 0",
+         RideEnd::Stall,
+         0,
+         "Stalls in segment 0 at ",
+         0,
+         0,
+         {},
+         hostile},
+        {"open track",
+         RideEnd::End,
+         3,
+         "Reaches the end of the track in segment 3 at 80 m",
+         9,
+         10,
+         {},
+         open},
+    };
+    for (const auto& [name, reason, segment, text, lowest, highest, losses, doc] : cases) {
         SCOPED_TRACE(name);
         const RidePreview ride = Ride(doc, losses);
         ASSERT_TRUE(ride.Started);
@@ -66,6 +119,7 @@ TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
                                   ride.EndSegment, ride.Samples.back().Segment),
                   std::make_tuple(0, ride.StartSpeed, reason, segment, segment));
         EXPECT_TRUE(ride.EndSpeed >= lowest && ride.EndSpeed <= highest) << ride.EndSpeed;
+        EXPECT_TRUE(DescribeRideEnd(ride).starts_with(text)) << DescribeRideEnd(ride);
     }
 }
 
@@ -162,6 +216,7 @@ TEST(RidePreview, ForcesAndTimeOfALevelTrackAndPeaksOfAVerticalCircle) {
     const double lap = 2 * std::numbers::pi * r;
     const RidePreview loop = Ride(VerticalCircle(float(r), float(v)));
     EXPECT_EQ(std::tie(loop.Started, loop.EndReason), std::make_tuple(true, RideEnd::Lap));
+    EXPECT_EQ(DescribeRideEnd(loop), "Completes the lap at 63 m");
     const RidePeaks& p = loop.Peaks;
     EXPECT_NEAR(p.Length, lap, 0.01 * r);
     EXPECT_NEAR(p.Duration, lap / v, 0.01 * r / v);
@@ -178,6 +233,16 @@ TEST(RidePreview, ForcesAndTimeOfALevelTrackAndPeaksOfAVerticalCircle) {
         EXPECT_NEAR(peak.Min, min, 0.01);
         EXPECT_NEAR(peak.MinAt, minAt, 1.2);
     }
+
+    // Laid flat, the circle turns right: the load is to the right.
+    TrackDocument flat = VerticalCircle(float(r), float(v));
+    for (BezierNode& n : flat.BezierNodes)
+        for (Vector3D* point : {&n.Position, &n.ControlIn, &n.ControlOut})
+            *point = {point->y, 0, point->z};
+    const RidePreview turn = Ride(flat);
+    const RideSample& half = turn.Samples[turn.Samples.size() / 2];
+    EXPECT_NEAR(half.LateralG, c, 0.03); // the Bezier circle's curvature varies a little
+    EXPECT_NEAR(half.VerticalG, 1, 0.01);
 }
 
 } // namespace

@@ -1,13 +1,14 @@
+// Samples on the curve, frames that follow it and the spine's cross-sections are checked end
+// to end over every style by kvtrack_trace_test.py; here the spacing, the lengths and the
+// edge cases that a whole demo trace does not reach.
 #include "TestTracks.h"
 #include "TrackSpine.h"
 #include "TrackTracer.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -15,74 +16,27 @@ using namespace mKV_TraceTrack;
 using namespace test_tracks;
 using namespace mKavrano_TrackIO_1_3;
 
-// The parameters BezierLength visits: 0.005 added up in float while at most 1.
-float LastLengthParam() {
-    float last = 0;
-    for (float t = 0.005f; t <= 1.0f; t += 0.005f)
-        last = t;
-    return last;
-}
-
-// A straight curve along -Z from 0 to -7 with controls at -1 and -5, so that its speed
-// varies; z(t) worked out in double.
-double StraightZ(double t) {
-    const double u = 1 - t;
-    return -(3 * t * u * u * 1 + 3 * t * t * u * 5 + t * t * t * 7);
-}
-
-TrackDocument StraightTrack() {
-    return TrackOf({Node({0, 0, 0}, {0, 0, 1}, {0, 0, -1}),
-                    Node({0, 0, -7}, {0, 0, -5}, {0, 0, -8}),
-                    Node({0, 0, -10}, {0, 0, -9.5f}, {0, 0, -11})});
-}
-
-// The samples of the straight curve at 0.5 units of summed fine steps, in double: each as its
-// parameter, its z and its distance along the curve (-z, as the curve runs along -Z only).
-std::vector<std::array<double, 3>> ExpectedStraightSamples(float step) {
-    std::vector<std::array<double, 3>> samples{{0, 0, 0}};
-    double prev = 0, acc = 0;
-    for (float t = step; t <= 1.0f; t += step) {
-        const double z = StraightZ(t);
-        acc += std::fabs(z - prev);
-        EXPECT_GT(std::fabs(acc - 0.5), 1e-4) << "reference too close to call at t = " << t;
-        if (acc >= 0.5) {
-            samples.push_back({t, z, -z});
-            acc = 0;
-        }
-        prev = z;
-    }
-    return samples;
-}
-
-// The derivative of one coordinate of a cubic Bezier curve, in double.
-double Tangent(double t, double a0, double a1, double a2, double a3) {
-    const double u = 1 - t;
-    return 3 * (u * u * (a1 - a0) + 2 * t * u * (a2 - a1) + t * t * (a3 - a2));
-}
-
 TEST(TraceSegment, StraightLevelSegmentAlongMinusZAlsoTracedAloneAndNoSegmentsKeepIt) {
-    const auto doc = StraightTrack();
+    // Controls at -1 and -5, so that the curve's speed varies along its 7 units.
+    const auto doc =
+        TrackOf({Node({0, 0, 0}, {0, 0, 1}, {0, 0, -1}), Node({0, 0, -7}, {0, 0, -5}, {0, 0, -8}),
+                 Node({0, 0, -10}, {0, 0, -9.5f}, {0, 0, -11})});
     TraceState state;
     ASSERT_TRUE(TraceTrack(state, doc));
     ASSERT_EQ(state.TracedSegmentCount, 3);
     const auto& seg = state.TracedSegments[0];
-
-    const double expectedLength = -StraightZ(LastLengthParam());
-    EXPECT_NEAR(seg.Length, expectedLength, 1e-5);
-    const float step = float(1.0 / (10.0 * float(expectedLength)));
-    const auto expected = ExpectedStraightSamples(step);
-    ASSERT_EQ(std::make_tuple(size_t(seg.SampleCount), seg.Samples.size()),
-              std::make_tuple(expected.size(), expected.size()));
-    ASSERT_GT(expected.size(), 10u);
+    EXPECT_NEAR(seg.Length, 7.0, 0.01);
+    ASSERT_EQ(size_t(seg.SampleCount), seg.Samples.size());
+    ASSERT_GT(seg.SampleCount, 10);
+    EXPECT_GT(seg.Samples.back().Distance, seg.Length - 0.62); // none missing at the end
     const Matrix3D level{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}; // along -Z
-
-    for (size_t j = 0; j < expected.size(); ++j) {
+    for (size_t j = 0; j < seg.Samples.size(); ++j) {
         const TrackSample& s = seg.Samples[j];
         SCOPED_TRACE(j);
-        const auto [param, z, distance] = expected[j];
-        EXPECT_NEAR(s.Param, param, 1e-6);
-        EXPECT_NEAR(s.World[11], z, 1e-5);
-        EXPECT_NEAR(s.Distance, distance, 1e-4);
+        // A sample at each half unit of distance, give or take one fine step.
+        const double gap = j == 0 ? 0.5 : s.Distance - seg.Samples[j - 1].Distance;
+        EXPECT_TRUE(gap >= 0.5 && gap < 0.62) << gap;
+        EXPECT_NEAR(s.World[11], -s.Distance, 1e-4);
         EXPECT_EQ(std::make_tuple(s.World[3], s.World[7], s.Bank, s.Orientation),
                   std::make_tuple(0.0f, 0.0f, 0.0f, level));
     }
@@ -133,41 +87,20 @@ TEST(TraceSegment, ShortAndZeroLengthSegmentsKeepOneSample) {
               std::make_tuple(1, 0.0f, 0.0f, 0.6f, 1, 0.0f, -0.4f));
 }
 
-TEST(TraceSegment, FirstFrameFacesNodeZerosControlFramesFollowTheCurveAndItsLengthIsTheArc) {
+TEST(TraceSegment, FirstFrameFacesNodeZerosControlExactly) {
     // Starts up and to the left at 45 degrees, then curves round to the right and down.
-    const Vector3D p0{0, 0, 0}, c1{-3, 3, 0}, c2{-6, 4, -8}, p3{-2, 1, -12};
-    auto doc = TrackOf({Node(p0, {0, 0, 5}, c1), Node(p3, c2, {0, 0, -13})});
+    auto doc = TrackOf(
+        {Node({0, 0, 0}, {0, 0, 5}, {-3, 3, 0}), Node({-2, 1, -12}, {-6, 4, -8}, {0, 0, -13})});
     TraceState state;
     ASSERT_TRUE(TraceTrack(state, doc));
-    const auto& seg = state.TracedSegments[0];
-    const auto tangent = [&](double t) {
-        return std::array{Tangent(t, p0.x, c1.x, c2.x, p3.x), Tangent(t, p0.y, c1.y, c2.y, p3.y),
-                          Tangent(t, p0.z, c1.z, c2.z, p3.z)};
-    };
-
-    // The first frame's -Z axis lies exactly along (-1, 1, 0) / sqrt 2, its right axis level.
-    EXPECT_NEAR(seg.Samples[0].Orientation[4], 0, 1e-6);
-    EXPECT_EQ(seg.Samples[0].Bank, 0.0f);
-    ASSERT_GT(seg.SampleCount, 20);
-    for (const TrackSample& s : seg.Samples) {
-        const auto t = tangent(s.Param);
-        const double norm = std::hypot(t[0], t[1], t[2]), tolerance = s.Param == 0 ? 1e-6 : 0.03;
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(-s.Orientation[2 + 4 * i], t[i] / norm, tolerance) << s.Param << " " << i;
-    }
-
-    // The length: the arc up to the last parameter summed, by Simpson's rule over |B'(t)|.
-    const auto speed = [&](double t) {
-        const auto [x, y, z] = tangent(t);
-        return std::hypot(x, y, z);
-    };
-    const float last = LastLengthParam();
-    const int n = 2000;
-    double arc = speed(0) + speed(last);
-    for (int i = 1; i < n; ++i)
-        arc += (i % 2 ? 4 : 2) * speed(last * i / n);
-    arc *= last / n / 3;
-    EXPECT_NEAR(seg.Length, arc, arc * 1e-4);
+    const TrackSample& first = state.TracedSegments[0].Samples[0];
+    // -Z along (-1, 1, 0) / sqrt 2, the right axis level.
+    const double h = std::sqrt(0.5);
+    EXPECT_NEAR(first.Orientation[2], h, 1e-6);
+    EXPECT_NEAR(first.Orientation[6], -h, 1e-6);
+    EXPECT_NEAR(first.Orientation[10], 0, 1e-6);
+    EXPECT_NEAR(first.Orientation[4], 0, 1e-6);
+    EXPECT_EQ(first.Bank, 0.0f);
 }
 
 } // namespace

@@ -3,16 +3,17 @@
 stay rotations that follow the curve and carry on from segment to segment, absolute rolls
 are reached, and the spine matches the cross-section table; all derived here in double
 from the document that `kvtrack dump` prints. Refused files give the invalid-track error."""
-import json
 import math
 import os
-import struct
-import subprocess
 import sys
 import tempfile
 import unittest
 
-KVTRACK = sys.argv.pop(1)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from kvtrack_files import Kvtrack, be_long, f32, write  # noqa: E402
+
+KVTRACK = Kvtrack(sys.argv.pop(1))
+run, json_of = KVTRACK.run, KVTRACK.json
 
 # Cross-section offsets (x right, y up) of Center, RailRight, RailLeft, BraceRight,
 # BraceLeft, OuterRight, OuterLeft; None is a point the style leaves at the origin.
@@ -27,16 +28,6 @@ for s in (3, 6, 7, 8):
 for s in (9, 10, 11, 12):
     STYLES[s] = [(0, -0.2), (0.3, 0), (-0.3, 0), (0.3, -0.2), (-0.3, -0.2), (0.5, 0), (-0.5, 0)]
 POINTS = ["Center", "RailRight", "RailLeft", "BraceRight", "BraceLeft", "OuterRight", "OuterLeft"]
-
-
-def run(*args):
-    return subprocess.run([KVTRACK, *args], capture_output=True)
-
-
-def json_of(*args):
-    result = run(*args)
-    assert result.returncode == 0, result.stderr
-    return json.loads(result.stdout)
 
 
 def bezier(p0, c1, p3, c2, t):
@@ -73,10 +64,7 @@ class TraceOfTheDemoTrack(unittest.TestCase):
     def variant(self, name, patch):
         data = bytearray(self.bytes)
         patch(data)
-        path = os.path.join(self.dir.name, name + ".kvtrack")
-        with open(path, "wb") as f:
-            f.write(data)
-        return path
+        return write(self.dir.name, name + ".kvtrack", data)
 
     def node_offset(self, data, i):
         return data.index(b"BEZR") + 8 + 20 + 60 * i
@@ -162,7 +150,7 @@ class TraceOfTheDemoTrack(unittest.TestCase):
         def patch_style(style):
             def patch(data):
                 at = data.index(b"TRCK") + 8
-                data[at:at + 4] = struct.pack(">i", style)
+                data[at:at + 4] = be_long(style)
             return patch
         for style in list(range(14)) + [-3]:
             with self.subTest(style=style):
@@ -177,7 +165,7 @@ class TraceOfTheDemoTrack(unittest.TestCase):
     def test_refused_files(self):
         def huge(data):
             at = self.node_offset(data, 3)
-            data[at:at + 12] = struct.pack(">fff", 1e30, -1e30, 1e30)
+            data[at:at + 12] = f32(1e30, -1e30, 1e30)
         cut = self.variant("cut", lambda d: d.__delitem__(slice(100, None)))
         for path, reason in ((self.variant("huge", huge), "the track cannot be traced"),
                              (cut, "TRCK at byte 100: a read of 4 bytes runs past the end")):

@@ -95,8 +95,6 @@ TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorderThatFollo
 
 TEST_F(ContainerTest, TitleTextTakesItsAlignmentAndTheStripItsColours) {
     Panel.SetTitle(QStringLiteral("Track Setting"));
-    EXPECT_EQ(Panel.Title(), QStringLiteral("Track Setting"));
-    EXPECT_EQ(Panel.property("Title").toString(), QStringLiteral("Track Setting"));
 
     const auto [centreFirst, centreLast] = TextColumns(Grab());
     ASSERT_GT(centreFirst, 0);
@@ -105,13 +103,11 @@ TEST_F(ContainerTest, TitleTextTakesItsAlignmentAndTheStripItsColours) {
     EXPECT_GE(StripColumns(Grab(), [&](QColor c) { return c == text; }).first, 0);
 
     Panel.SetAlignment(ucContainer::kAlignLeft);
-    EXPECT_EQ(Panel.Alignment(), 0);
     const auto [leftFirst, leftLast] = TextColumns(Grab());
     EXPECT_LE(leftFirst, 3);
     EXPECT_LT(leftLast, 100);
 
     Panel.SetAlignment(ucContainer::kAlignRight);
-    EXPECT_EQ(Panel.Alignment(), 1);
     const auto [rightFirst, rightLast] = TextColumns(Grab());
     EXPECT_GT(rightFirst, 100);
     EXPECT_GE(rightLast, 195);

@@ -50,16 +50,13 @@ TEST(ViewInput, TheFrameReachesTheScreenAndLeftClicksToggleSegmentsUnlessInLookM
         whiteWhenTold = Contains(h.Read().Around(SegmentPoint(h, 1), 8), FromUnit(1, 1, 1));
     });
 
+    // Which clicks toggle which segment: see FindAndSelectTest; here the view's own picks.
     QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 1));
     EXPECT_TRUE(whiteWhenTold);
-    for (const QPoint at : {SegmentPoint(h, 3), SegmentPoint(h, 1), SegmentPoint(h, 0),
-                            h.Project({0, 0, 0})}) // the last on the ground
-        QTest::mouseClick(h.view, Qt::LeftButton, {}, at);
-    const std::vector<std::vector<bool>> expected = {{false, true, false, false},
-                                                     {false, true, false, true},
-                                                     {false, false, false, true},
-                                                     {true, false, false, true},
-                                                     {false, false, false, false}};
+    QTest::mouseClick(h.view, Qt::LeftButton, {}, SegmentPoint(h, 3));
+    QTest::mouseClick(h.view, Qt::LeftButton, {}, h.Project({0, 0, 0})); // the ground
+    const std::vector<std::vector<bool>> expected = {
+        {false, true, false, false}, {false, true, false, true}, {false, false, false, false}};
     EXPECT_EQ(seen, expected);
 
     // Right clicks never pick, and left clicks in look mode move instead: looking down,
@@ -92,8 +89,7 @@ TEST(ViewInput, HeldKeysFlyOnTheTimerUntilReleased) {
     QTest::mouseClick(h.view, Qt::RightButton, {}, QPoint(320, 240));
     MoveTo(h.view, QPoint(320, 240));
     ASSERT_EQ(h.camera.LookMode, mCamera3D::kLookActive);
-    QTest::keyPress(h.view, Qt::Key_W);
-    EXPECT_EQ(h.camera.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
+    QTest::keyPress(h.view, Qt::Key_W); // its first step: see CameraTest
     EXPECT_TRUE(timer->isActive());
     EXPECT_TRUE(WaitUntil([&] { return h.camera.CamPos.z <= -3.0f; }));
     QTest::keyRelease(h.view, Qt::Key_W);
