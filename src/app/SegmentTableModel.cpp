@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <utility>
 
 using mKavrano_TrackIO_1_3::FieldKind;
 using mKavrano_TrackIO_1_3::SegmentField;
@@ -36,8 +38,18 @@ SegmentTableModel::SegmentTableModel(const mKavrano_TrackIO_1_3::TrackDocument& 
     columns = {{Column::Index, nullptr, "Index"},
                {Column::Type, nullptr, "Type"},
                {Column::Length, nullptr, "Length (m)"}};
-    for (const SegmentField& field : mKavrano_TrackIO_1_3::SegmentFields())
-        columns.push_back({Column::Field, &field, mMain::FieldTitle(field)});
+    // The settings every segment has come first, in the main panel's order and captions.
+    const std::pair<std::string_view, QString> common[] = {{"Tunnel", "Tunnel"},
+                                                           {"CustomColours", "Custom Colors"},
+                                                           {"SpineColour", "Spine"},
+                                                           {"CrosstieColour", "Crosstie"},
+                                                           {"RailsColour", "Rails"}};
+    for (const auto& [name, title] : common)
+        columns.push_back({Column::Field, mKavrano_TrackIO_1_3::FindSegmentField(name), title});
+    for (const SegmentField& field : mKavrano_TrackIO_1_3::SegmentFields()) {
+        if (field.Type != mKavrano_TrackIO_1_3::kEveryType)
+            columns.push_back({Column::Field, &field, mMain::FieldTitle(field)});
+    }
     columns.insert(columns.end(), {{Column::EntrySpeed, nullptr, "Entry Speed (kmph)"},
                                    {Column::MinVertical, nullptr, "Min Vertical (g)"},
                                    {Column::MaxVertical, nullptr, "Max Vertical (g)"},

@@ -193,7 +193,7 @@ TEST_F(SegmentTableTest, RowsCopyAsTextAndBlocksPasteWholeOrNotAtAll) {
     QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
     ASSERT_EQ(lines.size(), 4); // a header, two rows and the final line break
-    EXPECT_TRUE(lines[0].startsWith("Index\tType\tLength (m)\tSpine Colour\t"));
+    EXPECT_TRUE(lines[0].startsWith("Index\tType\tLength (m)\tTunnel\tCustom Colors\tSpine\t"));
     const int limit = Column("Brake Speed Limit (kmph)");
     for (int i = 0; i < 2; ++i) {
         const QStringList cells = lines[i + 1].split('\t');
