@@ -13,21 +13,20 @@ namespace {
 // instead of hanging it.
 constexpr int kMaxWaitMs = 30000;
 
-void TryAnswer(std::function<void(QWidget&)> answer, const QWidget* above,
-               QDeadlineTimer deadline) {
-    QWidget* const modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != above) {
-        answer(*modal);
-        return;
-    }
-    if (deadline.hasExpired()) {
-        ADD_FAILURE() << "no modal dialog was shown";
-        return;
-    }
+// Queued, so that it never runs before the dialog's own loop; again until the dialog shows.
+void AnswerQueued(std::function<void(QWidget&)> answer, const QWidget* above,
+                  QDeadlineTimer deadline) {
     QMetaObject::invokeMethod(
         qApp,
         [answer = std::move(answer), above, deadline]() mutable {
-            TryAnswer(std::move(answer), above, deadline);
+            QWidget* const modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal != above) {
+                answer(*modal);
+            } else if (deadline.hasExpired()) {
+                ADD_FAILURE() << "no modal dialog was shown";
+            } else {
+                AnswerQueued(std::move(answer), above, deadline);
+            }
         },
         Qt::QueuedConnection);
 }
@@ -35,10 +34,5 @@ void TryAnswer(std::function<void(QWidget&)> answer, const QWidget* above,
 } // namespace
 
 void AnswerNextModal(std::function<void(QWidget&)> answer, const QWidget* above) {
-    QMetaObject::invokeMethod(
-        qApp,
-        [answer = std::move(answer), above]() mutable {
-            TryAnswer(std::move(answer), above, QDeadlineTimer(kMaxWaitMs));
-        },
-        Qt::QueuedConnection);
+    AnswerQueued(std::move(answer), above, QDeadlineTimer(kMaxWaitMs));
 }

@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -55,38 +56,6 @@ TEST(OGLInfo, DriverStringsStopAtNulOrAfter1024Bytes) {
     longer[1023] = 'y';
     longer[1024] = 'z';
     EXPECT_EQ(mOGLInfo::TextFromGLString(longer.c_str()), QString(1023, u'x') + u'y');
-}
-
-TEST(AboutBox, ShowsTheProgramAndTheCurrentContextsDriverStringsOrNone) {
-    QOpenGLWidget view;
-    view.resize(64, 64);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    view.makeCurrent();
-    ASSERT_NE(QOpenGLContext::currentContext(), nullptr);
-    const QString version = DriverString(GL_VERSION);
-    ASSERT_FALSE(version.isEmpty());
-
-    frmAbout about;
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Tornelle..."));
-    const std::pair<const char*, QString> labels[] = {{"Label1", "Kavrano"},
-                                                      {"Label2", "Tornelle"},
-                                                      {"Label3", "v1.3.0"},
-                                                      {"Label6", "Renderer:"},
-                                                      {"lblVendor", DriverString(GL_VENDOR)},
-                                                      {"lblRenderer", DriverString(GL_RENDERER)},
-                                                      {"lblVersion", "OpenGL Version " + version}};
-    for (const auto& [name, text] : labels)
-        EXPECT_EQ(LabelText(about, name), text);
-    for (const QLabel* label : about.findChildren<QLabel*>())
-        EXPECT_EQ(label->font().family(), "Arial") << label->objectName().toStdString();
-    view.doneCurrent();
-
-    // Without a current context the driver labels are empty.
-    ASSERT_EQ(QOpenGLContext::currentContext(), nullptr);
-    const frmAbout plain;
-    EXPECT_EQ(LabelText(plain, "lblVendor") + LabelText(plain, "lblRenderer"), QString());
-    EXPECT_EQ(LabelText(plain, "lblVersion"), QStringLiteral("OpenGL Version "));
 }
 
 TEST(ColorForm, PlainColoursKeepRedInTheLowByteAndSystemColoursComeFromPaletteRoles) {
@@ -230,15 +199,19 @@ struct SeenBox {
     friend bool operator==(const SeenBox&, const SeenBox&) = default;
 };
 
-// Records the next message box and closes it with `press` (or the window's close button).
-void AnswerBox(SeenBox& seen, QMessageBox::StandardButton press) {
+// Records the next message box and presses its button captioned `press` (without the accelerator
+// mark), or closes the window when none is.
+void AnswerBox(SeenBox& seen, const QString& press) {
     AnswerNextModalAs<QMessageBox>([&seen, press](QMessageBox& box) {
         seen = {box.icon(), box.windowTitle(), box.text(), box.standardButtons(),
                 box.parentWidget()};
-        if (press == QMessageBox::NoButton)
-            box.close();
-        else
-            box.button(press)->click();
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->text().remove('&') == press) {
+                button->click();
+                return;
+            }
+        }
+        box.close();
     });
 }
 
@@ -254,43 +227,32 @@ TEST_F(PlatformDialogsTest, MessagesShowTheirIconTitleLinesAndButtonsAndAnswerTh
     const QString title = QStringLiteral("Unsaved Changes...");
     const QString shown = QStringLiteral("There are unsaved changes.\nSave Changes?");
     SeenBox seen;
-    AnswerBox(seen, QMessageBox::Ok);
+    AnswerBox(seen, "OK");
     Dialogs.ShowCriticalMessage(text, title);
     EXPECT_EQ(seen, (SeenBox{QMessageBox::Critical, title, shown, QMessageBox::Ok, &Owner}));
-    AnswerBox(seen, QMessageBox::Ok);
+    AnswerBox(seen, "OK");
     Dialogs.ShowExclamationMessage(text, title);
     EXPECT_EQ(seen, (SeenBox{QMessageBox::Warning, title, shown, QMessageBox::Ok, &Owner}));
 
-    const QMessageBox::StandardButtons buttons =
+    const auto yesNoCancel = &PlatformDialogs::AskYesNoCancel;
+    const auto reloadOrKeep = &PlatformDialogs::AskReloadOrKeep;
+    const QMessageBox::StandardButtons standard =
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    const std::pair<QMessageBox::StandardButton, MessageAnswer> cases[] = {
-        {QMessageBox::Yes, MessageAnswer::Yes},
-        {QMessageBox::No, MessageAnswer::No},
-        {QMessageBox::Cancel, MessageAnswer::Cancel},
-        {QMessageBox::NoButton, MessageAnswer::Cancel}, // the window closed
-    };
-    for (const auto& [press, expected] : cases) {
+    // An empty press closes the window.
+    const std::tuple<decltype(yesNoCancel), QString, MessageAnswer, QMessageBox::StandardButtons>
+        cases[] = {
+            {yesNoCancel, "Yes", MessageAnswer::Yes, standard},
+            {yesNoCancel, "No", MessageAnswer::No, standard},
+            {yesNoCancel, "Cancel", MessageAnswer::Cancel, standard},
+            {yesNoCancel, "", MessageAnswer::Cancel, standard},
+            {reloadOrKeep, "Reload", MessageAnswer::Reload, {}},
+            {reloadOrKeep, "Keep", MessageAnswer::Keep, {}},
+            {reloadOrKeep, "", MessageAnswer::Keep, {}},
+        };
+    for (const auto& [ask, press, expected, buttons] : cases) {
         AnswerBox(seen, press);
-        EXPECT_EQ(Dialogs.AskYesNoCancel(text, title), expected) << press;
+        EXPECT_EQ((Dialogs.*ask)(text, title), expected) << press.toStdString();
         EXPECT_EQ(seen, (SeenBox{QMessageBox::Question, title, shown, buttons, &Owner}));
-    }
-
-    const std::pair<QString, MessageAnswer> choices[] = {
-        {"Reload", MessageAnswer::Reload},
-        {"Keep", MessageAnswer::Keep},
-        {"", MessageAnswer::Keep}, // the window closed
-    };
-    for (const auto& [press, expected] : choices) {
-        AnswerNextModalAs<QMessageBox>([&, press](QMessageBox& box) {
-            seen = {box.icon(), box.windowTitle(), box.text(), box.standardButtons(),
-                    box.parentWidget()};
-            QAbstractButton* chosen = nullptr;
-            for (QAbstractButton* button : box.buttons())
-                chosen = button->text() == press ? button : chosen;
-            chosen ? chosen->click() : void(box.close());
-        });
-        EXPECT_EQ(Dialogs.AskReloadOrKeep(text, title), expected) << press.toStdString();
-        EXPECT_EQ(seen, (SeenBox{QMessageBox::Question, title, shown, {}, &Owner}));
     }
 }
 
@@ -328,14 +290,40 @@ TEST_F(PlatformDialogsTest, ColourDialogOffersTheInitialColourAndKeepsTheRunsCus
     EXPECT_EQ(colour, 0x001E140A);
 }
 
-TEST_F(PlatformDialogsTest, TheAboutBoxIsShownOverTheOwner) {
-    QWidget* aboutOwner = nullptr; // the box's own texts: see AboutBox above
-    AnswerNextModalAs<frmAbout>([&](frmAbout& about) {
-        aboutOwner = about.parentWidget();
-        about.findChild<QPushButton*>(QStringLiteral("btnOkay"))->click();
+TEST_F(PlatformDialogsTest, AboutBoxShowsTheProgramAndTheCurrentContextsDriverStringsOrNone) {
+    QOpenGLWidget view;
+    view.resize(64, 64);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.makeCurrent();
+    ASSERT_NE(QOpenGLContext::currentContext(), nullptr);
+    const QString version = DriverString(GL_VERSION);
+    ASSERT_FALSE(version.isEmpty());
+
+    frmAbout about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Tornelle..."));
+    const std::pair<const char*, QString> labels[] = {{"Label1", "Kavrano"},
+                                                      {"Label2", "Tornelle"},
+                                                      {"Label3", "v1.3.0"},
+                                                      {"Label6", "Renderer:"},
+                                                      {"lblVendor", DriverString(GL_VENDOR)},
+                                                      {"lblRenderer", DriverString(GL_RENDERER)},
+                                                      {"lblVersion", "OpenGL Version " + version}};
+    for (const auto& [name, text] : labels)
+        EXPECT_EQ(LabelText(about, name), text);
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        EXPECT_EQ(label->font().family(), "Arial") << label->objectName().toStdString();
+    view.doneCurrent();
+
+    // Without a current context the driver labels are empty; the box is shown over the owner.
+    ASSERT_EQ(QOpenGLContext::currentContext(), nullptr);
+    AnswerNextModalAs<frmAbout>([&](frmAbout& plain) {
+        EXPECT_EQ(plain.parentWidget(), &Owner);
+        EXPECT_EQ(LabelText(plain, "lblVendor") + LabelText(plain, "lblRenderer"), QString());
+        EXPECT_EQ(LabelText(plain, "lblVersion"), QStringLiteral("OpenGL Version "));
+        plain.findChild<QPushButton*>(QStringLiteral("btnOkay"))->click();
     });
     Dialogs.ShowAboutBox();
-    EXPECT_EQ(aboutOwner, &Owner);
 }
 
 } // namespace
