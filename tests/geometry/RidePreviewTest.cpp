@@ -39,8 +39,8 @@ TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
                                          {SegLift, SegPlain, SegStation, SegPlain}, {Lift(3)});
     const TrackDocument raise = Loop(level, motors, {Transport(2), Lift(5, 1)});
     const TrackDocument slow = Loop(level, motors, {Transport(8), Lift(5, 0, 2)});
-    const TrackDocument limit =
-        Loop({{0, 0, 0}, {0, 0, -10}, {0, 0, -60}, {0, 0, -70}}, brake, {Lift(20), Brake(8, 5)});
+    const std::vector<Vector3D> longer{{0, 0, 0}, {0, 0, -10}, {0, 0, -60}, {0, 0, -70}};
+    const TrackDocument limit = Loop(longer, brake, {Lift(20), Brake(8, 5)});
     const TrackDocument stop = Loop(level, brake, {Lift(10), Brake(3, 5, true)});
     const TrackDocument rise = Loop({{0, 0, 0}, {0, 0, -10}, {0, 5, -20}, {0, 5, -30}},
                                     {SegLift, SegPlain, SegPlain, SegStation}, {Lift(5)});
@@ -53,9 +53,7 @@ TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
     };
     const TrackDocument pushed = Loop(level, brake, {Lift(2), wheels});
     // Coasting 50 m on the level from 20 m/s: dv²/ds = −2·(rolling·g + drag·v²) solved exactly.
-    const std::vector<Vector3D> coastPoints{{0, 0, 0}, {0, 0, -10}, {0, 0, -60}, {0, 0, -70}};
-    const TrackDocument coast =
-        Loop(coastPoints, {SegLift, SegPlain, SegStation, SegPlain}, {Lift(20)});
+    const TrackDocument coast = Loop(longer, {SegLift, SegPlain, SegStation, SegPlain}, {Lift(20)});
     const double rolling = kRollingResistance * kGravity / kAirDrag;
     const double coasted = std::sqrt((400 + rolling) * std::exp(-2 * kAirDrag * 50) - rolling);
     const TrackDocument open = Polyline(level, {SegLift, SegPlain, SegPlain, SegPlain}, {Lift(10)});
