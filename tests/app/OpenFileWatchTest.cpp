@@ -93,6 +93,18 @@ TEST_F(MainWindowTest, AnotherProgramsSaveReloadsAnUneditedTrackAndAsksOnceAbout
     EXPECT_EQ(dialogs.Messages[1].Text, "\u201Ctrack3\u201D was changed by another program. Reload "
                                         "it and lose your changes, or keep your changes?");
     EXPECT_EQ(dialogs.Messages[1].Title, "File Changed...");
+
+    // A write just before Ctrl+S, inside the settling time, is looked at before the save: the
+    // question comes at once, and Keep puts the editor's document over the other program's.
+    const std::string last = folder.Path("track3.kvtrack");
+    window->Panels().chkMainColors().click();
+    dialogs.Answers.push_back(MessageAnswer::Keep);
+    KvtrackSet(last, last, {"--segments", "2", "Tunnel=true"});
+    QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.Messages.size(), 3u);
+    QTest::qWait(kQuietMs);
+    EXPECT_EQ(dialogs.Messages.size(), 3u);
+    EXPECT_EQ(SegmentsIn(last), window->Document().Segments);
 }
 
 // Deleted while a dialog is open, the track gets its "*" only once the dialog has closed; then

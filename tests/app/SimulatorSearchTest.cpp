@@ -9,29 +9,25 @@ using namespace mMain;
 
 TEST(SimulatorSearch, BesideTheProgramThenGivenThenEnvironmentThenTheShallowestInTheWinePrefix) {
     TempFolder folder;
-    for (const std::string name :
-         {"program/KavranoSimulator.exe", "given/KavranoSimulator.exe", "env/Sim.exe",
-          "wine/drive_c/Program Files/Kavrano Simulator/KavranoSimulator.exe",
-          "wine/drive_c/A/B/C/KavranoSimulator.exe", "deep/drive_c/a/b/c/KavranoSimulator.exe",
-          "deeper/drive_c/a/b/c/d/KavranoSimulator.exe"}) {
+    const std::string given = "given/KavranoSimulator.exe", env = "env/Sim.exe",
+                      wine = "wine/drive_c/Program Files/Kavrano Simulator/KavranoSimulator.exe",
+                      deep = "deep/drive_c/a/b/c/KavranoSimulator.exe";
+    for (const std::string& name :
+         std::initializer_list<std::string>{"program/KavranoSimulator.exe", given, env, wine,
+                                            "wine/drive_c/A/B/C/KavranoSimulator.exe", deep,
+                                            "deeper/drive_c/a/b/c/d/KavranoSimulator.exe"}) {
         folder.MakeFolder(std::filesystem::path(name).parent_path());
         folder.Write(name, {'M', 'Z'}); // not executable, as Wine leaves it
     }
     // The places (empty: none) and what is found, or the given path that is no file.
     const std::tuple<SimulatorPlaces, std::string, std::string> cases[] = {
-        {{"program", "given/KavranoSimulator.exe", "env/Sim.exe", "wine"},
-         "program/KavranoSimulator.exe",
-         ""},
-        {{"empty", "given/KavranoSimulator.exe", "env/Sim.exe", "wine"},
-         "given/KavranoSimulator.exe",
-         ""},
-        {{"empty", "given/missing.exe", "env/Sim.exe", "wine"}, "", "given/missing.exe"},
-        {{"empty", "", "env/Sim.exe", "wine"}, "env/Sim.exe", ""},
+        {{"program", given, env, "wine"}, "program/KavranoSimulator.exe", ""},
+        {{"empty", given, env, "wine"}, given, ""},
+        {{"empty", "given/missing.exe", env, "wine"}, "", "given/missing.exe"},
+        {{"empty", "", env, "wine"}, env, ""},
         {{"empty", "", "given", "wine"}, "", "given"},
-        {{"empty", "", "", "wine"},
-         "wine/drive_c/Program Files/Kavrano Simulator/KavranoSimulator.exe",
-         ""},
-        {{"empty", "", "", "deep"}, "deep/drive_c/a/b/c/KavranoSimulator.exe", ""},
+        {{"empty", "", "", "wine"}, wine, ""},
+        {{"empty", "", "", "deep"}, deep, ""},
         {{"empty", "", "", "deeper"}, "", ""},
         {{"empty", "", "", ""}, "", ""},
     };

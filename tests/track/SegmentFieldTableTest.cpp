@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace mKavrano_TrackIO_1_3;
 
 // Every row names a member that a file keeps for the row's type and for no other: a value put
@@ -13,12 +15,9 @@ TEST(SegmentFieldTable, EveryRowIsAFileFieldOfItsType) {
     TrackDocument doc = MakeDemoTrack();
     std::vector<size_t> chosen; // the first segment of each type
     for (int32_t type = SegPlain; type <= SegBrake; ++type)
-        for (size_t i = 0; i < doc.Segments.size(); ++i)
-            if (doc.Segments[i].SegmentType == type) {
-                chosen.push_back(i);
-                break;
-            }
-    ASSERT_EQ(chosen.size(), 5u);
+        chosen.push_back(size_t(std::ranges::find(doc.Segments, type, &TrackSegment::SegmentType) -
+                                doc.Segments.begin()));
+    ASSERT_LT(std::ranges::max(chosen), doc.Segments.size());
     const auto distinct = [](size_t row) {
         return std::array<FieldValue, 4>{true, uint8_t(1), Colour(0x10203 + row),
                                          float(row) + 0.5f};
