@@ -58,8 +58,7 @@ TEST_F(EditFidelityTest, LookModeKeysGoToTheCameraBeforeTheShortcuts) {
     QTest::keyPress(&view, Qt::Key_S, Qt::ControlModifier); // Ctrl+S steers too
     EXPECT_TRUE(window->Camera().KeyState[mCamera3D::kKeyS]);
     QTest::keyRelease(&view, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(dialogs.SaveRequests.empty());
-    EXPECT_TRUE(dialogs.OpenRequests.empty());
+    EXPECT_TRUE(dialogs.SaveRequests.empty() && dialogs.OpenRequests.empty());
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
 
     QTest::mouseClick(&view, Qt::RightButton, {}, view.rect().center());
