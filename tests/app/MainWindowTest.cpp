@@ -155,13 +155,11 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedS
     for (const std::string name : {"demo", "Track[*]x.txt"}) {
         const bool bSaveAs = name != "demo";
         const std::string path = folder.Path(name + ".kvtrack");
-        const auto save = [&] {
-            if (bSaveAs) {
+        const auto save = [&] { // Ctrl+Shift+S for Save As
+            if (bSaveAs)
                 dialogs.SavePaths.push_back(QString::fromStdString(folder.Path(name)));
-                window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
-            } else {
-                QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
-            }
+            QTest::keyClick(&window->View(), Qt::Key_S,
+                            Qt::ControlModifier | (bSaveAs ? Qt::ShiftModifier : Qt::NoModifier));
         };
         EditFirstSegment();
         std::filesystem::remove(path);
