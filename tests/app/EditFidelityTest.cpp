@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QSettings>
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 
@@ -18,11 +17,6 @@ using namespace mKavrano_TrackIO_1_3;
 namespace {
 
 using EditFidelityTest = MainWindowTest;
-
-// A picture's centre on the toolbar, for button `i` (16 pixels, from x 6).
-QPoint ToolBarButton(int i) {
-    return {std::array{6, 28, 57, 86, 108, 137}.at(size_t(i)) + 8, 14};
-}
 
 TEST_F(EditFidelityTest, AppliesThatChangeNoValueSaveTheOriginalBytes) {
     const std::vector<uint8_t> original = TempFolder::Read(demoPath);
@@ -64,29 +58,13 @@ TEST_F(EditFidelityTest, LookModeKeysGoToTheCameraBeforeTheShortcuts) {
     QTest::keyPress(&view, Qt::Key_S, Qt::ControlModifier); // Ctrl+S steers too
     EXPECT_TRUE(window->Camera().KeyState[mCamera3D::kKeyS]);
     QTest::keyRelease(&view, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(dialogs.SaveRequests.empty());
-    EXPECT_TRUE(dialogs.OpenRequests.empty());
+    EXPECT_TRUE(dialogs.SaveRequests.empty() && dialogs.OpenRequests.empty());
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
 
     QTest::mouseClick(&view, Qt::RightButton, {}, view.rect().center());
     dialogs.SavePaths.push_back("");
     QTest::keyClick(&view, Qt::Key_S, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_EQ(dialogs.SaveRequests.size(), 1u);
-}
-
-TEST_F(EditFidelityTest, TheToolbarStaysReachableAndItsButtonsActOnce) {
-    // A double-click on About is one click.
-    ucToolBar& bar = window->ToolBar();
-    DoubleClick(bar, Qt::LeftButton, ToolBarButton(frmMain::CmdAbout));
-    EXPECT_EQ(dialogs.AboutBoxes, 1);
-
-    // In a short window the toolbar lies above the panels and takes the click.
-    window->resize(800, 60);
-    QApplication::processEvents();
-    ASSERT_GT(window->Panels().conSegStyle(SettingsPanels::kEmptyPanel).geometry().bottom(), 0);
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                      bar.mapTo(window.get(), ToolBarButton(frmMain::CmdAbout)));
-    EXPECT_EQ(dialogs.AboutBoxes, 2);
 }
 
 // The real dialogs: Save As asks about the file it writes, and neither Qt dialog leaves a

@@ -6,7 +6,9 @@
 #include "SelectionStats.h"
 #include "Twips.h"
 
+#include <array>
 #include <filesystem>
+#include <tuple>
 
 using namespace mKavrano_TrackIO_1_3;
 using namespace mMain;
@@ -17,6 +19,11 @@ namespace {
 struct EmptyWindowTest : MainWindowTest {
     EmptyWindowTest() { bOpenDemo = false; }
 };
+
+// A picture's centre on the toolbar, for button `i` (16 pixels, from x 6).
+QPoint ButtonCentre(int i) {
+    return {std::array{6, 28, 57, 86, 108, 137}.at(size_t(i)) + 8, 14};
+}
 
 } // namespace
 
@@ -34,22 +41,20 @@ TEST_F(EmptyWindowTest, StartsEmptyWithTheVersionTitleThenOpensAndShowsTheMatchi
                            "About Tornelle..."}));
     EXPECT_EQ(window->windowIcon().availableSizes(),
               (QList<QSize>{{48, 48}, {64, 64}, {128, 128}, {256, 256}}));
-    window->ToolBar_ButtonClick(frmMain::CmdAbout);
-    EXPECT_EQ(dialogs.AboutBoxes, 1);
+    DoubleClick(window->ToolBar(), Qt::LeftButton, ButtonCentre(frmMain::CmdAbout));
+    EXPECT_EQ(dialogs.AboutBoxes, 1);                                 // a double-click is one click
     window->ToolBar_ButtonClick(17);                                  // not a command
     QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier); // nothing to save
-    EXPECT_TRUE(dialogs.Messages.empty());
-    EXPECT_TRUE(dialogs.SaveRequests.empty());
+    EXPECT_TRUE(dialogs.Messages.empty() && dialogs.SaveRequests.empty());
 
     dialogs.OpenPaths.push_back(QString::fromStdString(demoPath));
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(dialogs.OpenRequests.size(), 1u);
     const auto& request = dialogs.OpenRequests[0];
-    EXPECT_EQ(request.Title, "Open Track File...");
-    EXPECT_EQ(request.Filter, "Kavrano Track Files (*.kvtrack)|*.kvtrack");
-    EXPECT_EQ(request.DefaultExt, "kvtrack");
-    EXPECT_TRUE(request.FileMustExist);
-    EXPECT_EQ(request.FileName, "");
+    EXPECT_EQ(std::tie(request.Title, request.Filter, request.DefaultExt, request.FileName,
+                       request.FileMustExist),
+              std::tuple("Open Track File...", "Kavrano Track Files (*.kvtrack)|*.kvtrack",
+                         "kvtrack", "", true));
     EXPECT_EQ(Caption(), "Kavrano Tornelle - demo");
     EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, true, true, true, false, true}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
@@ -89,12 +94,10 @@ TEST_F(MainWindowTest, DroppedFilesOpenLikeTheOpenCommandAndAFailedOpenEmptiesTh
     dialogs.Answers.push_back(MessageAnswer::No); // drop the unsaved edit
     Open(folder.Write("bad.kvtrack", {'N', 'O', 'P', 'E'}));
     ASSERT_EQ(dialogs.Messages.size(), 3u);
-    EXPECT_EQ(dialogs.Messages[2].Kind, "exclamation");
-    EXPECT_EQ(dialogs.Messages[2].Text, "Error: Invalid Track File!");
-    EXPECT_EQ(dialogs.Messages[2].Title, "Error");
+    const auto& refusal = dialogs.Messages[2];
+    EXPECT_EQ(std::tie(refusal.Kind, refusal.Text, refusal.Title),
+              std::tuple("exclamation", "Error: Invalid Track File!", "Error"));
     EXPECT_EQ(Caption(), "Kavrano Tornelle - other*");
-    EXPECT_EQ(window->State().CurrentFileName, other);
-    EXPECT_FALSE(window->State().bTrackLoaded);
     EXPECT_EQ(window->Trace().SpinePointCount, 0);
     EXPECT_EQ(EnabledButtons(), (std::vector<bool>{true, false, false, false, false, true}));
     EXPECT_FALSE(window->Panels().conTrackSetting().isVisible());
@@ -119,10 +122,11 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeOpeningAndClosing) {
         EXPECT_EQ(Caption(), "Kavrano Tornelle - demo*");
     }
     ASSERT_EQ(dialogs.Messages.size(), 4u);
-    EXPECT_EQ(dialogs.Messages[0].Kind, "question");
-    EXPECT_EQ(dialogs.Messages[0].Text,
-              "There are unsaved changes to the current track.\r\nSave Changes?");
-    EXPECT_EQ(dialogs.Messages[0].Title, "Unsaved Changes...");
+    const auto& question = dialogs.Messages[0];
+    EXPECT_EQ(std::tie(question.Kind, question.Text, question.Title),
+              std::tuple("question",
+                         "There are unsaved changes to the current track.\r\nSave Changes?",
+                         "Unsaved Changes..."));
     EXPECT_TRUE(std::filesystem::exists(ride));
 
     // Yes and a save: the edit is in the saved file, and the track is opened afresh.
@@ -151,13 +155,11 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedS
     for (const std::string name : {"demo", "Track[*]x.txt"}) {
         const bool bSaveAs = name != "demo";
         const std::string path = folder.Path(name + ".kvtrack");
-        const auto save = [&] {
-            if (bSaveAs) {
+        const auto save = [&] { // Ctrl+Shift+S for Save As
+            if (bSaveAs)
                 dialogs.SavePaths.push_back(QString::fromStdString(folder.Path(name)));
-                window->ToolBar_ButtonClick(frmMain::CmdSaveAs);
-            } else {
-                QTest::keyClick(&window->View(), Qt::Key_S, Qt::ControlModifier);
-            }
+            QTest::keyClick(&window->View(), Qt::Key_S,
+                            Qt::ControlModifier | (bSaveAs ? Qt::ShiftModifier : Qt::NoModifier));
         };
         EditFirstSegment();
         std::filesystem::remove(path);
@@ -186,9 +188,8 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedS
     }
     ASSERT_EQ(dialogs.SaveRequests.size(), 2u); // Ctrl+S asks for no name
     const auto& request = dialogs.SaveRequests.front();
-    EXPECT_EQ(request.Title, "Save Track File As...");
-    EXPECT_TRUE(request.OverwritePrompt);
-    EXPECT_EQ(request.FileName, QString::fromStdString(demoPath));
+    EXPECT_EQ(std::tie(request.Title, request.FileName, request.OverwritePrompt),
+              std::tuple("Save Track File As...", QString::fromStdString(demoPath), true));
     EXPECT_TRUE(window->close()) << "no question after coming back to the saved step";
     EXPECT_EQ(dialogs.Messages.size(), 2u);
 }
@@ -205,6 +206,14 @@ TEST_F(MainWindowTest, LaysOutInTwips) {
     QApplication::processEvents();
     EXPECT_EQ(window->View().size(), QSize(0, 0));
     EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()).top(), 480);
+
+    // In a short window the toolbar lies above the panels and takes the click.
+    window->resize(800, 60);
+    QApplication::processEvents();
+    ASSERT_GT(window->Panels().conSegStyle(SettingsPanels::kEmptyPanel).geometry().bottom(), 0);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      window->ToolBar().mapTo(window.get(), ButtonCentre(frmMain::CmdAbout)));
+    EXPECT_EQ(dialogs.AboutBoxes, 1);
 
     window->resize(1000, 800); // 15000 x 12000 twips
     QApplication::processEvents();
