@@ -96,10 +96,8 @@ TEST(TraceSegment, FirstFrameFacesNodeZerosControlExactly) {
     const TrackSample& first = state.TracedSegments[0].Samples[0];
     // -Z along (-1, 1, 0) / sqrt 2, the right axis level.
     const double h = std::sqrt(0.5);
-    EXPECT_NEAR(first.Orientation[2], h, 1e-6);
-    EXPECT_NEAR(first.Orientation[6], -h, 1e-6);
-    EXPECT_NEAR(first.Orientation[10], 0, 1e-6);
-    EXPECT_NEAR(first.Orientation[4], 0, 1e-6);
+    for (const auto& [i, want] : {std::pair{2, h}, {6, -h}, {10, 0.0}, {4, 0.0}})
+        EXPECT_NEAR(first.Orientation[i], want, 1e-6) << i;
     EXPECT_EQ(first.Bank, 0.0f);
 }
 

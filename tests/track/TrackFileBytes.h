@@ -34,14 +34,13 @@ inline std::vector<uint8_t> SegmChunk(int32_t count, uint8_t closed,
 // A BEZR chunk of `count` nodes; node i sits at (i, 2i, -3i).
 inline std::vector<uint8_t> BezrChunk(int32_t count) {
     ByteBuilder own;
-    own.Zeros(16).Long(count);
     for (int32_t i = 0; i < count; ++i) {
         const float f = float(i);
         for (const float x : {f, f - 1, f + 1}) // position, control in, control out
             own.Single(x).Single(2 * f).Single(-3 * f);
         own.Single(0.5f * f).Byte(1).Byte(0).Byte(i % 2).Zeros(17); // roll, flags A, C, relative
     }
-    return Chunk("BEZR", own.Zeros(16).Bytes(), 0);
+    return RecordChunk("BEZR", count, own.Bytes());
 }
 
 // An ENVC chunk with two texts.

@@ -29,14 +29,6 @@ struct CameraTest : ::testing::Test {
 
     CameraTest() { ResetCamera(cam); }
 
-    // Right click, then the first mouse position: look mode is active.
-    void EnterLookMode() {
-        ASSERT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 100.0f, 100.0f));
-        Camera_MouseUp(cam);
-        Camera_MouseMove(cam, host, 100.0f, 100.0f);
-        ASSERT_EQ(cam.LookMode, kLookActive);
-    }
-
     // Timer ticks at the rate of one step each.
     void Tick(int times = 1, double seconds = 1.0 / kTicksPerSecond) {
         for (int i = 0; i < times; ++i) {
@@ -82,7 +74,7 @@ TEST_F(CameraTest, OneSecondFliesTheSameDistanceAtAnyFrameRateAndReleaseStopsAtO
 }
 
 TEST_F(CameraTest, MovesFollowHeadingAndPitchAndTheBoxHoldsTheCamera) {
-    EnterLookMode();
+    cam.LookMode = kLookActive;
     cam.CamRot.x = 90.0f; // pitched up
     Camera_KeyDown(cam, host, kKeyW);
     EXPECT_FLOAT_EQ(cam.CamPos.y, 5.5f);
@@ -119,14 +111,39 @@ TEST_F(CameraTest, MovesFollowHeadingAndPitchAndTheBoxHoldsTheCamera) {
     EXPECT_FLOAT_EQ(cam.CamPos.y, 5.0f);
 }
 
-// The turns and the re-centring through the real cursor: see ViewInput.MouseLook.
-TEST_F(CameraTest, RightClickTogglesLookModeAndTheCursorChangesOncePerSwitch) {
+// The turns and the re-centring through the real cursor: see ViewInput.MouseLook; outside look
+// mode a click picks: see ViewInput.
+TEST_F(CameraTest, RightClickTogglesLookModeInWhichButtonsMoveUntilReleased) {
     ASSERT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 50.0f, 60.0f));
     EXPECT_EQ(cam.LookMode, kLookAwaitingReference);
     EXPECT_TRUE(host.cursorHidden);
     Camera_MouseMove(cam, host, 200.0f, 150.0f); // the reference, not a turn
     Camera_MouseMove(cam, host, 200.0f, 150.0f); // no motion: no turn, no re-centring
     EXPECT_EQ(std::tie(cam.LookMode, host.centrings), std::make_tuple(kLookActive, 0));
+
+    EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonLeft, 10.0f, 10.0f));
+    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
+    Tick();
+    EXPECT_EQ(cam.CamPos.z, -1.0f);
+    Camera_MouseUp(cam);
+    Tick();
+    EXPECT_EQ(cam.CamPos.z, -1.0f);
+    EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonMiddle, 10.0f, 10.0f));
+    EXPECT_EQ(cam.CamPos.z, -0.5f);
+    Camera_MouseUp(cam);
+
+    // Key codes outside 0 to 256 are ignored; releasing all keys stops the motion.
+    Camera_KeyDown(cam, host, -1);
+    Camera_KeyDown(cam, host, kKeyCodeCount);
+    Camera_KeyUp(cam, 1000);
+    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
+    Camera_KeyDown(cam, host, 256);
+    EXPECT_TRUE(cam.KeyState[256]);
+    Camera_KeyDown(cam, host, kKeyW);
+    ReleaseAllKeys(cam);
+    Tick();
+    EXPECT_FALSE(host.timerOn);
+    EXPECT_FALSE(cam.KeyState[256]);
 
     EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 0.0f, 0.0f));
     EXPECT_EQ(cam.LookMode, kLookOff);
@@ -138,36 +155,6 @@ TEST_F(CameraTest, RightClickTogglesLookModeAndTheCursorChangesOncePerSwitch) {
     EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 0.0f, 0.0f));
     HideMouseCursor(cam, host);
     EXPECT_EQ(host.cursorChanges, 3);
-}
-
-// Outside look mode a click picks: see ViewInput.
-TEST_F(CameraTest, ButtonsMoveInLookModeUntilReleasedAndKeysOutOfRangeAreIgnored) {
-    EnterLookMode();
-    EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonLeft, 10.0f, 10.0f));
-    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
-    Tick();
-    EXPECT_EQ(cam.CamPos.z, -1.0f);
-    Camera_MouseUp(cam);
-    Tick();
-    EXPECT_EQ(cam.CamPos.z, -1.0f);
-
-    EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonMiddle, 10.0f, 10.0f));
-    EXPECT_EQ(cam.CamPos.z, -0.5f);
-    Camera_MouseUp(cam);
-
-    // Key codes outside 0 to 256 are ignored; releasing all keys stops the motion.
-    Camera_KeyDown(cam, host, -1);
-    Camera_KeyDown(cam, host, kKeyCodeCount);
-    Camera_KeyUp(cam, 1000);
-    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
-
-    Camera_KeyDown(cam, host, 256);
-    EXPECT_TRUE(cam.KeyState[256]);
-    Camera_KeyDown(cam, host, kKeyW);
-    ReleaseAllKeys(cam);
-    Tick();
-    EXPECT_FALSE(host.timerOn);
-    EXPECT_FALSE(cam.KeyState[256]);
 }
 
 } // namespace
