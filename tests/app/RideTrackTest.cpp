@@ -3,10 +3,8 @@
 #include "MainWindowFixture.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -25,8 +23,8 @@ void WriteScript(const std::string& path, const std::string& text) {
 
 // A text file's contents once it is there; "" when it never comes.
 std::string ReadText(const std::string& path) {
-    for (int i = 0; i < 200 && !fs::exists(path); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    if (!QTest::qWaitFor([&] { return fs::exists(path); }, 10000))
+        return {};
     std::ifstream in(path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -131,10 +129,10 @@ TEST_F(RideTrackTest, AsksForTheSimulatorOnceAndWritesTheTrackWhereItCan) {
     EXPECT_EQ(fs::status(fs::path(own).parent_path()).permissions(), fs::perms::owner_all);
 
     // A simulator that cannot be started.
-    fs::permissions(located, fs::perms::owner_read);
-    Set("TORNELLE_SIMULATOR", located);
+    const std::string stuck = folder.Write("Kavrano Sim/KavranoSimulator.exe", {'#', '!'});
+    Set("TORNELLE_SIMULATOR", stuck);
     Ride();
-    ExpectError(3, "Error: Unable to start \"" + located + "\"!");
+    ExpectError(3, "Error: Unable to start \"" + stuck + "\"!");
 
     // Closing removes every track written and Tornelle's own folder.
     dialogs.Answers.push_back(MessageAnswer::No);

@@ -2,9 +2,6 @@
 
 #include "TrackSpine.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
 #include <cmath>
@@ -107,18 +104,6 @@ Pixels ViewHarness::ShowFromAbove(const mKavrano_TrackIO_1_3::TrackDocument& doc
     camera.CamPos = Vector3D{0.0f, height, 0.0f};
     camera.CamRot = Vector3D{-90.0f, 0.0f, 0.0f};
     return Render();
-}
-
-bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
 }
 
 } // namespace viewtest

@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -64,8 +63,5 @@ struct ViewHarness {
     // screen up is -Z, right is +X.
     Pixels ShowFromAbove(const mKavrano_TrackIO_1_3::TrackDocument& doc, float height);
 };
-
-// Processes events until done() holds or the time runs out.
-bool WaitUntil(const std::function<bool()>& done, int milliseconds = 2000);
 
 } // namespace viewtest

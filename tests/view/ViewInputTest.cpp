@@ -37,7 +37,7 @@ TEST(ViewInput, TheFrameReachesTheScreenAndLeftClicksToggleSegmentsUnlessInLookM
         const Pixels shot{h.window->screen()->grabWindow(h.window->winId()).toImage()};
         return Contains(shot.Around(h.view->mapTo(h.window.get(), centre), 8), colour);
     };
-    EXPECT_TRUE(WaitUntil([&] {
+    EXPECT_TRUE(QTest::qWaitFor([&] {
         return onScreen(SegmentPoint(h, 0), TypeColour(0)) &&
                onScreen(QPoint(20, 20), FromUnit(0.0f, 0.3f, 0.0f));
     }));
@@ -91,9 +91,9 @@ TEST(ViewInput, HeldKeysFlyOnTheTimerUntilReleased) {
     ASSERT_EQ(h.camera.LookMode, mCamera3D::kLookActive);
     QTest::keyPress(h.view, Qt::Key_W); // its first step: see CameraTest
     EXPECT_TRUE(timer->isActive());
-    EXPECT_TRUE(WaitUntil([&] { return h.camera.CamPos.z <= -3.0f; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return h.camera.CamPos.z <= -3.0f; }));
     QTest::keyRelease(h.view, Qt::Key_W);
-    EXPECT_TRUE(WaitUntil([&] { return !timer->isActive(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }));
 
     // Shift and Page Up: one whole unit up on the press.
     QTest::keyPress(h.view, Qt::Key_Shift);
@@ -107,7 +107,7 @@ TEST(ViewInput, HeldKeysFlyOnTheTimerUntilReleased) {
     EXPECT_TRUE(timer->isActive());
     QFocusEvent focusOut(QEvent::FocusOut, Qt::OtherFocusReason);
     QCoreApplication::sendEvent(h.view, &focusOut);
-    EXPECT_TRUE(WaitUntil([&] { return !timer->isActive(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }));
 }
 
 TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
@@ -120,20 +120,20 @@ TEST(ViewInput, MouseLookTurnsWithTheRealCursorAndRecentresIt) {
 
     QTest::mouseClick(h.view, Qt::RightButton, {}, QPoint(100, 100));
     QTest::mouseMove(h.view, QPoint(100, 120));
-    ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::kLookActive; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.camera.LookMode == mCamera3D::kLookActive; }));
     EXPECT_EQ(h.camera.CamRot, (Vector3D{}));
 
     QTest::mouseMove(h.view, QPoint(110, 120)); // 10 pixels right: 2 degrees to the right
-    ASSERT_TRUE(WaitUntil([&] { return h.camera.CamRot.y != 0.0f; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.camera.CamRot.y != 0.0f; }));
     EXPECT_EQ(h.camera.CamRot, (Vector3D{0.0f, -2.0f, 0.0f}));
     EXPECT_EQ(QCursor::pos(), centre);
-    ASSERT_TRUE(WaitUntil([&] { return h.camera.LookMode == mCamera3D::kLookActive; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.camera.LookMode == mCamera3D::kLookActive; }));
     EXPECT_FLOAT_EQ(h.camera.CamRot.y, -2.0f); // arriving at the centre is no turn
     ASSERT_FALSE(yawWhenMoved.empty());
     EXPECT_EQ(yawWhenMoved.front(), 0.0f); // told before the camera turned
 
     QTest::mouseMove(h.view, h.view->mapFromGlobal(centre) - QPoint(0, 5)); // up: look up
-    ASSERT_TRUE(WaitUntil([&] { return h.camera.CamRot.x != 0.0f; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.camera.CamRot.x != 0.0f; }));
     EXPECT_EQ(h.camera.CamRot, (Vector3D{1.0f, -2.0f, 0.0f}));
 }
 

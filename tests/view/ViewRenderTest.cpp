@@ -64,21 +64,20 @@ TEST(ViewRender, EmptySpineShowsGroundBelowTheHorizonAndBlackAbove) {
 
 TEST(ViewRender, NoFrameNorPickBeforeTheViewIsReadyThenPicksAndRailsAndTiesInTypeColours) {
     ViewHarness h;
-    h.Load(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}));
     h.view->SetViewReady(false);
     h.view->makeCurrent();
     glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     const Pixels before = h.Read();
-    EXPECT_EQ(h.Render(), before);
-    EXPECT_EQ(h.view->PickAt(320, 400), mOGL3D::kNoPick);
-
-    h.view->SetViewReady(true);
-    const Pixels frame = h.ShowFromAbove(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}), 50.0f);
+    EXPECT_EQ(h.ShowFromAbove(Polyline(Rectangle, {0, 1, 2, 3, 4, 7}), 50.0f), before);
     // Picks through the view draw nothing on screen; the picker's window: see PickingTest.
     // Segment 1 runs along +X at z = -10; its left rail lies 0.5 towards -Z, screen up.
     const auto pick = [&](QPoint p) { return h.view->PickAt(p.x(), p.y()); };
+    EXPECT_EQ(pick(h.Project({10, 1.7f, -10})), mOGL3D::kNoPick);
+
+    h.view->SetViewReady(true);
+    const Pixels frame = h.Render();
     EXPECT_EQ(pick(h.Project({10, 1.7f, -10})), 1);
     EXPECT_EQ(pick(h.Project({-10, 1.7f, -10})), 0);
     EXPECT_EQ(pick(h.Project({10, 2, -10.5f}) - QPoint(0, 25)), mOGL3D::kGroundPickName);
