@@ -247,9 +247,9 @@ void RidePreviewWindow::ShowRide() {
         const int32_t type = document.Segments[static_cast<size_t>(s.Segment)].SegmentType;
         types.insert(type);
         const QColor colour = BandColour(type);
-        if (bands.empty() || bands.back().colour != colour)
+        if (bands.empty() || bands.back().Colour != colour)
             bands.push_back({x, x, colour});
-        bands.back().to = x;
+        bands.back().To = x;
     }
     for (const FilteredSample& f : ride.Filtered) {
         const double x = PlaceOf(f);
@@ -259,7 +259,7 @@ void RidePreviewWindow::ShowRide() {
     }
     // Each band reaches the next one's start, so that there are no gaps between them.
     for (size_t i = 0; i + 1 < bands.size(); ++i)
-        bands[i].to = bands[i + 1].from;
+        bands[i].To = bands[i + 1].From;
     const double end = ride.Samples.empty() ? 0.0 : PlaceOf(ride.Samples.back());
     for (QValueAxis* axis : placeAxes) {
         axis->setTitleText(ByTime() ? "Time (s)" : "Distance (m)");

@@ -1,23 +1,32 @@
 #pragma once
 
-#include <array>
+#include "SegmentTexts.h"
+#include "TrackDocument.h"
+
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
-// The names kvtrack gives the segment types, indexed by SegmentType.
-inline constexpr std::array<std::string_view, 5> kSegmentTypeNames = {"plain", "station", "lift",
-                                                                      "transport", "brake"};
+// The words kvtrack takes and prints for the segment types: the editor's type names in lower
+// case, "plain" to "brake".
 
-// The name of a type; empty for a type outside 0 to 4.
-inline std::string_view SegmentTypeName(int32_t type) {
-    return type >= 0 && type < int32_t(kSegmentTypeNames.size()) ? kSegmentTypeNames[type] : "";
+// The word of a type; empty for a type outside SegPlain to SegBrake.
+inline std::string SegmentTypeWord(int32_t type) {
+    if (type < mKavrano_TrackIO_1_3::SegPlain || type > mKavrano_TrackIO_1_3::SegBrake)
+        return {};
+    std::string word = mKV_TraceTrack::SegmentTypeName(type);
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return word;
 }
 
-// The type a name or a number 0 to 4 stands for.
+// The type a word or a number 0 to 4 stands for.
 inline std::optional<int32_t> ParseSegmentType(std::string_view text) {
-    for (int32_t t = 0; t < int32_t(kSegmentTypeNames.size()); ++t)
-        if (text == kSegmentTypeNames[t] || (text.size() == 1 && text[0] == '0' + t))
+    for (int32_t t = mKavrano_TrackIO_1_3::SegPlain; t <= mKavrano_TrackIO_1_3::SegBrake; ++t)
+        if (text == SegmentTypeWord(t) || (text.size() == 1 && text[0] == '0' + t))
             return t;
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 // kvtrack set: changes segment fields of many segments at once, with the editor's conversions.
 #include "Commands.h"
 #include "FieldValueText.h"
-#include "SegmentTypeNames.h"
+#include "SegmentTypeWords.h"
 
 #include <algorithm>
 #include <charconv>
@@ -76,7 +76,7 @@ std::string ChooseByList(std::string_view list, std::vector<bool>& chosen) {
 }
 
 std::string TypeText(int32_t type) {
-    const std::string_view name = SegmentTypeName(type);
+    const std::string name = SegmentTypeWord(type);
     return name.empty() ? "of type " + std::to_string(type) : "a " + std::string(name) + " segment";
 }
 
@@ -132,9 +132,9 @@ int SetCommand(const CommandArgs& args) {
     for (const Assignment& a : assignments)
         for (size_t i = 0; i < chosen.size(); ++i)
             if (chosen[i] && !Carries(segments[i], *a.Field))
-                return Fail(std::string(a.Field->Name) + " is a " +
-                            std::string(SegmentTypeName(a.Field->Type)) + " field, but segment " +
-                            std::to_string(i) + " is " + TypeText(segments[i].SegmentType));
+                return Fail(std::string(a.Field->Name) + " is a " + SegmentTypeWord(a.Field->Type) +
+                            " field, but segment " + std::to_string(i) + " is " +
+                            TypeText(segments[i].SegmentType));
     for (const Assignment& a : assignments)
         for (size_t i = 0; i < chosen.size(); ++i)
             if (chosen[i])
