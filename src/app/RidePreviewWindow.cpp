@@ -81,9 +81,10 @@ double TickStep(double span, double finest) {
         return finest;
     const double rough = span / kMostTicks;
     const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double m : {1.0, 2.0, 5.0})
+    for (const double m : {1.0, 2.0, 5.0}) {
         if (m * power >= rough)
             return std::max(m * power, finest);
+    }
     return std::max(10.0 * power, finest);
 }
 
@@ -168,9 +169,10 @@ RidePreviewWindow::RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& 
     // Long lines wrap rather than widen the window past the screen.
     for (QLabel* label : {lblBandLegend, lblRideSummary, lblEnd, lblReadout})
         label->setWordWrap(true);
-    for (const Curve raw : {RawVerticalG, RawLateralG, RawLongitudinalG})
+    for (const Curve raw : {RawVerticalG, RawLateralG, RawLongitudinalG}) {
         for (QLegendMarker* marker : forceChart->chart()->legend()->markers(series[raw]))
             marker->setVisible(false);
+    }
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel("Along:"));

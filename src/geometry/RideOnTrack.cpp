@@ -150,11 +150,12 @@ std::vector<Colour> SpineColours(ColourBy by, const RidePreview& ride, const Tra
     std::vector<Colour> colours;
     const std::vector<int32_t> sampleAt = RideSampleAtSpinePoints(ride, trace);
     colours.reserve(sampleAt.size());
-    for (const int32_t k : sampleAt)
+    for (const int32_t k : sampleAt) {
         colours.push_back(
             k < 0 ? kUnreachedColour
                   : ScaleColour(by, scale,
                                 ValueOf(by, MomentAt(ride, ride.Samples[std::size_t(k)].Time))));
+    }
     return colours;
 }
 

@@ -111,9 +111,10 @@ std::optional<Motor> Running(const Drive& d, const TrackSegment& s) {
 }
 
 std::optional<Motor> MotorOf(const TrackSegment& s) {
-    for (const Drive& d : kMotors)
+    for (const Drive& d : kMotors) {
         if (std::optional<Motor> motor = Running(d, s))
             return motor;
+    }
     return std::nullopt;
 }
 
@@ -208,14 +209,16 @@ public:
     std::optional<PathIndex> Next(PathIndex at) const {
         if (at.Sample + 1 < SampleCount(at.Segment))
             return PathIndex{at.Segment, at.Sample + 1};
-        for (int32_t i = at.Segment + 1; i < count; ++i)
+        for (int32_t i = at.Segment + 1; i < count; ++i) {
             if (SampleCount(i) > 0)
                 return PathIndex{i, 0};
+        }
         if (!doc.TrackClosed)
             return std::nullopt;
-        for (int32_t i = 0; i <= at.Segment; ++i)
+        for (int32_t i = 0; i <= at.Segment; ++i) {
             if (SampleCount(i) > 0)
                 return PathIndex{i, 0};
+        }
         return std::nullopt;
     }
 
@@ -241,10 +244,11 @@ private:
 
     // Without a station, the first sample of the lowest lift or transport.
     std::optional<LapStart> LowestMotor(std::string& why) const {
-        for (int32_t i = 0; i < count; ++i)
+        for (int32_t i = 0; i < count; ++i) {
             if (const std::optional<Motor> motor = MotorOf(doc.Segments[i]);
                 motor && SampleCount(i) > 0)
                 return LapStart{{i, 0}, motor->Speed};
+        }
         why = kNothingToStart;
         return std::nullopt;
     }

@@ -29,9 +29,10 @@ std::vector<std::optional<SegmentRideStats>> StatsBySegment(const RidePreview& r
     };
     // The lap reaches a segment where one of its samples lies; it enters at the first.
     std::vector<const RideSample*> entries(count, nullptr);
-    for (const RideSample& s : ride.Samples)
+    for (const RideSample& s : ride.Samples) {
         if (onTrack(s.Segment) && !entries[size_t(s.Segment)])
             entries[size_t(s.Segment)] = &s;
+    }
 
     std::vector<std::optional<SegmentRideStats>> stats(count);
     for (const FilteredSample& f : ride.Filtered) {

@@ -25,8 +25,9 @@ inline std::string SegmentTypeWord(int32_t type) {
 
 // The type a word or a number 0 to 4 stands for.
 inline std::optional<int32_t> ParseSegmentType(std::string_view text) {
-    for (int32_t t = mKavrano_TrackIO_1_3::SegPlain; t <= mKavrano_TrackIO_1_3::SegBrake; ++t)
+    for (int32_t t = mKavrano_TrackIO_1_3::SegPlain; t <= mKavrano_TrackIO_1_3::SegBrake; ++t) {
         if (text == SegmentTypeWord(t) || (text.size() == 1 && text[0] == '0' + t))
             return t;
+    }
     return std::nullopt;
 }
