@@ -1,5 +1,6 @@
 #include "RidePreview.h"
 #include "RideFilter.h"
+#include "RideVector.h"
 #include "SegmentFieldTable.h"
 
 #include <algorithm>
@@ -25,36 +26,8 @@ using mKV_TraceTrack::TrackSample;
 
 namespace {
 
-struct Vec {
-    double X = 0.0;
-    double Y = 0.0;
-    double Z = 0.0;
-
-    friend bool operator==(const Vec&, const Vec&) = default;
-};
-
-Vec operator+(Vec a, Vec b) {
-    return {a.X + b.X, a.Y + b.Y, a.Z + b.Z};
-}
-Vec operator-(Vec a, Vec b) {
-    return {a.X - b.X, a.Y - b.Y, a.Z - b.Z};
-}
-Vec operator*(double k, Vec a) {
-    return {k * a.X, k * a.Y, k * a.Z};
-}
-double Dot(Vec a, Vec b) {
-    return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
-}
-double Length(Vec a) {
-    return std::sqrt(Dot(a, a));
-}
-
-Vec Column(const Matrix3D& m, int c) {
-    return {m[c], m[4 + c], m[8 + c]};
-}
-
 Vec PositionOf(const TrackSample& s) {
-    return {s.World[3], s.World[7], s.World[11]};
+    return Column(s.World, 3);
 }
 
 // A setting a hostile file made infinite or NaN counts as 0; a negative rate as 0 too.
