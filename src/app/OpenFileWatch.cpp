@@ -68,9 +68,10 @@ void OpenFileWatch::Rewatch() {
     const QFileInfo file(watchedPath);
     // Through a link, the target's folder sees the target replaced.
     for (const QString& folder :
-         {file.absolutePath(), QFileInfo(file.canonicalFilePath()).absolutePath()})
+         {file.absolutePath(), QFileInfo(file.canonicalFilePath()).absolutePath()}) {
         if (!folder.isEmpty() && !watcher.directories().contains(folder))
             watcher.addPath(folder);
+    }
     if (watcher.files().contains(watchedPath))
         watcher.removePath(watchedPath);
     if (file.exists())

@@ -81,9 +81,10 @@ FieldValues::FieldValues(std::span<const FieldControl> controls) : rows(controls
                     return CheckedValue(field, box->isChecked());
                 },
                 [&](const std::array<QRadioButton*, 2>& options) -> std::optional<FieldValue> {
-                    for (size_t i = 0; i < options.size(); ++i)
+                    for (size_t i = 0; i < options.size(); ++i) {
                         if (options[i]->isChecked())
                             return uint8_t(i);
+                    }
                     return std::nullopt;
                 },
                 // A box whose "Enabled" box is clear is not read: it stores zero and keeps
@@ -102,9 +103,10 @@ FieldValues::FieldValues(std::span<const FieldControl> controls) : rows(controls
 }
 
 void FieldValues::WriteTo(TrackSegment& s) const {
-    for (size_t i = 0; i < rows.size(); ++i)
+    for (size_t i = 0; i < rows.size(); ++i) {
         if (values[i])
             WriteField(s, *rows[i].Field, *values[i]);
+    }
 }
 
 } // namespace mMain

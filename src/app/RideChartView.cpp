@@ -23,9 +23,9 @@ void RideChartView::drawBackground(QPainter* painter, const QRectF& rect) {
         return;
     const QRectF plot = chart()->mapToScene(chart()->plotArea()).boundingRect();
     for (const Band& band : bands) {
-        const double left = chart()->mapToScene(chart()->mapToPosition({band.from, 0})).x();
-        const double right = chart()->mapToScene(chart()->mapToPosition({band.to, 0})).x();
-        painter->fillRect(QRectF(left, plot.top(), right - left, plot.height()), band.colour);
+        const double left = chart()->mapToScene(chart()->mapToPosition({band.From, 0})).x();
+        const double right = chart()->mapToScene(chart()->mapToPosition({band.To, 0})).x();
+        painter->fillRect(QRectF(left, plot.top(), right - left, plot.height()), band.Colour);
     }
 }
 

@@ -12,11 +12,11 @@ class RideChartView : public QChartView {
     Q_OBJECT
 
 public:
-    // A stretch of track drawn as a band from `from` to `to` along the x axis.
+    // A stretch of track drawn as a band from From to To along the x axis.
     struct Band {
-        double from;
-        double to;
-        QColor colour;
+        double From;
+        double To;
+        QColor Colour;
     };
 
     explicit RideChartView(QChart* chart, QWidget* parent = nullptr);

@@ -81,9 +81,10 @@ double TickStep(double span, double finest) {
         return finest;
     const double rough = span / kMostTicks;
     const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double m : {1.0, 2.0, 5.0})
+    for (const double m : {1.0, 2.0, 5.0}) {
         if (m * power >= rough)
             return std::max(m * power, finest);
+    }
     return std::max(10.0 * power, finest);
 }
 
@@ -168,9 +169,10 @@ RidePreviewWindow::RidePreviewWindow(const mKavrano_TrackIO_1_3::TrackDocument& 
     // Long lines wrap rather than widen the window past the screen.
     for (QLabel* label : {lblBandLegend, lblRideSummary, lblEnd, lblReadout})
         label->setWordWrap(true);
-    for (const Curve raw : {RawVerticalG, RawLateralG, RawLongitudinalG})
+    for (const Curve raw : {RawVerticalG, RawLateralG, RawLongitudinalG}) {
         for (QLegendMarker* marker : forceChart->chart()->legend()->markers(series[raw]))
             marker->setVisible(false);
+    }
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel("Along:"));
@@ -247,9 +249,9 @@ void RidePreviewWindow::ShowRide() {
         const int32_t type = document.Segments[static_cast<size_t>(s.Segment)].SegmentType;
         types.insert(type);
         const QColor colour = BandColour(type);
-        if (bands.empty() || bands.back().colour != colour)
+        if (bands.empty() || bands.back().Colour != colour)
             bands.push_back({x, x, colour});
-        bands.back().to = x;
+        bands.back().To = x;
     }
     for (const FilteredSample& f : ride.Filtered) {
         const double x = PlaceOf(f);
@@ -259,7 +261,7 @@ void RidePreviewWindow::ShowRide() {
     }
     // Each band reaches the next one's start, so that there are no gaps between them.
     for (size_t i = 0; i + 1 < bands.size(); ++i)
-        bands[i].to = bands[i + 1].from;
+        bands[i].To = bands[i + 1].From;
     const double end = ride.Samples.empty() ? 0.0 : PlaceOf(ride.Samples.back());
     for (QValueAxis* axis : placeAxes) {
         axis->setTitleText(ByTime() ? "Time (s)" : "Distance (m)");

@@ -45,9 +45,10 @@ std::string LocateSimulator(AppContext& app, RideSession& session) {
         if (!search.NotAFile.empty())
             session.FoundByTheUser.clear(); // the next ride asks again
     }
-    if (!search.NotAFile.empty())
+    if (!search.NotAFile.empty()) {
         ShowError(app, "Error: Kavrano Simulator Not Found!\r\n\"" + search.NotAFile +
                            "\" is not a file.");
+    }
     return search.Simulator;
 }
 

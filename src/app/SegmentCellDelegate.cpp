@@ -27,16 +27,18 @@ QWidget* SegmentCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
 
 void SegmentCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     const QString shown = index.data(Qt::EditRole).toString();
-    if (auto* choices = qobject_cast<QComboBox*>(editor))
+    if (auto* choices = qobject_cast<QComboBox*>(editor)) {
         choices->setCurrentIndex(choices->findText(shown));
-    else
+    } else {
         static_cast<NumericTextBox*>(editor)->setText(shown);
+    }
 }
 
 void SegmentCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                        const QModelIndex& index) const {
-    if (auto* choices = qobject_cast<QComboBox*>(editor))
+    if (auto* choices = qobject_cast<QComboBox*>(editor)) {
         model->setData(index, choices->currentText());
-    else
+    } else {
         model->setData(index, static_cast<NumericTextBox*>(editor)->text());
+    }
 }

@@ -59,10 +59,11 @@ std::variant<FieldValue, QString> ParseCell(const SegmentField& field, const QSt
             return Checked(field, false);
         return QString("is not true or false");
     case FieldKind::Choice:
-        for (uint8_t i = 0; i < 2; ++i)
+        for (uint8_t i = 0; i < 2; ++i) {
             if (t == QString::fromUtf8(field.Choices[i].Caption) ||
                 t == QString::fromUtf8(field.Choices[i].Word) || t == QString::number(i))
                 return FieldValue(i);
+        }
         return QString("is not %1 or %2")
             .arg(QString::fromUtf8(field.Choices[0].Caption),
                  QString::fromUtf8(field.Choices[1].Caption));

@@ -70,8 +70,10 @@ void SegmentEditors::ConnectControls() {
         {mKavrano_TrackIO_1_3::SegLift, &SegmentEditors::ApplyLiftSettings},
         {mKavrano_TrackIO_1_3::SegTransport, &SegmentEditors::ApplyTransportSettings},
         {mKavrano_TrackIO_1_3::SegBrake, &SegmentEditors::ApplyBrakeSettings}};
-    for (const auto& [type, apply] : applies)
-        for (const mMain::FieldControl& row : panels.FieldControls(type))
+    for (const auto& typeAndApply : applies) {
+        // A plain variable, not a binding: the lambdas below capture it.
+        const auto apply = typeAndApply.second;
+        for (const mMain::FieldControl& row : panels.FieldControls(typeAndApply.first)) {
             std::visit(Overloaded{
                            [&](QCheckBox* box) { onClick(box, apply); },
                            [&](const std::array<QRadioButton*, 2>& options) {
@@ -88,6 +90,8 @@ void SegmentEditors::ConnectControls() {
                            },
                        },
                        row.Control);
+        }
+    }
 
     onClick(&panels.chkMainTunnel(), &SegmentEditors::chkMainTunnel_Click);
     onClick(&panels.chkMainColors(), &SegmentEditors::chkMainColors_Click);

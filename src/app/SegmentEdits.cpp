@@ -13,9 +13,10 @@ PlanSelectedSegmentEdits(const mKV_TraceTrack::TraceState& trace,
         std::min<int64_t>({trace.TracedSegmentCount, int64_t(trace.SegmentSelected.size()),
                            doc.SegmentCount, int64_t(doc.Segments.size())}));
     std::vector<int32_t> selected;
-    for (int32_t i = 0; i < count; ++i)
+    for (int32_t i = 0; i < count; ++i) {
         if (trace.SegmentSelected[size_t(i)])
             selected.push_back(i);
+    }
     return PlanSegmentEdits(
         doc, selected, [&change](int32_t, mKavrano_TrackIO_1_3::TrackSegment& s) { change(s); });
 }

@@ -96,7 +96,7 @@ std::optional<double> SegmentTableModel::StatOf(int row, Column kind) const {
     const mKV_RidePreview::SegmentRideStats& s = *stats[size_t(row)];
     switch (kind) {
     case Column::EntrySpeed:
-        return s.EntrySpeed / mKavrano_TrackIO_1_3::kKmphFactor;
+        return s.EntrySpeed * mKV_RidePreview::kKmhPerMps;
     case Column::MinVertical:
         return s.MinVerticalG;
     case Column::MaxVertical:

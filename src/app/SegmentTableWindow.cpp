@@ -130,10 +130,11 @@ void SegmentTableWindow::Refresh() {
         return;
     const int rows = model->rowCount();
     model->Refresh(mKV_RidePreview::StatsBySegment(ride.Ride(), context.Document.SegmentCount));
-    if (filter->sortColumn() > 0)
+    if (filter->sortColumn() > 0) {
         filter->invalidate(); // re-sorts, and selects again
-    else
+    } else {
         SelectionFromTrace(rows != model->rowCount());
+    }
 }
 
 void SegmentTableWindow::FollowSelection() {
@@ -161,11 +162,13 @@ void SegmentTableWindow::SelectionFromTable() {
     std::vector<bool>& flags = context.Trace.SegmentSelected;
     std::fill(flags.begin(), flags.end(), false);
     // Whole rows are selected: a range's rows are enough, whatever its columns.
-    for (const QItemSelectionRange& range : table->selectionModel()->selection())
-        for (int shown = range.top(); shown <= range.bottom(); ++shown)
+    for (const QItemSelectionRange& range : table->selectionModel()->selection()) {
+        for (int shown = range.top(); shown <= range.bottom(); ++shown) {
             if (const int row = filter->mapToSource(filter->index(shown, 0)).row();
                 size_t(row) < flags.size())
                 flags[size_t(row)] = true;
+        }
+    }
     shownSelection = flags;
     bOwnChange = true;
     onChange();
@@ -196,11 +199,12 @@ void SegmentTableWindow::SelectionFromTrace(bool bForce) {
             first = row;
         }
         int end = row + 1;
-        for (int s; end < shown && (s = selected(end)) >= 0; ++end)
+        for (int s; end < shown && (s = selected(end)) >= 0; ++end) {
             if (s < firstSegment) {
                 firstSegment = s;
                 first = end;
             }
+        }
         selection.select(filter->index(row, 0), filter->index(end - 1, 0));
         row = end;
     }
@@ -208,9 +212,10 @@ void SegmentTableWindow::SelectionFromTrace(bool bForce) {
     table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect |
                                                    QItemSelectionModel::Rows);
     bSyncing = false;
-    if (first >= 0)
+    if (first >= 0) {
         table->scrollTo(filter->index(
             first, table->currentIndex().isValid() ? table->currentIndex().column() : 0));
+    }
 }
 
 bool SegmentTableWindow::Refuse(int32_t row, const QString& column, const QString& text,
@@ -234,10 +239,11 @@ bool SegmentTableWindow::ChangeCell(int32_t row, const SegmentField& field, cons
         changes.push_back({segment, &field, std::get<mKavrano_TrackIO_1_3::FieldValue>(parsed)});
     };
     if (size_t(row) < flags.size() && flags[size_t(row)]) {
-        for (int32_t i = 0; i < model->rowCount(); ++i)
+        for (int32_t i = 0; i < model->rowCount(); ++i) {
             if (size_t(i) < flags.size() && flags[size_t(i)] &&
                 Carries(context.Document.Segments[size_t(i)], field))
                 change(i);
+        }
     } else {
         change(row);
     }
@@ -249,9 +255,10 @@ void SegmentTableWindow::Commit(const QString& name, FieldChanges changes) {
     std::stable_sort(changes.begin(), changes.end(),
                      [](const CellValue& a, const CellValue& b) { return a.Segment < b.Segment; });
     std::vector<int32_t> indexes;
-    for (const CellValue& c : changes)
+    for (const CellValue& c : changes) {
         if (indexes.empty() || indexes.back() != c.Segment)
             indexes.push_back(c.Segment);
+    }
     // The edits are planned in increasing segment order, as the changes now stand.
     size_t next = 0;
     std::vector<mMain::SegmentEdit> edits = mMain::PlanSegmentEdits(

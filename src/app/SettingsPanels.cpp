@@ -88,10 +88,11 @@ public:
     void AddChoice(const FieldMember& member, const QString& name, int top) {
         const SegmentField* const field = Row(member);
         std::array<QRadioButton*, 2> options{};
-        for (size_t i = 0; i < options.size(); ++i)
+        for (size_t i = 0; i < options.size(); ++i) {
             options[i] = AddButton<QRadioButton>(Indexed(name, int(i)),
                                                  std::string(field->Choices[i].Caption).c_str(),
                                                  top + 300 * int(i));
+        }
         controls.push_back({field, options});
     }
 
@@ -172,9 +173,10 @@ void BuildStation(ucContainer& panel, std::vector<mMain::FieldControl>& c) {
                                                          {&S::StationWaitMinimum, "Minimum:"},
                                                          {&S::StationWaitMaximum, "Maximum:"},
                                                          {&S::StationWaitDeviation, "Deviation:"}};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         wait.AddNumber(std::get<0>(waits[i]), Indexed("txtStationWait", i), std::get<1>(waits[i]),
                        300 + 300 * i, nullptr, mMain::kWaitBoxLength);
+    }
     wait.AddCheckBox(&S::StationWaitSync, "chkStationSync", "Syncronized", 1560);
 
     Frame mainBrake(panel, c, "Main Brake", 3600, 2055, kUnitG);
@@ -186,9 +188,10 @@ void BuildStation(ucContainer& panel, std::vector<mMain::FieldControl>& c) {
         wheels.AddCheckBox(&S::StationWheels, "chkStationWheels", "Enabled", 300);
     float S::*const wheelFields[] = {&S::StationWheelsSpeed, &S::StationWheelsAccel,
                                      &S::StationWheelsDecel};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         wheels.AddNumber(wheelFields[i], Indexed("txtStationWheels", i), kMotorCaptions[i],
                          660 + 300 * i, bWheels);
+    }
 
     Frame preBrake(panel, c, "Pre-Brake", 7860, 2235, kUnitKmph);
     const QCheckBox* const bPreBrake =
@@ -216,9 +219,10 @@ void BuildMotor(ucContainer& panel, std::vector<mMain::FieldControl>& c, const s
 
     Frame motor(panel, c, "Motor", 1860, 2295, kUnitKmph);
     const char* const roles[] = {"MotorSpeed", "MotorAccel", "MotorDecel"};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         motor.AddNumber(member(roles[i]), name("txt", "Motor", i), kMotorCaptions[i],
                         300 + 300 * i);
+    }
 }
 
 void BuildBrake(ucContainer& panel, std::vector<mMain::FieldControl>& c) {
@@ -247,9 +251,10 @@ void BuildBrake(ucContainer& panel, std::vector<mMain::FieldControl>& c) {
     wheels.AddCheckBox(&S::BrakeWheels, "chkBrakeWheels", "Enabled", 300);
     float S::*const wheelFields[] = {&S::BrakeWheelsSpeed, &S::BrakeWheelsAccel,
                                      &S::BrakeWheelsDecel};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         wheels.AddNumber(wheelFields[i], Indexed("txtBrakeWheels", i), kMotorCaptions[i],
                          660 + 300 * i);
+    }
 }
 
 ucContainer* NewPanel(QWidget* parent, const QString& name, const QString& title,

@@ -36,17 +36,19 @@ SimulatorLaunch PlanSimulatorLaunch(const RidePaths& paths) {
         return {simulator, {"-s", track}, {}};
 
     const QString wine = QStandardPaths::findExecutable("wine");
-    if (wine.isEmpty())
+    if (wine.isEmpty()) {
         return {{},
                 {},
                 "Error: Kavrano Simulator is a Windows program and Wine was not found!\r\n"
                 "Install Wine to ride tracks in the simulator."};
+    }
     const QString windowsTrack = WindowsPath(QStandardPaths::findExecutable("winepath"), track);
-    if (windowsTrack.isEmpty())
+    if (windowsTrack.isEmpty()) {
         return {{},
                 {},
                 "Error: Unable to start \"" + simulator + "\"!\r\n" +
                     "winepath cannot give the Windows path of \"" + track + "\"."};
+    }
     return {wine, {simulator, "-s", windowsTrack}, {}};
 }
 

@@ -26,9 +26,10 @@ std::vector<fs::path> Subfolders(const fs::path& folder) {
     std::vector<fs::path> found;
     std::error_code ec;
     for (fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec), end;
-         !ec && it != end; it.increment(ec))
+         !ec && it != end; it.increment(ec)) {
         if (it->is_directory(ec) && !it->is_symlink(ec))
             found.push_back(it->path());
+    }
     std::sort(found.begin(), found.end());
     return found;
 }
@@ -75,9 +76,10 @@ SimulatorSearch FindSimulator(const SimulatorPlaces& places) {
     const fs::path beside = fs::path(places.ProgramFolder) / kSimulatorName;
     if (IsFile(beside))
         return found(beside);
-    for (const std::string& named : {places.Given, places.Environment})
+    for (const std::string& named : {places.Given, places.Environment}) {
         if (!named.empty())
             return IsFile(named) ? found(named) : SimulatorSearch{{}, named};
+    }
     const std::string inPrefix = FindInWinePrefix(places.WinePrefix);
     return inPrefix.empty() ? SimulatorSearch{} : found(inPrefix);
 }

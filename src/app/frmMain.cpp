@@ -92,9 +92,10 @@ constexpr int LeadingButtonCount() {
     int buttons = 0;
     while (buttons < kCommandCount && kCommands[buttons].ToolTip)
         ++buttons;
-    for (int i = buttons; i < kCommandCount; ++i)
+    for (int i = buttons; i < kCommandCount; ++i) {
         if (kCommands[i].ToolTip)
             return -1;
+    }
     return buttons;
 }
 constexpr int kButtonCount = LeadingButtonCount();
@@ -156,10 +157,11 @@ frmMain::frmMain(frmMainOptions opts)
     connect(pbOpenGL, &OpenGLView::selectionChanged, this, &frmMain::UpdateSettingsPanels);
     pbOpenGL->SetFatalErrorHandler([this](const QString& text, const QString& title) {
         context.Dialogs.ShowCriticalMessage(text, title);
-        if (options.EndProgram)
+        if (options.EndProgram) {
             options.EndProgram();
-        else
+        } else {
             std::exit(EXIT_FAILURE);
+        }
     });
     editors = std::make_unique<SegmentEditors>(context, *panels);
     ridePreview = new RidePreviewWindow(
@@ -245,13 +247,14 @@ void frmMain::CreateShortcuts() {
         const auto command = Command(i);
         if (spec.Keys == kNoKeys)
             continue;
-        if (spec.Scope == KeysAct::OutsideLookMode)
+        if (spec.Scope == KeysAct::OutsideLookMode) {
             AddWindowShortcut(QKeySequence(spec.Keys), command);
-        else
+        } else {
             mMain::AddTextSafeShortcut(*this, QKeySequence(spec.Keys), [this, command] {
                 if (CommandEnabled(command))
                     ToolBar_ButtonClick(command);
             });
+        }
     }
     // A text box with typing not yet applied keeps these keys for its own undo.
     // F5 also closes the preview from its own window.
@@ -419,10 +422,11 @@ bool frmMain::SaveTrackTo(const std::string& path) {
 }
 
 void frmMain::SelectAll(bool selected) {
-    if (selected)
+    if (selected) {
         mKV_TraceTrack::SelectAllSegments(trace);
-    else
+    } else {
         mKV_TraceTrack::UnselectAllSegments(trace);
+    }
     UpdateSettingsPanels();
     pbOpenGL->RenderFrame();
 }
@@ -434,10 +438,11 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         Form_Resize();
-    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         fileWatch->CheckNow();
+    }
 }
 
 void frmMain::Form_Resize() {
@@ -447,19 +452,21 @@ void frmMain::Form_Resize() {
         mMain::ComputeMainLayout(mTwips::PixelsToTwips(width()), mTwips::PixelsToTwips(height()));
     mTwips::SetGeometryInTwips(*pbOpenGL, mMain::kViewLeft, mMain::kViewTop, layout.ViewWidth,
                                layout.ViewHeight);
-    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
+    for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i) {
         mTwips::SetGeometryInTwips(panels->conSegStyle(i), 0, layout.SegStyleTop,
                                    layout.SegStyleWidth, mMain::kSegStyleHeight);
+    }
     mTwips::SetGeometryInTwips(panels->conTrackSetting(), 0, layout.TrackSettingTop,
                                mMain::kTrackSettingWidth, mMain::kTrackSettingHeight);
     toolBar->resize(width(), toolBar->height());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (Form_Unload())
+    if (Form_Unload()) {
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 bool frmMain::Form_Unload() {
@@ -478,11 +485,12 @@ void frmMain::UpdateSettingsPanels() {
 }
 
 void frmMain::RideAlong() {
-    if (pbOpenGL->Riding())
+    if (pbOpenGL->Riding()) {
         pbOpenGL->EndRideAlong();
-    else if (state.bTrackLoaded && !pbOpenGL->StartRideAlong())
+    } else if (state.bTrackLoaded && !pbOpenGL->StartRideAlong()) {
         context.Dialogs.ShowExclamationMessage(QString::fromStdString(sharedRide->Ride().NoStart),
                                                "Error!");
+    }
 }
 
 // Entering and moving over the window answer alike: only one local file is taken.
@@ -491,10 +499,11 @@ void frmMain::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void frmMain::dragMoveEvent(QDragMoveEvent* event) {
-    if (!DroppedTrackFile(event->mimeData()).isEmpty())
+    if (!DroppedTrackFile(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void frmMain::dropEvent(QDropEvent* event) {

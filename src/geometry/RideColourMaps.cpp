@@ -103,9 +103,10 @@ Colour DivergingColour(double t) {
 Colour ScaleColour(ColourBy by, const ColourScale& scale, double value) {
     if (!std::isfinite(value))
         return kUnreachedColour;
-    if (by == ColourBy::Speed)
+    if (by == ColourBy::Speed) {
         return SequentialColour(
             scale.High > scale.Low ? (value - scale.Low) / (scale.High - scale.Low) : 0.0);
+    }
     const double half = scale.High - scale.Centre;
     return DivergingColour(half > 0.0 ? (value - scale.Centre) / half : 0.0);
 }

@@ -8,9 +8,9 @@ namespace {
 
 // y[n] = b0·x[n] + b1·x[n−1] + b2·x[n−2] − a1·y[n−1] − a2·y[n−2]
 struct Section {
-    double b0, b1, b2, a1, a2;
+    double B0, B1, B2, A1, A2;
 
-    double Gain() const { return (b0 + b1 + b2) / (1.0 + a1 + a2); }
+    double Gain() const { return (B0 + B1 + B2) / (1.0 + A1 + A2); }
 };
 
 // The 5 Hz corner at 100 Hz by the bilinear transform with prewarping.
@@ -43,8 +43,8 @@ double ForceFilter::Next(double x) {
         const Section& q = kSections[i];
         History& h = sections[i];
         // The last output's term last: the next output waits for the fewest operations.
-        const double y = (q.b0 * x + q.b1 * h.x1 + q.b2 * h.x2 - q.a2 * h.y2) - q.a1 * h.y1;
-        h = {x, h.x1, y, h.y1};
+        const double y = (q.B0 * x + q.B1 * h.X1 + q.B2 * h.X2 - q.A2 * h.Y2) - q.A1 * h.Y1;
+        h = {x, h.X1, y, h.Y1};
         x = y;
     }
     return x;

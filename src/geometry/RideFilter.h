@@ -23,7 +23,7 @@ public:
 
 private:
     struct History {
-        double x1, x2, y1, y2;
+        double X1, X2, Y1, Y2;
     };
     History sections[2];
 };

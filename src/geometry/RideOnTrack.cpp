@@ -1,6 +1,7 @@
 #include "RideOnTrack.h"
 
 #include "RideFilter.h"
+#include "RideVector.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,32 +17,15 @@ using mKV_TraceTrack::TrackSample;
 
 namespace {
 
-struct Vec {
-    double x, y, z;
-};
-
-Vec operator+(Vec a, Vec b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-Vec operator*(double k, Vec a) {
-    return {k * a.x, k * a.y, k * a.z};
-}
-double Dot(Vec a, Vec b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
 Vec Normalised(Vec a) {
-    const double length = std::sqrt(Dot(a, a));
+    const double length = Length(a);
     return length > 0.0 ? (1.0 / length) * a : a;
 }
 Vec Blend(Vec a, Vec b, double f) {
     return (1.0 - f) * a + f * b;
 }
 Vector3D ToVector(Vec a) {
-    return {static_cast<float>(a.x), static_cast<float>(a.y), static_cast<float>(a.z)};
-}
-
-Vec Column(const Matrix3D& m, int c) {
-    return {m[c], m[4 + c], m[8 + c]};
+    return {static_cast<float>(a.X), static_cast<float>(a.Y), static_cast<float>(a.Z)};
 }
 
 // The sample at or before `time`, and how far towards the next one `time` lies.
@@ -150,11 +134,12 @@ std::vector<Colour> SpineColours(ColourBy by, const RidePreview& ride, const Tra
     std::vector<Colour> colours;
     const std::vector<int32_t> sampleAt = RideSampleAtSpinePoints(ride, trace);
     colours.reserve(sampleAt.size());
-    for (const int32_t k : sampleAt)
+    for (const int32_t k : sampleAt) {
         colours.push_back(
             k < 0 ? kUnreachedColour
                   : ScaleColour(by, scale,
                                 ValueOf(by, MomentAt(ride, ride.Samples[std::size_t(k)].Time))));
+    }
     return colours;
 }
 

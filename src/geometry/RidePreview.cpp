@@ -1,18 +1,24 @@
 #include "RidePreview.h"
 #include "RideFilter.h"
+#include "RideVector.h"
+#include "SegmentFieldTable.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <stdexcept>
+#include <string_view>
 #include <tuple>
+#include <variant>
 
 namespace mKV_RidePreview {
 
+using mKavrano_TrackIO_1_3::FindSegmentField;
+using mKavrano_TrackIO_1_3::kGFactor;
 using mKavrano_TrackIO_1_3::SegBrake;
-using mKavrano_TrackIO_1_3::SegLift;
+using mKavrano_TrackIO_1_3::SegmentField;
 using mKavrano_TrackIO_1_3::SegStation;
-using mKavrano_TrackIO_1_3::SegTransport;
 using mKavrano_TrackIO_1_3::TrackDocument;
 using mKavrano_TrackIO_1_3::TrackSegment;
 using mKV_TraceTrack::TraceState;
@@ -20,36 +26,8 @@ using mKV_TraceTrack::TrackSample;
 
 namespace {
 
-struct Vec {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
-
-    friend bool operator==(const Vec&, const Vec&) = default;
-};
-
-Vec operator+(Vec a, Vec b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-Vec operator-(Vec a, Vec b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-Vec operator*(double k, Vec a) {
-    return {k * a.x, k * a.y, k * a.z};
-}
-double Dot(Vec a, Vec b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-double Length(Vec a) {
-    return std::sqrt(Dot(a, a));
-}
-
-Vec Column(const Matrix3D& m, int c) {
-    return {m[c], m[4 + c], m[8 + c]};
-}
-
 Vec PositionOf(const TrackSample& s) {
-    return {s.World[3], s.World[7], s.World[11]};
+    return Column(s.World, 3);
 }
 
 // A setting a hostile file made infinite or NaN counts as 0; a negative rate as 0 too.
@@ -66,12 +44,50 @@ struct Motor {
     double Decel;
 };
 
+// What holds the train at a speed with rates of its own: a lift's or a transport's motor, a
+// brake's or a station's wheels. Its fields in the segment field table share a name prefix; a
+// drive whose prefix names a field of its own (the wheels) runs only while that field is set.
+struct Drive {
+    int32_t Type; // the segment type that has it
+    float TrackSegment::*Speed;
+    float TrackSegment::*Accel;
+    float TrackSegment::*Decel;
+    bool TrackSegment::*Switch; // nullptr: always runs
+};
+
+const SegmentField& FieldNamed(std::string_view prefix, std::string_view part) {
+    const SegmentField* field = FindSegmentField(std::string(prefix).append(part));
+    if (!field)
+        throw std::logic_error("no segment field " + std::string(prefix) + std::string(part));
+    return *field;
+}
+
+// Resolved once, so that the lap reads members, not names.
+Drive DriveNamed(std::string_view prefix) {
+    const auto single = [prefix](std::string_view part) {
+        return std::get<float TrackSegment::*>(FieldNamed(prefix, part).Member);
+    };
+    const SegmentField* on = FindSegmentField(prefix);
+    return {FieldNamed(prefix, "Speed").Type, single("Speed"), single("Accel"), single("Decel"),
+            on ? std::get<bool TrackSegment::*>(on->Member) : nullptr};
+}
+
+const Drive kMotors[] = {DriveNamed("LiftMotor"), DriveNamed("TransportMotor")};
+const Drive kBrakeWheels = DriveNamed("BrakeWheels");
+const Drive kStationWheels = DriveNamed("StationWheels");
+
+// The drive of s when it is of the drive's type and running.
+std::optional<Motor> Running(const Drive& d, const TrackSegment& s) {
+    if (s.SegmentType != d.Type || (d.Switch && !(s.*d.Switch)))
+        return std::nullopt;
+    return Motor{Rate(s.*d.Speed), Rate(s.*d.Accel), Rate(s.*d.Decel)};
+}
+
 std::optional<Motor> MotorOf(const TrackSegment& s) {
-    if (s.SegmentType == SegLift)
-        return Motor{Rate(s.LiftMotorSpeed), Rate(s.LiftMotorAccel), Rate(s.LiftMotorDecel)};
-    if (s.SegmentType == SegTransport)
-        return Motor{Rate(s.TransportMotorSpeed), Rate(s.TransportMotorAccel),
-                     Rate(s.TransportMotorDecel)};
+    for (const Drive& d : kMotors) {
+        if (std::optional<Motor> motor = Running(d, s))
+            return motor;
+    }
     return std::nullopt;
 }
 
@@ -86,7 +102,7 @@ double MotorStep(double v2, const Motor& m, double step) {
 }
 
 bool StopsCompletely(const TrackSegment& s) {
-    return s.SegmentType == SegBrake && s.BrakeCompleteStop && !s.BrakeWheels;
+    return s.SegmentType == SegBrake && s.BrakeCompleteStop && !Running(kBrakeWheels, s);
 }
 
 // v² after one step of length `step` that drops the train by `drop`, under the rules of s.
@@ -96,12 +112,12 @@ double StepV2(const TrackSegment& s, double v2, double drop, double step,
         return v2;
     if (const std::optional<Motor> motor = MotorOf(s))
         return MotorStep(v2, *motor, step);
+    if (const std::optional<Motor> wheels = Running(kBrakeWheels, s);
+        wheels && v2 < wheels->Speed * wheels->Speed)
+        return MotorStep(v2, *wheels, step);
     const bool brake = s.SegmentType == SegBrake;
-    const double wheels = Rate(s.BrakeWheelsSpeed);
-    if (brake && s.BrakeWheels && v2 < wheels * wheels)
-        return MotorStep(v2, {wheels, Rate(s.BrakeWheelsAccel), Rate(s.BrakeWheelsDecel)}, step);
     double next =
-        v2 + 2.0 * kGravity * drop - 2.0 * (losses.Rolling * kGravity + losses.Drag * v2) * step;
+        v2 + 2.0 * kGFactor * drop - 2.0 * (losses.Rolling * kGFactor + losses.Drag * v2) * step;
     if (brake) {
         const double limit = s.BrakeCompleteStop ? 0.0 : Rate(s.BrakeSpeedLimit);
         if (next > limit * limit)
@@ -158,22 +174,24 @@ public:
             why = doc.TrackClosed ? kNothingToStart : kStationEndsTrack;
             return std::nullopt;
         }
-        const TrackSegment& last = doc.Segments[blockEnd];
-        return LapStart{{*first, 0}, last.StationWheels ? Rate(last.StationWheelsSpeed) : 0.0};
+        const std::optional<Motor> wheels = Running(kStationWheels, doc.Segments[blockEnd]);
+        return LapStart{{*first, 0}, wheels ? wheels->Speed : 0.0};
     }
 
     // The sample after `at`; a closed track runs on through its first sample.
     std::optional<PathIndex> Next(PathIndex at) const {
         if (at.Sample + 1 < SampleCount(at.Segment))
             return PathIndex{at.Segment, at.Sample + 1};
-        for (int32_t i = at.Segment + 1; i < count; ++i)
+        for (int32_t i = at.Segment + 1; i < count; ++i) {
             if (SampleCount(i) > 0)
                 return PathIndex{i, 0};
+        }
         if (!doc.TrackClosed)
             return std::nullopt;
-        for (int32_t i = 0; i <= at.Segment; ++i)
+        for (int32_t i = 0; i <= at.Segment; ++i) {
             if (SampleCount(i) > 0)
                 return PathIndex{i, 0};
+        }
         return std::nullopt;
     }
 
@@ -199,10 +217,11 @@ private:
 
     // Without a station, the first sample of the lowest lift or transport.
     std::optional<LapStart> LowestMotor(std::string& why) const {
-        for (int32_t i = 0; i < count; ++i)
+        for (int32_t i = 0; i < count; ++i) {
             if (const std::optional<Motor> motor = MotorOf(doc.Segments[i]);
                 motor && SampleCount(i) > 0)
                 return LapStart{{i, 0}, motor->Speed};
+        }
         why = kNothingToStart;
         return std::nullopt;
     }
@@ -276,10 +295,10 @@ void AddSamples(RidePreview& ride, const std::vector<LapPoint>& lap, const Path&
             next < lap.size() ? std::optional<size_t>(next) : std::nullopt;
         const Matrix3D& frame = path.Sample(p.At).Orientation;
         const Vec felt =
-            (1.0 / kGravity) * (AccelerationAt(lap, k, before, after) + Vec{0.0, kGravity, 0.0});
+            (1.0 / kGFactor) * (AccelerationAt(lap, k, before, after) + Vec{0.0, kGFactor, 0.0});
         if (speed > ride.Peaks.Speed.Max)
             ride.Peaks.Speed = {speed, p.Distance};
-        ride.Samples.push_back({p.At.Segment, p.At.Sample, p.Distance, time, p.Position.y, speed,
+        ride.Samples.push_back({p.At.Segment, p.At.Sample, p.Distance, time, p.Position.Y, speed,
                                 Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
                                 -Dot(felt, Column(frame, 2))});
     }
@@ -356,7 +375,7 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
         const Vec position = PositionOf(path.Sample(*next));
         const double step = Length(position - here.Position);
         const TrackSegment& rules = path.Segment(here.At);
-        const double stepped = StepV2(rules, here.V2, here.Position.y - position.y, step, losses);
+        const double stepped = StepV2(rules, here.V2, here.Position.Y - position.Y, step, losses);
         const double v2 = stepped > 0.0 ? stepped : 0.0;
         lap.push_back({*next, position, v2, here.Distance + step});
         if (v2 == 0.0) {

@@ -5,6 +5,7 @@
 // ride analysts read them, and the lap's peaks. The train is a point; the simulator stays the
 // judge.
 
+#include "SegmentUnits.h"
 #include "TrackDocument.h"
 #include "TrackTracer.h"
 
@@ -14,8 +15,9 @@
 
 namespace mKV_RidePreview {
 
-// The gravity the settings panels convert with, in m/s².
-inline constexpr double kGravity = 9.816650390625;
+// The ride's speeds are computed, not stored: they show in km/h at the exact factor, where a
+// stored setting converts with mKavrano_TrackIO_1_3::kKmphFactor. Its forces are in units of
+// mKavrano_TrackIO_1_3::kGFactor, the gravity the settings panels convert with.
 inline constexpr double kKmhPerMps = 3.6;
 // Rolling resistance as a fraction of the weight.
 inline constexpr double kRollingResistance = 0.005;

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the lap of a ride preview does on each segment: the speed it enters with and the
-// extremes of the forces on it.
+// extremes of the filtered forces on it.
 
 #include "RidePreview.h"
 

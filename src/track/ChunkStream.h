@@ -36,9 +36,10 @@ struct ChunkInput {
 
     // Claims n bytes at Cursor and advances past them; nullptr once the read has failed.
     const uint8_t* Take(size_t n) {
-        if (!Refusal && n > Remaining())
+        if (!Refusal && n > Remaining()) {
             Refuse("a read of " + std::to_string(n) + " bytes runs past the end of the file (" +
                    std::to_string(Remaining()) + " left)");
+        }
         if (Refusal)
             return nullptr;
         const uint8_t* p = FileData.data() + Cursor;

@@ -80,16 +80,18 @@ std::span<const SegmentField> SegmentFields() {
 }
 
 const SegmentField* FindSegmentField(std::string_view name) {
-    for (const SegmentField& f : kFields)
+    for (const SegmentField& f : kFields) {
         if (f.Name == name)
             return &f;
+    }
     return nullptr;
 }
 
 const SegmentField* FindSegmentField(const FieldMember& member) {
-    for (const SegmentField& f : kFields)
+    for (const SegmentField& f : kFields) {
         if (f.Member == member)
             return &f;
+    }
     return nullptr;
 }
 

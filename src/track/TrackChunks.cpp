@@ -27,12 +27,13 @@ constexpr size_t kScobRecordMinSize = 88;
 // records could not fit in what remains.
 template <typename Record>
 bool PrepareRecords(ChunkInput& in, int32_t count, size_t minSize, std::vector<Record>& records) {
-    if (count < 0)
+    if (count < 0) {
         in.Refuse("negative count " + std::to_string(count));
-    else if (static_cast<size_t>(count) > in.Remaining() / minSize)
+    } else if (static_cast<size_t>(count) > in.Remaining() / minSize) {
         in.Refuse("count " + std::to_string(count) + " cannot fit the " +
                   std::to_string(in.Remaining()) + " bytes left (" + std::to_string(minSize) +
                   " or more each)");
+    }
     if (in.Refusal) {
         records.clear();
         return false;
@@ -326,9 +327,10 @@ constexpr SegmentBlock kSegmentBlocks[] = {
 };
 
 const SegmentBlock* FindSegmentBlock(int32_t segmentType) {
-    for (const SegmentBlock& block : kSegmentBlocks)
+    for (const SegmentBlock& block : kSegmentBlocks) {
         if (block.Type == segmentType)
             return &block;
+    }
     return nullptr;
 }
 
@@ -484,10 +486,11 @@ void ReadCatwRecord(ChunkInput& in, CatwRecord& r) {
     r.Value5 = ReadLong(in);
     r.Value6 = ReadLong(in);
     r.TailLength = ReadLong(in);
-    if (r.TailLength < 0)
+    if (r.TailLength < 0) {
         in.Refuse("negative tail length " + std::to_string(r.TailLength));
-    else
+    } else {
         SkipBytes(in, static_cast<size_t>(r.TailLength));
+    }
 }
 
 void WriteCatwRecord(ChunkOutput& out, const CatwRecord& r) {
@@ -568,12 +571,13 @@ void ReadTera(ChunkInput& in, Doc& doc) {
     SkipBytes(in, 15);
     const std::string size =
         std::to_string(doc.TeraCountX) + " x " + std::to_string(doc.TeraCountY);
-    if (doc.TeraCountX < 0 || doc.TeraCountY < 0)
+    // Past the first test both dimensions are below 2^31: their product cannot overflow 64 bits.
+    if (doc.TeraCountX < 0 || doc.TeraCountY < 0) {
         in.Refuse("negative terrain size " + size);
-    // Both dimensions are below 2^31, so their product cannot overflow 64 bits.
-    else if (uint64_t(doc.TeraCountX) * uint64_t(doc.TeraCountY) > in.Remaining() / 4)
+    } else if (uint64_t(doc.TeraCountX) * uint64_t(doc.TeraCountY) > in.Remaining() / 4) {
         in.Refuse("terrain size " + size + " cannot fit the " + std::to_string(in.Remaining()) +
                   " bytes left");
+    }
     if (in.Refusal) {
         doc.TeraGrid.clear();
         return;

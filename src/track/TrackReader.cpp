@@ -15,17 +15,19 @@ namespace {
 // An unrecognised chunk: its length field counts the bytes up to the chunk's end.
 void SkipChunk(ChunkInput& in) {
     const int32_t length = ReadLong(in);
-    if (length < 0)
+    if (length < 0) {
         in.Refuse("negative chunk length " + std::to_string(length));
-    else
+    } else {
         SkipBytes(in, static_cast<size_t>(length));
+    }
 }
 
 // The kind a tag names, or nullptr for a tag this reader does not know.
 const ChunkKind* FindChunkKind(const std::string& tag) {
-    for (const ChunkKind& kind : kChunkKinds)
+    for (const ChunkKind& kind : kChunkKinds) {
         if (tag == kind.Tag)
             return &kind;
+    }
     return nullptr;
 }
 
@@ -53,18 +55,20 @@ void WalkChunks(ChunkInput& in, TrackDocument& doc) {
     while (remaining > 0 && !in.Refusal) {
         in.Tag.clear(); // a tag cut short belongs to no chunk yet
         in.Tag = ReadTag(in);
-        if (const ChunkKind* kind = FindChunkKind(in.Tag))
+        if (const ChunkKind* kind = FindChunkKind(in.Tag)) {
             remaining += ReadChunk(in, doc, *kind);
-        else
+        } else {
             SkipChunk(in);
+        }
         --remaining;
     }
     // Segment i runs to node i + 1 (node 0 after the last): more segments than nodes
     // cannot be traced.
-    if (!in.Refusal && doc.SegmentCount > doc.BezierCount)
+    if (!in.Refusal && doc.SegmentCount > doc.BezierCount) {
         in.Refusal = TrackRefusal{"SEGM", -1,
                                   std::to_string(doc.SegmentCount) + " segments but only " +
                                       std::to_string(doc.BezierCount) + " nodes"};
+    }
 }
 
 // The whole file at path; false when it cannot be opened or read.

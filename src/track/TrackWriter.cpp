@@ -58,14 +58,16 @@ void UpdateChunkLengths(TrackDocument& doc) {
         (8 + doc.InfoLength) + (8 + doc.BezrLength) + (8 + doc.SegmLength) + (8 + doc.SuppLength);
 
     doc.ScobLength = 40;
-    for (int32_t i = 0; i < doc.ScobCount; ++i)
+    for (int32_t i = 0; i < doc.ScobCount; ++i) {
         doc.ScobLength +=
             88 + TextLength(doc.ScobRecords[i].Text1) + TextLength(doc.ScobRecords[i].Text2);
+    }
     doc.ScenLength = 40 + 64 * doc.ScenCount + 8 + doc.ScobLength;
 
-    if (doc.TeraPresent)
+    if (doc.TeraPresent) {
         doc.TeraLength = 81 + TextLength(doc.TeraText1) + TextLength(doc.TeraText2) +
                          TextLength(doc.TeraText3) + 4 * doc.TeraCountX * doc.TeraCountY;
+    }
     doc.EnvcLength = 44 + TextLength(doc.EnvcText1) + TextLength(doc.EnvcText2);
 
     doc.HeaderLength = 24 + (8 + doc.TrckLength) + (8 + doc.ScenLength) + (8 + doc.EnvcLength);
@@ -80,9 +82,10 @@ std::vector<uint8_t> BuildTrackData(TrackDocument& doc) {
     ChunkOutput out;
     out.FileData.reserve(8 + static_cast<size_t>(std::max(doc.HeaderLength, 0)));
     WriteChunk(out, doc, kFileHeader);
-    for (const ChunkKind& kind : kChunkKinds)
+    for (const ChunkKind& kind : kChunkKinds) {
         if (!kind.Present || doc.*kind.Present)
             WriteChunk(out, doc, kind);
+    }
     return std::move(out.FileData);
 }
 

@@ -422,10 +422,11 @@ void OpenGLView::RideKey(QKeyEvent* event) {
     default:
         return;
     }
-    if (rideClock.Paused || mCamera3D::RideClockEnded(rideClock))
+    if (rideClock.Paused || mCamera3D::RideClockEnded(rideClock)) {
         tmrRide->stop();
-    else
+    } else {
         tmrRide->start();
+    }
     RenderFrame();
 }
 

@@ -9,9 +9,10 @@ void StartRideClock(RideClock& ride, double duration, double now) {
 }
 
 void AdvanceRideClock(RideClock& ride, double now) {
-    if (!ride.Paused)
+    if (!ride.Paused) {
         ride.LapSeconds = std::min(
             ride.LapSeconds + (now - ride.ReadAt) * kRideRates[ride.RateIndex], ride.Duration);
+    }
     ride.ReadAt = now;
 }
 

@@ -31,7 +31,7 @@ TrackDocument Loop(const std::vector<Vector3D>& points, const std::vector<int32_
 }
 
 TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
-    const double drop = std::sqrt(3.0 * 3.0 + 2.0 * kGravity * 20.0);
+    const double drop = std::sqrt(3.0 * 3.0 + 2.0 * kGFactor * 20.0);
     const std::vector<Vector3D> level{{0, 0, 0}, {0, 0, -10}, {0, 0, -30}, {0, 0, -40}};
     const std::vector<int32_t> motors{SegTransport, SegLift, SegStation, SegPlain};
     const std::vector<int32_t> brake{SegLift, SegBrake, SegStation, SegPlain};
@@ -177,7 +177,7 @@ TEST(RidePreview, ForcesAndTimeOfALevelTrackAndPeaksOfAVerticalCircle) {
     // gravity: 1 g more at the bottom (an eighth of the lap after the start), 1 g less at the
     // top, and along the track ±1 g where the circle is vertical; the filter passes this slow
     // change, a little late.
-    const double r = 10, v = 10, c = v * v / (kGravity * r);
+    const double r = 10, v = 10, c = v * v / (kGFactor * r);
     const double lap = 2 * std::numbers::pi * r;
     const RidePreview loop = Ride(VerticalCircle(float(r), float(v)));
     EXPECT_EQ(std::tie(loop.Started, loop.EndReason), std::make_tuple(true, RideEnd::Lap));

@@ -30,14 +30,16 @@ std::vector<Change> Compare(const std::vector<Entry>& a, const std::vector<Entry
     for (const Entry& e : a) {
         inA.emplace(e.Path, &e);
         const auto other = inB.find(e.Path);
-        if (other == inB.end())
+        if (other == inB.end()) {
             changes.push_back({&e, nullptr});
-        else if (!SameValue(e, *other->second))
+        } else if (!SameValue(e, *other->second)) {
             changes.push_back({&e, other->second});
+        }
     }
-    for (const Entry& e : b)
+    for (const Entry& e : b) {
         if (!inA.contains(e.Path))
             changes.push_back({nullptr, &e});
+    }
     return changes;
 }
 
@@ -57,9 +59,10 @@ std::string Shown(const Entry* e) {
 }
 
 void PrintText(const std::vector<Change>& changes) {
-    for (const Change& c : changes)
+    for (const Change& c : changes) {
         std::cout << (c.Old ? c.Old : c.New)->Path << ": " << Shown(c.Old) << " -> " << Shown(c.New)
                   << '\n';
+    }
 }
 
 void PrintJson(const std::vector<Change>& changes) {
@@ -90,13 +93,15 @@ std::vector<Entry> Flatten(const mKavrano_TrackIO_1_3::TrackDocument& doc) {
 int DiffCommand(const CommandArgs& args) {
     bool bJson = false;
     std::vector<std::string> files;
-    for (const std::string& a : args)
-        if (a == "--json")
+    for (const std::string& a : args) {
+        if (a == "--json") {
             bJson = true;
-        else if (a.size() > 1 && a[0] == '-')
+        } else if (a.size() > 1 && a[0] == '-') {
             return kBadUsage;
-        else
+        } else {
             files.push_back(a);
+        }
+    }
     if (files.size() != 2)
         return kBadUsage;
     mKavrano_TrackIO_1_3::TrackDocument a, b;
@@ -105,10 +110,11 @@ int DiffCommand(const CommandArgs& args) {
     const std::vector<Entry> fieldsA = Flatten(a);
     const std::vector<Entry> fieldsB = Flatten(b);
     const std::vector<Change> changes = Compare(fieldsA, fieldsB);
-    if (bJson)
+    if (bJson) {
         PrintJson(changes);
-    else
+    } else {
         PrintText(changes);
+    }
     if (!std::cout)
         return 2;
     return changes.empty() ? 0 : 1;

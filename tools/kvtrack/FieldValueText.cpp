@@ -24,13 +24,15 @@ bool IsDigit(char c) {
 size_t NumberLength(std::string_view text) {
     size_t i = text.starts_with('+') || text.starts_with('-') ? 1 : 0;
     size_t digits = 0;
-    for (bool bPoint = false; i < text.size(); ++i)
-        if (IsDigit(text[i]))
+    for (bool bPoint = false; i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
             ++digits;
-        else if (text[i] == '.' && !bPoint)
+        } else if (text[i] == '.' && !bPoint) {
             bPoint = true;
-        else
+        } else {
             break;
+        }
+    }
     if (digits == 0)
         return 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -64,10 +66,11 @@ std::variant<FieldValue, std::string> ParseSingle(const SegmentField& field,
             continue;
         if (FieldUnit(u) != field.Unit)
             return "a value in " + std::string(suffix) + ", which this field is not shown in";
-        if (field.Unit == FieldUnit::Kmph)
+        if (field.Unit == FieldUnit::Kmph) {
             value = mKavrano_TrackIO_1_3::KmphToSpeed(value);
-        else if (field.Unit == FieldUnit::G)
+        } else if (field.Unit == FieldUnit::G) {
             value = mKavrano_TrackIO_1_3::GToAccel(value);
+        }
         return FieldValue(mKavrano_TrackIO_1_3::StoredSingle(value));
     }
     return "not a number with a known unit (kmph, g or s)";
@@ -99,10 +102,11 @@ std::variant<FieldValue, std::string> ParseFieldValue(const SegmentField& field,
         return "not true or false";
     case FieldKind::Flag:
     case FieldKind::Choice:
-        for (uint8_t i = 0; i < 2; ++i)
+        for (uint8_t i = 0; i < 2; ++i) {
             if ((text.size() == 1 && text[0] == char('0' + i)) ||
                 (!field.Choices[i].Word.empty() && text == field.Choices[i].Word))
                 return FieldValue(i);
+        }
         return field.Choices[0].Word.empty() ? "not 0 or 1"
                                              : "not 0, 1, " + std::string(field.Choices[0].Word) +
                                                    " or " + std::string(field.Choices[1].Word);

@@ -114,9 +114,10 @@ void WriteRow(int32_t segment, std::initializer_list<double> values) {
 
 void WriteCsv(const RidePreview& ride) {
     std::cout << "Segment,Distance,Time,Height,Speed,VerticalG,LateralG,LongitudinalG\n";
-    for (const RideSample& s : ride.Samples)
+    for (const RideSample& s : ride.Samples) {
         WriteRow(s.Segment,
                  {s.Distance, s.Time, s.Height, s.Speed, s.VerticalG, s.LateralG, s.LongitudinalG});
+    }
 }
 
 void WriteFilteredCsv(const RidePreview& ride) {
@@ -142,11 +143,12 @@ int RideCommand(const CommandArgs& args) {
         std::cerr << "Error: " << ride.NoStart << '\n';
         return 1;
     }
-    if (options == filtered)
+    if (options == filtered) {
         WriteFilteredCsv(ride);
-    else if (options == csv)
+    } else if (options == csv) {
         WriteCsv(ride);
-    else
+    } else {
         WriteJson(ride);
+    }
     return std::cout ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // kvtrack set: changes segment fields of many segments at once, with the editor's conversions.
 #include "Commands.h"
 #include "FieldValueText.h"
-#include "SegmentTypeNames.h"
+#include "SegmentTypeWords.h"
 
 #include <algorithm>
 #include <charconv>
@@ -65,9 +65,10 @@ std::string ChooseByList(std::string_view list, std::vector<bool>& chosen) {
         const auto last = dash == item.npos ? first : ParseIndex(item.substr(dash + 1));
         if (!first || !last || *last < *first)
             return where + "\"" + std::string(item) + "\" is not an index or a range";
-        if (*last >= int64_t(chosen.size()))
+        if (*last >= int64_t(chosen.size())) {
             return where + "index " + std::to_string(*last) + " is out of range (the track has " +
                    std::to_string(chosen.size()) + " segments)";
+        }
         for (int64_t i = *first; i <= *last; ++i)
             chosen[size_t(i)] = true;
         start = end + 1;
@@ -76,7 +77,7 @@ std::string ChooseByList(std::string_view list, std::vector<bool>& chosen) {
 }
 
 std::string TypeText(int32_t type) {
-    const std::string_view name = SegmentTypeName(type);
+    const std::string name = SegmentTypeWord(type);
     return name.empty() ? "of type " + std::to_string(type) : "a " + std::string(name) + " segment";
 }
 
@@ -94,10 +95,11 @@ int SetCommand(const CommandArgs& args) {
             if (i + 1 == args.size())
                 return BadUsage(a + " needs a value");
             const std::string& v = args[++i];
-            if (a == "--segments")
+            if (a == "--segments") {
                 list = v;
-            else if (!(type = ParseSegmentType(v)))
+            } else if (!(type = ParseSegmentType(v))) {
                 return BadUsage("unknown segment type " + v);
+            }
         } else if (a.starts_with('-') || a.find('=') == a.npos) {
             return BadUsage("unknown option " + a);
         } else {
@@ -120,24 +122,30 @@ int SetCommand(const CommandArgs& args) {
         return 1;
     auto& segments = doc.Segments;
     std::vector<bool> chosen(size_t(doc.SegmentCount), !list);
-    if (list)
+    if (list) {
         if (const std::string why = ChooseByList(*list, chosen); !why.empty())
             return Fail(why);
+    }
     for (size_t i = 0; i < chosen.size(); ++i)
         chosen[i] = chosen[i] && (!type || segments[i].SegmentType == *type);
     if (std::find(chosen.begin(), chosen.end(), true) == chosen.end())
         return Fail("no segment chosen");
 
     // Every check before any change, so that a refused command writes nothing.
-    for (const Assignment& a : assignments)
-        for (size_t i = 0; i < chosen.size(); ++i)
-            if (chosen[i] && !Carries(segments[i], *a.Field))
-                return Fail(std::string(a.Field->Name) + " is a " +
-                            std::string(SegmentTypeName(a.Field->Type)) + " field, but segment " +
-                            std::to_string(i) + " is " + TypeText(segments[i].SegmentType));
-    for (const Assignment& a : assignments)
-        for (size_t i = 0; i < chosen.size(); ++i)
+    for (const Assignment& a : assignments) {
+        for (size_t i = 0; i < chosen.size(); ++i) {
+            if (chosen[i] && !Carries(segments[i], *a.Field)) {
+                return Fail(std::string(a.Field->Name) + " is a " + SegmentTypeWord(a.Field->Type) +
+                            " field, but segment " + std::to_string(i) + " is " +
+                            TypeText(segments[i].SegmentType));
+            }
+        }
+    }
+    for (const Assignment& a : assignments) {
+        for (size_t i = 0; i < chosen.size(); ++i) {
             if (chosen[i])
                 WriteField(segments[i], *a.Field, a.Value);
+        }
+    }
     return SaveTrackOrReport(doc, args[1]);
 }

@@ -1,6 +1,6 @@
 // kvtrack info: a short human summary of a track file.
 #include "Commands.h"
-#include "SegmentTypeNames.h"
+#include "SegmentTypeWords.h"
 
 #include <iostream>
 #include <map>
@@ -27,7 +27,7 @@ int InfoCommand(const std::string& path) {
     std::cout << "  nodes:     " << doc.BezierCount << '\n';
     std::cout << "  segments:  " << doc.SegmentCount;
     for (const auto& [type, count] : byType) {
-        const std::string_view name = SegmentTypeName(type);
+        const std::string name = SegmentTypeWord(type);
         std::cout << ", " << count << ' ';
         if (!name.empty()) {
             std::cout << name;
