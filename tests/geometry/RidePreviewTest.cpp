@@ -54,7 +54,7 @@ TEST(RidePreview, StartsOnAMotorAndEndsWhereTheSettingsTakeTheTrain) {
     const TrackDocument pushed = Loop(level, brake, {Lift(2), wheels});
     // Coasting 50 m on the level from 20 m/s: dv²/ds = −2·(rolling·g + drag·v²) solved exactly.
     const TrackDocument coast = Loop(longer, {SegLift, SegPlain, SegStation, SegPlain}, {Lift(20)});
-    const double rolling = kRollingResistance * kGravity / kAirDrag;
+    const double rolling = kRollingResistance * kGFactor / kAirDrag;
     const double coasted = std::sqrt((400 + rolling) * std::exp(-2 * kAirDrag * 50) - rolling);
     const TrackDocument open = Polyline(level, {SegLift, SegPlain, SegPlain, SegPlain}, {Lift(10)});
     // Rows: what happens, the end, its segment and text, the end speed and its tolerance,
