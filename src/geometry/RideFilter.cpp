@@ -6,20 +6,6 @@ namespace mKV_RidePreview {
 
 namespace {
 
-// y[n] = b0·x[n] + b1·x[n−1] + b2·x[n−2] − a1·y[n−1] − a2·y[n−2]
-struct Section {
-    double B0, B1, B2, A1, A2;
-
-    double Gain() const { return (B0 + B1 + B2) / (1.0 + A1 + A2); }
-};
-
-// The 5 Hz corner at 100 Hz by the bilinear transform with prewarping.
-constexpr Section kSections[2] = {
-    {0.00041659920440659937, 0.0008331984088131987, 0.00041659920440659937, -1.4796742169311934,
-     0.5558215432824889},
-    {1.0, 2.0, 1.0, -1.7009643319435257, 0.7884997398152979},
-};
-
 // A slow train would make the series endless; a lap is filtered over its first ten minutes,
 // longer than any ride.
 constexpr double kMaxFilteredSeconds = 600.0;
@@ -32,22 +18,10 @@ double Lerp(double a, double b, double f) {
 
 ForceFilter::ForceFilter(double first) {
     for (int i = 0; i < 2; ++i) {
-        const double out = first * kSections[i].Gain();
+        const double out = first * kFilterSections[i].Gain();
         sections[i] = {first, first, out, out};
         first = out;
     }
-}
-
-double ForceFilter::Next(double x) {
-    for (int i = 0; i < 2; ++i) {
-        const Section& q = kSections[i];
-        History& h = sections[i];
-        // The last output's term last: the next output waits for the fewest operations.
-        const double y = (q.B0 * x + q.B1 * h.X1 + q.B2 * h.X2 - q.A2 * h.Y2) - q.A1 * h.Y1;
-        h = {x, h.X1, y, h.Y1};
-        x = y;
-    }
-    return x;
 }
 
 std::vector<FilteredSample> FilterRide(const std::vector<RideSample>& samples) {

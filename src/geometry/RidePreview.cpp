@@ -101,28 +101,43 @@ double MotorStep(double v2, const Motor& m, double step) {
     return v2;
 }
 
-bool StopsCompletely(const TrackSegment& s) {
-    return s.SegmentType == SegBrake && s.BrakeCompleteStop && !Running(kBrakeWheels, s);
-}
+// What a segment does to the train on each step, resolved once as the train enters it.
+struct StepRules {
+    bool Driven = false; // by a lift's or a transport's motor
+    Motor Drive{};
+    Motor Wheels{}; // a brake's running wheels, a motor on a slower train; speed 0 when none
+    bool Brake = false;
+    double BrakeLimit = 0.0; // 0 for a complete stop
+    double BrakeDecel = 0.0;
+    bool StopsCompletely = false; // a complete stop no wheels run through
 
-// v² after one step of length `step` that drops the train by `drop`, under the rules of s.
-double StepV2(const TrackSegment& s, double v2, double drop, double step,
+    explicit StepRules(const TrackSegment& s) {
+        if (const std::optional<Motor> motor = MotorOf(s))
+            std::tie(Driven, Drive) = std::tuple(true, *motor);
+        const std::optional<Motor> wheels = Running(kBrakeWheels, s);
+        Wheels = wheels.value_or(Motor{});
+        if (s.SegmentType != SegBrake)
+            return;
+        Brake = true;
+        BrakeLimit = s.BrakeCompleteStop ? 0.0 : Rate(s.BrakeSpeedLimit);
+        BrakeDecel = Rate(s.BrakeDecel);
+        StopsCompletely = s.BrakeCompleteStop && !wheels;
+    }
+};
+
+// v² after one step of length `step` that drops the train by `drop`.
+double StepV2(const StepRules& rules, double v2, double drop, double step,
               const RideLosses& losses) {
     if (step == 0.0)
         return v2;
-    if (const std::optional<Motor> motor = MotorOf(s))
-        return MotorStep(v2, *motor, step);
-    if (const std::optional<Motor> wheels = Running(kBrakeWheels, s);
-        wheels && v2 < wheels->Speed * wheels->Speed)
-        return MotorStep(v2, *wheels, step);
-    const bool brake = s.SegmentType == SegBrake;
+    if (rules.Driven)
+        return MotorStep(v2, rules.Drive, step);
+    if (v2 < rules.Wheels.Speed * rules.Wheels.Speed)
+        return MotorStep(v2, rules.Wheels, step);
     double next =
         v2 + 2.0 * kGFactor * drop - 2.0 * (losses.Rolling * kGFactor + losses.Drag * v2) * step;
-    if (brake) {
-        const double limit = s.BrakeCompleteStop ? 0.0 : Rate(s.BrakeSpeedLimit);
-        if (next > limit * limit)
-            next = std::max(next - 2.0 * Rate(s.BrakeDecel) * step, limit * limit);
-    }
+    if (const double limit2 = rules.BrakeLimit * rules.BrakeLimit; rules.Brake && next > limit2)
+        next = std::max(next - 2.0 * rules.BrakeDecel * step, limit2);
     return next;
 }
 
@@ -238,73 +253,104 @@ private:
 
 struct LapPoint {
     PathIndex At;
+    const TrackSample* Traced = nullptr;
     Vec Position;
     double V2 = 0.0;
     double Distance = 0.0;
 };
 
-// The train's acceleration at lap point k, from its nearest neighbours at other positions.
-Vec AccelerationAt(const std::vector<LapPoint>& lap, size_t k, std::optional<size_t> before,
-                   std::optional<size_t> after) {
-    const LapPoint& p = lap[k];
-    if (before && after) {
-        const LapPoint& b = lap[*before];
-        const LapPoint& a = lap[*after];
-        const double sb = p.Distance - b.Distance; // only repeats of a position lie between
-        const double sa = a.Distance - p.Distance;
-        const Vec curvature = (2.0 / (sb + sa)) * ((1.0 / sa) * (a.Position - p.Position) -
-                                                   (1.0 / sb) * (p.Position - b.Position));
-        const Vec chord = a.Position - b.Position;
-        const double chordLength = Length(chord);
-        const Vec along = chordLength > 0.0 ? (1.0 / chordLength) * chord : Vec{};
-        return p.V2 * curvature + ((a.V2 - b.V2) / (2.0 * (sb + sa))) * along;
-    }
+// How the lap bends and speeds up at a position, from the nearest positions before and after
+// it: a train there at speed² v2 accelerates by v2 · Curvature + Along.
+struct Bend {
+    Vec Curvature;
+    Vec Along;
+};
+
+Bend BendAt(const LapPoint& before, const LapPoint& p, const LapPoint& after) {
+    const double sb = p.Distance - before.Distance;
+    const double sa = after.Distance - p.Distance;
+    // The second difference over uneven steps: 2 · ((A − P) / sa − (P − B) / sb) / (sa + sb).
+    const Vec curvature = (2.0 / (sa * sb * (sa + sb))) * (sb * (after.Position - p.Position) -
+                                                           sa * (p.Position - before.Position));
+    const Vec chord = after.Position - before.Position;
+    const double chordLength = Length(chord);
+    // d(v²)/ds / 2 along the chord's direction.
+    const double along =
+        chordLength > 0.0 ? (after.V2 - before.V2) / (2.0 * (sb + sa) * chordLength) : 0.0;
+    return {curvature, along * chord};
+}
+
+// The acceleration at an end of the lap, along the one step there.
+Vec AccelerationAtEnd(const LapPoint& p, const LapPoint* before, const LapPoint* after) {
     if (after) {
-        const Vec step = lap[*after].Position - p.Position;
+        const Vec step = after->Position - p.Position;
         const double s = Length(step);
-        return ((lap[*after].V2 - p.V2) / (2.0 * s * s)) * step;
+        return ((after->V2 - p.V2) / (2.0 * s * s)) * step;
     }
     if (before) {
-        const Vec step = p.Position - lap[*before].Position;
+        const Vec step = p.Position - before->Position;
         const double s = Length(step);
-        return ((p.V2 - lap[*before].V2) / (2.0 * s * s)) * step;
+        return ((p.V2 - before->V2) / (2.0 * s * s)) * step;
     }
     return {};
 }
 
-// The samples of the lap with their speed, time and forces, and its length, duration and top
-// speed.
-void AddSamples(RidePreview& ride, const std::vector<LapPoint>& lap, const Path& path) {
+// Turns lap points into the ride's samples with their time and forces, and keeps the lap's
+// length, duration and top speed. A point waits only until the next position along the lap is
+// known, so its traced frame is read while it is still in the cache.
+class SampleWriter {
+public:
+    SampleWriter(RidePreview& preview, size_t expected) : ride(preview) {
+        ride.Samples.reserve(expected);
+    }
+
     // Samples that repeat a position (a segment starts where the last one ended) take their
     // neighbours from beyond the repeat.
-    std::optional<size_t> before;
-    double time = 0.0;
-    ride.Samples.reserve(lap.size());
-    for (size_t k = 0; k < lap.size(); ++k) {
-        const LapPoint& p = lap[k];
-        const double speed = std::sqrt(p.V2);
-        // Over a step the train runs at the mean of its speeds at the two ends.
-        if (const double speeds = k > 0 ? ride.Samples.back().Speed + speed : 0.0; speeds > 0.0)
-            time += 2.0 * (p.Distance - lap[k - 1].Distance) / speeds;
-        if (k > 0 && lap[k - 1].Position != p.Position)
-            before = k - 1;
-        size_t next = k + 1;
-        while (next < lap.size() && lap[next].Position == p.Position)
-            ++next;
-        const std::optional<size_t> after =
-            next < lap.size() ? std::optional<size_t>(next) : std::nullopt;
-        const Matrix3D& frame = path.Sample(p.At).Orientation;
-        const Vec felt =
-            (1.0 / kGFactor) * (AccelerationAt(lap, k, before, after) + Vec{0.0, kGFactor, 0.0});
-        if (speed > ride.Peaks.Speed.Max)
-            ride.Peaks.Speed = {speed, p.Distance};
-        ride.Samples.push_back({p.At.Segment, p.At.Sample, p.Distance, time, p.Position.Y, speed,
-                                Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
-                                -Dot(felt, Column(frame, 2))});
+    void Add(const LapPoint& p) {
+        if (!atOnePosition.empty() && atOnePosition.back().Position != p.Position)
+            Write(&p);
+        atOnePosition.push_back(p);
     }
-    ride.Peaks.Length = ride.Samples.back().Distance;
-    ride.Peaks.Duration = time;
-}
+
+    void Finish() {
+        Write(nullptr);
+        ride.Peaks.Length = ride.Samples.back().Distance;
+        ride.Peaks.Duration = time;
+    }
+
+private:
+    void Write(const LapPoint* after) {
+        const LapPoint* previous = before ? &*before : nullptr;
+        const std::optional<Bend> bend =
+            previous && after ? std::optional(BendAt(*previous, atOnePosition.front(), *after))
+                              : std::nullopt;
+        for (const LapPoint& p : atOnePosition) {
+            const double speed = std::sqrt(p.V2);
+            // Over a step the train runs at the mean of its speeds at the two ends.
+            if (!ride.Samples.empty()) {
+                const RideSample& last = ride.Samples.back();
+                if (const double speeds = last.Speed + speed; speeds > 0.0)
+                    time += 2.0 * (p.Distance - last.Distance) / speeds;
+            }
+            const Vec acceleration =
+                bend ? p.V2 * bend->Curvature + bend->Along : AccelerationAtEnd(p, previous, after);
+            const Vec felt = (1.0 / kGFactor) * (acceleration + Vec{0.0, kGFactor, 0.0});
+            const Matrix3D& frame = p.Traced->Orientation;
+            if (speed > ride.Peaks.Speed.Max)
+                ride.Peaks.Speed = {speed, p.Distance};
+            ride.Samples.push_back({p.At.Segment, p.At.Sample, p.Distance, time, p.Position.Y,
+                                    speed, Dot(felt, Column(frame, 1)), Dot(felt, Column(frame, 0)),
+                                    -Dot(felt, Column(frame, 2))});
+        }
+        before = atOnePosition.back();
+        atOnePosition.clear();
+    }
+
+    RidePreview& ride;
+    std::optional<LapPoint> before;      // the last point at the position before these
+    std::vector<LapPoint> atOnePosition; // waiting for the next position
+    double time = 0.0;
+};
 
 // The extremes of a filtered force, each at the first place it occurs.
 void TakePeak(ForcePeak& peak, double force, double at) {
@@ -362,24 +408,28 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
     ride.StartSegment = start->At.Segment;
     ride.StartSpeed = start->Speed;
 
-    std::vector<LapPoint> lap;
-    lap.reserve(path.SampleTotal() + 1);
-    lap.push_back({start->At, PositionOf(path.Sample(start->At)), start->Speed * start->Speed});
+    SampleWriter samples(ride, path.SampleTotal() + 1);
+    const TrackSample* first = &path.Sample(start->At);
+    LapPoint here{start->At, first, PositionOf(*first), start->Speed * start->Speed};
+    samples.Add(here);
+    StepRules rules(path.Segment(here.At));
     for (;;) {
-        const LapPoint& here = lap.back();
         const std::optional<PathIndex> next = path.Next(here.At);
         if (!next) {
             ride.EndReason = RideEnd::End;
             break;
         }
-        const Vec position = PositionOf(path.Sample(*next));
+        const TrackSample* traced = &path.Sample(*next);
+        const Vec position = PositionOf(*traced);
         const double step = Length(position - here.Position);
-        const TrackSegment& rules = path.Segment(here.At);
+        if (here.At.Sample == 0) // a segment's rules hold from its first sample
+            rules = StepRules(path.Segment(here.At));
         const double stepped = StepV2(rules, here.V2, here.Position.Y - position.Y, step, losses);
         const double v2 = stepped > 0.0 ? stepped : 0.0;
-        lap.push_back({*next, position, v2, here.Distance + step});
+        here = {*next, traced, position, v2, here.Distance + step};
+        samples.Add(here);
         if (v2 == 0.0) {
-            ride.EndReason = StopsCompletely(rules) ? RideEnd::Stop : RideEnd::Stall;
+            ride.EndReason = rules.StopsCompletely ? RideEnd::Stop : RideEnd::Stall;
             break;
         }
         if (*next == start->At) {
@@ -391,7 +441,7 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
             break;
         }
     }
-    AddSamples(ride, lap, path);
+    samples.Finish();
     ride.EndSegment = ride.Samples.back().Segment;
     ride.EndSpeed = ride.Samples.back().Speed;
     ride.Filtered = FilterRide(ride.Samples);
