@@ -1,6 +1,6 @@
 // The "Segments" window on the 20,000-segment track against the settings panels: opening it,
 // selecting every row, and one edit of every brake, each against the same action through the
-// panels.
+// panels; and scrolling it page by page.
 #include "AppContext.h"
 #include "EditHistory.h"
 #include "PanelFill.h"
@@ -18,9 +18,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
 
 using namespace mKavrano_TrackIO_1_3;
@@ -140,6 +143,26 @@ void BM_EditBrakesInTable(benchmark::State& state) {
     b.history.Reset();
 }
 
+// A page down the table and its paint, from the top to the bottom and round again; "slowest ms"
+// is the slowest step, to hold against a frame of the view in bench_render.
+void BM_ScrollTable(benchmark::State& state) {
+    TableBench& b = Bench();
+    b.table->Toggle();
+    QScrollBar& bar = *b.table->Table().verticalScrollBar();
+    double slowest = 0.0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        bar.setValue(bar.value() < bar.maximum() ? bar.value() + bar.pageStep() : 0);
+        b.table->Table().viewport()->repaint();
+        slowest = std::max(
+            slowest,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    state.counters["slowest ms"] = slowest * 1e3;
+    state.counters["page rows"] = bar.pageStep();
+    b.table->Toggle();
+}
+
 // The same edit through the brake panel, the window open as well.
 void BM_EditBrakesInPanel(benchmark::State& state) {
     TableBench& b = Bench();
@@ -164,6 +187,7 @@ BENCHMARK(BM_SelectAllRows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectAllCommand)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EditBrakesInTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EditBrakesInPanel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollTable)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -4,6 +4,27 @@
 
 SegmentTableFilter::SegmentTableFilter(QObject* parent) : QSortFilterProxyModel(parent) {
     setSortRole(SegmentTableModel::kSortRole);
+    const auto stale = [this] { bSegmentsStale = true; };
+    // Before and after: a slot may ask while the rows move.
+    for (const auto change :
+         {&QAbstractItemModel::layoutAboutToBeChanged, &QAbstractItemModel::layoutChanged})
+        connect(this, change, this, stale);
+    for (const auto change :
+         {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsInserted,
+          &QAbstractItemModel::rowsAboutToBeRemoved, &QAbstractItemModel::rowsRemoved})
+        connect(this, change, this, stale);
+    connect(this, &QAbstractItemModel::modelAboutToBeReset, this, stale);
+    connect(this, &QAbstractItemModel::modelReset, this, stale);
+}
+
+int32_t SegmentTableFilter::SegmentAt(int shownRow) const {
+    if (bSegmentsStale) {
+        segments.resize(size_t(rowCount()));
+        for (int row = 0; row < rowCount(); ++row)
+            segments[size_t(row)] = mapToSource(index(row, 0)).row();
+        bSegmentsStale = false;
+    }
+    return shownRow >= 0 && size_t(shownRow) < segments.size() ? segments[size_t(shownRow)] : -1;
 }
 
 void SegmentTableFilter::SetType(std::optional<int32_t> type) {

@@ -164,8 +164,7 @@ void SegmentTableWindow::SelectionFromTable() {
     // Whole rows are selected: a range's rows are enough, whatever its columns.
     for (const QItemSelectionRange& range : table->selectionModel()->selection()) {
         for (int shown = range.top(); shown <= range.bottom(); ++shown) {
-            if (const int row = filter->mapToSource(filter->index(shown, 0)).row();
-                size_t(row) < flags.size())
+            if (const int row = filter->SegmentAt(shown); size_t(row) < flags.size())
                 flags[size_t(row)] = true;
         }
     }
@@ -186,7 +185,7 @@ void SegmentTableWindow::SelectionFromTrace(bool bForce) {
     const int shown = filter->rowCount();
     for (int row = 0; row < shown;) {
         const auto selected = [&](int r) {
-            const int segment = filter->mapToSource(filter->index(r, 0)).row();
+            const int segment = filter->SegmentAt(r);
             return size_t(segment) < flags.size() && flags[size_t(segment)] ? segment : -1;
         };
         const int segment = selected(row);
@@ -239,10 +238,10 @@ bool SegmentTableWindow::ChangeCell(int32_t row, const SegmentField& field, cons
         changes.push_back({segment, &field, std::get<mKavrano_TrackIO_1_3::FieldValue>(parsed)});
     };
     if (size_t(row) < flags.size() && flags[size_t(row)]) {
-        for (int32_t i = 0; i < model->rowCount(); ++i) {
-            if (size_t(i) < flags.size() && flags[size_t(i)] &&
-                Carries(context.Document.Segments[size_t(i)], field))
-                change(i);
+        const size_t rows = std::min(size_t(model->rowCount()), flags.size());
+        for (size_t i = 0; i < rows; ++i) {
+            if (flags[i] && Carries(context.Document.Segments[i], field))
+                change(int32_t(i));
         }
     } else {
         change(row);
@@ -252,8 +251,12 @@ bool SegmentTableWindow::ChangeCell(int32_t row, const SegmentField& field, cons
 }
 
 void SegmentTableWindow::Commit(const QString& name, FieldChanges changes) {
-    std::stable_sort(changes.begin(), changes.end(),
-                     [](const CellValue& a, const CellValue& b) { return a.Segment < b.Segment; });
+    // A paste comes in the order of the rows shown; an edit of the selection in track order.
+    const auto bySegment = [](const CellValue& a, const CellValue& b) {
+        return a.Segment < b.Segment;
+    };
+    if (!std::is_sorted(changes.begin(), changes.end(), bySegment))
+        std::stable_sort(changes.begin(), changes.end(), bySegment);
     std::vector<int32_t> indexes;
     for (const CellValue& c : changes) {
         if (indexes.empty() || indexes.back() != c.Segment)
@@ -268,7 +271,10 @@ void SegmentTableWindow::Commit(const QString& name, FieldChanges changes) {
         });
     context.CommitEdits(name, std::move(edits)); // refreshes this window too
     mMain::SetTrackModified(context.State);
+    // An edit leaves the selection as it is: the rows have nothing to follow.
+    bOwnChange = true;
     onChange();
+    bOwnChange = false;
 }
 
 void SegmentTableWindow::CopySelectedRows() {
@@ -309,7 +315,7 @@ void SegmentTableWindow::PasteAtCurrentCell() {
                 QString("Error: the pasted block runs past the last row shown."), "Error");
             return;
         }
-        const int32_t row = filter->mapToSource(filter->index(shownRow, 0)).row();
+        const int32_t row = filter->SegmentAt(shownRow);
         for (int cell = 0; cell < block[line].size(); ++cell) {
             const QString& text = block[line][cell];
             const int column = left + cell;
