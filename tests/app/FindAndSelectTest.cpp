@@ -3,8 +3,6 @@
 #include "CameraFraming.h"
 #include "FrameRendering.h"
 #include "MainWindowFixture.h"
-#include "Math3D.h"
-#include "Matrix3D.h"
 #include "SegmentTexts.h"
 #include "SelectionModePick.h"
 #include "SyntheticTrack.h"
@@ -27,25 +25,20 @@ using namespace mKV_TraceTrack;
 
 namespace {
 
-constexpr int32_t Brake = 4;
-
 // A point in the camera's frame: x right, y up, and its depth ahead.
 struct Seen {
     double x, y, depth;
 };
 
+// Undoes the camera's translation, then its yaw, then its pitch.
 Seen SeenFrom(const mCamera3D::CameraState& cam, const Vector3D& p) {
-    Matrix3D yaw, pitch, orientation;
-    mMatrix3D::RotationY(yaw, mMath3D::DegToRad(cam.CamRot.y));
-    mMatrix3D::RotationX(pitch, mMath3D::DegToRad(cam.CamRot.x));
-    mMatrix3D::MatrixMultiply(orientation, yaw, pitch);
-    Vector3D axis[3];
-    mMatrix3D::TransformPoint(axis[0], orientation, {1, 0, 0});
-    mMatrix3D::TransformPoint(axis[1], orientation, {0, 1, 0});
-    mMatrix3D::TransformPoint(axis[2], orientation, {0, 0, -1});
-    const Vector3D d{p.x - cam.CamPos.x, p.y - cam.CamPos.y, p.z - cam.CamPos.z};
-    const auto dot = [&](const Vector3D& a) { return a.x * d.x + a.y * d.y + a.z * d.z; };
-    return {dot(axis[0]), dot(axis[1]), dot(axis[2])};
+    const double yaw = cam.CamRot.y * std::numbers::pi / 180,
+                 pitch = cam.CamRot.x * std::numbers::pi / 180;
+    const double dx = p.x - cam.CamPos.x, dy = p.y - cam.CamPos.y, dz = p.z - cam.CamPos.z;
+    const double x = std::cos(yaw) * dx - std::sin(yaw) * dz,
+                 z = std::sin(yaw) * dx + std::cos(yaw) * dz;
+    return {x, std::cos(pitch) * dy + std::sin(pitch) * z,
+            std::sin(pitch) * dy - std::cos(pitch) * z};
 }
 
 } // namespace
@@ -89,24 +82,20 @@ protected:
     }
 };
 
-TEST_F(FindAndSelectTest, HomeAndFFrameTheTrackOrTheSelectionWithoutChangingIt) {
+TEST_F(FindAndSelectTest, HomeAndFFrameTheTrackOrTheSelectionAndTheWheelStepsAlongTheView) {
     View().setFocus();
     for (const auto look : {mCamera3D::kLookOff, mCamera3D::kLookActive}) {
         window->Camera().LookMode = look;
         mCamera3D::ResetCamera(window->Camera());
-        window->Trace().SegmentSelected.assign(window->Trace().TracedSegmentCount, false);
+        SelectOnly({});
         QTest::keyClick(&View(), Qt::Key_Home);
         EXPECT_TRUE(ExpectFramed(mCamera3D::TrackPoints(window->Trace(), false)));
 
-        SelectOnly(SegmentsOfType(Brake));
-        const std::vector<bool> brakes = window->Trace().SegmentSelected;
+        SelectOnly(SegmentsOfType(SegBrake));
         QTest::keyClick(&View(), Qt::Key_F);
         EXPECT_TRUE(ExpectFramed(mCamera3D::TrackPoints(window->Trace(), true)));
-        EXPECT_EQ(window->Trace().SegmentSelected, brakes);
+        EXPECT_EQ(Selected(), Flags(SegmentsOfType(SegBrake)));
     }
-}
-
-TEST_F(FindAndSelectTest, TheWheelMovesAStepPerNotchAlongTheViewInAndOutOfLookMode) {
     // The wheel's turn in eighths of a degree, the keys held, and the camera's move along -Z,
     // the reset camera's view.
     const std::tuple<int, Qt::KeyboardModifiers, float> cases[] = {
@@ -150,12 +139,10 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
         return selected;
     };
     const auto seenBrake = std::ranges::find_if(
-        at, [&](const auto& seen) { return Segment(seen.first).SegmentType == Brake; });
+        at, [&](const auto& seen) { return Segment(seen.first).SegmentType == SegBrake; });
     ASSERT_NE(seenBrake, at.end());
     const int32_t brake = seenBrake->first;
-    std::vector<bool> brakes(size_t(n), false);
-    for (const int32_t i : SegmentsOfType(Brake))
-        brakes[size_t(i)] = true;
+    const std::vector<bool> brakes = Flags(SegmentsOfType(SegBrake));
     // The segment clicked (-1: the ground), the keys held, a double click, and the selection.
     const std::tuple<int32_t, Qt::KeyboardModifiers, bool, std::vector<bool>> steps[] = {
         {b, Qt::ShiftModifier, false, range({{b, b}})},               // no earlier click: the one
@@ -177,11 +164,11 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
             DoubleClick(View(), Qt::LeftButton, pixel);
         else
             QTest::mouseClick(&View(), Qt::LeftButton, modifiers, pixel);
-        EXPECT_EQ(window->Trace().SegmentSelected, selected);
+        EXPECT_EQ(Selected(), selected);
     }
 
     // The brakes' panel, summary and tooltip; Ctrl again on a selected one: none left.
-    EXPECT_EQ(VisiblePanel(), Brake);
+    EXPECT_EQ(VisiblePanel(), SegBrake);
     EXPECT_EQ(View().SelectionLabel().text().toStdString(),
               SelectionSummary(window->Trace(), window->Document()));
     EXPECT_TRUE(View().SelectionLabel().isVisible());
@@ -190,7 +177,7 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
     EXPECT_EQ(QToolTip::text().toStdString(),
               SegmentTooltip(window->Trace(), window->Document(), brake));
     QTest::mouseClick(&View(), Qt::LeftButton, Qt::ControlModifier, at.at(brake));
-    EXPECT_EQ(window->Trace().SegmentSelected, range({}));
+    EXPECT_EQ(Selected(), range({}));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_FALSE(View().SelectionLabel().isVisible());
 }
@@ -199,17 +186,16 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
     View().setFocus();
     const size_t n = size_t(window->Trace().TracedSegmentCount);
     QTest::keyClick(&View(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(window->Trace().SegmentSelected, std::vector<bool>(n, true));
+    EXPECT_EQ(Selected(), std::vector<bool>(n, true));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kMultipleTypesPanel);
     EXPECT_TRUE(EnabledButtons()[frmMain::CmdUnselectAll]);
     QTest::keyClick(&View(), Qt::Key_Escape);
-    EXPECT_EQ(window->Trace().SegmentSelected, std::vector<bool>(n, false));
+    EXPECT_EQ(Selected(), std::vector<bool>(n, false));
     EXPECT_EQ(VisiblePanel(), SettingsPanels::kEmptyPanel);
     EXPECT_FALSE(EnabledButtons()[frmMain::CmdUnselectAll]);
 
     // A lift's text box: the keys work on its text and leave the selection alone.
-    SelectOnly(SegmentsOfType(2));
-    const std::vector<bool> lifts = window->Trace().SegmentSelected;
+    SelectOnly(SegmentsOfType(SegLift));
     auto* box = &Find<NumericTextBox>("txtLiftMotor(0)");
     box->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }));
@@ -221,8 +207,8 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
     QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
     QApplication::sendEvent(box, &del);
     EXPECT_EQ(box->text(), text.mid(1));
-    EXPECT_EQ(window->Trace().SegmentSelected, lifts);
-    EXPECT_EQ(VisiblePanel(), 2);
+    EXPECT_EQ(Selected(), Flags(SegmentsOfType(SegLift)));
+    EXPECT_EQ(VisiblePanel(), SegLift);
 }
 
 TEST(SegmentTexts, TooltipAndSummaryForOneSeveralAndNone) {

@@ -130,11 +130,18 @@ protected:
         window->Panels().chkMainTunnel().click();
     }
 
-    void SelectOnly(const std::vector<int32_t>& indexes) {
-        auto& flags = window->Trace().SegmentSelected;
-        std::fill(flags.begin(), flags.end(), false);
+    std::vector<bool>& Selected() { return window->Trace().SegmentSelected; }
+
+    // The selection flags with only `indexes` set.
+    std::vector<bool> Flags(const std::vector<int32_t>& indexes) {
+        std::vector<bool> flags(Selected().size(), false);
         for (int32_t i : indexes)
-            flags[size_t(i)] = true;
+            flags.at(size_t(i)) = true;
+        return flags;
+    }
+
+    void SelectOnly(const std::vector<int32_t>& indexes) {
+        Selected() = Flags(indexes);
         window->UpdateSettingsPanels();
     }
 
