@@ -195,28 +195,28 @@ TEST_F(MainWindowTest, CtrlSAndSaveAsReportAFailedSaveAndTheStarFollowsTheSavedS
 }
 
 TEST_F(MainWindowTest, LaysOutInTwips) {
-    window->resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
-    QApplication::processEvents();
+    const auto resize = [&](int width, int height) {
+        window->resize(width, height);
+        QApplication::processEvents();
+    };
+    resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     EXPECT_EQ(GeometryInTwips(window->View()), QRect(1740, 480, 10140, 5715));
     for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i)
         EXPECT_EQ(GeometryInTwips(window->Panels().conSegStyle(i)), QRect(0, 6255, 11880, 2235));
     EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()), QRect(0, 4080, 1695, 2115));
 
-    window->resize(60, 100); // 900 x 1500 twips
-    QApplication::processEvents();
+    resize(60, 100); // 900 x 1500 twips
     EXPECT_EQ(window->View().size(), QSize(0, 0));
     EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()).top(), 480);
 
     // In a short window the toolbar lies above the panels and takes the click.
-    window->resize(800, 60);
-    QApplication::processEvents();
+    resize(800, 60);
     ASSERT_GT(window->Panels().conSegStyle(SettingsPanels::kEmptyPanel).geometry().bottom(), 0);
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
                       window->ToolBar().mapTo(window.get(), ButtonCentre(frmMain::CmdAbout)));
     EXPECT_EQ(dialogs.AboutBoxes, 1);
 
-    window->resize(1000, 800); // 15000 x 12000 twips
-    QApplication::processEvents();
+    resize(1000, 800); // 15000 x 12000 twips
     EXPECT_EQ(GeometryInTwips(window->View()), QRect(1740, 480, 15000 - 1740, 9225));
     EXPECT_EQ(GeometryInTwips(window->Panels().conTrackSetting()).top(), 7590);
 
@@ -224,8 +224,7 @@ TEST_F(MainWindowTest, LaysOutInTwips) {
     const QRect view = window->View().geometry();
     window->setWindowState(Qt::WindowMinimized);
     ASSERT_TRUE(window->isMinimized());
-    window->resize(160, 40);
-    QApplication::processEvents();
+    resize(160, 40);
     EXPECT_EQ(window->View().geometry(), view);
 }
 

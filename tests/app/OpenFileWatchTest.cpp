@@ -47,7 +47,6 @@ TEST_F(MainWindowTest, AnotherProgramsSaveReloadsAnUneditedTrackAndAsksOnceAbout
         Open(path);
         window->Camera().CamPos = {1, 2, 3};
         SelectOnly({0});
-        const std::vector<bool> selected = window->Trace().SegmentSelected;
         if (answer) {
             window->Panels().chkMainColors().click();
             dialogs.Answers.push_back(*answer);
@@ -75,7 +74,7 @@ TEST_F(MainWindowTest, AnotherProgramsSaveReloadsAnUneditedTrackAndAsksOnceAbout
         QTest::qWait(kQuietMs);
         EXPECT_EQ(dialogs.Messages.size(), questions);
         EXPECT_EQ(window->Camera().CamPos, (Vector3D{1, 2, 3}));
-        EXPECT_EQ(window->Trace().SegmentSelected, selected);
+        EXPECT_EQ(Selected(), Flags({0}));
         EXPECT_EQ(window->Panels().chkMainTunnel().isChecked(), bReloads);
         EXPECT_EQ(window->History().Stack().count(), bReloads ? 0 : 1);
         const QString caption = QString::fromStdString("Kavrano Tornelle - " + name);

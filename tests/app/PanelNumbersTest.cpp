@@ -44,14 +44,13 @@ TEST(PanelNumbers, UnitsAndTriggerPositionsRoundTiesToEvenOnTheExactValue) {
     ASSERT_EQ(0.147249755859375 / 9.816650390625, 0.015);
     EXPECT_EQ(AccelToG(0.147249755859375), 0.01);
 
-    // Trigger positions on the bar; 0.5 and positions beyond its end: SettingsPanelsTest.
-    EXPECT_EQ(TriggerToScroll(0.0f), 0);
-    EXPECT_EQ(TriggerToScroll(0.3333f), 3333);  // 3332.9999…, nearest and not truncated
-    EXPECT_EQ(TriggerToScroll(1.0f / 32), 312); // 312.5 exactly: to even
-    EXPECT_EQ(TriggerToScroll(3.0f / 32), 938); // 937.5
-    EXPECT_EQ(TriggerToScroll(-0.5f), 0);
-    EXPECT_EQ(TriggerToScroll(INFINITY), 10000);
-    EXPECT_EQ(TriggerToScroll(std::nanf("")), 0);
+    // Trigger positions on the bar; 0.5 and positions beyond its end: SettingsPanelsTest. 0.3333
+    // is 3332.9999…: nearest, not truncated; 1/32 and 3/32 are 312.5 and 937.5 exactly: to even.
+    const std::pair<float, int> positions[] = {
+        {0.0f, 0},  {0.3333f, 3333},   {1.0f / 32, 312},  {3.0f / 32, 938},
+        {-0.5f, 0}, {INFINITY, 10000}, {std::nanf(""), 0}};
+    for (const auto& [position, scroll] : positions)
+        EXPECT_EQ(TriggerToScroll(position), scroll) << position;
 }
 
 // Plain numbers and trailing zeros as the panels show them: SettingsPanelsTest.

@@ -82,12 +82,10 @@ TEST_F(RidePreviewWindowTest, F5ShowsTheLapFollowsEditsAndAClickSelectsTheSegmen
     QTest::mouseMove(chart.viewport(), start);
     EXPECT_TRUE(Find<QLabel>("lblRideReadout").text().startsWith("Segment 4 · "));
     QTest::mouseClick(chart.viewport(), Qt::LeftButton, Qt::NoModifier, start);
-    const auto& flags = window->Trace().SegmentSelected;
-    EXPECT_EQ(std::count(flags.begin(), flags.end(), true), 1);
-    EXPECT_TRUE(flags[4]);
+    EXPECT_EQ(Selected(), Flags({4}));
     EXPECT_EQ(VisiblePanel(), SegLift);
     QTest::mouseClick(chart.viewport(), Qt::LeftButton, Qt::NoModifier, start);
-    EXPECT_FALSE(flags[4]);
+    EXPECT_EQ(Selected(), Flags({}));
 
     // F5 again hides it and leaves the main window's size alone.
     const QSize mainSize = window->size();

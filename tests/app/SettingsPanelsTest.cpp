@@ -153,7 +153,6 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
             EXPECT_EQ(segments, filled); // a fill writes only controls
             EXPECT_EQ(history.index(), steps);
 
-            const std::vector<bool> selected = window->Trace().SegmentSelected;
             QWidget& widget = Find(name);
             EXPECT_EQ(Shown(widget), shown);
             if (auto* box = qobject_cast<NumericTextBox*>(&widget)) {
@@ -183,7 +182,7 @@ TEST_F(SettingsPanelsTest, EveryControlShowsItsFieldAndStoresItInEverySelectedSe
             SelectOnly({c});
             Undo();
             EXPECT_EQ(segments, filled);
-            EXPECT_EQ(window->Trace().SegmentSelected, selected);
+            EXPECT_EQ(Selected(), Flags({a, b}));
             EXPECT_EQ(Shown(widget), shown);
             Redo();
             EXPECT_EQ(segments, edited);
@@ -307,27 +306,26 @@ TEST_F(SettingsPanelsTest, SwatchesShowStoreAndPickTheColoursTheSimulatorDraws) 
 }
 
 TEST_F(SettingsPanelsTest, PanelsFramesAndSwatchesCarryTheirTitles) {
-    const std::pair<const char*, QStringList> panels[] = {
-        {"Normal", {}},
-        {"Station", {"Building", "Wait Time", "Main Brake", "Wheels", "Pre-Brake"}},
-        {"Lift", {"Style", "Motor"}},
-        {"Transport", {"Style", "Motor"}},
-        {"Brake", {"Style", "Brake", "Wheels"}},
-        {"*Multiple Segment Types Selected*", {}},
-        {"", {}}};
+    // Each panel's title, its frames' titles and its note.
+    const std::tuple<QString, QStringList, QString> panels[] = {
+        {"Normal", {}, "No Additional Settings for This Segment Type"},
+        {"Station", {"Building", "Wait Time", "Main Brake", "Wheels", "Pre-Brake"}, "none"},
+        {"Lift", {"Style", "Motor"}, "none"},
+        {"Transport", {"Style", "Motor"}, "none"},
+        {"Brake", {"Style", "Brake", "Wheels"}, "none"},
+        {"*Multiple Segment Types Selected*",
+         {},
+         "Only the standard Track Settings can be modified for multiple segment types."},
+        {"", {}, "none"}};
     for (int i = 0; i < SettingsPanels::kSegStylePanels; ++i) {
+        const ucContainer& panel = window->Panels().conSegStyle(i);
         QStringList frames;
-        for (const QGroupBox* frame :
-             window->Panels().conSegStyle(i).findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+        for (const QGroupBox* frame : panel.findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
             frames << frame->title();
-        EXPECT_EQ(window->Panels().conSegStyle(i).Title(), panels[i].first);
-        EXPECT_EQ(frames, panels[i].second);
+        const auto* note = panel.findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+        EXPECT_EQ(std::tuple(panel.Title(), frames, note ? note->text() : "none"), panels[i]);
     }
     EXPECT_EQ(window->Panels().conTrackSetting().Title(), "Track Setting");
-    EXPECT_EQ(window->Panels().conSegStyle(0).findChild<QLabel*>()->text(),
-              "No Additional Settings for This Segment Type");
-    EXPECT_EQ(window->Panels().conSegStyle(5).findChild<QLabel*>()->text(),
-              "Only the standard Track Settings can be modified for multiple segment types.");
     // The swatches, each right of its name.
     const char* const names[] = {"Spine:", "Crosstie:", "Rails:"};
     for (int i = 0; i < 3; ++i) {
