@@ -54,12 +54,6 @@ protected:
         return {s.x / s.depth / tanH, s.y / s.depth / tanV};
     }
 
-    QPoint PixelOf(const Seen& s) {
-        const std::array<double, 2> at = InView(s);
-        return QPoint(int(View().width() / 2.0 * (1.0 + at[0])),
-                      int(View().height() / 2.0 * (1.0 - at[1])));
-    }
-
     // Every point inside the frustum from a camera inside its box; true when the points span at
     // least half the view's width or height.
     bool ExpectFramed(const std::vector<Vector3D>& points) {
@@ -258,8 +252,9 @@ TEST_F(FindAndSelectTest, CpuPickAgreesWithSelectionModeOnRandomClicks) {
                 QPoint at(int(uniform(0, float(View().width()))),
                           int(uniform(0, float(View().height()))));
                 const Seen s = SeenFrom(cam, spine[random() % spine.size()]);
-                if (i % 2 == 0 && s.depth > 1.0)
-                    at = PixelOf(s) + QPoint(int(random() % 13) - 6, int(random() % 13) - 6);
+                if (const auto v = InView(s); i % 2 == 0 && s.depth > 1.0)
+                    at = QPoint(int(View().width() / 2.0 * (1.0 + v[0])) + int(random() % 13) - 6,
+                                int(View().height() / 2.0 * (1.0 - v[1])) + int(random() % 13) - 6);
                 const int32_t cpu = View().PickAt(at.x(), at.y());
                 const ReferencePick reference = SelectionModePick(
                     cam, window->Trace(), window->Document().TrackStyle, at.x(), at.y());

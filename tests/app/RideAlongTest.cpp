@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QRegularExpression>
+#include <QVector3D>
 
 #include <cmath>
 
@@ -17,17 +18,8 @@ namespace {
 
 using RideAlongTest = MainWindowTest;
 
-Vector3D RailsMiddle(const mKV_TraceTrack::SpinePoint& p) {
-    return {(p.RailRight.x + p.RailLeft.x) / 2, (p.RailRight.y + p.RailLeft.y) / 2,
-            (p.RailRight.z + p.RailLeft.z) / 2};
-}
-
-double Dot(const Vector3D& a, const Vector3D& b) {
-    return double(a.x) * b.x + double(a.y) * b.y + double(a.z) * b.z;
-}
-
-Vector3D Minus(const Vector3D& a, const Vector3D& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
+QVector3D Q(const Vector3D& v) {
+    return {v.x, v.y, v.z};
 }
 
 bool Close(QRgb pixel, const mKV_TraceTrack::Colour& c) {
@@ -67,7 +59,8 @@ TEST_F(RideAlongTest, CCyclesTheColouringsWithTheirLegendsAndSpeedColoursTheSpin
     const std::vector<int32_t> sampleAt = RideSampleAtSpinePoints(ride, window->Trace());
     // Whether the colour shows within two pixels of the middle of the frame.
     const auto seenAt = [&](size_t point, const mKV_TraceTrack::Colour& colour) {
-        window->Camera().CamPos = Minus(spine[point].Center, {0.0f, -6.0f, 0.0f});
+        window->Camera().CamPos = {spine[point].Center.x, spine[point].Center.y + 6,
+                                   spine[point].Center.z};
         window->Camera().CamRot = {-90.0f, 0.0f, 0.0f};
         view.RenderFrame();
         const QImage frame = view.grabFramebuffer();
@@ -139,11 +132,12 @@ TEST_F(RideAlongTest,
             sampleAt.begin());
         ASSERT_LT(point + 1, spine.size());
         const RidePose pose = view.RiderPose();
-        const Vector3D over = Minus(pose.Eye, RailsMiddle(spine[point]));
-        const Vector3D travel = Minus(spine[point + 1].Center, spine[point].Center);
-        EXPECT_NEAR(Dot(over, pose.Up), kRiderHeight, 0.05);
-        EXPECT_LT(Dot(over, over), kRiderHeight * kRiderHeight + 0.3);
-        EXPECT_GT(Dot(travel, pose.Forward), 0.99 * std::sqrt(Dot(travel, travel)));
+        const QVector3D over =
+            Q(pose.Eye) - (Q(spine[point].RailRight) + Q(spine[point].RailLeft)) / 2;
+        const QVector3D travel = Q(spine[point + 1].Center) - Q(spine[point].Center);
+        EXPECT_NEAR(QVector3D::dotProduct(over, Q(pose.Up)), kRiderHeight, 0.05);
+        EXPECT_LT(over.lengthSquared(), kRiderHeight * kRiderHeight + 0.3);
+        EXPECT_GT(QVector3D::dotProduct(travel, Q(pose.Forward)), 0.99 * travel.length());
     }
 
     // While riding: the lift's panel is locked and a click picks nothing.
