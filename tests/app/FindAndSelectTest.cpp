@@ -1,5 +1,6 @@
 // Finding and selecting through the real main window: framing keys, the wheel, range and type
-// clicks with the tooltip and summary, Ctrl+A and Escape, and the CPU pick against selection mode.
+// clicks with the tooltip and summary, Ctrl+A, Escape and Ctrl+Z in and out of text boxes, and the
+// CPU pick against selection mode.
 #include "CameraFraming.h"
 #include "FrameRendering.h"
 #include "MainWindowFixture.h"
@@ -176,7 +177,7 @@ TEST_F(FindAndSelectTest, ClicksToggleShiftAddsRangesAndCtrlAddsOrRemovesAType) 
     EXPECT_FALSE(View().SelectionLabel().isVisible());
 }
 
-TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
+TEST_F(FindAndSelectTest, CtrlAEscapeAndCtrlZWorkOnATextBoxsOwnTypingFirst) {
     View().setFocus();
     const size_t n = size_t(window->Trace().TracedSegmentCount);
     QTest::keyClick(&View(), Qt::Key_A, Qt::ControlModifier);
@@ -203,6 +204,19 @@ TEST_F(FindAndSelectTest, CtrlAAndEscapeSelectOutsideTextBoxesOnly) {
     EXPECT_EQ(box->text(), text.mid(1));
     EXPECT_EQ(Selected(), Flags(SegmentsOfType(SegLift)));
     EXPECT_EQ(VisiblePanel(), SegLift);
+
+    // The unapplied typing outlives a Track Setting edit, and Ctrl+Z in the box takes it back
+    // before the history's step.
+    window->Panels().chkMainTunnel().click();
+    const std::vector<TrackSegment> applied = window->Document().Segments;
+    box->setFocus();
+    Undo();
+    EXPECT_EQ(box->text(), text);
+    EXPECT_EQ(window->Document().Segments, applied);
+    EXPECT_EQ(window->History().Stack().index(), 1);
+    Undo(); // nothing unapplied now: the history's step
+    EXPECT_EQ(window->History().Stack().index(), 0);
+    EXPECT_FALSE(Segment(SegmentsOfType(SegLift).at(0)).Tunnel);
 }
 
 TEST(SegmentTexts, TooltipAndSummaryForOneSeveralAndNone) {

@@ -228,28 +228,6 @@ TEST_F(MainWindowTest, LaysOutInTwips) {
     EXPECT_EQ(window->View().geometry(), view);
 }
 
-TEST_F(MainWindowTest, ATextBoxWithUnappliedTypingKeepsItsOwnUndo) {
-    const std::vector<int32_t> lifts = SegmentsOfType(SegLift);
-    SelectOnly(lifts);
-    TypeAndEnter("txtLiftMotor(1)", "0.5");
-    auto& speed = Find<NumericTextBox>("txtLiftMotor(0)");
-    const QString shown = speed.text();
-    speed.setFocus();
-    speed.end(false);
-    QTest::keyClicks(&speed, "9");
-    // The typing outlives a Track Setting edit, and its undo stays its own.
-    window->Panels().chkMainTunnel().click();
-    const std::vector<TrackSegment> applied = window->Document().Segments;
-    speed.setFocus();
-    Undo();
-    EXPECT_EQ(speed.text(), shown); // the box took back its typing
-    EXPECT_EQ(window->Document().Segments, applied);
-    EXPECT_EQ(window->History().Stack().index(), 2);
-    Undo(); // nothing unapplied now: the history's step
-    EXPECT_EQ(window->History().Stack().index(), 1);
-    EXPECT_FALSE(Segment(lifts[0]).Tunnel);
-}
-
 TEST(EditHistory, TheBudgetDropsTheOldestSteps) {
     TrackDocument doc = MakeDemoTrack();
     mKV_TraceTrack::TraceState trace;
