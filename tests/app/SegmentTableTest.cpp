@@ -172,6 +172,7 @@ TEST_F(SegmentTableTest, RowsCopyAsTextAndBlocksPasteWholeOrNotAtAll) {
     const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
     ASSERT_EQ(lines.size(), 4); // a header, two rows and the final line break
     EXPECT_TRUE(lines[0].startsWith("Index\tType\tLength (m)\tTunnel\tCustom Colors\tSpine\t"));
+    EXPECT_EQ(table->model()->headerData(2, Qt::Horizontal).toString(), "Length (m)"); // as shown
     const int limit = Column("Brake Speed Limit (kmph)");
     for (int i = 0; i < 2; ++i) {
         const QStringList cells = lines[i + 1].split('\t');
