@@ -78,8 +78,7 @@ TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorderThatFollo
     ExpectColourAt(image, Shadow, {{100, 99}, {199, 50}, {199, 5}});
     ExpectColourAt(image, Face, {{100, kTitleHeight + 1}, {198, 98}});
 
-    // Widening moves the strip and the right border but not the contained controls.
-    const QRect childBefore = Child->geometry();
+    // Widening moves the strip and the right border.
     Panel.resize(320, 100);
     const QImage wide = Grab();
     ASSERT_EQ(wide.width(), 320);
@@ -87,7 +86,6 @@ TEST_F(ContainerTest, StartsUntitledWithAFullWidthStripAndARaisedBorderThatFollo
     ExpectColourAt(wide, Shadow, {{319, 50}});
     ExpectColourAt(wide, Face, {{199, 50}});
     ExpectColourAt(wide, Light, {{300, kTitleHeight}});
-    EXPECT_EQ(Child->geometry(), childBefore);
 }
 
 TEST_F(ContainerTest, TitleTextTakesItsAlignmentAndTheStripItsColours) {

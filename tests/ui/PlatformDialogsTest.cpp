@@ -93,8 +93,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(Folder.isValid());
         QFile file(Path(QStringLiteral("Loop.kvtrack")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("KAVR");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)); // the open dialog wants it to exist
         // The request the main window's Open and Save As commands make.
         Request.FileName = Path("Loop.kvtrack");
         Request.Filter = kTrackFilter;

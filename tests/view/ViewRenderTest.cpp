@@ -4,7 +4,6 @@
 #include "Picking.h"
 #include "SelectionEdits.h"
 #include "TestTracks.h"
-#include "TrackDrawing.h"
 #include "ViewHarness.h"
 
 #include <GL/gl.h>
