@@ -16,7 +16,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QOpenGLContext>
 #include <QOpenGLWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -246,9 +245,8 @@ TEST_F(PlatformDialogsTest, AboutBoxShowsTheProgramAndTheCurrentContextsDriverSt
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     view.makeCurrent();
-    ASSERT_NE(QOpenGLContext::currentContext(), nullptr);
     const QString version = DriverString(GL_VERSION);
-    ASSERT_FALSE(version.isEmpty());
+    ASSERT_FALSE(version.isEmpty()); // a context is current
 
     frmAbout about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Tornelle..."));
@@ -266,7 +264,6 @@ TEST_F(PlatformDialogsTest, AboutBoxShowsTheProgramAndTheCurrentContextsDriverSt
     view.doneCurrent();
 
     // Without a current context the driver labels are empty; the box is shown over the owner.
-    ASSERT_EQ(QOpenGLContext::currentContext(), nullptr);
     AnswerNextModalAs<frmAbout>([&](frmAbout& plain) {
         EXPECT_EQ(plain.parentWidget(), &Owner);
         EXPECT_EQ(LabelText(plain, "lblVendor") + LabelText(plain, "lblRenderer"), QString());
