@@ -111,20 +111,17 @@ TEST_F(CameraTest, MovesFollowHeadingAndPitchAndTheBoxHoldsTheCamera) {
     EXPECT_FLOAT_EQ(cam.CamPos.y, 5.0f);
 }
 
-// The turns and the re-centring through the real cursor: see ViewInput.MouseLook; outside look
-// mode a click picks: see ViewInput.
+// The toggle itself with the cursor it hides and shows, a left click's step, and the turns and
+// the re-centring through the real cursor: see ViewInput; outside look mode a click picks.
 TEST_F(CameraTest, RightClickTogglesLookModeInWhichButtonsMoveUntilReleased) {
     ASSERT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 50.0f, 60.0f));
-    EXPECT_EQ(cam.LookMode, kLookAwaitingReference);
-    EXPECT_TRUE(host.cursorHidden);
     Camera_MouseMove(cam, host, 200.0f, 150.0f); // the reference, not a turn
     Camera_MouseMove(cam, host, 200.0f, 150.0f); // no motion: no turn, no re-centring
     EXPECT_EQ(std::tie(cam.LookMode, host.centrings), std::make_tuple(kLookActive, 0));
 
     EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonLeft, 10.0f, 10.0f));
-    EXPECT_EQ(cam.CamPos, (Vector3D{0.0f, 5.0f, -0.5f}));
     Tick();
-    EXPECT_EQ(cam.CamPos.z, -1.0f);
+    EXPECT_EQ(cam.CamPos.z, -1.0f); // a step on the press, one more while held
     Camera_MouseUp(cam);
     Tick();
     EXPECT_EQ(cam.CamPos.z, -1.0f);
@@ -146,8 +143,6 @@ TEST_F(CameraTest, RightClickTogglesLookModeInWhichButtonsMoveUntilReleased) {
     EXPECT_FALSE(cam.KeyState[256]);
 
     EXPECT_TRUE(Camera_MouseDown(cam, host, kButtonRight, 0.0f, 0.0f));
-    EXPECT_EQ(cam.LookMode, kLookOff);
-    EXPECT_FALSE(host.cursorHidden || cam.CursorHidden);
     ShowMouseCursor(cam, host); // already shown: no second change
     EXPECT_EQ(host.cursorChanges, 2);
     Camera_MouseMove(cam, host, 30.0f, 30.0f); // ignored outside look mode

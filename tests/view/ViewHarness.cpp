@@ -1,22 +1,25 @@
 #include "ViewHarness.h"
 
 #include "TrackSpine.h"
+#include "ViewFrustum.h"
 
+#include <QMatrix4x4>
 #include <QVBoxLayout>
+#include <QVector3D>
 #include <QtTest/QTest>
-#include <cmath>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
-#include <numbers>
 
 namespace viewtest {
 
 Rgb FromUnit(float r, float g, float b) {
-    return {static_cast<int>(std::lround(r * 255.0f)), static_cast<int>(std::lround(g * 255.0f)),
-            static_cast<int>(std::lround(b * 255.0f))};
+    return qRgb(qRound(r * 255.0f), qRound(g * 255.0f), qRound(b * 255.0f));
 }
 
-bool Near(const Rgb& a, const Rgb& b) {
-    return std::abs(a.r - b.r) <= 1 && std::abs(a.g - b.g) <= 1 && std::abs(a.b - b.b) <= 1;
+bool Near(Rgb a, Rgb b) {
+    return std::abs(qRed(a) - qRed(b)) <= 1 && std::abs(qGreen(a) - qGreen(b)) <= 1 &&
+           std::abs(qBlue(a) - qBlue(b)) <= 1;
 }
 
 Rgb TypeColour(int32_t type, float brightness) {
@@ -25,11 +28,6 @@ Rgb TypeColour(int32_t type, float brightness) {
                                    {1.0f, 1.0f, 0.0f},  {1.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 1.0f}};
     const float* c = kUnits[type >= 0 && type < 5 ? type : 5];
     return FromUnit(c[0] * brightness, c[1] * brightness, c[2] * brightness);
-}
-
-Rgb Pixels::At(int x, int y) const {
-    const QRgb c = image.pixel(x, y);
-    return {qRed(c), qGreen(c), qBlue(c)};
 }
 
 std::vector<Rgb> Pixels::Around(QPoint centre, int half) const {
@@ -41,9 +39,8 @@ std::vector<Rgb> Pixels::Around(QPoint centre, int half) const {
     return colours;
 }
 
-bool Contains(const std::vector<Rgb>& colours, const Rgb& wanted) {
-    return std::any_of(colours.begin(), colours.end(),
-                       [&](const Rgb& c) { return Near(c, wanted); });
+bool Contains(const std::vector<Rgb>& colours, Rgb wanted) {
+    return std::ranges::any_of(colours, [&](Rgb c) { return Near(c, wanted); });
 }
 
 ViewHarness::ViewHarness() : window(std::make_unique<QWidget>()) {
@@ -80,23 +77,18 @@ Pixels ViewHarness::Read() {
 }
 
 QPoint ViewHarness::Project(const Vector3D& p) const {
-    // Into the camera's frame: undo the translation, then the yaw, then the pitch.
-    const double yaw = camera.CamRot.y * std::numbers::pi / 180.0;
-    const double pitch = camera.CamRot.x * std::numbers::pi / 180.0;
-    const double dx = p.x - camera.CamPos.x;
-    const double dy = p.y - camera.CamPos.y;
-    const double dz = p.z - camera.CamPos.z;
-    const double x1 = std::cos(yaw) * dx - std::sin(yaw) * dz;
-    const double z1 = std::sin(yaw) * dx + std::cos(yaw) * dz;
-    const double y2 = std::cos(pitch) * dy + std::sin(pitch) * z1;
-    const double z2 = -std::sin(pitch) * dy + std::cos(pitch) * z1;
-    // Perspective of 45 degrees vertically, the camera looking along its -Z.
-    const double f = 1.0 / std::tan(22.5 * std::numbers::pi / 180.0);
-    const double aspect = static_cast<double>(ViewWidth) / ViewHeight;
-    const double ndcX = f / aspect * x1 / -z2;
-    const double ndcY = f * y2 / -z2;
-    return {static_cast<int>(std::lround((ndcX + 1.0) / 2.0 * ViewWidth)),
-            static_cast<int>(std::lround((1.0 - ndcY) / 2.0 * ViewHeight))};
+    // Qt's matrices, not the view's, set up as the frame sets up GL: the perspective, then the
+    // camera's pitch and yaw and its position undone.
+    QMatrix4x4 projection;
+    projection.perspective(float(mOGL3D::kViewFovY), float(ViewWidth) / ViewHeight,
+                           float(mOGL3D::kViewZNear), float(mOGL3D::kViewZFar));
+    QMatrix4x4 eye;
+    eye.rotate(-camera.CamRot.x, 1.0f, 0.0f, 0.0f);
+    eye.rotate(-camera.CamRot.y, 0.0f, 1.0f, 0.0f);
+    eye.translate(-camera.CamPos.x, -camera.CamPos.y, -camera.CamPos.z);
+    const QVector3D at =
+        QVector3D(p.x, p.y, p.z).project(eye, projection, {0, 0, ViewWidth, ViewHeight});
+    return {qRound(at.x()), ViewHeight - qRound(at.y())}; // GL's rows count from the bottom
 }
 
 Pixels ViewHarness::ShowFromAbove(const mKavrano_TrackIO_1_3::TrackDocument& doc, float height) {

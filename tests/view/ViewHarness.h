@@ -19,13 +19,12 @@ namespace viewtest {
 inline constexpr int ViewWidth = 640;
 inline constexpr int ViewHeight = 480;
 
-struct Rgb {
-    int r, g, b;
-};
+// A pixel's colour; alpha is not compared.
+using Rgb = QRgb;
 
 // glColor3f values as 8-bit pixels, within one step of rounding.
 Rgb FromUnit(float r, float g, float b);
-bool Near(const Rgb& a, const Rgb& b);
+bool Near(Rgb a, Rgb b);
 
 // The colour a segment type's rails are drawn in (brightness 1) or its cross-ties (0.5).
 Rgb TypeColour(int32_t type, float brightness = 1.0f);
@@ -34,13 +33,13 @@ Rgb TypeColour(int32_t type, float brightness = 1.0f);
 struct Pixels {
     QImage image;
 
-    Rgb At(int x, int y) const;
+    Rgb At(int x, int y) const { return image.pixel(x, y); }
     // The colours found in the square of the given half-size around (x, y).
     std::vector<Rgb> Around(QPoint centre, int half) const;
     friend bool operator==(const Pixels&, const Pixels&) = default;
 };
 
-bool Contains(const std::vector<Rgb>& colours, const Rgb& wanted);
+bool Contains(const std::vector<Rgb>& colours, Rgb wanted);
 
 struct ViewHarness {
     mKavrano_TrackIO_1_3::TrackDocument document;

@@ -4,7 +4,6 @@
 #include "Picking.h"
 #include "SelectionEdits.h"
 #include "TestTracks.h"
-#include "TrackDrawing.h"
 #include "ViewHarness.h"
 
 #include <GL/gl.h>
@@ -15,7 +14,7 @@ namespace {
 using namespace viewtest;
 using namespace test_tracks;
 
-const Rgb Black{0, 0, 0};
+const Rgb Black = qRgb(0, 0, 0);
 const Rgb Ground = FromUnit(0.0f, 0.3f, 0.0f);
 
 // The segment types in the test track, the last one with no colour of its own.
@@ -38,7 +37,7 @@ void ExpectType(const ViewHarness& h, const Pixels& frame, std::size_t i, int32_
     const Rgb ties = TypeColour(type, 0.5f);
     for (const Rgb& c : seen)
         EXPECT_TRUE(Near(c, Ground) || Near(c, rails) || Near(c, ties))
-            << "segment " << i << ": unexpected colour " << c.r << "," << c.g << "," << c.b;
+            << "segment " << i << ": unexpected colour " << std::hex << c;
     EXPECT_TRUE(Contains(seen, rails)) << i;
     EXPECT_TRUE(Contains(seen, ties)) << i;
 }
@@ -118,14 +117,13 @@ TEST(ViewRender, CrossTiesFollowTheTrackStyle) {
 TEST(ViewRender, ZeroHeightCountsAsOne) {
     ViewHarness h;
     h.view->makeCurrent();
-    mOGL3D::ResizeView(200, 0, 45.0, 650.0);
+    mOGL3D::ResizeView(200, 0, mOGL3D::kViewFovY, mOGL3D::kViewZFar);
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     GLfloat projection[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     GLint mode = 0;
     glGetIntegerv(GL_MATRIX_MODE, &mode);
-    mOGL3D::ResizeView(ViewWidth, ViewHeight, 45.0, 650.0);
 
     EXPECT_EQ(QSize(viewport[2], viewport[3]), QSize(200, 1));
     EXPECT_NEAR(projection[0] * 200.0f, projection[5], 1e-4f); // the aspect of 200 x 1
