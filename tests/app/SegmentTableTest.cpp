@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <tuple>
 
 using namespace mKavrano_TrackIO_1_3;
@@ -146,6 +147,10 @@ TEST_F(SegmentTableTest, SelectionIsSharedWithTheViewThroughSortAndFilterAndF4Hi
     // Sorting and filtering keep it.
     SelectOnly({lifts[0], 0});
     table->sortByColumn(1, Qt::DescendingOrder);
+    QStringList types;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        types.push_back(table->model()->index(row, 1).data().toString());
+    EXPECT_TRUE(std::is_sorted(types.rbegin(), types.rend())) << types.join(' ').toStdString();
     Filter("Lift");
     EXPECT_EQ(SelectedRows(), std::vector<int32_t>{lifts[0]});
     Filter("All");

@@ -109,8 +109,11 @@ TEST(RidePreview, TheLapStartsWhereTheTrainLeavesTheStation) {
         SCOPED_TRACE(name);
         const RidePreview ride = Ride(Polyline(five, types, setups, closed));
         const std::string why = ride.Started ? "" : DescribeRideEnd(ride);
-        EXPECT_EQ(std::make_tuple(ride.StartSegment, ride.StartSpeed, why, ride.Samples.empty()),
-                  std::make_tuple(segment, segment < 0 ? 0.0 : speed, reason, segment < 0));
+        // A lap begins at its start segment's first sample.
+        const int32_t first = ride.Samples.empty() ? -1 : ride.Samples.front().Sample;
+        EXPECT_EQ(
+            std::make_tuple(ride.StartSegment, ride.StartSpeed, why, first),
+            std::make_tuple(segment, segment < 0 ? 0.0 : speed, reason, segment < 0 ? -1 : 0));
     }
 }
 
