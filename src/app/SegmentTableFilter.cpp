@@ -17,14 +17,14 @@ SegmentTableFilter::SegmentTableFilter(QObject* parent) : QSortFilterProxyModel(
     connect(this, &QAbstractItemModel::modelReset, this, stale);
 }
 
-int32_t SegmentTableFilter::SegmentAt(int shownRow) const {
+const std::vector<int32_t>& SegmentTableFilter::ShownSegments() const {
     if (bSegmentsStale) {
         segments.resize(size_t(rowCount()));
         for (int row = 0; row < rowCount(); ++row)
             segments[size_t(row)] = mapToSource(index(row, 0)).row();
         bSegmentsStale = false;
     }
-    return shownRow >= 0 && size_t(shownRow) < segments.size() ? segments[size_t(shownRow)] : -1;
+    return segments;
 }
 
 void SegmentTableFilter::SetType(std::optional<int32_t> type) {

@@ -16,8 +16,8 @@ public:
     // None shows every row.
     void SetType(std::optional<int32_t> type);
 
-    // The segment a shown row stands for: the table's own row number.
-    int32_t SegmentAt(int shownRow) const;
+    // The segment each shown row stands for, in the order shown.
+    const std::vector<int32_t>& ShownSegments() const;
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;

@@ -161,11 +161,20 @@ void SegmentTableWindow::SelectionFromTable() {
         return;
     std::vector<bool>& flags = context.Trace.SegmentSelected;
     std::fill(flags.begin(), flags.end(), false);
-    // Whole rows are selected: a range's rows are enough, whatever its columns.
+    // Whole rows are selected: a range's rows are enough, whatever its columns. Rows of
+    // consecutive segments are set as one run, a word of flags at a time.
+    const std::vector<int32_t>& segments = filter->ShownSegments();
     for (const QItemSelectionRange& range : table->selectionModel()->selection()) {
-        for (int shown = range.top(); shown <= range.bottom(); ++shown) {
-            if (const int row = filter->SegmentAt(shown); size_t(row) < flags.size())
-                flags[size_t(row)] = true;
+        const size_t bottom = size_t(range.bottom());
+        for (size_t shown = size_t(range.top()); shown <= bottom;) {
+            size_t end = shown + 1;
+            while (end <= bottom && segments[end] == segments[end - 1] + 1)
+                ++end;
+            const size_t from = std::min(size_t(segments[shown]), flags.size());
+            const size_t to = std::min(from + (end - shown), flags.size());
+            std::fill(flags.begin() + std::ptrdiff_t(from), flags.begin() + std::ptrdiff_t(to),
+                      true);
+            shown = end;
         }
     }
     shownSelection = flags;
@@ -182,10 +191,11 @@ void SegmentTableWindow::SelectionFromTrace(bool bForce) {
     QItemSelection selection;
     int first = -1; // the shown row of the lowest selected segment
     int32_t firstSegment = -1;
-    const int shown = filter->rowCount();
+    const std::vector<int32_t>& segments = filter->ShownSegments();
+    const int shown = int(segments.size());
     for (int row = 0; row < shown;) {
         const auto selected = [&](int r) {
-            const int segment = filter->SegmentAt(r);
+            const int segment = segments[size_t(r)];
             return size_t(segment) < flags.size() && flags[size_t(segment)] ? segment : -1;
         };
         const int segment = selected(row);
@@ -315,7 +325,7 @@ void SegmentTableWindow::PasteAtCurrentCell() {
                 QString("Error: the pasted block runs past the last row shown."), "Error");
             return;
         }
-        const int32_t row = filter->SegmentAt(shownRow);
+        const int32_t row = filter->ShownSegments()[size_t(shownRow)];
         for (int cell = 0; cell < block[line].size(); ++cell) {
             const QString& text = block[line][cell];
             const int column = left + cell;
