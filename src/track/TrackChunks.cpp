@@ -603,9 +603,8 @@ void WriteTera(ChunkOutput& out, const Doc& doc) {
     WriteSingle(out, doc.TeraValue5);
     WriteByte(out, doc.TeraByte);
     WriteZeros(out, 15);
-    const size_t cells = static_cast<size_t>(std::max(doc.TeraCountX, 0)) *
-                         static_cast<size_t>(std::max(doc.TeraCountY, 0));
-    for (size_t i = 0; i < cells; ++i)
+    const uint64_t cells = TerrainCellCount(doc);
+    for (uint64_t i = 0; i < cells; ++i)
         WriteSingle(out, doc.TeraGrid[i]);
     WriteZeros(out, 16);
 }
@@ -625,6 +624,10 @@ void WriteEnvc(ChunkOutput& out, const Doc& doc) {
 }
 
 } // namespace
+
+uint64_t TerrainCellCount(const TrackDocument& doc) {
+    return uint64_t(std::max(doc.TeraCountX, 0)) * uint64_t(std::max(doc.TeraCountY, 0));
+}
 
 int32_t SegmentRecordSize(int32_t segmentType) {
     const SegmentBlock* block = FindSegmentBlock(segmentType);

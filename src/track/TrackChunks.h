@@ -34,4 +34,8 @@ extern const ChunkKind kChunkKinds[14];
 // settings block, if the type has one.
 int32_t SegmentRecordSize(int32_t segmentType);
 
+// The terrain cells the file holds: a negative count holds none. In 64 bits: a terrain of no
+// rows may still be two billion cells wide.
+uint64_t TerrainCellCount(const TrackDocument& doc);
+
 } // namespace mKavrano_TrackIO_1_3

@@ -66,7 +66,7 @@ void UpdateChunkLengths(TrackDocument& doc) {
 
     if (doc.TeraPresent) {
         doc.TeraLength = 81 + TextLength(doc.TeraText1) + TextLength(doc.TeraText2) +
-                         TextLength(doc.TeraText3) + 4 * doc.TeraCountX * doc.TeraCountY;
+                         TextLength(doc.TeraText3) + int32_t(4 * TerrainCellCount(doc));
     }
     doc.EnvcLength = 44 + TextLength(doc.EnvcText1) + TextLength(doc.EnvcText2);
 
