@@ -26,6 +26,7 @@
 #include <chrono>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -169,7 +170,7 @@ void BM_RidePreview(benchmark::State& state, RenderScene& scene) {
     mKV_RidePreview::RidePreview ride;
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        ride = mKV_RidePreview::PreviewRide(scene.trace, lap);
+        ride = mKV_RidePreview::PreviewRide(scene.trace, lap, {}, std::move(ride));
         benchmark::DoNotOptimize(ride.Samples.data());
     }
     const double each = SecondsSince(start) / static_cast<double>(state.iterations());

@@ -24,10 +24,10 @@ ForceFilter::ForceFilter(double first) {
     }
 }
 
-std::vector<FilteredSample> FilterRide(const std::vector<RideSample>& samples) {
-    std::vector<FilteredSample> out;
+void FilterRide(const std::vector<RideSample>& samples, std::vector<FilteredSample>& out) {
+    out.clear();
     if (samples.empty())
-        return out;
+        return;
     const double last = std::min(samples.back().Time, kMaxFilteredSeconds);
     size_t count = static_cast<size_t>(last * kFilterRate);
     while (double(count + 1) / kFilterRate <= last)
@@ -61,7 +61,6 @@ std::vector<FilteredSample> FilterRide(const std::vector<RideSample>& samples) {
         for (FilteredSample& s : out)
             s.*force = filter.Next(s.*force);
     }
-    return out;
 }
 
 } // namespace mKV_RidePreview

@@ -53,8 +53,9 @@ private:
     History sections[2];
 };
 
-// The samples' forces, distance and segment at 0, 1/kFilterRate, … seconds up to the last
-// sample's time, the forces filtered; empty without samples.
-std::vector<FilteredSample> FilterRide(const std::vector<RideSample>& samples);
+// Into `out`, in place of what it held: the samples' forces, distance and segment at 0,
+// 1/kFilterRate, … seconds up to the last sample's time, the forces filtered; nothing without
+// samples.
+void FilterRide(const std::vector<RideSample>& samples, std::vector<FilteredSample>& out);
 
 } // namespace mKV_RidePreview

@@ -397,9 +397,13 @@ const char* RideEndName(RideEnd reason) {
     return "end";
 }
 
-RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
-                        const RideLosses& losses) {
+RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc, const RideLosses& losses,
+                        RidePreview&& last) {
     RidePreview ride;
+    ride.Samples = std::move(last.Samples);
+    ride.Samples.clear();
+    ride.Filtered = std::move(last.Filtered);
+    ride.Filtered.clear();
     const Path path(trace, doc);
     const std::optional<LapStart> start = path.Start(ride.NoStart);
     if (!start)
@@ -444,7 +448,7 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc,
     samples.Finish();
     ride.EndSegment = ride.Samples.back().Segment;
     ride.EndSpeed = ride.Samples.back().Speed;
-    ride.Filtered = FilterRide(ride.Samples);
+    FilterRide(ride.Samples, ride.Filtered);
     AddForcePeaks(ride.Peaks, ride.Filtered);
     return ride;
 }

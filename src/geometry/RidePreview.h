@@ -109,10 +109,12 @@ struct RidePreview {
 inline constexpr const char* kStationEndsTrack = "the station ends the track";
 inline constexpr const char* kNothingToStart = "needs a station, a lift or a transport to start";
 
-// The lap of a track traced from doc; trace must hold doc's traced segments.
+// The lap of a track traced from doc; trace must hold doc's traced segments. Given the last
+// lap, it reuses its storage: a lap of a large track is megabytes the allocator would otherwise
+// map afresh.
 RidePreview PreviewRide(const mKV_TraceTrack::TraceState& trace,
                         const mKavrano_TrackIO_1_3::TrackDocument& doc,
-                        const RideLosses& losses = {});
+                        const RideLosses& losses = {}, RidePreview&& last = {});
 
 // One decimal, with a true minus sign (U+2212, UTF-8) and never a negative zero.
 std::string SignedTenths(double v);
