@@ -426,8 +426,6 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc, const
         const TrackSample* traced = &path.Sample(*next);
         const Vec position = PositionOf(*traced);
         const double step = Length(position - here.Position);
-        if (here.At.Sample == 0) // a segment's rules hold from its first sample
-            rules = StepRules(path.Segment(here.At));
         const double stepped = StepV2(rules, here.V2, here.Position.Y - position.Y, step, losses);
         const double v2 = stepped > 0.0 ? stepped : 0.0;
         here = {*next, traced, position, v2, here.Distance + step};
@@ -444,6 +442,8 @@ RidePreview PreviewRide(const TraceState& trace, const TrackDocument& doc, const
             ride.EndReason = RideEnd::Station;
             break;
         }
+        if (next->Sample == 0) // the train enters a segment: its rules hold from here
+            rules = StepRules(path.Segment(*next));
     }
     samples.Finish();
     ride.EndSegment = ride.Samples.back().Segment;

@@ -571,10 +571,9 @@ void ReadTera(ChunkInput& in, Doc& doc) {
     SkipBytes(in, 15);
     const std::string size =
         std::to_string(doc.TeraCountX) + " x " + std::to_string(doc.TeraCountY);
-    // Past the first test both dimensions are below 2^31: their product cannot overflow 64 bits.
     if (doc.TeraCountX < 0 || doc.TeraCountY < 0) {
         in.Refuse("negative terrain size " + size);
-    } else if (uint64_t(doc.TeraCountX) * uint64_t(doc.TeraCountY) > in.Remaining() / 4) {
+    } else if (TerrainCellCount(doc) > in.Remaining() / 4) {
         in.Refuse("terrain size " + size + " cannot fit the " + std::to_string(in.Remaining()) +
                   " bytes left");
     }
@@ -582,7 +581,7 @@ void ReadTera(ChunkInput& in, Doc& doc) {
         doc.TeraGrid.clear();
         return;
     }
-    doc.TeraGrid.resize(uint64_t(doc.TeraCountX) * uint64_t(doc.TeraCountY));
+    doc.TeraGrid.resize(TerrainCellCount(doc));
     for (float& v : doc.TeraGrid)
         v = ReadSingle(in);
     SkipBytes(in, 16);
